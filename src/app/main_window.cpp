@@ -1,0 +1,35 @@
+#include "app/main_window.h"
+
+#include "platform/form_loader.h"
+
+namespace cq {
+
+MainWindow::MainWindow(Application& app) : app_(app) {}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::create() {
+  handlers_.add("TForm1.Button1Click", [this](Control* sender) { Button1Click(sender); });
+  for (auto& part : parts_) part->registerHandlers(handlers_);
+  form_ = &app_.addForm(LoadForm(app_, "forms/TForm1.json", handlers_));
+  for (auto& part : parts_) part->attach(*form_);
+}
+
+void MainWindow::registerSolver(int calculator, Solver solver) {
+  solvers_.at(static_cast<size_t>(calculator)) = std::move(solver);
+}
+
+void MainWindow::addPreSolveStep(std::function<void()> step) { preSolveSteps_.push_back(std::move(step)); }
+
+void MainWindow::Button1Click(Control* sender) {
+  for (const auto& step : preSolveSteps_) step();
+  // The dispatch reads the active calculator afresh; a calculator whose
+  // solver is not registered solves nothing.
+  for (int index = 0; index < kCalculatorCount; ++index)
+    if (CurrentCalculator == index) {
+      if (const auto& solver = solvers_[static_cast<size_t>(index)]) solver(sender);
+      break;
+    }
+}
+
+}  // namespace cq

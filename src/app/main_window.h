@@ -1,0 +1,59 @@
+#pragma once
+// TForm1, the main window: its frame handlers and the solve operation that
+// every input event ends in.
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/window_part.h"
+#include "platform/application.h"
+#include "platform/form.h"
+#include "platform/handlers.h"
+
+namespace cq {
+
+inline constexpr int kCalculatorCount = 19;
+
+class MainWindow {
+ public:
+  explicit MainWindow(Application& app);
+  ~MainWindow();
+
+  // Adds a part before create(); the main window owns it.
+  template <typename T, typename... Args>
+  T& addPart(Args&&... args) {
+    auto part = std::make_unique<T>(std::forward<Args>(args)...);
+    T& ref = *part;
+    parts_.push_back(std::move(part));
+    return ref;
+  }
+
+  // Registers every handler, builds the window from its description and
+  // attaches the parts. The window is the application's main window.
+  void create();
+
+  Application& app() { return app_; }
+  Form& form() const { return *form_; }
+
+  // The solve operation: pre-solve steps, then the active calculator's solver.
+  void Button1Click(Control* sender);
+
+  using Solver = std::function<void(Control* sender)>;
+  void registerSolver(int calculator, Solver solver);
+  // Steps that run on every solve before the solver, in order.
+  void addPreSolveStep(std::function<void()> step);
+
+  // The active calculator (0 .. 18); set only by the activations.
+  int CurrentCalculator = 0;
+
+ private:
+  Application& app_;
+  Form* form_ = nullptr;
+  HandlerRegistry handlers_;
+  std::vector<std::unique_ptr<WindowPart>> parts_;
+  std::array<Solver, kCalculatorCount> solvers_{};
+  std::vector<std::function<void()>> preSolveSteps_;
+};
+
+}  // namespace cq

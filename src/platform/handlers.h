@@ -1,0 +1,32 @@
+#pragma once
+// Event handlers registered by name, so window descriptions can bind them.
+#include <map>
+#include <string>
+#include <variant>
+
+#include "platform/form.h"
+
+namespace cq {
+
+using AnyHandler =
+    std::variant<NotifyEvent, KeyEvent, KeyPressEvent, UpDownChangingEvent, UpDownClickEvent, CloseQueryEvent>;
+
+class HandlerRegistry {
+ public:
+  // A second registration under one name is a programming fault.
+  void add(const std::string& name, AnyHandler handler);
+  bool has(const std::string& name) const { return handlers_.count(name) != 0; }
+  // Throws DescriptionError for an unknown name.
+  const AnyHandler& get(const std::string& name) const;
+  template <typename T>
+  const T& get(const std::string& name) const {
+    const AnyHandler& h = get(name);
+    if (const T* t = std::get_if<T>(&h)) return *t;
+    throw DescriptionError("handler " + name + " has another signature");
+  }
+
+ private:
+  std::map<std::string, AnyHandler, std::less<>> handlers_;
+};
+
+}  // namespace cq

@@ -1,0 +1,47 @@
+#include "platform/registry.h"
+
+#include "platform/errors.h"
+
+namespace cq {
+
+bool Registry::openKey(const std::string& key, bool canCreate) {
+  closeKey();
+  bool ok = store_.keyExists(key) || (canCreate && store_.createKey(key));
+  if (ok) {
+    key_ = key;
+    open_ = true;
+    readOnly_ = false;
+  }
+  return ok;
+}
+
+bool Registry::openKeyReadOnly(const std::string& key) {
+  closeKey();
+  if (!store_.keyExists(key)) return false;
+  key_ = key;
+  open_ = true;
+  readOnly_ = true;
+  return true;
+}
+
+void Registry::closeKey() {
+  open_ = false;
+  readOnly_ = false;
+  key_.clear();
+}
+
+std::string Registry::readString(const std::string& name) {
+  if (!open_) return {};
+  return store_.readValue(key_, name).value_or(std::string());
+}
+
+bool Registry::valueExists(const std::string& name) {
+  return open_ && store_.readValue(key_, name).has_value();
+}
+
+void Registry::writeString(const std::string& name, const std::string& value) {
+  if (!open_ || readOnly_ || !store_.writeValue(key_, name, value))
+    throw RegistryError("Failed to set data for '" + name + "'");
+}
+
+}  // namespace cq

@@ -1,0 +1,73 @@
+// Window descriptions: what they build, and that mistakes fail loudly.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/application.h"
+#include "platform/errors.h"
+#include "platform/form_loader.h"
+#include "support/fake_services.h"
+
+namespace cq {
+namespace {
+
+class FormLoader : public ::testing::Test {
+ protected:
+  test::FakeServices fakes;
+  Application app{fakes.services()};
+  HandlerRegistry handlers;
+  int clicks = 0;
+  void SetUp() override {
+    handlers.add("TForm1.Button1Click", [this](Control*) { ++clicks; });
+    handlers.add("TForm1.Edit1KeyPress", KeyPressEvent([](Control*, char& c) { c = 0; }));
+  }
+  std::unique_ptr<Form> load(const std::string& text) { return LoadFormText(app, "test", text, handlers); }
+};
+
+TEST_F(FormLoader, BuildsControlsWithPropertiesAndBindsHandlers) {
+  auto form = load(R"({
+    "name": "Form1", "class": "TForm1", "caption": "Main", "clientWidth": 963, "clientHeight": 763,
+    "borderStyle": "single", "maximizeBox": false,
+    "controls": [
+      {"type": "GroupBox", "name": "GroupBox2", "caption": " Options  ", "bounds": [592, 8, 345, 513], "controls": [
+        {"type": "Edit", "name": "Edit1", "text": "20", "events": {"OnKeyPress": "TForm1.Edit1KeyPress"}},
+        {"type": "UpDown", "name": "UpDown1", "min": 0, "max": 300, "position": 20, "associate": "Edit1"},
+        {"type": "RadioGroup", "name": "RadioGroup6", "caption": " Units ", "items": ["Imperial", "Metric"], "itemIndex": 0,
+         "events": {"OnClick": "TForm1.Button1Click"}}
+      ]},
+      {"type": "Label", "name": "Label301", "caption": "Registry Error!", "visible": false, "font": {"color": "clRed"}}
+    ]})");
+  EXPECT_EQ(form->caption(), "Main");
+  EXPECT_EQ(form->clientWidth(), 963);
+  EXPECT_FALSE(form->maximizeBox());
+  EXPECT_EQ(form->groupBox("GroupBox2").caption(), " Options  ");
+  EXPECT_EQ(form->edit("Edit1").parent()->name(), "GroupBox2");
+  EXPECT_EQ(form->edit("Edit1").text(), "20");
+  EXPECT_EQ(form->upDown("UpDown1").associate(), &form->edit("Edit1"));
+  EXPECT_EQ(form->radio("RadioGroup6").itemIndex(), 0);
+  EXPECT_EQ(clicks, 0) << "loading runs no handler";
+  EXPECT_EQ(form->label("Label301").fontColor(), colors::Red);
+  form->show();
+  form->radio("RadioGroup6").userSelect(1);
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(FormLoader, MistakesFailLoudly) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"unknown handler", R"({"name":"F","class":"T","controls":[{"type":"Button","name":"B","events":{"OnClick":"TForm1.Nope"}}]})"},
+      {"handler of another signature", R"({"name":"F","class":"T","controls":[{"type":"Button","name":"B","events":{"OnClick":"TForm1.Edit1KeyPress"}}]})"},
+      {"unknown event", R"({"name":"F","class":"T","controls":[{"type":"Label","name":"L","events":{"OnChange":"TForm1.Button1Click"}}]})"},
+      {"unknown control in bindings", R"({"name":"F","class":"T","bindings":{"Edit9":{"OnClick":"TForm1.Button1Click"}}})"},
+      {"unknown parent", R"({"name":"F","class":"T","controls":[{"type":"Label","name":"L","parent":"GroupBox9"}]})"},
+      {"unknown property", R"({"name":"F","class":"T","controls":[{"type":"Label","name":"L","capton":"x"}]})"},
+      {"unknown type", R"({"name":"F","class":"T","controls":[{"type":"Gauge","name":"G"}]})"},
+      {"duplicate name", R"({"name":"F","class":"T","controls":[{"type":"Label","name":"L"},{"type":"Label","name":"L"}]})"},
+      {"missing picture", R"({"name":"F","class":"T","controls":[{"type":"Image","name":"I","picture":"pictures/none.svg"}]})"},
+      {"unknown buddy", R"({"name":"F","class":"T","controls":[{"type":"UpDown","name":"U","associate":"Edit9"}]})"},
+      {"broken text", R"({"name":"F","class":"T",)"},
+  };
+  for (const auto& [name, text] : cases) EXPECT_THROW(load(text), DescriptionError) << name;
+}
+
+}  // namespace
+}  // namespace cq

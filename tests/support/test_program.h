@@ -1,0 +1,69 @@
+#pragma once
+// The headless program with fake services, driven as a user would drive it.
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "app/program.h"
+#include "platform/form.h"
+#include "support/fake_services.h"
+
+namespace cq::test {
+
+struct StartOptions {
+  std::string decimalSeparator = ".";
+  // Stored settings under the program's key; empty map: no key at all.
+  std::map<std::string, std::string> settings;
+  bool showMainWindow = true;
+};
+
+class TestProgram {
+ public:
+  explicit TestProgram(StartOptions options = {});
+  ~TestProgram();
+
+  FakeServices fakes;
+  Program& program() { return *program_; }
+  MainWindow& main() { return program_->mainWindow(); }
+  Form& form(const std::string& name = "Form1") { return program_->form(name); }
+  // Finds a control by "Name" on the main window or "Form6.Name" elsewhere.
+  Control& control(const std::string& path);
+
+  // User actions.
+  void chooseMenu(const std::string& item);
+  void chooseTab(int index);
+  void type(const std::string& field, const std::string& text);
+  void pressEnter(const std::string& field);
+  void pressKey(const std::string& field, char ch);
+  void click(const std::string& name);
+  void selectRadio(const std::string& name, int index);
+  void selectCombo(const std::string& name, int index);
+  void moveTrackBar(const std::string& name, int position);
+  void arrow(const std::string& upDown, bool up);
+  void focus(const std::string& name);
+  void closeWindow(const std::string& form);
+  void tick();
+  void answerNext(bool yes) { fakes.dialogs.answers.push_back(yes); }
+
+  // What the user sees.
+  std::string text(const std::string& name);  // edit text or caption
+  bool showing(const std::string& name);
+  bool enabled(const std::string& name);
+  Color fontColor(const std::string& name);
+  std::vector<std::string> items(const std::string& radioOrCombo);
+  int itemIndex(const std::string& radioOrCombo);
+  const std::vector<Message>& messages() { return fakes.dialogs.shown; }
+  // Messages since the last call.
+  std::vector<Message> takeMessages();
+  std::string setting(const std::string& name);
+
+  static const char* settingsKey();
+
+ private:
+  std::unique_ptr<Program> program_;
+  size_t taken_ = 0;
+};
+
+}  // namespace cq::test
