@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds Cirquet and starts it on the user's display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/install-deps.sh
+cmake --preset default >/dev/null
+cmake --build --preset default --target cirquet
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "Cirquet needs a graphical display (set DISPLAY), none was found." >&2
+  echo "Without one, try: xvfb-run ./scripts/run.sh" >&2
+  exit 1
+fi
+exec ./build/default/src/ui_qt/cirquet "$@"
