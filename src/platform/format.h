@@ -5,7 +5,8 @@
 // "+INF" or "-INF" in place of the number; exact decimal ties round away
 // from zero (0.125 with "%.2f" gives "0.13"; 2.675, a little below the tie
 // in binary, gives "2.67"). The exponent of %e has at least two digits.
-// Length modifiers (h l ll L j z t) are accepted and ignored.
+// Length modifiers (h l ll L j z t) are accepted and ignored. Widths and
+// precisions above 100000 count as 100000.
 //
 // Arguments that do not match their conversion are converted: an integer
 // to a floating conversion prints as a double, a double to an integer
