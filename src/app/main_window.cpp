@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "platform/form_loader.h"
+#include "platform/numbers.h"
 
 namespace cq {
 
@@ -15,6 +16,10 @@ void MainWindow::create() {
   for (auto& part : parts_) part->attach(*form_);
 }
 
+bool MainWindow::decimalComma() const { return form_->label("Label165").caption() == "1"; }
+
+std::string MainWindow::localize(std::string text) const { return LocalizeDecimalPoint(std::move(text), decimalComma()); }
+
 void MainWindow::registerSolver(int calculator, Solver solver) {
   solvers_.at(static_cast<size_t>(calculator)) = std::move(solver);
 }
@@ -22,6 +27,11 @@ void MainWindow::registerSolver(int calculator, Solver solver) {
 void MainWindow::addPreSolveStep(std::function<void()> step) { preSolveSteps_.push_back(std::move(step)); }
 
 void MainWindow::Button1Click(Control* sender) {
+  // The conversion calculator's two inputs never stay empty.
+  for (const char* name : {"Edit85", "Edit80"}) {
+    Edit& input = form_->edit(name);
+    if (input.text().empty()) input.setText("0");
+  }
   for (const auto& step : preSolveSteps_) step();
   // The dispatch reads the active calculator afresh; a calculator whose
   // solver is not registered solves nothing.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/window_part.h"
+#include "app/working_values.h"
 #include "platform/application.h"
 #include "platform/form.h"
 #include "platform/handlers.h"
@@ -46,6 +47,12 @@ class MainWindow {
 
   // The active calculator (0 .. 18); set only by the activations.
   int CurrentCalculator = 0;
+  WorkingValues values;
+
+  // The decimal mode kept in the hidden Label165: "1" is a decimal comma.
+  bool decimalComma() const;
+  // A formatted result in the decimal mode (the first '.' becomes ',').
+  std::string localize(std::string text) const;
 
  private:
   Application& app_;

@@ -1,8 +1,10 @@
 #include "app/program.h"
 
+#include "app/calculator_switching.h"
 #include "app/frame_commands.h"
 #include "app/input_families.h"
 #include "app/main_window.h"
+#include "app/temperatures.h"
 #include "platform/checked_math.h"
 #include "platform/errors.h"
 #include "platform/form_loader.h"
@@ -35,6 +37,8 @@ void Program::createWindows() {
   main_ = std::make_unique<MainWindow>(app_);
   main_->addPart<FrameCommands>(app_);
   main_->addPart<InputFamilies>(*main_);
+  main_->addPart<Temperatures>(*main_);
+  main_->addPart<CalculatorSwitching>(*main_);
   main_->create();
 
   HandlerRegistry none;

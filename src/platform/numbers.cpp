@@ -117,6 +117,10 @@ double ParseLocaleFloat(std::string_view text, char separator) {
   throw ConvertError(floatError(text));
 }
 
+std::optional<double> TryParseLocaleFloat(std::string_view text) {
+  return parseFloat(text, g_separator);
+}
+
 int TextToInt(std::string_view text) {
   const std::string_view s = trimBlanks(text);
   std::string_view digits = s;

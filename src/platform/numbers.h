@@ -2,6 +2,7 @@
 // The one place where numbers become texts and texts numbers. Nothing here
 // depends on the process locale: the decimal separator is the program's own
 // setting (read once from the user's locale at start).
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,9 @@ void SetDecimalSeparator(char separator);
 // rejected. A value too small for a double reads as zero (or a subnormal).
 double ParseLocaleFloat(std::string_view text);
 double ParseLocaleFloat(std::string_view text, char separator);
+
+// The same rule without the error: nothing when the text is no number.
+std::optional<double> TryParseLocaleFloat(std::string_view text);
 
 // Strict text to 32-bit int: optional blanks, optional sign, digits, optional
 // blanks. Raises ConvertError "'<text>' is not a valid integer value", also

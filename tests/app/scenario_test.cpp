@@ -29,8 +29,8 @@ TEST_P(Scenario, Passes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, Scenario, ::testing::ValuesIn(scenarioFiles()),
-                         [](const auto& info) {
-                           std::string name = info.param.substr(0, info.param.size() - 4);
+                         [](const auto& param_info) {
+                           std::string name = param_info.param.substr(0, param_info.param.size() - 4);
                            std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
                            return name;
                          });

@@ -1,0 +1,188 @@
+#include "app/calculator_switching.h"
+
+#include <initializer_list>
+
+#include "app/calculator_table.h"
+#include "app/main_window.h"
+#include "app/settings_key.h"
+#include "platform/format.h"
+#include "platform/registry.h"
+
+namespace cq {
+
+namespace {
+
+void apply(Form& f, std::initializer_list<const char*> names, Set state) {
+  if (state == Set::Keep) return;
+  for (const char* n : names) f.control(n).setEnabled(state == Set::On);
+}
+
+void setShown(Form& f, std::initializer_list<const char*> names, bool shown) {
+  for (const char* n : names) f.control(n).setVisible(shown);
+}
+
+}  // namespace
+
+void CalculatorSwitching::registerHandlers(HandlerRegistry& handlers) {
+  for (const auto& c : Calculators()) {
+    int k = c.index;
+    handlers.add(std::string(c.activationHandler), [this, k](Control* sender) { Activate(k, sender); });
+  }
+  handlers.add("TForm1.TabControl1Change", [this](Control* sender) { TabControl1Change(sender); });
+}
+
+void CalculatorSwitching::attach(Form& form) {
+  form_ = &form;
+  // Every name the contract touches must exist before the first activation.
+  for (const auto& c : Calculators()) form.groupBox(std::string(c.page));
+  form.groupBox(std::string(kObsoletePage));
+}
+
+void CalculatorSwitching::setExtras(int calculator, std::function<void()> extras) {
+  extras_.at(static_cast<size_t>(calculator)) = std::move(extras);
+}
+
+void CalculatorSwitching::setSolveEnabled(int calculator, std::function<bool()> enabled) {
+  solveEnabled_.at(static_cast<size_t>(calculator)) = std::move(enabled);
+}
+
+void CalculatorSwitching::TabControl1Change(Control* sender) {
+  auto& tabs = form_->get<TabControl>("TabControl1");
+  for (int k : kTabChangeOrder)
+    if (tabs.tabIndex() == k) {
+      if (k == 4) form_->radio("RadioGroup3").clearItems();
+      Activate(k, sender);
+    }
+}
+
+void CalculatorSwitching::showInformationRows(int k) {
+  Form& f = *form_;
+  setShown(f, {"Label395", "Label397", "Label396", "Label398", "Label400", "Label403"}, k == 4);
+  setShown(f, {"Label349", "Label350"}, k == 16);
+  setShown(f, {"Label319", "Label320"}, k == 10);
+  setShown(f, {"Label23", "Label24", "Label26", "Label27", "Label28"}, k != 4 && k != 10);
+  if (k != 10) f.label("Label55").setCaption(k == 16 ? "Power Dissipation (dBm)" : "Total Copper Thickness");
+  f.label("Label23").setCaption(k == 16 ? "Via Temperature" : "Conductor Temperature");
+}
+
+void CalculatorSwitching::applyOptions(const CalculatorInfo& c) {
+  Form& f = *form_;
+  const OptionsRow& o = c.options;
+  apply(f, {"RadioGroup4"}, o.base);
+  apply(f, {"RadioGroup1"}, o.plate);
+  apply(f, {"RadioGroup3"}, o.layer);
+  auto& plane = f.radio("RadioGroup5");
+  plane.setVisible(o.planeVisible);
+  apply(f, {"RadioGroup5"}, o.plane);
+  apply(f, {"RadioGroup6"}, o.units);
+  apply(f, {"ComboBox1"}, o.sub);
+  apply(f, {"Edit7", "Label36"}, o.er);
+  apply(f, {"Label35"}, o.mat);
+  apply(f, {"Edit66", "Label9"}, o.tg);
+  apply(f, {"Edit1", "UpDown1", "Label1", "Label2"}, o.rise);
+  apply(f, {"Edit2", "UpDown2", "Label3", "Label4"}, o.amb);
+  apply(f, {"Edit136", "Edit137", "Edit138", "Edit139"}, o.man);
+  apply(f, {"Edit227", "UpDown6"}, o.vias);
+}
+
+void CalculatorSwitching::showOnlyPage(const CalculatorInfo& c) {
+  for (const auto& other : Calculators())
+    if (other.index != c.index) form_->control(std::string(other.page)).setVisible(false);
+  form_->control(std::string(kObsoletePage)).setVisible(false);
+  form_->control(std::string(c.page)).setVisible(true);
+}
+
+void CalculatorSwitching::refillLayerRadio(const CalculatorInfo& c, bool withTemperatureNA) {
+  auto& layer = form_->radio("RadioGroup3");
+  layer.clearItems();
+  for (auto item : c.layer.items) layer.addItem(std::string(item));
+  // Selecting in the emptied radio always runs its click handler, which solves.
+  if (c.layer.selected >= 0) layer.setItemIndex(c.layer.selected);
+  if (withTemperatureNA) {
+    form_->label("Label27").setCaption("N/A");
+    form_->label("Label28").setCaption("N/A");
+  }
+}
+
+void CalculatorSwitching::refillPlaneRadio(int k, bool comma) {
+  auto& plane = form_->radio("RadioGroup5");
+  plane.clearItems();
+  if (k == 16) {
+    plane.addItem("Via Properties");
+    plane.addItem("Differential Vias");
+  } else {
+    plane.addItem(comma ? "0,5oz / 1oz" : "0.5oz / 1oz");
+    plane.addItem("2oz");
+  }
+  plane.setItemIndex(0);
+}
+
+void CalculatorSwitching::writeProgramSetting(int k) {
+  Registry registry(main_.app().services().settings);
+  if (registry.openKey(kSettingsKey, true)) programValue_ = Format("%i", k);
+  // A key that did not open makes this write fail with the registry error,
+  // which ends the activation before its final solve.
+  registry.writeString("Program", programValue_);
+  registry.closeKey();
+}
+
+void CalculatorSwitching::Activate(int k, Control* sender) {
+  Form& f = *form_;
+  const CalculatorInfo& c = Calculator(k);
+
+  main_.CurrentCalculator = k;
+
+  auto& plane = f.radio("RadioGroup5");
+  if (k == 16) {
+    plane.setCaption(" Property Selection ");
+    plane.setHint("Select between single via properties and differential via properties.");
+  } else {
+    plane.setCaption(" Plane Thickness ");
+    plane.setHint("Select between a 1oz and a 2oz plane.");
+  }
+  showInformationRows(k);
+
+  auto& layer = f.radio("RadioGroup3");
+  layer.setCaption(std::string(c.layer.caption));
+  bool tall = k == 1 || k == 4 || k == 13;
+  layer.setHeight(tall ? 169 : 81);
+  layer.setTop(tall ? 336 : 424);
+
+  const auto& solveEnabled = solveEnabled_[static_cast<size_t>(k)];
+  f.button("Button1").setEnabled(!solveEnabled || solveEnabled());
+
+  bool solverWritesCopper = k == 1 || k == 2 || k == 4 || k == 6;
+  if (!solverWritesCopper) f.label("Label56").setCaption("N/A");
+  if (k != 1 && k != 2 && k != 4 && k != 16) {
+    f.label("Label110").setCaption("N/A");
+    f.label("Label285").setCaption("N/A");
+  }
+  if (k != 16) f.label("Label72").setCaption("N/A");
+
+  applyOptions(c);
+  showOnlyPage(c);
+  if (k == 1 || k == 2 || k == 4) f.groupBox("GroupBox31").setEnabled(true);
+  if (k == 10) {
+    f.label("Label55").setEnabled(true);
+    f.label("Label56").setEnabled(true);
+  }
+  if (const auto& extras = extras_[static_cast<size_t>(k)]) extras();
+
+  f.get<TabControl>("TabControl1").setTabIndex(k);
+
+  bool temperatureNA = k != 2 && k != 3 && k != 16;
+  if (k != 3) {
+    refillLayerRadio(c, temperatureNA);
+    refillPlaneRadio(k, false);
+  }
+  bool comma = main_.decimalComma();
+  if (comma && k != 3 && k != 4 && k != 16) {
+    if (k == 0 || k == 2 || k == 8 || k == 9 || k == 11) refillLayerRadio(c, k != 2);
+    refillPlaneRadio(k, true);
+  }
+
+  writeProgramSetting(k);
+  main_.Button1Click(sender);
+}
+
+}  // namespace cq

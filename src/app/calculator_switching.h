@@ -1,0 +1,48 @@
+#pragma once
+// Switching between the nineteen calculators: the activation contract that
+// every menu item and tab runs, and the tab change.
+#include <array>
+#include <functional>
+#include <string>
+
+#include "app/window_part.h"
+
+namespace cq {
+
+class MainWindow;
+struct CalculatorInfo;
+
+class CalculatorSwitching : public WindowPart {
+ public:
+  explicit CalculatorSwitching(MainWindow& main) : main_(main) {}
+  void registerHandlers(HandlerRegistry& handlers) override;
+  void attach(Form& form) override;
+
+  // What a calculator adds to its activation besides the shared contract
+  // (texts and pictures of its own page); runs before the tab is selected.
+  void setExtras(int calculator, std::function<void()> extras);
+  // Whether "Solve!" is enabled on that calculator's page (default: yes).
+  void setSolveEnabled(int calculator, std::function<bool()> enabled);
+
+  void Activate(int calculator, Control* sender);
+  void TabControl1Change(Control* sender);
+
+  // The text of the last activated index, written as the setting Program.
+  const std::string& ProgramValue() const { return programValue_; }
+
+ private:
+  void showInformationRows(int k);
+  void applyOptions(const CalculatorInfo& c);
+  void showOnlyPage(const CalculatorInfo& c);
+  void refillLayerRadio(const CalculatorInfo& c, bool withTemperatureNA);
+  void refillPlaneRadio(int k, bool comma);
+  void writeProgramSetting(int k);
+
+  MainWindow& main_;
+  Form* form_ = nullptr;
+  std::string programValue_;
+  std::array<std::function<void()>, 19> extras_{};
+  std::array<std::function<bool()>, 19> solveEnabled_{};
+};
+
+}  // namespace cq

@@ -1,0 +1,48 @@
+#pragma once
+// The nineteen calculators and what each activation does to the shared
+// parts of the main window, as data.
+#include <array>
+#include <string_view>
+#include <vector>
+
+namespace cq {
+
+// Enabled state of an Options control: on, off, or left as it is.
+enum class Set : signed char { Off = 0, On = 1, Keep = -1 };
+
+struct OptionsRow {
+  Set sub, er, mat, tg, base, plate, man, layer;
+  bool planeVisible;
+  Set plane, units, rise, amb, vias;
+};
+
+struct LayerRow {
+  std::string_view caption;
+  // Empty with keepItems: the items stay as they are.
+  std::vector<std::string_view> items;
+  int selected;  // -1: no item selected after the refill
+  bool keepItems = false;
+};
+
+struct CalculatorInfo {
+  int index;
+  std::string_view tabCaption;
+  std::string_view menuItem;
+  std::string_view menuCaption;
+  std::string_view activationHandler;  // "TForm1.ViaProperties1Click"
+  std::string_view page;               // "GroupBox1"
+  std::string_view pageCaption;
+  OptionsRow options;
+  LayerRow layer;
+};
+
+const std::array<CalculatorInfo, 19>& Calculators();
+const CalculatorInfo& Calculator(int index);
+
+// The obsolete crosstalk page, hidden by every activation.
+inline constexpr std::string_view kObsoletePage = "GroupBox39";
+
+// The order in which the tab change compares the tab index.
+inline constexpr std::array<int, 19> kTabChangeOrder = {16, 2, 0, 4, 11, 8, 9, 1, 3, 13, 12, 15, 7, 5, 14, 17, 6, 10, 18};
+
+}  // namespace cq

@@ -1,0 +1,40 @@
+#pragma once
+// The temperature rise and ambient temperature of the Options panel: the
+// pre-solve steps that bound them and derive the conductor temperature, and
+// the status-bar timer with the clock and the material warning.
+#include "app/window_part.h"
+
+namespace cq {
+
+class MainWindow;
+
+class Temperatures : public WindowPart {
+ public:
+  explicit Temperatures(MainWindow& main) : main_(main) {}
+  void registerHandlers(HandlerRegistry& handlers) override;
+  void attach(Form& form) override;
+
+  void ValidateTempRise();
+  void ValidateAmbientTemp();
+  void ComputeConductorTemp();
+  void Timer1Timer(Control* sender);
+
+ private:
+  std::string clockText();
+
+  MainWindow& main_;
+  Form* form_ = nullptr;
+  Edit* rise_ = nullptr;
+  Edit* ambient_ = nullptr;
+  Edit* tg_ = nullptr;
+  ProgressBar* riseBar_ = nullptr;
+  ProgressBar* ambientBar_ = nullptr;
+  Label* riseF_ = nullptr;
+  Label* ambientF_ = nullptr;
+  Label* conductorC_ = nullptr;
+  Label* conductorF_ = nullptr;
+  StatusBar* status_ = nullptr;
+  TabControl* tabs_ = nullptr;
+};
+
+}  // namespace cq

@@ -1,0 +1,125 @@
+#pragma once
+// The Qt window of one model form. It mirrors the model: every property
+// write reaches the widget under a signal blocker, so Qt's signals for
+// changes made by code never come back. Only the user's own actions (typing,
+// clicks, key presses, focus, closing the window) go to the model's user
+// entry points.
+#include <QWidget>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/form.h"
+
+class QAction;
+class QKeyEvent;
+class QMenu;
+class QMenuBar;
+
+namespace cq::ui {
+
+class StatusBarWidget;
+
+// Font of a control as it shows: unset parts come from the parent, and a
+// control without a font of its own takes its parent's whole font.
+Font EffectiveFont(const Control& control);
+
+// A label caption as shown: "&&" is one "&", a single "&" marks an
+// accelerator and is not shown.
+QString LabelText(const std::string& caption);
+
+// The hint halves: before "|" for the tooltip, after it for the status bar
+// (a hint without "|" serves both).
+QString ShortHint(const std::string& hint);
+QString LongHint(const std::string& hint);
+
+class FormView : public QWidget, public ControlObserver {
+  Q_OBJECT
+
+ public:
+  // Builds the window; it has no Qt parent, so disabling one window never
+  // disables another.
+  explicit FormView(Form& form);
+  ~FormView() override;
+
+  Form& form() const { return form_; }
+  // The client area: the controls live here; this is what printing grabs.
+  QWidget* clientArea() const { return client_; }
+  // Null for a form without a menu.
+  QMenuBar* menuBar() const { return menuBar_; }
+  QWidget* widgetFor(const Control& control) const;
+  QWidget* widgetFor(const std::string& name) const;
+  template <typename W>
+  W* widget(const std::string& name) const {
+    return qobject_cast<W*>(widgetFor(name));
+  }
+  QAction* actionFor(const MenuItem& item) const;
+  QPixmap grabClientArea() const;
+
+  // The view of a form, or null when none is attached.
+  static FormView* viewOf(const Form& form);
+  static std::vector<FormView*> views();
+  // Fonts and colours again, after the colour style changed.
+  void restyle();
+  static void restyleAll();
+
+  void propertyChanged(Control& control, Prop prop) override;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  enum class Kind {
+    None, Panel, GroupBox, Label, Edit, Memo, Button, CheckBox, RadioGroup, ComboBox, TrackBar, UpDown,
+    TabControl, PageControl, Image, ProgressBar, StatusBar
+  };
+  struct Entry {
+    Kind kind = Kind::None;
+    QWidget* widget = nullptr;
+  };
+  struct Owner {
+    Control* control = nullptr;
+    bool main = true;  // false for a part of the control's widget
+  };
+
+  static Kind kindOf(const Control& control);
+  QWidget* parentWidgetOf(const Control& control) const;
+  QWidget* createWidget(Control& control);
+  void connectUserEvents(Control& control, Kind kind, QWidget* widget);
+  void own(QWidget* widget, Control& control, bool main);
+  void stackGraphicControls(const Control& parent);
+  void buildMenu(MenuItem& parent, QMenuBar* bar, QMenu* menu);
+
+  void syncAll(Control& control, const Entry& entry);
+  void syncContent(Control& control, const Entry& entry);
+  void syncGeometry(Control& control, const Entry& entry);
+  void syncVisible(Control& control, const Entry& entry);
+  void syncStyle(Control& control, const Entry& entry);
+  void syncStyleTree(Control& control);
+  void syncFocus(Control& control, const Entry& entry);
+  void syncAction(MenuItem& item);
+  void syncPages(Control& pageControl);
+  void syncForm(Prop prop);
+  void applyWindowFlags();
+  void centreOnScreen();
+
+  bool handleKey(Control& control, QObject* watched, QKeyEvent* event);
+  void showStatusHint(const QString& hint);
+  QString statusHintOf(const Control* control) const;
+  const Entry* entryOf(const Control& control) const;
+
+  Form& form_;
+  QWidget* client_ = nullptr;
+  QMenuBar* menuBar_ = nullptr;
+  std::unordered_map<const Control*, Entry> entries_;
+  std::unordered_map<const QObject*, Owner> owners_;
+  std::unordered_map<const Control*, QAction*> actions_;
+  std::unordered_map<const Control*, std::string> statusPanel0_;
+  std::vector<std::pair<StatusBar*, StatusBarWidget*>> hintBars_;
+  const QObject* pressed_ = nullptr;
+  bool shownOnce_ = false;
+  bool destroying_ = false;
+};
+
+}  // namespace cq::ui
