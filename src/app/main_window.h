@@ -35,6 +35,7 @@ class MainWindow {
   void create();
 
   Application& app() { return app_; }
+  const HandlerRegistry& handlers() const { return handlers_; }
   Form& form() const { return *form_; }
 
   // The solve operation: pre-solve steps, then the active calculator's solver.

@@ -1,8 +1,10 @@
 #pragma once
 // Event handlers registered by name, so window descriptions can bind them.
 #include <map>
+#include <set>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "platform/form.h"
 
@@ -24,9 +26,13 @@ class HandlerRegistry {
     if (const T* t = std::get_if<T>(&h)) return *t;
     throw DescriptionError("handler " + name + " has another signature");
   }
+  // Registered names that no description has asked for: a handler that
+  // never runs is a binding left out of a window description.
+  std::vector<std::string> unusedNames() const;
 
  private:
   std::map<std::string, AnyHandler, std::less<>> handlers_;
+  mutable std::set<std::string, std::less<>> used_;
 };
 
 }  // namespace cq

@@ -13,6 +13,7 @@ namespace {
 
 std::vector<std::string> scenarioFiles() {
   std::vector<std::string> files;
+  if (!std::filesystem::is_directory(CIRQUET_SCENARIO_DIR)) return files;
   for (const auto& entry : std::filesystem::directory_iterator(CIRQUET_SCENARIO_DIR))
     if (entry.path().extension() == ".txt") files.push_back(entry.path().filename().string());
   std::sort(files.begin(), files.end());

@@ -183,6 +183,10 @@ class Runner {
       rest.insert(rest.begin(), queue_.begin(), queue_.end());
       queue_.clear();
       for (const auto& m : rest) check(false, std::string("unexpected ") + kindName(m.kind) + " \"" + m.text + "\"");
+    } else if (what == "solves") {
+      need(w, 3);
+      int actual = p.takeSolves();
+      check(actual == std::stoi(w[2]), std::to_string(actual) + " solves, expected " + w[2]);
     } else if (what == "setting") {
       need(w, 4);
       std::string actual = p.setting(w[2]);

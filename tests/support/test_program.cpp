@@ -13,6 +13,8 @@ TestProgram::TestProgram(StartOptions options) {
   if (!options.settings.empty()) fakes.settings.keys[settingsKey()] = options.settings;
   program_ = std::make_unique<Program>(fakes.services());
   program_->createWindows();
+  // Every solve runs the pre-solve steps once; a last step counts them.
+  program_->mainWindow().addPreSolveStep([this] { ++solves_; });
   if (options.showMainWindow) program_->showMainWindow();
 }
 
@@ -97,6 +99,12 @@ std::vector<Message> TestProgram::takeMessages() {
   std::vector<Message> out(all.begin() + static_cast<std::ptrdiff_t>(taken_), all.end());
   taken_ = all.size();
   return out;
+}
+
+int TestProgram::takeSolves() {
+  int n = solves_;
+  solves_ = 0;
+  return n;
 }
 
 std::string TestProgram::setting(const std::string& name) {

@@ -58,12 +58,15 @@ class TestProgram {
   // Messages since the last call.
   std::vector<Message> takeMessages();
   std::string setting(const std::string& name);
+  // Solve operations run since the last call (nested ones included).
+  int takeSolves();
 
   static const char* settingsKey();
 
  private:
   std::unique_ptr<Program> program_;
   size_t taken_ = 0;
+  int solves_ = 0;
 };
 
 }  // namespace cq::test
