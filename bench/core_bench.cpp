@@ -1,0 +1,31 @@
+// Headless costs: building the seven windows from their descriptions and
+// switching calculators with their solves.
+#include <benchmark/benchmark.h>
+
+#include "app/calculator_table.h"
+#include "support/test_program.h"
+
+namespace cq::test {
+namespace {
+
+void CreateAllWindows(benchmark::State& state) {
+  for (auto _ : state) {
+    FakeServices fakes;
+    Program program(fakes.services());
+    program.createWindows();
+    benchmark::DoNotOptimize(program.app().forms().size());
+  }
+}
+BENCHMARK(CreateAllWindows)->Unit(benchmark::kMillisecond);
+
+void ActivateEachCalculator(benchmark::State& state) {
+  TestProgram p;
+  const int calculator = static_cast<int>(state.range(0));
+  const std::string item(Calculator(calculator).menuItem);
+  for (auto _ : state) p.chooseMenu(item);
+  state.SetLabel(std::string(Calculator(calculator).tabCaption));
+}
+BENCHMARK(ActivateEachCalculator)->DenseRange(0, 18)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace cq::test

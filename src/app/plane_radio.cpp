@@ -1,0 +1,22 @@
+#include "app/plane_radio.h"
+
+#include "app/main_window.h"
+
+namespace cq {
+
+void PlaneRadio::registerHandlers(HandlerRegistry& handlers) {
+  handlers.add("TForm1.RadioGroup5Click", [this](Control* sender) { RadioGroup5Click(sender); });
+}
+
+void PlaneRadio::attach(Form& form) {
+  radio_ = &form.radio("RadioGroup5");
+  tabs_ = &form.get<TabControl>("TabControl1");
+}
+
+void PlaneRadio::RadioGroup5Click(Control* sender) {
+  // The tab, not the active calculator, says whether the via page shows.
+  if (tabs_->tabIndex() == 16 && viaLayout_ && radio_->itemIndex() >= 0) viaLayout_(radio_->itemIndex());
+  main_.Button1Click(sender);
+}
+
+}  // namespace cq
