@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "platform/control.h"
+#include "platform/controls.h"
 #include "support/test_program.h"
 
 namespace cq::test {
@@ -183,6 +184,12 @@ class Runner {
       rest.insert(rest.begin(), queue_.begin(), queue_.end());
       queue_.clear();
       for (const auto& m : rest) check(false, std::string("unexpected ") + kindName(m.kind) + " \"" + m.text + "\"");
+    } else if (what == "panel") {
+      need(w, 5);
+      auto& bar = dynamic_cast<StatusBar&>(p.control(w[2]));
+      size_t index = std::stoul(w[3]);
+      std::string actual = index < bar.panels().size() ? bar.panels()[index].text : "<no panel>";
+      check(actual == w[4], w[2] + " panel " + w[3] + " reads \"" + actual + "\", expected \"" + w[4] + "\"");
     } else if (what == "solves") {
       need(w, 3);
       int actual = p.takeSolves();

@@ -1,0 +1,95 @@
+// The activation contract's table rows and its failure rule, over all
+// nineteen calculators.
+#include <gtest/gtest.h>
+
+#include "app/calculator_table.h"
+#include "support/test_program.h"
+
+namespace cq::test {
+namespace {
+
+TEST(Activation, EachCalculatorShowsOnlyItsPageAndStoresItsIndex) {
+  TestProgram p;
+  for (const auto& c : Calculators()) {
+    SCOPED_TRACE(c.index);
+    p.chooseMenu(std::string(c.menuItem));
+    EXPECT_EQ(p.main().CurrentCalculator, c.index);
+    EXPECT_EQ(p.form().get<TabControl>("TabControl1").tabIndex(), c.index);
+    for (const auto& other : Calculators())
+      EXPECT_EQ(p.showing(std::string(other.page)), other.index == c.index) << other.page;
+    EXPECT_FALSE(p.showing("GroupBox39"));
+    EXPECT_EQ(p.setting("Program"), std::to_string(c.index));
+    EXPECT_EQ(p.text("RadioGroup3"), c.layer.caption);
+  }
+  EXPECT_TRUE(p.messages().empty());
+}
+
+TEST(Activation, OptionsPanelFollowsTheTableOfEachCalculator) {
+  TestProgram p;
+  // Each calculator against its table row, after coming from a calculator
+  // that enables everything (Via Properties) and from one that disables
+  // nearly everything (Ohm's Law), so that "untouched" cells show too.
+  for (const char* from : {"ViaProperties1", "OhmsLaw1"})
+    for (const auto& c : Calculators()) {
+      SCOPED_TRACE(std::string(from) + " then " + std::to_string(c.index));
+      p.chooseMenu(from);
+      p.chooseMenu(std::string(c.menuItem));
+      const OptionsRow& o = c.options;
+      // The plating radio's untouched cells belong to the layer radio's
+      // layouts, which set it themselves.
+      auto expectState = [&](const char* name, Set state) {
+        if (state != Set::Keep) {
+          EXPECT_EQ(p.form().control(name).enabled(), state == Set::On) << name;
+        }
+      };
+      expectState("ComboBox1", o.sub);
+      expectState("Edit7", o.er);
+      expectState("Label36", o.er);
+      expectState("Label35", o.mat);
+      expectState("Edit66", o.tg);
+      expectState("RadioGroup4", o.base);
+      expectState("RadioGroup1", o.plate);
+      expectState("Edit136", o.man);
+      expectState("Edit139", o.man);
+      expectState("RadioGroup3", o.layer);
+      expectState("RadioGroup6", o.units);
+      expectState("Edit1", o.rise);
+      expectState("UpDown1", o.rise);
+      expectState("Edit2", o.amb);
+      expectState("UpDown2", o.amb);
+      expectState("Edit227", o.vias);
+      expectState("UpDown6", o.vias);
+      EXPECT_EQ(p.form().control("RadioGroup5").visible(), o.planeVisible);
+    }
+}
+
+TEST(Activation, AFailingSettingsWriteEndsTheActivationBeforeItsLastSolve) {
+  TestProgram p;
+  p.fakes.settings.keys.clear();
+  p.fakes.settings.refuseCreate = true;
+  p.takeSolves();
+  p.chooseMenu("ConversionData1");
+  // Calculator 3 refills no radio, so its only solve is the final one.
+  EXPECT_EQ(p.takeSolves(), 0);
+  ASSERT_EQ(p.messages().size(), 1u);
+  EXPECT_EQ(p.messages()[0], (Message{Message::Kind::Error, "Failed to set data for 'Program'", {}}));
+  // The switch itself happened before the write.
+  EXPECT_EQ(p.main().CurrentCalculator, 3);
+  EXPECT_TRUE(p.showing("GroupBox7"));
+}
+
+TEST(Activation, ATextThatIsNoNumberEndsTheActivationAtItsFirstSolve) {
+  TestProgram p;
+  p.chooseMenu("OhmsLaw1");
+  p.takeMessages();
+  p.form().edit("Edit1").setText("x");
+  p.chooseMenu("ViaProperties1");
+  const auto shown = p.takeMessages();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].text, "'x' is not a valid floating point value");
+  // The error came from the first selection's solve, before the settings write.
+  EXPECT_EQ(p.setting("Program"), "10");
+}
+
+}  // namespace
+}  // namespace cq::test
