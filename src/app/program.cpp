@@ -2,13 +2,27 @@
 
 #include "app/calculator_switching.h"
 #include "app/frame_commands.h"
+#include "app/help_notes.h"
 #include "app/input_families.h"
+#include "app/layer_radio.h"
 #include "app/main_window.h"
+#include "app/plane_radio.h"
 #include "app/temperatures.h"
+#include "app/window_links.h"
+#include "options/copper_weight_radios.h"
+#include "options/substrate_selection.h"
 #include "platform/checked_math.h"
 #include "platform/errors.h"
 #include "platform/form_loader.h"
 #include "platform/numbers.h"
+#include "settings/first_start.h"
+#include "settings/loader.h"
+#include "settings/program_options_window.h"
+#include "settings/settings_script_installer.h"
+#include "settings/settings_window_openers.h"
+#include "settings/splash.h"
+#include "windows/about_window.h"
+#include "windows/references_window.h"
 
 namespace cq {
 
@@ -34,15 +48,40 @@ void Program::createWindows() {
   app_.services().styles.trySetStyle("Charcoal HiRes");
   app_.setTitle("Quillonex PCB Design Cirquet");
 
+  // A machine where no installer ever ran gets the installed settings first,
+  // so that the windows below start as after an installation.
+  InstallSettingsOnFirstStart(app_.services().settings);
+
+  for (const char* description : kSmallWindows) smallWindows_.push_back(std::make_unique<SmallWindow>(description));
   main_ = std::make_unique<MainWindow>(app_);
+  auto& loader = smallWindow("forms/TForm4.json").addPart<Loader>(*main_);
+  main_->addPart<Splash>(*main_, loader);
   main_->addPart<FrameCommands>(app_);
   main_->addPart<InputFamilies>(*main_);
   main_->addPart<Temperatures>(*main_);
   main_->addPart<CalculatorSwitching>(*main_);
+  main_->addPart<LayerRadio>(*main_);
+  main_->addPart<PlaneRadio>(*main_);
+  main_->addPart<SubstrateSelection>(*main_);
+  main_->addPart<CopperWeightRadios>(*main_);
+  main_->addPart<SettingsWindowOpeners>(app_);
+  smallWindow("forms/TForm6.json").addPart<ProgramOptionsWindow>(*main_);
+  smallWindow("forms/TForm8.json").addPart<SettingsScriptInstaller>(app_);
+  main_->addPart<WindowLinks>(app_, "TForm1");
+  main_->addPart<HelpNoteButtons>(app_);
+  smallWindow("forms/TForm2.json").addPart<AboutWindow>(app_);
+  smallWindow("forms/TForm2.json").addPart<WindowLinks>(app_, "TForm2");
+  smallWindow("forms/TForm5.json").addPart<ReferencesWindow>(app_);
+  smallWindow("forms/TForm9.json").addPart<WindowLinks>(app_, "TForm9");
   main_->create();
 
-  HandlerRegistry none;
-  for (const char* description : kSmallWindows) app_.addForm(LoadForm(app_, description, none));
+  for (auto& window : smallWindows_) window->create(app_);
+}
+
+SmallWindow& Program::smallWindow(const std::string& description) {
+  for (auto& window : smallWindows_)
+    if (window->description() == description) return *window;
+  throw DescriptionError("no window description " + description);
 }
 
 Form& Program::form(const std::string& name) {

@@ -3,7 +3,9 @@
 // order, and hands the message loop to the front end.
 #include <functional>
 #include <memory>
+#include <vector>
 
+#include "app/small_window.h"
 #include "platform/application.h"
 #include "platform/form.h"
 
@@ -26,9 +28,16 @@ class Program {
   // Shows the main window; its first showing runs its show handler.
   void showMainWindow();
 
+  // The windows after the main one, in creation order, with their parts.
+  const std::vector<std::unique_ptr<SmallWindow>>& smallWindows() const { return smallWindows_; }
+
  private:
+  // The small window built from that description.
+  SmallWindow& smallWindow(const std::string& description);
+
   Application app_;
   std::unique_ptr<MainWindow> main_;
+  std::vector<std::unique_ptr<SmallWindow>> smallWindows_;
 };
 
 // The whole entry: creates the windows, then hands the program to the front

@@ -6,17 +6,22 @@
 
 namespace cq {
 
-// Arithmetic that raises: ZeroDivideError for x / 0 (x finite, non-zero),
-// InvalidOpError for 0 / 0, NaN operands, inf - inf, 0 * inf, inf / inf,
-// OverflowError when finite operands give an infinite result. Infinite
-// operands otherwise follow IEEE arithmetic (inf / 0 gives inf) and
-// underflow passes silently.
+// Arithmetic that raises as the floating-point unit traps: ZeroDivideError
+// for x / 0 (x finite, non-zero), InvalidOpError for an operation with no
+// result (0 / 0, inf - inf, 0 * inf, inf / inf), OverflowError when finite
+// operands give an infinite result. A NaN operand does not trap: it passes
+// through to the result (sqrt(-1) * 2 prints "+NAN"), NaN / 0 included.
+// Infinite operands otherwise follow IEEE arithmetic (inf / 0 gives inf)
+// and underflow passes silently.
 double Div(double a, double b);
 double Mul(double a, double b);
 double Add(double a, double b);
 double Sub(double a, double b);
 // Raises InvalidOpError for NaN, OverflowError for an infinity.
 double CheckFinite(double value);
+// Raises InvalidOpError for NaN, as comparing a value that is not a number
+// (a range check) or converting it to an integer traps; infinities pass.
+double CheckNumber(double value);
 
 // Mathematical functions with the runtime's error box: on a bad argument
 // they report "<name>: <KIND> error" (DOMAIN, SING, OVERFLOW) through the

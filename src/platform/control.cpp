@@ -87,10 +87,14 @@ void Control::setEnabled(bool v) {
 }
 
 bool Control::showing() const {
-  for (const Control* c = this; c; c = c->parent_)
+  for (const Control* c = this; c; c = c->parent_) {
     if (!c->visible_) return false;
+    if (c->parent_ && !c->parent_->showsChild(*c)) return false;
+  }
   return true;
 }
+
+bool Control::showsChild(const Control&) const { return true; }
 
 bool Control::effectivelyEnabled() const {
   for (const Control* c = this; c; c = c->parent_)

@@ -97,7 +97,8 @@ class Control {
   void setVisible(bool v);
   bool enabled() const { return enabled_; }
   void setEnabled(bool v);
-  // Visible itself and every parent up to a shown form.
+  // Visible itself and every parent up to a shown form; a page of a page
+  // control shows only while it is the active page.
   bool showing() const;
   // Enabled itself and every parent, the form included.
   bool effectivelyEnabled() const;
@@ -137,6 +138,9 @@ class Control {
   bool userFocus();
 
  protected:
+  // Whether a visible child is on screen; containers with pages say no for
+  // the pages that are not active.
+  virtual bool showsChild(const Control& child) const;
   void notify(Prop p);
   // Runs fn at an event boundary: errors end it and reach the error box.
   void runUserEvent(const std::function<void()>& fn);

@@ -1,10 +1,13 @@
 #include "platform/controls.h"
 
 #include <algorithm>
+#include <charconv>
+#include <optional>
 #include <sstream>
+#include <string_view>
+#include <system_error>
 
 #include "platform/form.h"
-#include "platform/numbers.h"
 
 namespace cq {
 
@@ -22,11 +25,12 @@ void Label::setWordWrap(bool w) {
 
 char KeyControl::userKey(int key, char ch, ShiftState shift) {
   if (!acceptsInput()) return 0;
+  if (OnKeyDown) runUserEvent([&] { OnKeyDown(this, key, shift); });
+  if (ch == 0) return 0;
   char received = ch;
   bool ended = true;
   runUserEvent([&] {
-    if (OnKeyDown) OnKeyDown(this, key, shift);
-    if (received != 0 && OnKeyPress) OnKeyPress(this, received);
+    if (OnKeyPress) OnKeyPress(this, received);
     ended = false;
   });
   return ended ? 0 : received;
@@ -104,7 +108,9 @@ void RadioGroup::setItemIndex(int index) {
   if (index == itemIndex_) return;
   itemIndex_ = index;
   notify(Prop::ItemIndex);
-  if (OnClick) OnClick(this);
+  // The click comes from the button that gets checked; clearing the
+  // selection checks none.
+  if (itemIndex_ >= 0 && OnClick) OnClick(this);
 }
 
 void RadioGroup::clearItems() {
@@ -214,28 +220,49 @@ void UpDown::writeBuddy() {
   if (associate_) associate_->setText(std::to_string(position_));
 }
 
+namespace {
+// The buddy's text as the arrows read it: leading blanks, an optional sign
+// and digits; an empty text is 0. Anything else is no position.
+std::optional<int> buddyPosition(std::string_view text) {
+  if (text.empty()) return 0;
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  std::string number;
+  if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+    if (text.front() == '-') number += '-';
+    text.remove_prefix(1);
+  }
+  if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
+  number += text;
+  int value = 0;
+  const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (ec != std::errc() || end != number.data() + number.size()) return std::nullopt;
+  return value;
+}
+}  // namespace
+
 void UpDown::userClick(UpDownButton button) {
   if (!acceptsInput()) return;
-  runUserEvent([&] {
-    if (associate_) {
-      try {
-        position_ = std::clamp(TextToInt(associate_->text()), min_, max_);
-      } catch (const ConvertError&) {
-        // A buddy text that is no integer leaves the last position.
-      }
+  if (associate_) {
+    // A text outside the range is not taken either: the last position stays.
+    const auto typed = buddyPosition(associate_->text());
+    if (typed && *typed >= min_ && *typed <= max_ && *typed != position_) {
+      position_ = *typed;
+      notify(Prop::Position);
     }
-    bool allow = true;
-    if (OnChanging) OnChanging(this, allow);
-    if (allow) {
-      int next = std::clamp(position_ + (button == UpDownButton::Up ? 1 : -1), min_, max_);
-      if (next != position_) {
-        position_ = next;
-        notify(Prop::Position);
-      }
-      writeBuddy();
+  }
+  // The notification before the step, the step with its buddy text, and
+  // the notification after it reach the program as separate events.
+  bool allow = true;
+  if (OnChanging) runUserEvent([&] { OnChanging(this, allow); });
+  if (allow) {
+    const int next = std::clamp(position_ + (button == UpDownButton::Up ? 1 : -1), min_, max_);
+    if (next != position_) {
+      position_ = next;
+      notify(Prop::Position);
+      runUserEvent([this] { writeBuddy(); });
     }
-    if (OnClickButton) OnClickButton(this, button);
-  });
+  }
+  if (OnClickButton) runUserEvent([&] { OnClickButton(this, button); });
 }
 
 void TabControl::setTabs(std::vector<std::string> tabs) {
@@ -263,6 +290,12 @@ void PageControl::setActivePage(int index) {
   if (index < 0 || index >= static_cast<int>(children().size()) || index == activePage_) return;
   activePage_ = index;
   notify(Prop::TabIndex);
+}
+
+bool PageControl::showsChild(const Control& child) const {
+  const auto& pages = children();
+  const auto it = std::find(pages.begin(), pages.end(), &child);
+  return it != pages.end() && it - pages.begin() == activePage_;
 }
 
 void PageControl::userSelect(int index) {

@@ -46,8 +46,11 @@ class KeyControl : public Control {
   KeyEvent OnKeyDown;
   KeyPressEvent OnKeyPress;
   // The key-down handler first, then the key-press handler for keys that
-  // carry a character. Returns the character the control receives (0 when
-  // a handler swallowed it), or 0 when the control does not take input.
+  // carry a character. They are two events: an error in the key-down
+  // handler ends that handler only, and the key press still follows.
+  // Returns the character the control receives (0 when a handler
+  // swallowed it or ended with an error), or 0 when the control does not
+  // take input.
   char userKey(int key, char ch, ShiftState shift = ShiftState::None);
   // Enter: key code 13 with the carriage return.
   char userPressEnter(ShiftState shift = ShiftState::None) { return userKey(kKeyEnter, '\r', shift); }
@@ -122,7 +125,8 @@ class RadioGroup : public Control {
   int count() const { return static_cast<int>(items_.size()); }
   int itemIndex() const { return itemIndex_; }
   // An index past the last item selects the last one; below 0 selects none.
-  // Runs OnClick when the selection changes.
+  // Runs OnClick when another item becomes selected; a selection cleared
+  // to none selects no item and so runs nothing.
   void setItemIndex(int index);
   // Empties the items and leaves no item selected; runs nothing.
   void clearItems();
@@ -196,8 +200,11 @@ class UpDown : public Control {
   Edit* associate() const { return associate_; }
   void setAssociate(Edit* e);
   // One arrow click: the position is taken from the buddy's text when it
-  // holds an integer, OnChanging runs, then the step (clamped to the range)
-  // and the buddy's new text, then OnClick.
+  // holds an integer inside the range (an empty text counts as 0), else the
+  // last position stays. Then three events in turn, an error ending only
+  // its own: OnChanging; the step, which at the end of the range changes
+  // nothing, and the buddy's new text (its OnChange runs); OnClick, which
+  // runs whether or not the position moved.
   void userClick(UpDownButton button);
   UpDownChangingEvent OnChanging;
   UpDownClickEvent OnClickButton;
@@ -236,6 +243,10 @@ class PageControl : public Control {
   void setActivePage(int index);
   void userSelect(int index);
   NotifyEvent OnChange;
+
+ protected:
+  // Only the active page is on screen.
+  bool showsChild(const Control& child) const override;
 
  private:
   int activePage_ = 0;

@@ -40,6 +40,10 @@ Control& Form::control(const std::string& name) const {
   throw DescriptionError(className_ + ": unknown control " + name);
 }
 
+void Form::runCreateHandler() {
+  if (OnCreate) app_.runEvent([this] { OnCreate(this); });
+}
+
 void Form::show() {
   if (visible()) return;
   setVisible(true);

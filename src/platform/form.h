@@ -71,6 +71,9 @@ class Form : public Control {
   MainMenu* menu() const { return menu_; }
   void setMenu(MainMenu* m) { menu_ = m; }
 
+  // Runs OnCreate once the window is built, at an event boundary: an error
+  // ends the handler and reaches the error box, and the window stays.
+  void runCreateHandler();
   // Shows the window; the first showing (and every showing after a hide)
   // runs OnShow at an event boundary.
   void show();

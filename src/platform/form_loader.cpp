@@ -1,6 +1,7 @@
 #include "platform/form_loader.h"
 
 #include <functional>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <set>
 #include <vector>
@@ -41,6 +42,15 @@ class Loader {
       throw DescriptionError(std::string(path) + ": " + e.what());
     }
     where_ = std::string(path);
+    try {
+      apply(doc, isRoot);
+    } catch (const json::exception& e) {
+      // A value of the wrong kind ("visible": "yes") is a description fault too.
+      fail(e.what());
+    }
+  }
+
+  void apply(const json& doc, bool isRoot) {
     static const std::set<std::string> rootKeys = {"name", "class", "caption", "clientWidth", "clientHeight",
                                                    "borderStyle", "maximizeBox", "minimizeBox", "centered",
                                                    "font", "color", "hint", "events", "include", "controls",
@@ -80,11 +90,12 @@ class Loader {
       if (!allowed.count(key)) fail(what + ": unknown property " + key);
   }
 
-  static Alignment alignment(const json& j) {
-    std::string a = j.get<std::string>();
+  Alignment alignment(const json& j) const {
+    const std::string a = j.get<std::string>();
+    if (a == "left") return Alignment::Left;
     if (a == "right") return Alignment::Right;
     if (a == "center") return Alignment::Center;
-    return Alignment::Left;
+    fail("unknown alignment " + a);
   }
 
   Font font(const json& j, Font f) const {
@@ -121,9 +132,13 @@ class Loader {
     if (j.contains("clientWidth") || j.contains("clientHeight"))
       form_.setBounds({0, 0, j.value("clientWidth", 0), j.value("clientHeight", 0)});
     if (j.contains("borderStyle")) {
-      std::string b = j["borderStyle"].get<std::string>();
-      form_.setBorderStyle(b == "single" ? BorderStyle::Single : b == "dialog" ? BorderStyle::Dialog
-                           : b == "none" ? BorderStyle::None : BorderStyle::Sizeable);
+      const std::string b = j["borderStyle"].get<std::string>();
+      static const std::map<std::string, BorderStyle, std::less<>> styles = {
+          {"sizeable", BorderStyle::Sizeable}, {"single", BorderStyle::Single},
+          {"dialog", BorderStyle::Dialog}, {"none", BorderStyle::None}};
+      const auto style = styles.find(b);
+      if (style == styles.end()) fail("unknown border style " + b);
+      form_.setBorderStyle(style->second);
     }
     if (j.contains("maximizeBox")) form_.setMaximizeBox(j["maximizeBox"].get<bool>());
     if (j.contains("minimizeBox")) form_.setMinimizeBox(j["minimizeBox"].get<bool>());
@@ -134,16 +149,18 @@ class Loader {
       common.erase(k);
     applyCommon(form_, common);
     if (j.contains("menu")) {
-      auto& menu = form_.create<MainMenu>(j["menu"]["name"].get<std::string>());
+      const json& description = j["menu"];
+      checkKeys(description, {"name", "items"}, "menu");
+      auto& menu = form_.create<MainMenu>(description.at("name").get<std::string>());
       form_.setMenu(&menu);
-      checkKeys(j["menu"], {"name", "items"}, "menu");
-      for (const auto& item : j["menu"]["items"]) createMenuItem(item, &menu);
+      if (description.contains("items"))
+        for (const auto& item : description["items"]) createMenuItem(item, &menu);
     }
   }
 
   void createMenuItem(const json& j, Control* parent) {
     checkKeys(j, {"name", "caption", "visible", "enabled", "hint", "events", "items"}, "menu item");
-    auto& item = form_.create<MenuItem>(j["name"].get<std::string>(), parent);
+    auto& item = form_.create<MenuItem>(j.at("name").get<std::string>(), parent);
     applyCommon(item, j);
     if (j.contains("items"))
       for (const auto& child : j["items"]) createMenuItem(child, &item);
@@ -365,7 +382,9 @@ std::unique_ptr<Form> LoadFormText(Application& app, std::string_view where, std
   } catch (const json::exception& e) {
     throw DescriptionError(std::string(where) + ": " + e.what());
   }
-  if (!head.contains("name") || !head.contains("class")) throw DescriptionError(std::string(where) + ": form needs name and class");
+  if (!head.is_object() || !head.contains("name") || !head.contains("class") || !head["name"].is_string() ||
+      !head["class"].is_string())
+    throw DescriptionError(std::string(where) + ": form needs name and class");
   auto form = std::make_unique<Form>(app, head["name"].get<std::string>(), head["class"].get<std::string>());
   Loader loader(*form, handlers);
   loader.loadText(where, text, true);

@@ -121,7 +121,7 @@ std::optional<double> TryParseLocaleFloat(std::string_view text) {
   return parseFloat(text, g_separator);
 }
 
-int TextToInt(std::string_view text) {
+std::optional<int> TryTextToInt(std::string_view text) {
   const std::string_view s = trimBlanks(text);
   std::string_view digits = s;
   bool negative = false;
@@ -140,6 +140,11 @@ int TextToInt(std::string_view text) {
         std::from_chars(signedDigits.data(), signedDigits.data() + signedDigits.size(), value);
     if (ec == std::errc() && end == signedDigits.data() + signedDigits.size()) return value;
   }
+  return std::nullopt;
+}
+
+int TextToInt(std::string_view text) {
+  if (auto value = TryTextToInt(text)) return *value;
   throw ConvertError("'" + std::string(text) + "' is not a valid integer value");
 }
 

@@ -30,6 +30,8 @@ std::optional<double> TryParseLocaleFloat(std::string_view text);
 // blanks. Raises ConvertError "'<text>' is not a valid integer value", also
 // for a value outside -2147483648 .. 2147483647.
 int TextToInt(std::string_view text);
+// The same rule without the error: nothing when the text is no integer.
+std::optional<int> TryTextToInt(std::string_view text);
 
 // Shortest general form with up to 15 significant digits: fixed notation for
 // decimal exponents -5 .. 14, otherwise "d.dddE[-]x" (for example "1.5E20",

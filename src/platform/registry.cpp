@@ -32,7 +32,10 @@ void Registry::closeKey() {
 
 std::string Registry::readString(const std::string& name) {
   if (!open_) return {};
-  return store_.readValue(key_, name).value_or(std::string());
+  auto value = store_.readValue(key_, name);
+  if (!value) return {};
+  if (!store_.holdsText(key_, name)) throw RegistryError("Invalid data type for '" + name + "'");
+  return *value;
 }
 
 bool Registry::valueExists(const std::string& name) {

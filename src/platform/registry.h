@@ -15,7 +15,8 @@ class Registry {
   bool openKeyReadOnly(const std::string& key);
   void closeKey();
   bool isOpen() const { return open_; }
-  // A missing value (or no open key) reads as the empty text.
+  // A missing value (or no open key) reads as the empty text; a value that
+  // is not text raises RegistryError "Invalid data type for '<name>'".
   std::string readString(const std::string& name);
   bool valueExists(const std::string& name);
   // Raises RegistryError "Failed to set data for '<name>'" when no key is

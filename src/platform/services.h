@@ -32,6 +32,9 @@ class SettingsStore {
   virtual bool createKey(const std::string& key) = 0;
   virtual std::optional<std::string> readValue(const std::string& key, const std::string& name) = 0;
   virtual bool writeValue(const std::string& key, const std::string& name, const std::string& value) = 0;
+  // Whether a stored value is text. A value of another kind (a number put
+  // there by hand or by another program) cannot be read as a string.
+  virtual bool holdsText(const std::string& /*key*/, const std::string& /*name*/) { return true; }
 };
 
 // Opens addresses, documents and programs with their default action.

@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -523,15 +524,24 @@ void FormView::syncStyle(Control& control, const Entry& entry) {
   const QColor text = under.isDefault() ? ReadableTextColor(font.color, ActiveTheme()) : TextColorOver(font.color, under);
   const QColor back = entry.kind == Kind::Button ? QColor() : ToQColor(control.color());
 
+  // Check and radio marks are drawn in the text colour over the field
+  // colour: over a colour of the model's, the field takes that colour, so a
+  // dark style's black fields never hide a black mark.
+  const bool marks = entry.kind == Kind::CheckBox || entry.kind == Kind::RadioGroup;
+  const QColor markField = marks ? ToQColor(backgroundUnder(control)) : QColor();
+
   QString props;
   if (text.isValid()) props += QStringLiteral("color: %1;").arg(cssColor(text));
-  if (back.isValid()) props += QStringLiteral("background-color: %1;").arg(cssColor(back));
+  const QColor fill = entry.kind == Kind::CheckBox ? markField : back;
+  if (fill.isValid()) props += QStringLiteral("background-color: %1;").arg(cssColor(fill));
   QString sheet;
-  if (!props.isEmpty()) {
-    const QString id = QLatin1Char('#') + w->objectName();
-    sheet = id + QStringLiteral(" {") + props + QLatin1Char('}');
-    if (entry.kind == Kind::RadioGroup && text.isValid())
-      sheet += id + QStringLiteral(" > QRadioButton { color: %1; }").arg(cssColor(text));
+  const QString id = QLatin1Char('#') + w->objectName();
+  if (!props.isEmpty()) sheet = id + QStringLiteral(" {") + props + QLatin1Char('}');
+  if (entry.kind == Kind::RadioGroup && (text.isValid() || markField.isValid())) {
+    QString items;
+    if (text.isValid()) items += QStringLiteral("color: %1;").arg(cssColor(text));
+    if (markField.isValid()) items += QStringLiteral("background-color: %1;").arg(cssColor(markField));
+    sheet += id + QStringLiteral(" > QRadioButton {") + items + QLatin1Char('}');
   }
   if (w->styleSheet() != sheet) w->setStyleSheet(sheet);
 }

@@ -196,7 +196,7 @@ void MultiRowTabStrip::paintEvent(QPaintEvent*) {
     }
     QPalette textPal = pal;
     if (i == hot_ && isEnabled()) {
-      const QColor hotColor = pal.color(QPalette::Highlight);
+      const QColor hotColor = pal.color(QPalette::Link);
       textPal.setColor(QPalette::WindowText, hotColor);
     }
     const QRect textRect = r.adjusted(kTextPadding / 2, selected ? 1 : 0, -kTextPadding / 2, 0);

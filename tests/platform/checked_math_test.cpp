@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/errors.h"
+#include "platform/format.h"
 
 namespace cq {
 namespace {
@@ -174,8 +175,12 @@ INSTANTIATE_TEST_SUITE_P(
         ArithmeticCase{"1/0", [] { return Div(1.0, 0.0); }, kZeroDivide, 0},
         ArithmeticCase{"-1/-0", [] { return Div(-1.0, -0.0); }, kZeroDivide, 0},
         ArithmeticCase{"0/0", [] { return Div(0.0, 0.0); }, kInvalid, 0},
-        ArithmeticCase{"nan/1", [] { return Div(kNaN, 1.0); }, kInvalid, 0},
-        ArithmeticCase{"1/nan", [] { return Div(1.0, kNaN); }, kInvalid, 0},
+        // A NaN operand does not trap: it passes through, also past a zero.
+        ArithmeticCase{"nan/1", [] { return Div(kNaN, 1.0); }, "", kNaN},
+        ArithmeticCase{"1/nan", [] { return Div(1.0, kNaN); }, "", kNaN},
+        ArithmeticCase{"nan/0", [] { return Div(kNaN, 0.0); }, "", kNaN},
+        ArithmeticCase{"nan*0", [] { return Mul(kNaN, 0.0); }, "", kNaN},
+        ArithmeticCase{"nan-inf", [] { return Sub(kNaN, kInf); }, "", kNaN},
         ArithmeticCase{"inf/inf", [] { return Div(kInf, kInf); }, kInvalid, 0},
         ArithmeticCase{"1e308/1e-10", [] { return Div(1e308, 1e-10); }, kOverflow, 0},
         ArithmeticCase{"inf/2", [] { return Div(kInf, 2.0); }, "", kInf},
@@ -191,13 +196,27 @@ INSTANTIATE_TEST_SUITE_P(
         ArithmeticCase{"max+max", [] { return Add(DBL_MAX, DBL_MAX); }, kOverflow, 0},
         ArithmeticCase{"inf+-inf", [] { return Add(kInf, -kInf); }, kInvalid, 0},
         ArithmeticCase{"inf+1", [] { return Add(kInf, 1.0); }, "", kInf},
-        ArithmeticCase{"nan+1", [] { return Add(kNaN, 1.0); }, kInvalid, 0},
+        ArithmeticCase{"nan+1", [] { return Add(kNaN, 1.0); }, "", kNaN},
         ArithmeticCase{"5-3", [] { return Sub(5.0, 3.0); }, "", 2.0},
         ArithmeticCase{"inf-inf", [] { return Sub(kInf, kInf); }, kInvalid, 0},
         ArithmeticCase{"-max-max", [] { return Sub(-DBL_MAX, DBL_MAX); }, kOverflow, 0},
         ArithmeticCase{"finite 1.5", [] { return CheckFinite(1.5); }, "", 1.5},
         ArithmeticCase{"finite nan", [] { return CheckFinite(kNaN); }, kInvalid, 0},
-        ArithmeticCase{"finite -inf", [] { return CheckFinite(-kInf); }, kOverflow, 0}));
+        ArithmeticCase{"finite -inf", [] { return CheckFinite(-kInf); }, kOverflow, 0},
+        // A range check on a value that is not a number traps; infinities compare.
+        ArithmeticCase{"number 1.5", [] { return CheckNumber(1.5); }, "", 1.5},
+        ArithmeticCase{"number -inf", [] { return CheckNumber(-kInf); }, "", -kInf},
+        ArithmeticCase{"number nan", [] { return CheckNumber(kNaN); }, kInvalid, 0}));
+
+// The wavelength of a negative Er Eff: the square root shows its box, the
+// arithmetic after it carries the NaN, and the result prints as "+NAN".
+TEST_F(MathErrorTest, ANaNFromTheBoxFlowsThroughArithmeticIntoTheText) {
+  const double frequency = 100.0;
+  const double wavelength =
+      Mul(Mul(Div(299792458.0, Mul(Sqrt(-4.0), frequency)), 0.0001), 1.0 / 2.54);
+  EXPECT_EQ(reports_, std::vector<std::string>{"sqrt: DOMAIN error"});
+  EXPECT_EQ(Format("%.5f Inches", wavelength), "+NAN Inches");
+}
 
 }  // namespace
 }  // namespace cq

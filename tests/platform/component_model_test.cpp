@@ -52,6 +52,9 @@ TEST_F(ComponentModel, CodeWritesRunHandlersOnlyOnChange) {
       {"radio same item", [](Form& f) { f.radio("RadioGroup1").setItemIndex(1); }, 0},
       {"radio past last selects last", [](Form& f) { f.radio("RadioGroup1").setItemIndex(7); }, 1},
       {"radio past last again", [](Form& f) { f.radio("RadioGroup1").setItemIndex(9); }, 0},
+      // Clearing the selection checks no item, so nothing is clicked.
+      {"radio selection cleared", [](Form& f) { f.radio("RadioGroup1").setItemIndex(-1); }, 0},
+      {"radio selected again", [](Form& f) { f.radio("RadioGroup1").setItemIndex(2); }, 1},
       {"check on", [](Form& f) { f.checkBox("CheckBox1").setChecked(true); }, 1},
       {"check on again", [](Form& f) { f.checkBox("CheckBox1").setChecked(true); }, 0},
       {"track move", [](Form& f) { f.trackBar("TrackBar1").setPosition(4); }, 1},
@@ -68,24 +71,40 @@ TEST_F(ComponentModel, CodeWritesRunHandlersOnlyOnChange) {
   EXPECT_EQ(track.position(), 10);
 }
 
+// Emptying a radio group leaves no item selected, so selecting after a
+// refill always clicks, even the position that was selected before.
 TEST_F(ComponentModel, EmptiedRadioGroupSelectsNothingSoRefillAlwaysClicks) {
   auto& radio = form.create<RadioGroup>("RadioGroup3");
-  radio.OnClick = logger("click");
-  radio.setItems({"Microstrip", "Stripline"});
-  radio.setItemIndex(0);
-  ASSERT_EQ(log.size(), 1u);
-  radio.clearItems();
-  EXPECT_EQ(radio.itemIndex(), -1);
-  EXPECT_EQ(log.size(), 1u) << "emptying runs nothing";
-  radio.addItem("Microstrip");
-  radio.addItem("Stripline");
-  EXPECT_EQ(radio.itemIndex(), -1) << "a refill selects nothing by itself";
-  radio.setItemIndex(0);
-  EXPECT_EQ(log.size(), 2u) << "selecting the same position after a refill clicks";
-  radio.clearItems();
-  radio.setItemIndex(0);
-  EXPECT_EQ(radio.itemIndex(), -1) << "no items: nothing to select";
-  EXPECT_EQ(log.size(), 2u);
+  radio.OnClick = [&](Control*) { log.push_back("click " + std::to_string(radio.itemIndex())); };
+  const std::vector<std::string> layers = {"Microstrip", "Stripline"};
+
+  struct Case {
+    const char* name;
+    std::function<void()> refill;
+    int select;  // -2: select nothing after the refill
+    std::vector<std::string> clicks;
+    int index;
+  };
+  const std::vector<Case> cases = {
+      {"emptied: nothing selected, nothing run", [&] { radio.clearItems(); }, -2, {}, -1},
+      {"emptied and refilled item by item", [&] { radio.clearItems(); radio.addItem("Microstrip"); radio.addItem("Stripline"); },
+       -2, {}, -1},
+      {"same position after a clear and refill",
+       [&] { radio.clearItems(); radio.addItem("Microstrip"); radio.addItem("Stripline"); }, 0, {"click 0"}, 0},
+      {"same position after a refill in one go", [&] { radio.setItems(layers); }, 0, {"click 0"}, 0},
+      {"past the last item after a refill", [&] { radio.setItems(layers); }, 5, {"click 1"}, 1},
+      {"selecting with no items", [&] { radio.clearItems(); }, 0, {}, -1},
+      {"same position without a refill", [] {}, 0, {}, 0},
+  };
+  for (const auto& c : cases) {
+    radio.setItems(layers);
+    radio.setItemIndex(0);
+    log.clear();
+    c.refill();
+    if (c.select != -2) radio.setItemIndex(c.select);
+    EXPECT_EQ(log, c.clicks) << c.name;
+    EXPECT_EQ(radio.itemIndex(), c.index) << c.name;
+  }
 }
 
 struct UserChoice {
@@ -123,36 +142,55 @@ TEST_F(ComponentModel, CodeSelectionsOfCombosAndTabsRunNothingUserChoicesDo) {
   EXPECT_EQ(combo.text(), "FR-4 STD");
 }
 
+// An arrow click: the changing handler sees the old text, then the step
+// writes the buddy (its change handler runs), then the click handler.
 TEST_F(ComponentModel, UpDownChangingRunsBeforeTheStepAndClickAfter) {
   auto& edit = form.create<Edit>("Edit1");
   auto& updown = form.create<UpDown>("UpDown1");
   updown.setRange(0, 300);
   updown.setAssociate(&edit);
-  updown.setPosition(20);
-  ASSERT_EQ(edit.text(), "20");
   updown.OnChanging = [&](Control*, bool&) { log.push_back("changing " + edit.text()); };
-  updown.OnClickButton = [&](Control*, UpDownButton) { log.push_back("click " + edit.text()); };
+  updown.OnClickButton = [&](Control*, UpDownButton b) {
+    log.push_back(std::string(b == UpDownButton::Up ? "up " : "down ") + edit.text());
+  };
 
-  updown.userClick(UpDownButton::Up);
-  EXPECT_EQ(log, (std::vector<std::string>{"changing 20", "click 21"}));
+  struct Case {
+    int position;
+    const char* buddy;
+    UpDownButton button;
+    std::vector<std::string> log;
+  };
+  const std::vector<Case> cases = {
+      {20, "20", UpDownButton::Up, {"changing 20", "buddy 21", "up 21"}},
+      // The buddy's text is the position the arrow starts from.
+      {20, "200", UpDownButton::Up, {"changing 200", "buddy 201", "up 201"}},
+      {20, "1", UpDownButton::Down, {"changing 1", "buddy 0", "down 0"}},
+      // At the end of the range both handlers still run; nothing moves.
+      {20, "300", UpDownButton::Up, {"changing 300", "up 300"}},
+      {20, "0", UpDownButton::Down, {"changing 0", "down 0"}},
+      // A text that is no position: the step goes from the last position.
+      {300, "abc", UpDownButton::Down, {"changing abc", "buddy 299", "down 299"}},
+  };
+  for (const auto& c : cases) {
+    edit.OnChange = nullptr;
+    updown.setPosition(c.position);
+    edit.setText(c.buddy);
+    edit.OnChange = [&](Control*) { log.push_back("buddy " + edit.text()); };
+    log.clear();
+    updown.userClick(c.button);
+    EXPECT_EQ(log, c.log) << c.buddy;
+  }
 
-  // The buddy's text is the position the next arrow starts from.
-  edit.setText("200");
+  // A changing handler that refuses keeps the position; the click still runs.
+  updown.OnChanging = [&](Control*, bool& allow) {
+    log.push_back("changing " + edit.text());
+    allow = false;
+  };
+  edit.setText("20");
   log.clear();
   updown.userClick(UpDownButton::Up);
-  EXPECT_EQ(log, (std::vector<std::string>{"changing 200", "click 201"}));
-
-  // At the end of the range the handlers still run and the position stays.
-  edit.setText("300");
-  log.clear();
-  updown.userClick(UpDownButton::Up);
-  EXPECT_EQ(log, (std::vector<std::string>{"changing 300", "click 300"}));
-
-  // A buddy text that is not an integer steps from the last position.
-  edit.setText("abc");
-  log.clear();
-  updown.userClick(UpDownButton::Down);
-  EXPECT_EQ(log, (std::vector<std::string>{"changing abc", "click 299"}));
+  EXPECT_EQ(log, (std::vector<std::string>{"changing 20", "up 20"}));
+  EXPECT_EQ(updown.position(), 20);
 }
 
 TEST_F(ComponentModel, EffectiveEnabledAndHiddenPagesBlockUserInput) {
@@ -206,12 +244,14 @@ TEST_F(ComponentModel, AnErrorEndsTheWholeChainAtTheEventBoundary) {
   auto& timer = form.create<Timer>("Timer1");
   timer.OnTimer = [&](Control*) { outer(); };
   form.OnShow = [&](Control*) { outer(); };
+  form.OnCreate = [&](Control*) { outer(); };
 
   const std::vector<std::pair<const char*, std::function<void()>>> events = {
       {"click", [&] { button.userClick(); }},
       {"key", [&] { edit.userPressEnter(); }},
       {"timer", [&] { timer.tick(); }},
       {"show", [&] { form.setVisible(false); form.show(); }},
+      {"create", [&] { form.runCreateHandler(); }},
   };
   for (const auto& [name, fire] : events) {
     fakes.dialogs.shown.clear();
@@ -223,6 +263,194 @@ TEST_F(ComponentModel, AnErrorEndsTheWholeChainAtTheEventBoundary) {
     EXPECT_EQ(result.caption(), "written before") << name;
   }
   EXPECT_EQ(after, 0);
+}
+
+// Boundaries nest: a modal box lets the timer tick, and a window shown from
+// a handler runs its show handler as an event of its own. An error in the
+// inner event is shown and ends only that event; the outer handler goes on.
+TEST_F(ComponentModel, AnErrorInANestedEventEndsOnlyTheNestedEvent) {
+  auto& result = form.create<Label>("Label1");
+  auto& status = form.create<Label>("Label2");
+  auto& button = form.create<Button>("Button1");
+  auto& timer = form.create<Timer>("Timer1");
+  timer.OnTimer = [&](Control*) {
+    status.setCaption("tick");
+    throw InvalidOpError();
+  };
+  Form second{app, "Form4", "TForm4"};
+  second.OnShow = [&](Control*) {
+    second.setCaption("loading");
+    throw ConvertError("'' is not a valid integer value");
+  };
+
+  struct Case {
+    const char* name;
+    std::function<void()> inner;  // runs inside the outer handler
+    test::Message error;
+  };
+  const std::vector<Case> cases = {
+      {"timer tick inside a message box",
+       [&] {
+         bool ticked = false;
+         fakes.dialogs.whileOpen = [&] {
+           if (ticked) return;  // the error box opens too: tick once only
+           ticked = true;
+           timer.tick();
+         };
+         app.dialogs().showInfo("Maximum temperature rise can't be greater than 200C");
+         fakes.dialogs.whileOpen = nullptr;
+       },
+       {test::Message::Kind::Error, "Invalid floating point operation", {}}},
+      {"show handler of another window",
+       [&] {
+         second.setVisible(false);
+         second.show();
+       },
+       {test::Message::Kind::Error, "'' is not a valid integer value", {}}},
+  };
+  for (const auto& c : cases) {
+    fakes.dialogs.shown.clear();
+    result.setCaption("");
+    button.OnClick = [&](Control*) {
+      result.setCaption("before");
+      c.inner();
+      result.setCaption("after");
+    };
+    button.userClick();
+    EXPECT_EQ(result.caption(), "after") << c.name;
+    ASSERT_FALSE(fakes.dialogs.shown.empty()) << c.name;
+    EXPECT_EQ(fakes.dialogs.shown.back(), c.error) << c.name;
+  }
+  EXPECT_EQ(status.caption(), "tick") << "the tick's text written before its error stays";
+  EXPECT_EQ(second.caption(), "loading");
+  EXPECT_TRUE(second.visible()) << "the window is shown although its show handler failed";
+}
+
+// The arrow's two notifications and a key's down and press reach the
+// program as separate events: an error ends only the handler that raised it.
+TEST_F(ComponentModel, ArrowNotificationsAndKeyStagesAreSeparateEvents) {
+  auto& edit = form.create<Edit>("Edit1");
+  auto& updown = form.create<UpDown>("UpDown1");
+  updown.setRange(0, 300);
+  updown.setAssociate(&edit);
+  updown.setPosition(20);
+  updown.OnChanging = [&](Control*, bool&) {
+    log.push_back("changing " + edit.text());
+    throw ConvertError("'abc' is not a valid floating point value");
+  };
+  updown.OnClickButton = [&](Control*, UpDownButton) {
+    log.push_back("click " + edit.text());
+    throw ConvertError("'abc' is not a valid floating point value");
+  };
+  updown.userClick(UpDownButton::Up);
+  EXPECT_EQ(log, (std::vector<std::string>{"changing 20", "click 21"}));
+  EXPECT_EQ(fakes.dialogs.shown.size(), 2u) << "one error box per solve";
+  EXPECT_EQ(edit.text(), "21");
+
+  log.clear();
+  fakes.dialogs.shown.clear();
+  edit.OnKeyDown = [&](Control*, int&, ShiftState) {
+    log.push_back("down");
+    throw ConvertError("'abc' is not a valid floating point value");
+  };
+  edit.OnKeyPress = [&](Control*, char& ch) {
+    log.push_back("press");
+    if (ch == '\r') ch = 0;
+  };
+  EXPECT_EQ(edit.userPressEnter(), 0) << "the key press still swallows the carriage return";
+  EXPECT_EQ(log, (std::vector<std::string>{"down", "press"}));
+  EXPECT_EQ(fakes.dialogs.shown.size(), 1u);
+}
+
+// The arrows start from the buddy's text when it is a position of the range,
+// as the platform's up-down reads it; otherwise from the last position.
+TEST_F(ComponentModel, ArrowsStartFromTheBuddyTextOnlyWhenItIsAPositionInRange) {
+  auto& edit = form.create<Edit>("Edit2");
+  auto& updown = form.create<UpDown>("UpDown2");
+  updown.setRange(-81, 300);
+  updown.setAssociate(&edit);
+  int changes = 0;
+  edit.OnChange = [&](Control*) { ++changes; };
+
+  struct Case {
+    const char* text;
+    UpDownButton button;
+    const char* after;
+    int position;
+    int buddyChanges;  // the text written by the step runs the buddy's OnChange
+  };
+  const std::vector<Case> cases = {
+      {"50", UpDownButton::Up, "51", 51, 1},
+      {"  50", UpDownButton::Up, "51", 51, 1},
+      {"+50", UpDownButton::Up, "51", 51, 1},
+      {"-80", UpDownButton::Down, "-81", -81, 1},
+      {"", UpDownButton::Up, "1", 1, 1},  // an empty box counts as 0
+      // Not a position of the range: the arrows step from the last one (22).
+      {"400", UpDownButton::Up, "23", 23, 1},
+      {"-82", UpDownButton::Up, "23", 23, 1},
+      {"12.5", UpDownButton::Down, "21", 21, 1},
+      {"50 ", UpDownButton::Down, "21", 21, 1},
+      {"abc", UpDownButton::Down, "21", 21, 1},
+      {"99999999999", UpDownButton::Down, "21", 21, 1},
+      // At the end of the range nothing moves and the box keeps its text.
+      {"0300", UpDownButton::Up, "0300", 300, 0},
+      {"-81", UpDownButton::Down, "-81", -81, 0},
+  };
+  for (const auto& c : cases) {
+    updown.setPosition(22);
+    edit.setText(c.text);
+    changes = 0;
+    updown.userClick(c.button);
+    EXPECT_EQ(edit.text(), c.after) << "'" << c.text << "'";
+    EXPECT_EQ(updown.position(), c.position) << "'" << c.text << "'";
+    EXPECT_EQ(changes, c.buddyChanges) << "'" << c.text << "'";
+  }
+}
+
+// Keystrokes, typing and the focus reach only a control that is on screen:
+// every parent visible, and on the active page of a page control.
+TEST_F(ComponentModel, ControlsOffScreenTakeNoKeystrokes) {
+  auto& panel = form.create<Panel>("Panel1");
+  auto& group = form.create<GroupBox>("GroupBox47", &panel);
+  auto& pages = form.create<PageControl>("PageControl1", &group);
+  auto& sheet0 = form.create<Panel>("TabSheet1", &pages);
+  auto& sheet1 = form.create<Panel>("TabSheet2", &pages);
+  auto& onSheet0 = form.create<Edit>("Edit236", &sheet0);
+  auto& onSheet1 = form.create<Edit>("Edit252", &sheet1);
+  for (Edit* e : {&onSheet0, &onSheet1})
+    e->OnKeyDown = [&, e](Control*, int&, ShiftState) { log.push_back(e->name()); };
+
+  struct Case {
+    const char* name;
+    std::function<void()> arrange;
+    Edit* edit;
+    bool takes;
+  };
+  const std::vector<Case> cases = {
+      {"active page", [] {}, &onSheet0, true},
+      {"page not active", [] {}, &onSheet1, false},
+      {"page made active from code", [&] { pages.setActivePage(1); }, &onSheet1, true},
+      {"page left from code", [&] { pages.setActivePage(1); }, &onSheet0, false},
+      {"group box hidden", [&] { group.setVisible(false); }, &onSheet0, false},
+      {"grandparent panel hidden", [&] { panel.setVisible(false); }, &onSheet0, false},
+      {"window not shown", [&] { form.setVisible(false); }, &onSheet0, false},
+  };
+  for (const auto& c : cases) {
+    form.setVisible(true);
+    panel.setVisible(true);
+    group.setVisible(true);
+    pages.setActivePage(0);
+    onSheet0.setText("1");
+    onSheet1.setText("1");
+    c.arrange();
+    log.clear();
+    c.edit->userPressEnter();
+    c.edit->userSetText("2");
+    EXPECT_EQ(c.edit->showing(), c.takes) << c.name;
+    EXPECT_EQ(!log.empty(), c.takes) << c.name;
+    EXPECT_EQ(c.edit->text() == "2", c.takes) << c.name;
+    EXPECT_EQ(c.edit->userFocus(), c.takes) << c.name;
+  }
 }
 
 TEST_F(ComponentModel, KeyPressHandlerCanSwallowTheCharacter) {

@@ -65,6 +65,17 @@ TEST_F(FormLoader, MistakesFailLoudly) {
       {"missing picture", R"({"name":"F","class":"T","controls":[{"type":"Image","name":"I","picture":"pictures/none.svg"}]})"},
       {"unknown buddy", R"({"name":"F","class":"T","controls":[{"type":"UpDown","name":"U","associate":"Edit9"}]})"},
       {"broken text", R"({"name":"F","class":"T",)"},
+      {"unknown window property", R"({"name":"F","class":"T","clientWidht":963})"},
+      {"unknown window event", R"({"name":"F","class":"T","events":{"OnPaint":"TForm1.Button1Click"}})"},
+      {"unknown font property", R"({"name":"F","class":"T","controls":[{"type":"Label","name":"L","font":{"colour":"clRed"}}]})"},
+      {"unknown colour", R"({"name":"F","class":"T","controls":[{"type":"Label","name":"L","color":"clMauve"}]})"},
+      {"unknown alignment", R"({"name":"F","class":"T","controls":[{"type":"Label","name":"L","alignment":"middle"}]})"},
+      {"unknown border style", R"({"name":"F","class":"T","borderStyle":"thick"})"},
+      {"unknown menu item property", R"({"name":"F","class":"T","menu":{"name":"M","items":[{"name":"I","captoin":"&File"}]}})"},
+      {"menu handler unknown", R"({"name":"F","class":"T","menu":{"name":"M","items":[{"name":"I","events":{"OnClick":"TForm1.Nope"}}]}})"},
+      {"value of the wrong kind", R"({"name":"F","class":"T","controls":[{"type":"Label","name":"L","visible":"yes"}]})"},
+      {"handler name not a text", R"({"name":"F","class":"T","controls":[{"type":"Button","name":"B","events":{"OnClick":7}}]})"},
+      {"form without a class", R"({"name":"F"})"},
   };
   for (const auto& [name, text] : cases) EXPECT_THROW(load(text), DescriptionError) << name;
 }

@@ -129,7 +129,21 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"%G", Args(-kInf), "-INF"}, FormatCase{"%+.1f", Args(kNaN), "+NAN"},
         FormatCase{"%8.2f|", Args(kInf), "    +INF|"},
         FormatCase{"%08.2f|", Args(kInf), "    +INF|"},  // no zeros before a word
-        FormatCase{"%-6f|", Args(-kInf), "-INF  |"}));
+        FormatCase{"%-6f|", Args(-kInf), "-INF  |"},
+        // The program's own formats with widths: the word keeps the unit after it.
+        FormatCase{"%3.0f um", Args(kNaN), "+NAN um"}, FormatCase{"%4.0f um", Args(-kInf), "-INF um"},
+        FormatCase{"%4.0f um", Args(12.4), "  12 um"}, FormatCase{"%.2f:1", Args(kInf), "+INF:1"},
+        FormatCase{"%.3f °C", Args(-kNaN), "-NAN °C"}));
+
+// The program's text formats: a result with a warning, a path, an index.
+INSTANTIATE_TEST_SUITE_P(
+    Texts, FormatTable,
+    ::testing::Values(FormatCase{"%s Warning!", Args("12.50 mils"), "12.50 mils Warning!"},
+                      FormatCase{"%.4f %s", Args(0.5, "Ohms"), "0.5000 Ohms"},
+                      FormatCase{"%s\\%s", Args("C:\\Temp", "QPCBD_Reg.reg"), "C:\\Temp\\QPCBD_Reg.reg"},
+                      FormatCase{"%i", Args(16), "16"},
+                      FormatCase{"'%s' is not a valid integer value", Args(""), "'' is not a valid integer value"},
+                      FormatCase{"%s: %s error", Args("sqrt", "DOMAIN"), "sqrt: DOMAIN error"}));
 
 // Our own rules for what printf leaves undefined.
 INSTANTIATE_TEST_SUITE_P(
@@ -252,6 +266,14 @@ TEST_F(CommaLocaleTest, NumberTextsIgnoreTheProcessLocale) {
   EXPECT_EQ(ParseLocaleFloat("2,5", ','), 2.5);
   EXPECT_EQ(NormalizeDecimalInput("2,5"), 2.5);
   EXPECT_EQ(NormalizeDecimalInput("2.5"), 2.5);
+  // The program's own comma mode is a separate setting and still works.
+  EXPECT_EQ(FormatGeneralFloat(1234.5, ','), "1234,5");
+  EXPECT_EQ(ParseLocaleFloat(" 1,5e3 ", ','), 1500.0);
+  EXPECT_EQ(TextToInt("-81"), -81);
+  EXPECT_EQ(RoundToPowerOfTen(10 / 25.4 * 1000, -2), 393.7);
+  EXPECT_EQ(Format("%8.2f|%s", kInf, "x"), "    +INF|x");
+  EXPECT_EQ(Format("%s", 2.5), "2.5");
+  EXPECT_EQ(Format("%.3g|%#.0f", 1234.5678, 3.0), "1.23e+03|3.");
 }
 
 }  // namespace

@@ -114,6 +114,8 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"-1.8e308", '.', false, 0, ""},
         ParseCase{"1.79769313486232e308", '.', false, 0, ""},
         ParseCase{"1e99999999999999999999", '.', false, 0, ""},
+        ParseCase{"1e400", '.', false, 0, ""},
+        ParseCase{"-1e400", ',', false, 0, ""},
         // Not numbers.
         ParseCase{"", '.', false, 0, ""},
         ParseCase{"   ", '.', false, 0, ""},
@@ -152,6 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"NAN", '.', false, 0, ""},
         ParseCase{"infinity", '.', false, 0, ""},
         ParseCase{"0x1A", '.', false, 0, ""},
+        ParseCase{"0x10", '.', false, 0, ""},
         ParseCase{"0x1p3", '.', false, 0, ""},
         ParseCase{"1.5f", '.', false, 0, ""},
         ParseCase{"1.5d", '.', false, 0, ""}));
@@ -235,7 +238,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(NumbersTest, GeneralFormReadsBackWithBothSeparators) {
   std::vector<double> values = {DBL_MAX, -DBL_MAX, DBL_MIN, DBL_MIN / 3,
                                 std::numeric_limits<double>::denorm_min(),
-                                1e15, 1e14, 1e-5, 1e-6, 999999999999999.9, 0.1 + 0.2};
+                                1e15, 1e14, 1e-5, 1e-6, 1.5e20, -0.0, 999999999999999.9, 0.1 + 0.2};
   std::mt19937_64 random(20240611);  // fixed seed: the same values every run
   for (int i = 0; i < 20000; ++i) {
     const double bits = std::bit_cast<double>(random());

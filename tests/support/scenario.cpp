@@ -93,6 +93,15 @@ class Runner {
       need(w, 3);
       if (program_) throw std::runtime_error("'set' must come before the program starts");
       options_.settings[w[1]] = w[2];
+    } else if (verb == "settings") {
+      need(w, 2);
+      if (program_) throw std::runtime_error("'settings' must come before the program starts");
+      if (w[1] != "installed") throw std::runtime_error("unknown settings " + w[1]);
+      options_.settings = TestProgram::installedSettings();
+    } else if (verb == "unset") {
+      need(w, 2);
+      if (program_) throw std::runtime_error("'unset' must come before the program starts");
+      options_.settings.erase(w[1]);
     } else if (verb == "start") {
       if (program_) throw std::runtime_error("the program has already started");
       for (size_t i = 1; i < w.size(); ++i) {

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "platform/errors.h"
+#include "settings/default_settings.h"
 
 namespace cq::test {
 
@@ -10,12 +11,28 @@ const char* TestProgram::settingsKey() { return "Software\\Quillonex PCB Design,
 
 TestProgram::TestProgram(StartOptions options) {
   fakes.locale.separator = options.decimalSeparator;
+  fakes.settings.refuseCreate = options.storeRefusesNewKeys;
+  if (!options.currentDirectory.empty()) fakes.process.directory = options.currentDirectory;
   if (!options.settings.empty()) fakes.settings.keys[settingsKey()] = options.settings;
   program_ = std::make_unique<Program>(fakes.services());
   program_->createWindows();
   // Every solve runs the pre-solve steps once; a last step counts them.
   program_->mainWindow().addPreSolveStep([this] { ++solves_; });
-  if (options.showMainWindow) program_->showMainWindow();
+  if (options.showMainWindow) showMainWindow();
+}
+
+void TestProgram::showMainWindow() {
+  program_->showMainWindow();
+  startUp_ = {takeSolves(), fakes.loop.sleeps, fakes.loop.now};
+  fakes.loop.sleeps = 0;
+  fakes.loop.now = 0;
+  fakes.loop.messageRounds = 0;
+}
+
+std::map<std::string, std::string> TestProgram::installedSettings() {
+  std::map<std::string, std::string> values;
+  for (const auto& v : DefaultSettings()) values[v.name] = v.text;
+  return values;
 }
 
 TestProgram::~TestProgram() = default;

@@ -14,9 +14,23 @@ namespace cq::test {
 
 struct StartOptions {
   std::string decimalSeparator = ".";
-  // Stored settings under the program's key; empty map: no key at all.
+  // Stored settings under the program's key; empty map: no key at all, so
+  // the first start installs the settings script's values.
   std::map<std::string, std::string> settings;
-  bool showMainWindow = true;
+  // The settings store cannot create a key (a locked-down profile).
+  bool storeRefusesNewKeys = false;
+  // false: the windows are created but start-up (the loader, the splash and
+  // its final solve) waits for showMainWindow().
+  bool showMainWindow = true;  // The process's current directory as the program sees it at start; empty:
+  // the fake's own.
+  std::string currentDirectory;
+};
+
+// What start-up took, counted on the fakes.
+struct StartUpFigures {
+  int solves = 0;
+  int sleeps = 0;
+  long long timeMs = 0;
 };
 
 class TestProgram {
@@ -30,6 +44,15 @@ class TestProgram {
   Form& form(const std::string& name = "Form1") { return program_->form(name); }
   // Finds a control by "Name" on the main window or "Form6.Name" elsewhere.
   Control& control(const std::string& path);
+
+  // Runs start-up: the main window's first showing runs the loader and the
+  // splash. Afterwards the solve count and the fake loop's clock and sleeps
+  // start from zero, so what a test counts is its own; startUp() keeps what
+  // start-up took.
+  void showMainWindow();
+  const StartUpFigures& startUp() const { return startUp_; }
+  // The settings script's fourteen values, as StartOptions::settings.
+  static std::map<std::string, std::string> installedSettings();
 
   // User actions.
   void chooseMenu(const std::string& item);
@@ -67,6 +90,7 @@ class TestProgram {
   std::unique_ptr<Program> program_;
   size_t taken_ = 0;
   int solves_ = 0;
+  StartUpFigures startUp_;
 };
 
 }  // namespace cq::test

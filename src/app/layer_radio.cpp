@@ -1,0 +1,90 @@
+#include "app/layer_radio.h"
+
+#include "app/calculator_table.h"
+#include "app/layouts/conductor_layouts.h"
+#include "app/layouts/differential_layouts.h"
+#include "app/layouts/impedance_layouts.h"
+#include "app/layouts/inductor_layouts.h"
+#include "app/layouts/via_defaults.h"
+#include "app/layouts/via_layouts.h"
+#include "app/main_window.h"
+
+namespace cq {
+
+namespace {
+constexpr int kConductorImpedance = 1;
+constexpr int kConductorProperties = 2;
+constexpr int kDifferentialPairs = 4;
+constexpr int kPlanarInductors = 13;
+constexpr int kViaProperties = 16;
+}  // namespace
+
+void LayerRadio::registerHandlers(HandlerRegistry& handlers) {
+  handlers.add("TForm1.RadioGroup3Click", [this](Control* sender) { RadioGroup3Click(sender); });
+}
+
+void LayerRadio::addPage(int calculator, const LayoutTable& table, std::function<void(int)> after) {
+  // The table has a cell for each item the activation puts into the radio.
+  int items = static_cast<int>(Calculator(calculator).layer.items.size());
+  pages_.push_back({calculator, PageLayout(*form_, table, items), std::move(after)});
+}
+
+void LayerRadio::attach(Form& form) {
+  form_ = &form;
+  layer_ = &form.radio("RadioGroup3");
+  tabs_ = &form.get<TabControl>("TabControl1");
+  units_ = &form.radio("RadioGroup6");
+  decimalMode_ = &form.label("Label165");
+  plating_ = &form.radio("RadioGroup1");
+  baseCopper_ = &form.radio("RadioGroup4");
+  viaHeight_ = &form.edit("Edit6");
+  viaHole_ = &form.edit("Edit3");
+  viaPlating_ = &form.edit("Edit9");
+  viaPlatingUnit_ = &form.edit("Edit56");
+  crossSection_ = std::make_unique<ConductorCrossSection>(form);
+  // The order in which the handler compares the tab index.
+  addPage(kViaProperties, ViaLayouts(), [this](int item) { writeViaTexts(item); });
+  addPage(kConductorImpedance, ImpedanceLayouts(), [this](int item) { forceCoplanarCopper(item); });
+  addPage(kDifferentialPairs, DifferentialLayouts());
+  addPage(kConductorProperties, ConductorPropertiesLayouts(), [this](int) { crossSection_->show(); });
+  addPage(kPlanarInductors, InductorLayouts());
+}
+
+void LayerRadio::layOut(int calculator, int item) {
+  for (const auto& page : pages_)
+    if (page.calculator == calculator) {
+      if (item < 0 || item >= page.layout.itemCount()) return;
+      page.layout.apply(item);
+      if (page.after) page.after(item);
+      return;
+    }
+}
+
+void LayerRadio::RadioGroup3Click(Control* sender) {
+  // The tab index is read afresh for each page: a layout's own selections
+  // run handlers, and only the page on show is laid out.
+  for (const auto& page : pages_)
+    if (tabs_->tabIndex() == page.calculator) layOut(page.calculator, layer_->itemIndex());
+  main_.Button1Click(sender);
+}
+
+void LayerRadio::writeViaTexts(int item) {
+  bool metric = units_->itemIndex() == 1;
+  viaPlatingUnit_->setText(metric ? "mm" : "mils");
+  // A new layer set starts from its own defaults, replacing what was typed.
+  if (auto defaults = ViaDefaults(item, metric, decimalMode_->caption())) {
+    viaHeight_->setText(defaults->height);
+    viaHole_->setText(defaults->hole);
+    viaPlating_->setText(defaults->plating);
+  }
+}
+
+void LayerRadio::forceCoplanarCopper(int item) {
+  if (item != kCoplanarWave) return;
+  // The table has disabled both copper groups. Each selection that changes
+  // its radio runs that radio's click handler, which stores it and solves.
+  plating_->setItemIndex(kCoplanarPlatingItem);
+  baseCopper_->setItemIndex(kCoplanarBaseItem);
+}
+
+}  // namespace cq

@@ -1,0 +1,56 @@
+#pragma once
+// The shared layer radio RadioGroup3: its click lays out the active
+// calculator's page for the chosen structure, then solves.
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/layouts/conductor_cross_section.h"
+#include "app/layouts/page_layout.h"
+#include "app/window_part.h"
+
+namespace cq {
+
+class MainWindow;
+
+class LayerRadio : public WindowPart {
+ public:
+  explicit LayerRadio(MainWindow& main) : main_(main) {}
+  void registerHandlers(HandlerRegistry& handlers) override;
+  void attach(Form& form) override;
+
+  void RadioGroup3Click(Control* sender);
+
+  // The layout of one calculator's page for an item, without the solve.
+  // Pages without a layout, and items outside the page's list, change nothing.
+  void layOut(int calculator, int item);
+
+ private:
+  struct Page {
+    int calculator;
+    PageLayout layout;
+    // What the table cannot hold: texts that depend on the unit system or
+    // the decimal mode, selections that run other handlers.
+    std::function<void(int item)> after;
+  };
+  void addPage(int calculator, const LayoutTable& table, std::function<void(int item)> after = {});
+  void writeViaTexts(int item);
+  void forceCoplanarCopper(int item);
+
+  MainWindow& main_;
+  Form* form_ = nullptr;
+  RadioGroup* layer_ = nullptr;
+  TabControl* tabs_ = nullptr;
+  RadioGroup* units_ = nullptr;
+  Label* decimalMode_ = nullptr;
+  RadioGroup* plating_ = nullptr;
+  RadioGroup* baseCopper_ = nullptr;
+  Edit* viaHeight_ = nullptr;
+  Edit* viaHole_ = nullptr;
+  Edit* viaPlating_ = nullptr;
+  Edit* viaPlatingUnit_ = nullptr;
+  std::vector<Page> pages_;
+  std::unique_ptr<ConductorCrossSection> crossSection_;
+};
+
+}  // namespace cq

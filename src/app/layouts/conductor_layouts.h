@@ -1,0 +1,10 @@
+#pragma once
+// Conductor Properties page for "Internal Layer" and "External Layer": only
+// an outer layer is plated.
+#include "app/layouts/page_layout.h"
+
+namespace cq {
+
+const LayoutTable& ConductorPropertiesLayouts();
+
+}  // namespace cq

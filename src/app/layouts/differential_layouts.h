@@ -1,0 +1,11 @@
+#pragma once
+// Differential Pairs page for its six structures, "Edge Cpld Ext" to
+// "Broad Cpld NShld": pictures, height rows and hints, the rows below them,
+// the single-conductor result and the plating controls.
+#include "app/layouts/page_layout.h"
+
+namespace cq {
+
+const LayoutTable& DifferentialLayouts();
+
+}  // namespace cq

@@ -1,0 +1,36 @@
+#pragma once
+// Copper thickness of the base-copper and plating selections, or of the
+// manual thickness boxes. Mils in Imperial, mm in Metric.
+#include <optional>
+#include <string_view>
+
+namespace cq {
+
+inline constexpr int kBaseCopperItems = 9;     // RadioGroup4: "0.25oz" .. "5oz"
+inline constexpr int kPlatingCopperItems = 7;  // RadioGroup1: "Bare PCB" .. "3oz"
+
+// The thickness of one radio item; nothing for an index outside the radio.
+// The Metric values are the table's own, not converted mils.
+std::optional<double> BaseCopperThicknessOf(int item, bool metric);
+std::optional<double> PlatingThicknessOf(int item, bool metric);
+
+// A manual box value: mils as typed in Imperial; micrometres in Metric,
+// returned in mm.
+double ManualCopperThickness(double boxValue, bool metric);
+
+struct CopperSelection {
+  bool metric = false;           // RadioGroup6 item 1
+  int baseItem = -1;             // RadioGroup4
+  int platingItem = -1;          // RadioGroup1
+  bool manual = false;           // TForm6.CheckBox1 "Enter copper weight manually"
+  std::string_view baseText = {};     // Edit136, read only while manual
+  std::string_view platingText = {};  // Edit138, read only while manual
+};
+
+// Writes base and plating from the selection. From the radios, an index
+// outside the table leaves that value as it was. From the boxes, base is
+// parsed and written before plating is parsed, so a plating text that is no
+// number raises ConvertError with the new base already written.
+void CopperWeightThickness(const CopperSelection& selection, double& base, double& plating);
+
+}  // namespace cq

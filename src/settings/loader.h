@@ -1,0 +1,54 @@
+#pragma once
+// The loader window TForm4: its show handler puts the stored settings into
+// the main window and the Program Options window, sets the decimal mode and
+// activates the stored calculator. Every control it sets runs its own change
+// handler, which stores the value again and mostly solves, so the order of
+// the steps is the order of those solves.
+#include <string>
+
+#include "app/window_part.h"
+
+namespace cq {
+
+class MainWindow;
+
+class Loader : public WindowPart {
+ public:
+  explicit Loader(MainWindow& main) : main_(main) {}
+  void registerHandlers(HandlerRegistry& handlers) override;
+  void attach(Form& form) override;
+
+  // The loader window itself, its progress bar and status text: the splash
+  // shows the window, drives the two and closes it.
+  Form& form() const { return *form_; }
+  ProgressBar& progress() const { return *progress_; }
+  Label& status() const { return *status_; }
+
+  // A text that is no integer where one is needed ends the loader with the
+  // conversion error; the steps before it have taken effect.
+  void FormShow(Control* sender);
+
+ private:
+  // The texts read from the settings key at start, one per value used.
+  struct StoredTexts {
+    std::string status, units, program, manualCopper, ipcVersion, derating, viaHeight, thLimit, uviaLimit;
+  };
+
+  void showRegistryStatus();
+  void readStoredTexts();
+  void writeViaDefaults();
+  void restoreUnits();
+  void restoreCopperChoice();
+  void activateStoredCalculator(Control* sender);
+  void restoreProgramOptions();
+  void runMainHandler(const char* name, Control* sender);
+
+  MainWindow& main_;
+  Form* form_ = nullptr;
+  ProgressBar* progress_ = nullptr;
+  Label* status_ = nullptr;
+  RadioGroup* solveFor_ = nullptr;
+  StoredTexts texts_;
+};
+
+}  // namespace cq

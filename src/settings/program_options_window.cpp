@@ -1,0 +1,150 @@
+#include "settings/program_options_window.h"
+
+#include <algorithm>
+
+#include "app/main_window.h"
+#include "app/setting_writer.h"
+#include "platform/numbers.h"
+#include "settings/colour_theme_list.h"
+#include "settings/etch_factor_display.h"
+#include "settings/ipc_version_effects.h"
+#include "settings/manual_copper_boxes.h"
+#include "settings/settings_values.h"
+
+namespace cq {
+
+namespace {
+// The maker's online help page, as the Help menu's "Help Topics" opens it.
+constexpr const char* kOnlineHelpAddress = "https://www.quillonex.example/cirquet/help";
+}  // namespace
+
+ProgramOptionsWindow::ProgramOptionsWindow(MainWindow& main) : main_(main) {}
+
+ProgramOptionsWindow::~ProgramOptionsWindow() = default;
+
+void ProgramOptionsWindow::registerHandlers(HandlerRegistry& handlers) {
+  handlers.add("TForm6.FormCreate", [this](Control* s) { FormCreate(s); });
+  handlers.add("TForm6.FormShow", [this](Control* s) { FormShow(s); });
+  handlers.add("TForm6.FormCloseQuery", [this](Form* s, bool& canClose) { FormCloseQuery(s, canClose); });
+  handlers.add("TForm6.Button1Click", [this](Control* s) { Button1Click(s); });
+  handlers.add("TForm6.BitBtn1Click", [this](Control* s) { BitBtn1Click(s); });
+  handlers.add("TForm6.RadioGroup1Click", [this](Control* s) { RadioGroup1Click(s); });
+  handlers.add("TForm6.RadioGroup2Click", [this](Control* s) { RadioGroup2Click(s); });
+  handlers.add("TForm6.CheckBox1Click", [this](Control* s) { CheckBox1Click(s); });
+  handlers.add("TForm6.CheckBox2Click", [this](Control* s) { CheckBox2Click(s); });
+  handlers.add("TForm6.Edit1Change", [this](Control* s) { Edit1Change(s); });
+  handlers.add("TForm6.Edit2Change", [this](Control* s) { Edit2Change(s); });
+  handlers.add("TForm6.cbxVclStylesChange", [this](Control* s) { cbxVclStylesChange(s); });
+  for (const char* name : {"TForm6.Edit1KeyPress", "TForm6.Edit2KeyPress", "TForm6.CheckBox1KeyPress"})
+    handlers.add(name, [this](Control* s, char& key) { SwallowEnter(s, key); });
+}
+
+void ProgramOptionsWindow::attach(Form& form) {
+  form_ = &form;
+  ipcVersion_ = &form.radio("RadioGroup1");
+  etchFactor_ = &form.radio("RadioGroup2");
+  manualCopper_ = &form.checkBox("CheckBox1");
+  viaHeight_ = &form.checkBox("CheckBox2");
+  throughHoleLimit_ = &form.edit("Edit1");
+  microviaLimit_ = &form.edit("Edit2");
+  themes_ = &form.comboBox("cbxVclStyles");
+  etch_ = std::make_unique<EtchFactorDisplay>(main_.form(), form);
+  ipc_ = std::make_unique<IpcVersionEffects>(main_.form());
+  copper_ = std::make_unique<ManualCopperBoxes>(main_);
+}
+
+void ProgramOptionsWindow::write(const std::string& name, std::string& kept, const std::string& text) {
+  WriteSetting(main_.app().services().settings, name, kept, text);
+}
+
+void ProgramOptionsWindow::FormCreate(Control*) {
+  Styles& styles = main_.app().services().styles;
+  const std::vector<std::string> list = ColourThemeList(styles.names());
+  themes_->setItems(list);
+  auto active = std::find(list.begin(), list.end(), styles.activeStyle());
+  themes_->setItemIndex(active == list.end() ? -1 : static_cast<int>(active - list.begin()));
+
+  // A missing value fails here, before anything changes.
+  themes_->setItemIndex(TextToInt(ReadSetting(main_.app().services().settings, setting::kTheme)));
+  cbxVclStylesChange(themes_);
+}
+
+void ProgramOptionsWindow::FormShow(Control*) { etch_->showWindowPicture(etchFactor_->itemIndex()); }
+
+void ProgramOptionsWindow::FormCloseQuery(Form*, bool& canClose) {
+  main_.form().setEnabled(true);
+  canClose = true;
+}
+
+void ProgramOptionsWindow::Button1Click(Control* sender) {
+  form_->close();
+  main_.form().setEnabled(true);
+  main_.Button1Click(sender);
+}
+
+void ProgramOptionsWindow::BitBtn1Click(Control*) { main_.app().services().shell.open(kOnlineHelpAddress); }
+
+void ProgramOptionsWindow::RadioGroup1Click(Control* sender) {
+  const int mode = ipcVersion_->itemIndex();
+  ipc_->apply(mode, main_.CurrentCalculator);
+  // The calculators solve with the new method before it is stored.
+  if (swapCurrentWidthLabels_)
+    swapCurrentWidthLabels_(sender);
+  else
+    main_.Button1Click(sender);
+  write(setting::kIpcVersion, ipcVersionText_, std::to_string(mode));
+}
+
+void ProgramOptionsWindow::RadioGroup2Click(Control* sender) {
+  const int item = etchFactor_->itemIndex();
+  etch_->show(item);
+  write(setting::kDerating, deratingText_, std::to_string(item));
+  main_.Button1Click(sender);
+}
+
+void ProgramOptionsWindow::CheckBox1Click(Control*) {
+  // No solve: the copper inputs count from the next solve.
+  if (manualCopper_->checked()) {
+    copper_->useManualBoxes();
+    write(setting::kManualCopper, manualCopperText_, "1");
+  } else {
+    copper_->useRadios();
+    write(setting::kManualCopper, manualCopperText_, "0");
+  }
+}
+
+void ProgramOptionsWindow::CheckBox2Click(Control* sender) {
+  write(setting::kViaHeight, viaHeightText_, viaHeight_->checked() ? "0" : "1");
+  main_.Button1Click(sender);
+}
+
+void ProgramOptionsWindow::storeAspectRatio(const Edit& edit, const std::string& name, std::string& kept,
+                                            Control* sender) {
+  // The field keeps the text as typed; the stored text is the number's
+  // shortest form. A text that is no number stops here.
+  const std::string text = FormatGeneralFloat(ParseLocaleFloat(edit.text()));
+  write(name, kept, text);
+  main_.Button1Click(sender);
+}
+
+void ProgramOptionsWindow::Edit1Change(Control* sender) {
+  storeAspectRatio(*throughHoleLimit_, setting::kThLimit, throughHoleText_, sender);
+}
+
+void ProgramOptionsWindow::Edit2Change(Control* sender) {
+  storeAspectRatio(*microviaLimit_, setting::kUViaLimit, microviaText_, sender);
+}
+
+void ProgramOptionsWindow::cbxVclStylesChange(Control*) {
+  // A style that cannot be set is reported by the style service; the
+  // current style stays and nothing is stored.
+  if (!main_.app().services().styles.trySetStyle(themes_->text())) return;
+  write(setting::kTheme, themeText_, std::to_string(themes_->itemIndex()));
+  form_->close();
+}
+
+void ProgramOptionsWindow::SwallowEnter(Control*, char& key) {
+  if (key == '\r') key = 0;
+}
+
+}  // namespace cq

@@ -1,0 +1,37 @@
+#pragma once
+// The main window's show handler: shows the loader window (which applies
+// the stored settings), runs the four-second splash on it while window
+// messages keep running, closes it, writes the Imperial manual copper
+// defaults (refilling the copper radios in comma form with a decimal comma)
+// and solves once more. An error inside the loader ends only the loader.
+#include "app/window_part.h"
+
+namespace cq {
+
+class MainWindow;
+class Loader;
+
+class Splash : public WindowPart {
+ public:
+  Splash(MainWindow& main, Loader& loader) : main_(main), loader_(loader) {}
+  void registerHandlers(HandlerRegistry& handlers) override;
+  void attach(Form& form) override;
+
+  void Button3Click(Control* sender);
+
+ private:
+  void runProgress();
+  void writeManualCopperDefaults();
+  void refillCopperRadiosInCommaForm();
+
+  MainWindow& main_;
+  Loader& loader_;
+  RadioGroup* units_ = nullptr;
+  RadioGroup* base_ = nullptr;
+  RadioGroup* plating_ = nullptr;
+  Label* decimalMode_ = nullptr;
+  Edit* manualBase_ = nullptr;
+  Edit* manualPlating_ = nullptr;
+};
+
+}  // namespace cq

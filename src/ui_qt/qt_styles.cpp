@@ -1,0 +1,65 @@
+#include "ui_qt/qt_styles.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QStyle>
+#include <QStyleFactory>
+#include <algorithm>
+
+#include "platform/resources.h"
+#include "ui_qt/form_view.h"
+#include "ui_qt/style_palettes.h"
+#include "ui_qt/theme.h"
+
+namespace cq::ui {
+
+namespace {
+constexpr const char* kPlatformStyle = "Windows";
+}  // namespace
+
+void ShowStyleErrorBox(const std::string& message) {
+  QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), QString::fromStdString(message),
+                  QMessageBox::Ok, QApplication::activeWindow());
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
+}
+
+QtStyles::QtStyles(std::function<void(const std::string&)> reportError)
+    : reportError_(std::move(reportError)), platformStyle_(QApplication::style()->name()) {}
+
+std::vector<std::string> QtStyles::names() {
+  return {"Charcoal Dark Slate", "Charcoal HiRes", "Slate", kPlatformStyle, "Windows10"};
+}
+
+bool QtStyles::trySetStyle(const std::string& name) {
+  const auto all = names();
+  if (std::find(all.begin(), all.end(), name) == all.end()) {
+    // The program goes on with the style it had.
+    if (reportError_) reportError_("Style '" + name + "' not found");
+    return false;
+  }
+  if (name == kPlatformStyle)
+    applyPlatformStyle();
+  else
+    applyCarriedStyle(QString::fromStdString(name));
+  active_ = name;
+  SetActiveTheme({IsDarkPalette(QApplication::palette())});
+  FormView::restyleAll();
+  return true;
+}
+
+void QtStyles::applyPlatformStyle() {
+  QApplication::setStyle(QStyleFactory::create(platformStyle_));
+  QApplication::setPalette(QApplication::style()->standardPalette());
+  qApp->setStyleSheet(QString());
+}
+
+void QtStyles::applyCarriedStyle(const QString& name) {
+  // Fusion draws every control from the palette, so the colours hold.
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QApplication::setPalette(*CarriedStylePalette(name));
+  const std::string_view sheet = resource(StyleSheetPath(name).toStdString());
+  qApp->setStyleSheet(QString::fromUtf8(sheet.data(), static_cast<qsizetype>(sheet.size())));
+}
+
+}  // namespace cq::ui

@@ -1,0 +1,33 @@
+#pragma once
+// The colour styles: "Windows" is the platform's own look; the four the
+// program carries are Qt's Fusion drawing with their own palette and style
+// sheet. Switching restyles every open window.
+#include <QString>
+#include <functional>
+
+#include "platform/services.h"
+
+namespace cq::ui {
+
+// The style manager's own error box for a style that cannot be set.
+void ShowStyleErrorBox(const std::string& message);
+
+class QtStyles : public Styles {
+ public:
+  // Needs the QApplication. reportError shows why a style could not be set.
+  explicit QtStyles(std::function<void(const std::string&)> reportError = ShowStyleErrorBox);
+
+  std::vector<std::string> names() override;
+  bool trySetStyle(const std::string& name) override;
+  std::string activeStyle() override { return active_; }
+
+ private:
+  void applyPlatformStyle();
+  void applyCarriedStyle(const QString& name);
+
+  std::function<void(const std::string&)> reportError_;
+  QString platformStyle_;
+  std::string active_ = "Windows";
+};
+
+}  // namespace cq::ui

@@ -1,0 +1,90 @@
+#include "ui_qt/qt_dialogs.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <gtest/gtest.h>
+
+#include "qt_test_support.h"
+#include "small_form.h"
+#include "ui_qt/timer_driver.h"
+
+namespace cq::ui {
+namespace {
+
+struct Seen {
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  QString title, text;
+  QMessageBox::StandardButtons buttons;
+  bool modal = false;
+};
+
+Seen look(QMessageBox& box) {
+  return {box.icon(), box.windowTitle(), box.text(), box.standardButtons(), box.isModal()};
+}
+
+class QtDialogsTest : public ::testing::Test {
+ protected:
+  QtDialogs dialogs{[] { return std::string("Quillonex PCB Design Cirquet"); }};
+  Seen seen;
+  void expectNext(int button) {
+    test::OnNextBox([this](QMessageBox& box) { seen = look(box); }, button);
+  }
+};
+
+TEST_F(QtDialogsTest, InfoBoxHasOneOkButtonAndNoIcon) {
+  expectNext(QMessageBox::Ok);
+  dialogs.showInfo("Maximum temperature rise can't be greater than 200C");
+  EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
+  EXPECT_EQ(seen.buttons, QMessageBox::Ok);
+  EXPECT_EQ(seen.text, "Maximum temperature rise can't be greater than 200C");
+  EXPECT_EQ(seen.title, "Quillonex PCB Design Cirquet");
+  EXPECT_TRUE(seen.modal);
+}
+
+TEST_F(QtDialogsTest, QuestionAnswersYesOrNo) {
+  expectNext(QMessageBox::Yes);
+  EXPECT_TRUE(dialogs.askYesNo("Print form data?", "Print..."));
+  EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
+  EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No);
+  EXPECT_EQ(seen.title, "Print...");
+  EXPECT_EQ(seen.text, "Print form data?");
+  expectNext(QMessageBox::No);
+  EXPECT_FALSE(dialogs.askYesNo("Print form data?", "Print..."));
+}
+
+TEST_F(QtDialogsTest, ErrorBoxesShowTheirTextsAsPlainText) {
+  expectNext(QMessageBox::Ok);
+  dialogs.showError("'<b>x</b>' is not a valid floating point value");
+  EXPECT_EQ(seen.icon, QMessageBox::Critical);
+  EXPECT_EQ(seen.title, "Quillonex PCB Design Cirquet");
+  EXPECT_EQ(seen.text, "'<b>x</b>' is not a valid floating point value");
+  EXPECT_EQ(seen.buttons, QMessageBox::Ok);
+
+  expectNext(QMessageBox::Ok);
+  dialogs.showMathError("cirquet", "Floating point division by zero");
+  EXPECT_EQ(seen.icon, QMessageBox::Critical);
+  EXPECT_EQ(seen.title, "cirquet");
+  EXPECT_EQ(seen.text, "Floating point division by zero");
+}
+
+TEST_F(QtDialogsTest, TheModelTimerKeepsTickingWhileABoxIsOpen) {
+  test::SmallForm model;
+  Timer& timer = model.form.create<Timer>("Timer1");
+  timer.setInterval(10);
+  int ticks = 0;
+  timer.OnTimer = [&](Control*) { ++ticks; };
+  TimerDriver driver({&model.form});
+  int ticksWhenClosed = -1;
+  // The box stays open until the timer has ticked a few times.
+  test::OnNextBox(
+      [&](QMessageBox&) {
+        while (ticks < 3) test::Pump(5);
+        ticksWhenClosed = ticks;
+      },
+      QMessageBox::Ok);
+  dialogs.showInfo("Timer test");
+  EXPECT_GE(ticksWhenClosed, 3);
+}
+
+}  // namespace
+}  // namespace cq::ui

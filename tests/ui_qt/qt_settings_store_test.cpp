@@ -1,0 +1,98 @@
+#include "ui_qt/qt_settings_store.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace cq::ui {
+namespace {
+
+const std::string kKey = "Software\\Quillonex PCB Design, Inc.\\Cirquet";
+
+class QtSettingsStoreTest : public ::testing::Test {
+ protected:
+  QString file() const { return dir.filePath("Cirquet.conf"); }
+  QTemporaryDir dir;
+};
+
+TEST_F(QtSettingsStoreTest, TextsComeBackExactlyAsWrittenAfterARestart) {
+  // Commas would split into a list on reading if the text format saw them
+  // bare; blanks, quotes, '@' and '=' are its other special characters.
+  const std::vector<std::string> values = {"2,5", "a,b,c", "", "0", " 10 ", "\"quoted\"", "@at", "x=y", "a;b",
+                                           "0,7", "line\\with\\backslashes"};
+  {
+    QtSettingsStore store(file());
+    ASSERT_TRUE(store.createKey(kKey));
+    for (size_t i = 0; i < values.size(); ++i)
+      ASSERT_TRUE(store.writeValue(kKey, "Value" + std::to_string(i), values[i])) << values[i];
+  }
+  QtSettingsStore reopened(file());
+  EXPECT_TRUE(reopened.keyExists(kKey));
+  for (size_t i = 0; i < values.size(); ++i) {
+    const auto read = reopened.readValue(kKey, "Value" + std::to_string(i));
+    ASSERT_TRUE(read.has_value()) << values[i];
+    EXPECT_EQ(*read, values[i]);
+    EXPECT_TRUE(reopened.holdsText(kKey, "Value" + std::to_string(i)));
+  }
+}
+
+TEST_F(QtSettingsStoreTest, EveryWriteIsOnDiskAtOnce) {
+  QtSettingsStore writer(file());
+  ASSERT_TRUE(writer.createKey(kKey));
+  ASSERT_TRUE(writer.writeValue(kKey, "Units", "1"));
+  // A second store on the same file stands for the next start.
+  QtSettingsStore reader(file());
+  EXPECT_EQ(reader.readValue(kKey, "Units"), "1");
+  ASSERT_TRUE(writer.writeValue(kKey, "Units", "0"));
+  QtSettingsStore again(file());
+  EXPECT_EQ(again.readValue(kKey, "Units"), "0");
+}
+
+TEST_F(QtSettingsStoreTest, MissingKeysAndValues) {
+  QtSettingsStore store(file());
+  EXPECT_FALSE(store.keyExists(kKey));
+  EXPECT_EQ(store.readValue(kKey, "Units"), std::nullopt);
+  // A value cannot be written under a key that was never opened with create.
+  EXPECT_FALSE(store.writeValue(kKey, "Units", "1"));
+  EXPECT_FALSE(QFileInfo::exists(file()));
+
+  ASSERT_TRUE(store.createKey(kKey));
+  EXPECT_TRUE(store.keyExists(kKey));
+  EXPECT_EQ(store.readValue(kKey, "Units"), std::nullopt);
+  ASSERT_TRUE(store.writeValue(kKey, "Units", "1"));
+  // The parent of a key exists too; a sibling does not.
+  EXPECT_TRUE(store.keyExists("Software\\Quillonex PCB Design, Inc."));
+  EXPECT_FALSE(store.keyExists("Software\\Quillonex PCB Design, Inc.\\Other"));
+  EXPECT_EQ(store.readValue("Software\\Quillonex PCB Design, Inc.\\Other", "Units"), std::nullopt);
+}
+
+TEST_F(QtSettingsStoreTest, AHandEditedListReadsAsTheWholeText) {
+  QFile f(file());
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("[Software/Quillonex%20PCB%20Design%2C%20Inc./Cirquet]\nBase_Weight=2,5\nUnits=1\n");
+  f.close();
+  QtSettingsStore store(file());
+  EXPECT_TRUE(store.keyExists(kKey));
+  EXPECT_EQ(store.readValue(kKey, "Base_Weight"), "2,5");
+  EXPECT_EQ(store.readValue(kKey, "Units"), "1");
+}
+
+TEST_F(QtSettingsStoreTest, AStoreThatCannotBeWrittenRefusesKeysAndValues) {
+  // A file where the folder should be: no one, not even root, can create
+  // the store below it.
+  QFile blocker(dir.filePath("not-a-folder"));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  QtSettingsStore store(dir.filePath("not-a-folder/Cirquet.conf"));
+  EXPECT_FALSE(store.createKey(kKey));
+  EXPECT_FALSE(store.writeValue(kKey, "Units", "1"));
+}
+
+TEST(QtSettingsStoreUser, LivesInTheUsersConfigurationFolder) {
+  QtSettingsStore store;
+  EXPECT_TRUE(store.location().endsWith("/Quillonex PCB Design, Inc./Cirquet.conf")) << store.location().toStdString();
+}
+
+}  // namespace
+}  // namespace cq::ui

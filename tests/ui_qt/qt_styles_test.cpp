@@ -1,0 +1,146 @@
+#include "ui_qt/qt_styles.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStyle>
+#include <gtest/gtest.h>
+
+#include "small_form.h"
+#include "ui_qt/form_view.h"
+#include "ui_qt/style_palettes.h"
+#include "ui_qt/theme.h"
+#include "ui_qt/widgets.h"
+
+namespace cq::ui {
+namespace {
+
+// WCAG contrast ratio of two colours.
+double contrast(const QColor& a, const QColor& b) {
+  auto lum = [](const QColor& c) {
+    auto ch = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * ch(c.redF()) + 0.7152 * ch(c.greenF()) + 0.0722 * ch(c.blueF());
+  };
+  const double la = lum(a), lb = lum(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+class QtStylesTest : public ::testing::Test {
+ protected:
+  void TearDown() override { styles.trySetStyle("Windows"); }
+  std::vector<std::string> errors;
+  QtStyles styles{[this](const std::string& message) { errors.push_back(message); }};
+};
+
+TEST_F(QtStylesTest, EveryStyleApplies) {
+  EXPECT_EQ(styles.names(),
+            (std::vector<std::string>{"Charcoal Dark Slate", "Charcoal HiRes", "Slate", "Windows", "Windows10"}));
+  struct Row {
+    std::string name;
+    bool dark;
+  };
+  for (const Row& row : std::vector<Row>{{"Charcoal Dark Slate", true},
+                                         {"Charcoal HiRes", true},
+                                         {"Slate", false},
+                                         {"Windows10", false},
+                                         {"Charcoal HiRes", true}}) {
+    SCOPED_TRACE(row.name);
+    ASSERT_TRUE(styles.trySetStyle(row.name));
+    EXPECT_EQ(styles.activeStyle(), row.name);
+    EXPECT_EQ(QApplication::palette().color(QPalette::Window),
+              CarriedStylePalette(QString::fromStdString(row.name))->color(QPalette::Window));
+    EXPECT_FALSE(qApp->styleSheet().isEmpty());
+    EXPECT_EQ(ActiveTheme().dark, row.dark);
+  }
+  // The platform's own look has no sheet of the program's.
+  ASSERT_TRUE(styles.trySetStyle("Windows"));
+  EXPECT_EQ(styles.activeStyle(), "Windows");
+  EXPECT_TRUE(qApp->styleSheet().isEmpty());
+  EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(QtStylesTest, AnUnknownStyleFailsAndKeepsTheActiveOne) {
+  ASSERT_TRUE(styles.trySetStyle("Slate"));
+  const QString sheet = qApp->styleSheet();
+  for (const std::string name : {"Nope", "", "slate", "Charcoal  HiRes"}) {
+    EXPECT_FALSE(styles.trySetStyle(name)) << name;
+    EXPECT_EQ(styles.activeStyle(), "Slate");
+    EXPECT_EQ(qApp->styleSheet(), sheet);
+  }
+  EXPECT_EQ(errors, (std::vector<std::string>{"Style 'Nope' not found", "Style '' not found",
+                                              "Style 'slate' not found", "Style 'Charcoal  HiRes' not found"}));
+}
+
+TEST(StylePalettes, TextStaysReadableOnEveryCarriedStyle) {
+  for (const char* name : {"Charcoal Dark Slate", "Charcoal HiRes", "Slate", "Windows10"}) {
+    SCOPED_TRACE(name);
+    const auto p = CarriedStylePalette(name);
+    ASSERT_TRUE(p.has_value());
+    EXPECT_GE(contrast(p->color(QPalette::WindowText), p->color(QPalette::Window)), 7.0);
+    EXPECT_GE(contrast(p->color(QPalette::Text), p->color(QPalette::Base)), 7.0);
+    EXPECT_GE(contrast(p->color(QPalette::ButtonText), p->color(QPalette::Button)), 7.0);
+    EXPECT_GE(contrast(p->color(QPalette::HighlightedText), p->color(QPalette::Highlight)), 4.5);
+    EXPECT_GE(contrast(p->color(QPalette::Disabled, QPalette::WindowText), p->color(QPalette::Window)), 2.5);
+  }
+  EXPECT_FALSE(CarriedStylePalette("Windows").has_value());
+}
+
+TEST_F(QtStylesTest, SwitchingRestylesOpenWindows) {
+  test::SmallForm model;
+  Label& result = model.form.create<Label>("Label1");
+  result.setBounds({10, 10, 120, 16});
+  result.setCaption("12.5 mils");
+  result.setFontColor(colors::Navy);
+  FormView view(model.form);
+  model.form.show();
+  auto* label = view.widget<QLabel>("Label1");
+  ASSERT_NE(label, nullptr);
+  auto shown = [&view, label](QPalette::ColorRole role) {
+    label->ensurePolished();
+    return (role == QPalette::Window ? view.clientArea() : label)->palette().color(role);
+  };
+
+  // Every switch, the platform's own look included, reaches the open
+  // window, whatever style came before.
+  for (const std::string name : {"Windows10", "Slate", "Windows", "Charcoal Dark Slate", "Windows"}) {
+    ASSERT_TRUE(styles.trySetStyle(name));
+    EXPECT_EQ(shown(QPalette::Window), QApplication::palette().color(QPalette::Window)) << name;
+  }
+  ASSERT_TRUE(styles.trySetStyle("Windows10"));
+  EXPECT_EQ(shown(QPalette::WindowText), QColor(0x00, 0x00, 0x80));
+  // Navy vanishes on charcoal: the open window shows it lighter, same hue.
+  ASSERT_TRUE(styles.trySetStyle("Charcoal HiRes"));
+  const QColor onDark = shown(QPalette::WindowText);
+  EXPECT_GE(contrast(onDark, QApplication::palette().color(QPalette::Window)), 3.0);
+  EXPECT_EQ(onDark.hslHue(), QColor(0x00, 0x00, 0x80).hslHue());
+  ASSERT_TRUE(styles.trySetStyle("Slate"));
+  EXPECT_EQ(shown(QPalette::WindowText), QColor(0x00, 0x00, 0x80));
+}
+
+TEST_F(QtStylesTest, MarksStayVisibleOnAWhiteWindowUnderADarkStyle) {
+  // The Program Options window is white; dark styles have black fields.
+  test::SmallForm model;
+  model.form.setColor(colors::White);
+  RadioGroup& radio = model.form.create<RadioGroup>("RadioGroup1");
+  radio.setBounds({10, 10, 200, 80});
+  radio.setItems({"IPC-2152 with modifiers", "IPC-2221A"});
+  radio.setItemIndex(0);
+  CheckBox& check = model.form.create<CheckBox>("CheckBox1");
+  check.setBounds({10, 100, 200, 20});
+  check.setChecked(true);
+  ASSERT_TRUE(styles.trySetStyle("Charcoal HiRes"));
+  FormView view(model.form);
+  model.form.show();
+  auto* item = dynamic_cast<RadioGroupWidget*>(view.widgetFor("RadioGroup1"))->button(0);
+  auto* box = view.widgetFor("CheckBox1");
+  for (QWidget* w : {static_cast<QWidget*>(item), box}) {
+    w->ensurePolished();
+    const QPalette& p = w->palette();
+    // The mark on its field, and the caption on the white window.
+    EXPECT_GE(contrast(p.color(QPalette::Text), p.color(QPalette::Base)), 7.0) << w->objectName().toStdString();
+    EXPECT_GE(contrast(p.color(QPalette::WindowText), QColor(Qt::white)), 7.0) << w->objectName().toStdString();
+  }
+}
+
+}  // namespace
+}  // namespace cq::ui

@@ -1,0 +1,226 @@
+// About, References and EDA links: how they open and close, what they show
+// and what their links open.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/calculator_table.h"
+#include "support/test_program.h"
+
+namespace cq::test {
+namespace {
+
+using Opened = std::vector<std::pair<std::string, std::string>>;
+
+TEST(SmallWindowFrames, CaptionsSizesAndBordersAsDesigned) {
+  TestProgram p;
+  struct Row {
+    const char* form;
+    const char* caption;
+    int width, height;
+    BorderStyle border;
+    bool minimize;
+  };
+  const Row rows[] = {
+      {"Form2", "About Quillonex PCB Design, Inc. - Cirquet", 556, 299, BorderStyle::Dialog, false},
+      {"Form5", "Program References", 551, 287, BorderStyle::Dialog, false},
+      {"Form9", "EDA Resources (This form is a \"work in progress\" resource.)", 757, 611, BorderStyle::Single, true},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.form);
+    Form& f = p.form(r.form);
+    EXPECT_EQ(f.caption(), r.caption);
+    EXPECT_EQ(f.clientWidth(), r.width);
+    EXPECT_EQ(f.clientHeight(), r.height);
+    EXPECT_EQ(f.borderStyle(), r.border);
+    EXPECT_FALSE(f.maximizeBox());
+    EXPECT_EQ(f.minimizeBox(), r.minimize);
+    // Created at start, hidden until an opener shows it.
+    EXPECT_FALSE(f.visible());
+  }
+}
+
+// Every way of closing About and References enables the main window again.
+TEST(WindowsOverTheMainWindow, DisableItWhileShownAndEnableItHoweverTheyClose) {
+  struct Row {
+    const char* opener;
+    const char* form;
+    const char* how;
+    std::function<void(TestProgram&)> close;
+  };
+  const Row rows[] = {
+      {"About1", "Form2", "Close button", [](TestProgram& p) { p.click("Form2.Button1"); }},
+      {"About1", "Form2", "close box", [](TestProgram& p) { p.closeWindow("Form2"); }},
+      {"References1", "Form5", "close box", [](TestProgram& p) { p.closeWindow("Form5"); }},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(std::string(r.form) + " by its " + r.how);
+    TestProgram p;
+    p.chooseMenu(r.opener);
+    EXPECT_TRUE(p.form(r.form).visible());
+    EXPECT_FALSE(p.form().enabled());
+    // The main window takes no input meanwhile.
+    p.chooseMenu("HelpTopics1");
+    p.click("Image6");
+    EXPECT_TRUE(p.fakes.shell.opened.empty());
+
+    r.close(p);
+    EXPECT_FALSE(p.form(r.form).visible());
+    EXPECT_TRUE(p.form().enabled());
+    EXPECT_EQ(p.takeSolves(), 0);
+    EXPECT_EQ(p.messages(), std::vector<Message>{});
+    // Opened again, it disables the main window again.
+    p.chooseMenu(r.opener);
+    EXPECT_TRUE(p.form(r.form).visible());
+    EXPECT_FALSE(p.form().enabled());
+  }
+}
+
+TEST(AboutWindow, EachLinkOpensItsTarget) {
+  TestProgram p;
+  p.chooseMenu("About1");
+  const std::pair<const char*, const char*> rows[] = {
+      {"Form2.Button2", "https://www.quillonex.example/cirquet/feedback"},
+      {"Form2.Button3", "https://linkedin.example/in/marek-tallis-ondrey"},
+      {"Form2.Button4", "mailto:sales@quillonex.example"},
+      {"Form2.Button5", "https://www.quillonex.example"},
+      {"Form2.Image4", "https://payments.example/donate?to=quillonex-cirquet"},
+      {"Form2.Image2", "https://facebook.example/QuillonexPCBDesign"},
+      {"Form2.Image77", "https://instagram.example/quillonexpcbdesign"},
+      {"Form2.Image3", "https://linkedin.example/company/quillonex-pcb-design"},
+      {"Form2.Image55", "https://twitter.example/QuillonexPCB"},
+      {"Form2.Image7", "https://youtube.example/@QuillonexPCBDesign"},
+  };
+  for (const auto& [control, target] : rows) {
+    SCOPED_TRACE(control);
+    p.fakes.shell.opened.clear();
+    p.click(control);
+    EXPECT_EQ(p.fakes.shell.opened, (Opened{{target, ""}}));
+  }
+  // The links leave the window open over the disabled main window.
+  EXPECT_TRUE(p.form("Form2").visible());
+  EXPECT_FALSE(p.form().enabled());
+  EXPECT_EQ(p.messages(), std::vector<Message>{});
+}
+
+TEST(AboutWindow, TheMailButtonShowsTheAddressItMailsTo) {
+  TestProgram p;
+  p.chooseMenu("About1");
+  const std::string address = p.text("Form2.Button4");
+  EXPECT_EQ(p.control("Form2.Button4").hint(), "Email " + address);
+  p.click("Form2.Button4");
+  ASSERT_EQ(p.fakes.shell.opened.size(), 1u);
+  EXPECT_EQ(p.fakes.shell.opened[0].first, "mailto:" + address);
+}
+
+TEST(ReferencesWindow, ListsTheReferencesInOrderAndCannotBeEdited) {
+  TestProgram p;
+  p.chooseMenu("References1");
+  auto& memo = p.form("Form5").get<Memo>("Memo1");
+  const std::string before = memo.text();
+  const std::vector<std::string> inOrder = {
+      "IPC-2221", "IPC-2251", "IPC-2152", "IPC-2141", "PEEC Formulation",
+      "\"DC Line Resistance and Current Carrying Capacity\"",
+      "\"Power Delivery Network (PDN) Tool for Stratix IV Devices\"",
+      "Microstrip Transmission Lines\"",
+      "\"Fusing Current, When Traces Melt Without a Trace\"",
+      "\"Embedded Microstrip, Impedance Formula\"", "(1991)",
+      "\"Simple Accurate Expressions for Planar Spiral Inductances\"",
+      "IEEE Journal of Solid-State Circuits, vol. 34, no. 10, October 1999", "Hammerstad", "May 1980",
+      "\"Choosing the Right Crystal and Caps for your Design\"", "Special thanks to:",
+      "\"Choosing the Right Crystal and Caps for your Design\"",
+      "Everyone who has helped via the program feedback form, thank you all :)"};
+  size_t at = 0;
+  for (const auto& entry : inOrder) {
+    SCOPED_TRACE(entry);
+    const size_t found = before.find(entry, at);
+    ASSERT_NE(found, std::string::npos);
+    at = found + entry.size();
+  }
+  EXPECT_EQ(memo.lines().back(), "Everyone who has helped via the program feedback form, thank you all :)");
+
+  // Enter reaches the memo as nothing; typing cannot change the text.
+  ASSERT_TRUE(memo.userFocus());
+  EXPECT_EQ(memo.userPressEnter(), 0);
+  EXPECT_EQ(memo.userKey('A', 'a'), 'a');
+  p.type("Form5.Memo1", "changed");
+  EXPECT_EQ(memo.text(), before);
+  EXPECT_TRUE(memo.readOnly());
+  EXPECT_EQ(p.messages(), std::vector<Message>{});
+}
+
+TEST(EdaLinksWindow, TheResourcesMenuIsNeverShownSoTheWindowCannotBeOpened) {
+  TestProgram p;
+  auto expectUnreachable = [&] {
+    EXPECT_FALSE(p.form().menuItem("Resources1").visible());
+    p.chooseMenu("Resources2");
+    EXPECT_FALSE(p.form("Form9").visible());
+  };
+  expectUnreachable();
+  for (const auto& calculator : Calculators()) {
+    SCOPED_TRACE(calculator.menuItem);
+    p.chooseMenu(std::string(calculator.menuItem));
+    expectUnreachable();
+  }
+  p.chooseMenu("About1");
+  p.click("Form2.Button1");
+  expectUnreachable();
+}
+
+TEST(EdaLinksWindow, CaptionedItemsOpenTheirPagesAndEmptyItemsDoNothing) {
+  TestProgram p;
+  // Built all the same: shown here from code, as no menu can.
+  p.form("Form9").show();
+  const std::pair<const char*, const char*> rows[] = {
+      {"Button4", "https://www.circuitlab.com"},
+      {"ButtonGroup1Items0", "https://www.circuitlab.com"},
+      {"ButtonGroup1Items1", "https://www.mathcad.com"},
+      {"ButtonGroup1Items2", "https://www.multisim.com"},
+      {"ButtonGroup1Items3", "https://www.sonnetsoftware.com"},
+      {"ButtonGroup1Items4", "https://www.ansys.com/products/electronics/ansys-hfss"},
+      {"ButtonGroup1Items5", "https://www.keysight.com"},
+      {"ButtonGroup1Items6", "https://www.cadence.com"},
+      {"ButtonGroup1Items7", "https://eda.sw.siemens.com/en-US/pcb/hyperlynx/"},
+      {"ButtonGroup1Items8", "https://webench.ti.com"},
+      {"ButtonGroup1Items9", "https://www.ti.com/tool/PSPICE-FOR-TI"},
+      {"ButtonGroup2Items0", "https://www.digikey.com/schemeit"},
+      {"ButtonGroup2Items1", "https://www.snapeda.com"},
+      {"ButtonGroup3Items0", "https://www.3dcontentcentral.com"},
+      {"ButtonGroup4Items0", "https://academy.fedevel.com"},
+      {"ButtonGroup4Items1", "https://orsolya-venn.example/si-design-notes"},
+      {"ButtonGroup5Items0", "https://www.ipc.org"},
+      {"ButtonGroup5Items1", "https://www.ieee.org"},
+      {"ButtonGroup5Items2", "https://isbnsearch.org/isbn/9780071833950"},
+      {"ButtonGroup5Items3", "https://isbnsearch.org/isbn/9780368246968"},
+      {"ButtonGroup6Items0", "https://www.eevblog.com"},
+  };
+  for (const auto& [item, target] : rows) {
+    SCOPED_TRACE(item);
+    p.fakes.shell.opened.clear();
+    p.click(std::string("Form9.") + item);
+    EXPECT_EQ(p.fakes.shell.opened, (Opened{{target, ""}}));
+  }
+
+  p.fakes.shell.opened.clear();
+  int empty = 0;
+  for (Control* c : p.form("Form9").allControls()) {
+    if (c->type() != "Button" || !c->caption().empty()) continue;
+    ++empty;
+    c->userClick();
+  }
+  EXPECT_EQ(empty, 9 + 10 + 7 + 11 + 9 + 10);
+  EXPECT_TRUE(p.fakes.shell.opened.empty());
+
+  // Closing it leaves the main window alone.
+  p.closeWindow("Form9");
+  EXPECT_FALSE(p.form("Form9").visible());
+  EXPECT_TRUE(p.form().enabled());
+  EXPECT_EQ(p.messages(), std::vector<Message>{});
+}
+
+}  // namespace
+}  // namespace cq::test
