@@ -18,6 +18,16 @@ void CreateAllWindows(benchmark::State& state) {
 }
 BENCHMARK(CreateAllWindows)->Unit(benchmark::kMillisecond);
 
+// The whole start-up to the first idle message loop: windows, loader,
+// splash (its sleeps are virtual) and the final solve.
+void StartUpToFirstIdle(benchmark::State& state) {
+  for (auto _ : state) {
+    TestProgram p;
+    benchmark::DoNotOptimize(p.main().CurrentCalculator);
+  }
+}
+BENCHMARK(StartUpToFirstIdle)->Unit(benchmark::kMillisecond);
+
 void ActivateEachCalculator(benchmark::State& state) {
   TestProgram p;
   const int calculator = static_cast<int>(state.range(0));
@@ -26,6 +36,17 @@ void ActivateEachCalculator(benchmark::State& state) {
   state.SetLabel(std::string(Calculator(calculator).tabCaption));
 }
 BENCHMARK(ActivateEachCalculator)->DenseRange(0, 18)->Unit(benchmark::kMicrosecond);
+
+// One solve of a calculator's page with its default inputs, pre-solve steps
+// included.
+void SolveCalculator(benchmark::State& state) {
+  TestProgram p;
+  const int calculator = static_cast<int>(state.range(0));
+  p.chooseMenu(std::string(Calculator(calculator).menuItem));
+  for (auto _ : state) p.main().Button1Click(nullptr);
+  state.SetLabel(std::string(Calculator(calculator).tabCaption));
+}
+BENCHMARK(SolveCalculator)->Arg(7)->Arg(9)->Arg(12)->Arg(15)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace cq::test

@@ -9,8 +9,14 @@
 #include "app/plane_radio.h"
 #include "app/temperatures.h"
 #include "app/window_links.h"
+#include "calc/conductor/conductor_properties_page.h"
+#include "calc/conductor/min_spacing_page.h"
+#include "calc/conductor/pdn_page.h"
+#include "calc/conductor/fusing_current_page.h"
+#include "calc/conductor/thermal_management_page.h"
 #include "options/copper_weight_radios.h"
 #include "options/substrate_selection.h"
+#include "options/units_switch.h"
 #include "platform/checked_math.h"
 #include "platform/errors.h"
 #include "platform/form_loader.h"
@@ -58,14 +64,27 @@ void Program::createWindows() {
   main_->addPart<Splash>(*main_, loader);
   main_->addPart<FrameCommands>(app_);
   main_->addPart<InputFamilies>(*main_);
-  main_->addPart<Temperatures>(*main_);
-  main_->addPart<CalculatorSwitching>(*main_);
+  auto& temperatures = main_->addPart<Temperatures>(*main_);
+  auto& switching = main_->addPart<CalculatorSwitching>(*main_);
   main_->addPart<LayerRadio>(*main_);
   main_->addPart<PlaneRadio>(*main_);
   main_->addPart<SubstrateSelection>(*main_);
-  main_->addPart<CopperWeightRadios>(*main_);
+  auto& copperRadios = main_->addPart<CopperWeightRadios>(*main_);
+  auto& unitsSwitch = main_->addPart<UnitsSwitch>(*main_, copperRadios);
+  auto& conductorProperties = main_->addPart<ConductorPropertiesPage>(*main_, temperatures, switching);
+  // The caption swap of Conductor Properties ends the Units switch and the
+  // IPC method change in place of their own solve.
+  NotifyEvent swapCurrentWidthLabels = [&conductorProperties](Control* sender) {
+    conductorProperties.swap_current_width_labels(sender);
+  };
+  unitsSwitch.setSwapCurrentWidthLabels(swapCurrentWidthLabels);
+  main_->addPart<FusingCurrentPage>(*main_, switching);
+  main_->addPart<ThermalManagementPage>(*main_, temperatures);
+  main_->addPart<MinSpacingPage>(*main_);
+  main_->addPart<PdnPage>(*main_);
   main_->addPart<SettingsWindowOpeners>(app_);
-  smallWindow("forms/TForm6.json").addPart<ProgramOptionsWindow>(*main_);
+  smallWindow("forms/TForm6.json").addPart<ProgramOptionsWindow>(*main_).setSwapCurrentWidthLabels(
+      swapCurrentWidthLabels);
   smallWindow("forms/TForm8.json").addPart<SettingsScriptInstaller>(app_);
   main_->addPart<WindowLinks>(app_, "TForm1");
   main_->addPart<HelpNoteButtons>(app_);

@@ -225,11 +225,15 @@ std::string LocalizeDecimalPoint(std::string text, bool comma) {
   return text;
 }
 
-double NormalizeDecimalInput(std::string_view text) {
+std::optional<double> TryNormalizeDecimalInput(std::string_view text) {
   std::string dotted(text);
   for (char& c : dotted)
     if (c == ',') c = '.';
-  if (auto value = parseFloat(dotted, '.')) return *value;
+  return parseFloat(dotted, '.');
+}
+
+double NormalizeDecimalInput(std::string_view text) {
+  if (auto value = TryNormalizeDecimalInput(text)) return *value;
   throw ConvertError(floatError(text));
 }
 

@@ -49,6 +49,8 @@ std::string LocalizeDecimalPoint(std::string text, bool comma);
 // Every ',' becomes '.', then the text is read with '.' as separator,
 // whatever the locale. Raises ConvertError naming the text as typed.
 double NormalizeDecimalInput(std::string_view text);
+// The same rule without the error.
+std::optional<double> TryNormalizeDecimalInput(std::string_view text);
 
 // Round to a multiple of 10^digit (digit -2 keeps two decimals). The scaled
 // value is computed in long double. A value whose double lies within its own

@@ -37,6 +37,15 @@ void EtchFactorDisplay::show(int item) const {
   showOne(window_, item);
 }
 
+void EtchFactorDisplay::showFusingPage(const Form& main, int item) {
+  const auto& rows = EtchFactorRows();
+  if (item < 0 || item >= static_cast<int>(rows.size())) return;
+  std::array<Image*, 3> fusing{};
+  for (size_t i = 0; i < rows.size(); ++i) fusing[i] = &main.image(std::string(rows[i].fusingPicture));
+  main.label("Label380").setCaption(std::string(rows[static_cast<size_t>(item)].text));
+  showOne(fusing, item);
+}
+
 void EtchFactorDisplay::showWindowPicture(int item) const {
   if (item < 0 || item >= static_cast<int>(window_.size())) return;
   showOne(window_, item);

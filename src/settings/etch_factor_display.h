@@ -27,6 +27,9 @@ class EtchFactorDisplay {
   void show(int item) const;
   // Only the Program Options window's picture.
   void showWindowPicture(int item) const;
+  // Only the Fusing Current page's text and picture, as its activation
+  // shows them (the Program Options window may not exist yet).
+  static void showFusingPage(const Form& main, int item);
 
  private:
   static void showOne(const std::array<Image*, 3>& set, int item);

@@ -519,8 +519,10 @@ void FormView::syncStyle(Control& control, const Entry& entry) {
     }
   }
 
+  // Fields draw their own face, buttons always the style's: their text
+  // stands on that, not on the window.
   const bool field = entry.kind == Kind::Edit || entry.kind == Kind::Memo || entry.kind == Kind::ComboBox;
-  const Color under = field ? control.color() : backgroundUnder(control);
+  const Color under = entry.kind == Kind::Button ? colors::Default : field ? control.color() : backgroundUnder(control);
   const QColor text = under.isDefault() ? ReadableTextColor(font.color, ActiveTheme()) : TextColorOver(font.color, under);
   const QColor back = entry.kind == Kind::Button ? QColor() : ToQColor(control.color());
 

@@ -6,8 +6,6 @@
 
 #include "platform/services.h"
 
-class QMessageBox;
-
 namespace cq::ui {
 
 class QtDialogs : public Dialogs {

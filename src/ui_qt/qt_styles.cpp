@@ -1,13 +1,13 @@
 #include "ui_qt/qt_styles.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QStyle>
 #include <QStyleFactory>
 #include <algorithm>
 
 #include "platform/resources.h"
 #include "ui_qt/form_view.h"
+#include "ui_qt/message_box.h"
 #include "ui_qt/style_palettes.h"
 #include "ui_qt/theme.h"
 
@@ -18,10 +18,7 @@ constexpr const char* kPlatformStyle = "Windows";
 }  // namespace
 
 void ShowStyleErrorBox(const std::string& message) {
-  QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), QString::fromStdString(message),
-                  QMessageBox::Ok, QApplication::activeWindow());
-  box.setTextFormat(Qt::PlainText);
-  box.exec();
+  RunMessageBox(QMessageBox::Warning, QApplication::applicationName().toStdString(), message, QMessageBox::Ok);
 }
 
 QtStyles::QtStyles(std::function<void(const std::string&)> reportError)

@@ -16,10 +16,13 @@ struct Seen {
   QString title, text;
   QMessageBox::StandardButtons buttons;
   bool modal = false;
+  bool buttonPictures = false;
 };
 
 Seen look(QMessageBox& box) {
-  return {box.icon(), box.windowTitle(), box.text(), box.standardButtons(), box.isModal()};
+  bool pictures = false;
+  for (QAbstractButton* b : box.buttons()) pictures = pictures || !b->icon().isNull();
+  return {box.icon(), box.windowTitle(), box.text(), box.standardButtons(), box.isModal(), pictures};
 }
 
 class QtDialogsTest : public ::testing::Test {
@@ -39,6 +42,7 @@ TEST_F(QtDialogsTest, InfoBoxHasOneOkButtonAndNoIcon) {
   EXPECT_EQ(seen.text, "Maximum temperature rise can't be greater than 200C");
   EXPECT_EQ(seen.title, "Quillonex PCB Design Cirquet");
   EXPECT_TRUE(seen.modal);
+  EXPECT_FALSE(seen.buttonPictures);
 }
 
 TEST_F(QtDialogsTest, QuestionAnswersYesOrNo) {
@@ -48,6 +52,7 @@ TEST_F(QtDialogsTest, QuestionAnswersYesOrNo) {
   EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No);
   EXPECT_EQ(seen.title, "Print...");
   EXPECT_EQ(seen.text, "Print form data?");
+  EXPECT_FALSE(seen.buttonPictures);
   expectNext(QMessageBox::No);
   EXPECT_FALSE(dialogs.askYesNo("Print form data?", "Print..."));
 }

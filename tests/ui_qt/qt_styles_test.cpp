@@ -117,7 +117,19 @@ TEST_F(QtStylesTest, SwitchingRestylesOpenWindows) {
   EXPECT_EQ(shown(QPalette::WindowText), QColor(0x00, 0x00, 0x80));
 }
 
-TEST_F(QtStylesTest, MarksStayVisibleOnAWhiteWindowUnderADarkStyle) {
+TEST_F(QtStylesTest, AHiddenWindowShowsTheStyleChosenWhileItWasHidden) {
+  test::SmallForm model;
+  FormView view(model.form);
+  for (const std::string name : {"Slate", "Windows", "Charcoal HiRes", "Windows10"}) {
+    ASSERT_TRUE(styles.trySetStyle(name));
+    model.form.show();
+    EXPECT_EQ(view.clientArea()->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Window))
+        << name;
+    model.form.close();
+  }
+}
+
+TEST_F(QtStylesTest, MarksAndButtonsStayReadableOnAWhiteWindowUnderADarkStyle) {
   // The Program Options window is white; dark styles have black fields.
   test::SmallForm model;
   model.form.setColor(colors::White);
@@ -128,6 +140,9 @@ TEST_F(QtStylesTest, MarksStayVisibleOnAWhiteWindowUnderADarkStyle) {
   CheckBox& check = model.form.create<CheckBox>("CheckBox1");
   check.setBounds({10, 100, 200, 20});
   check.setChecked(true);
+  Button& button = model.form.create<Button>("Button1");
+  button.setBounds({10, 130, 120, 24});
+  button.setCaption("Program Feedback");
   ASSERT_TRUE(styles.trySetStyle("Charcoal HiRes"));
   FormView view(model.form);
   model.form.show();
@@ -140,6 +155,10 @@ TEST_F(QtStylesTest, MarksStayVisibleOnAWhiteWindowUnderADarkStyle) {
     EXPECT_GE(contrast(p.color(QPalette::Text), p.color(QPalette::Base)), 7.0) << w->objectName().toStdString();
     EXPECT_GE(contrast(p.color(QPalette::WindowText), QColor(Qt::white)), 7.0) << w->objectName().toStdString();
   }
+  // A button keeps the style's face: its caption stands on that.
+  QWidget* face = view.widgetFor("Button1");
+  face->ensurePolished();
+  EXPECT_GE(contrast(face->palette().color(QPalette::ButtonText), face->palette().color(QPalette::Button)), 7.0);
 }
 
 }  // namespace

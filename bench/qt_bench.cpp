@@ -1,0 +1,126 @@
+// The cost of the Qt views: rounds of 100 property writes, headless
+// (argument 0) and with the views attached, shown offscreen and repainted
+// after each round (argument 1).
+#ifdef CIRQUET_BENCH_QT
+#include <QApplication>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <memory>
+
+#include "app/program.h"
+#include "support/fake_services.h"
+#include "ui_qt/form_view.h"
+#include "ui_qt/front_end.h"
+
+namespace cq::test {
+namespace {
+
+// The offscreen screen cannot raise windows and says so at every showing.
+QtMessageHandler previousHandler = nullptr;
+void quietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support"))) return;
+  if (previousHandler)
+    previousHandler(type, context, message);
+  else
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+QApplication& qtApplication() {
+  static int argc = 1;
+  static char name[] = "cirquet_bench";
+  static char* argv[] = {name, nullptr};
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Never destroyed: at exit it would go after Qt's own statics and crash.
+  static auto* app = new QApplication(argc, argv);
+  static bool quiet = false;
+  if (!quiet) previousHandler = qInstallMessageHandler(quietOffscreenNotes);
+  quiet = true;
+  return *app;
+}
+
+// The program on fake services, with or without its views.
+struct Running {
+  explicit Running(bool withViews) : program(fakes.services()) {
+    qtApplication();
+    program.createWindows();
+    if (withViews) frontEnd = std::make_unique<ui::FrontEnd>(program);
+    program.showMainWindow();
+    QApplication::processEvents();
+  }
+  ~Running() { frontEnd.reset(); }
+
+  // Up to count controls of the main window of type T that run no handler
+  // when written, so the round measures the writes and not the solvers.
+  template <typename T, typename Quiet>
+  std::vector<T*> controls(size_t count, Quiet quiet) {
+    std::vector<T*> out;
+    for (Control* c : program.form("Form1").allControls())
+      if (auto* t = dynamic_cast<T*>(c); t && quiet(*t) && out.size() < count) out.push_back(t);
+    return out;
+  }
+
+  FakeServices fakes;
+  Program program;
+  std::unique_ptr<ui::FrontEnd> frontEnd;
+};
+
+void endRound() { QApplication::processEvents(); }
+
+void QtLabelCaptions(benchmark::State& state) {
+  Running run(state.range(0) != 0);
+  auto labels = run.controls<Label>(100, [](Label&) { return true; });
+  int round = 0;
+  for (auto _ : state) {
+    const std::string text = (++round % 2) ? "12.3456 mils" : "0.0254 mm";
+    for (Label* l : labels) l->setCaption(text);
+    endRound();
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(labels.size()));
+}
+BENCHMARK(QtLabelCaptions)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void QtEditTexts(benchmark::State& state) {
+  Running run(state.range(0) != 0);
+  auto edits = run.controls<Edit>(100, [](Edit& e) { return !e.OnChange; });
+  int round = 0;
+  for (auto _ : state) {
+    const std::string text = (++round % 2) ? "1.2345" : "67.89";
+    for (Edit* e : edits) e->setText(text);
+    endRound();
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(edits.size()));
+}
+BENCHMARK(QtEditTexts)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The main window's option radios all solve when clicked; a window of 100
+// quiet radio groups measures the writes alone.
+void QtRadioIndexes(benchmark::State& state) {
+  qtApplication();
+  FakeServices fakes;
+  Application app(fakes.services());
+  Form& form = app.addForm(std::make_unique<Form>(app, "Form1", "TForm1"));
+  form.setBounds({0, 0, 1000, 800});
+  std::vector<RadioGroup*> radios;
+  for (int i = 0; i < 100; ++i) {
+    auto& r = form.create<RadioGroup>("RadioGroup" + std::to_string(i + 1));
+    r.setBounds({(i % 10) * 100, (i / 10) * 80, 95, 75});
+    r.setItems({"Imperial", "Metric", "Other"});
+    radios.push_back(&r);
+  }
+  std::unique_ptr<ui::FormView> view;
+  if (state.range(0) != 0) view = std::make_unique<ui::FormView>(form);
+  form.show();
+  QApplication::processEvents();
+  int round = 0;
+  for (auto _ : state) {
+    const int index = ++round % 3;
+    for (RadioGroup* r : radios) r->setItemIndex(index);
+    endRound();
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(radios.size()));
+}
+BENCHMARK(QtRadioIndexes)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace cq::test
+#endif  // CIRQUET_BENCH_QT

@@ -1,0 +1,201 @@
+#include "calc/conductor/conductor_properties_page.h"
+
+#include <array>
+#include <string>
+
+#include "app/calculator_switching.h"
+#include "app/layouts/conductor_cross_section.h"
+#include "app/main_window.h"
+#include "calc/conductor/conductor_properties_model.h"
+#include "calc/conductor/conductor_properties_solver.h"
+#include "platform/errors.h"
+#include "settings/etch_factor_display.h"
+#include "settings/ipc_version_effects.h"
+
+namespace cq {
+
+namespace {
+constexpr int kConductorProperties = 2;
+constexpr int kAmperage = 0;
+constexpr int kConductorWidth = 1;
+constexpr int kNo = 0;
+constexpr int kYes = 1;
+
+}  // namespace
+
+// Looked up once, when the page attaches.
+struct ConductorPropertiesPage::Controls {
+  explicit Controls(Form& f)
+      : solveFor(f.radio("RadioGroup8")),
+        parallel(f.radio("RadioGroup15")),
+        planePresent(f.radio("RadioGroup2")),
+        planeWeight(f.radio("RadioGroup5")),
+        units(f.radio("RadioGroup6")),
+        dc(f.checkBox("CheckBox1")),
+        widthOrCurrent(f.edit("Edit15")),
+        widthOrCurrentUnit(f.edit("Edit57")),
+        frequency(f.edit("Edit130")),
+        frequencyUnit(f.edit("Edit131")),
+        widthOrCurrentCaption(f.label("Label17")),
+        resultCaption(f.label("Label19")),
+        crossSectionCaption(f.label("Label18")),
+        ipcMode(f.label("Label243")),
+        etchText(f.label("Label126")),
+        etchNote({&f.label("Label339"), &f.label("Label340"), &f.control("BitBtn2")}),
+        count({&f.label("Label236"), &f.edit("Edit128")}),
+        plane({&f.edit("Edit132"), &f.edit("Edit133"), &f.label("Label37")}),
+        skinDepth({&f.edit("Edit129"), &f.edit("Edit134"), &f.label("Label237"), &f.label("Label239")}) {
+    const auto& rows = EtchFactorRows();
+    for (size_t i = 0; i < rows.size(); ++i) etchPictures[i] = &f.image(std::string(rows[i].conductorPicture));
+  }
+  RadioGroup& solveFor;
+  RadioGroup& parallel;
+  RadioGroup& planePresent;
+  RadioGroup& planeWeight;
+  RadioGroup& units;
+  CheckBox& dc;
+  Edit& widthOrCurrent;
+  Edit& widthOrCurrentUnit;
+  Edit& frequency;
+  Edit& frequencyUnit;
+  Label& widthOrCurrentCaption;
+  Label& resultCaption;
+  Label& crossSectionCaption;
+  Label& ipcMode;
+  Label& etchText;
+  std::array<Control*, 3> etchNote;
+  std::array<Control*, 2> count;
+  std::array<Control*, 3> plane;
+  std::array<Control*, 4> skinDepth;
+  std::array<Image*, 3> etchPictures{};
+};
+
+namespace {
+template <size_t N>
+void setShown(const std::array<Control*, N>& controls, bool shown) {
+  for (Control* c : controls) c->setVisible(shown);
+}
+}  // namespace
+
+ConductorPropertiesPage::ConductorPropertiesPage(MainWindow& main, Temperatures& temperatures,
+                                                 CalculatorSwitching& switching)
+    : main_(main), temperatures_(temperatures), switching_(switching) {}
+
+ConductorPropertiesPage::~ConductorPropertiesPage() = default;
+
+void ConductorPropertiesPage::registerHandlers(HandlerRegistry& handlers) {
+  handlers.add("TForm1.RadioGroup8Click", [this](Control* s) { RadioGroup8Click(s); });
+  handlers.add("TForm1.RadioGroup15Click", [this](Control* s) { RadioGroup15Click(s); });
+  handlers.add("TForm1.RadioGroup2Click", [this](Control* s) { RadioGroup2Click(s); });
+  handlers.add("TForm1.CheckBox1Click", [this](Control* s) { CheckBox1Click(s); });
+  main_.registerSolver(kConductorProperties, [this](Control* s) { solver_->SolveConductorProperties(s); });
+  switching_.setExtras(kConductorProperties, [this] { activationExtras(); });
+}
+
+void ConductorPropertiesPage::attach(Form& form) {
+  c_ = std::make_unique<Controls>(form);
+  solver_ = std::make_unique<ConductorPropertiesSolver>(main_, temperatures_);
+  crossSection_ = std::make_unique<ConductorCrossSection>(form);
+}
+
+Form& ConductorPropertiesPage::programOptions() {
+  // That window is created after the main window.
+  if (!programOptions_) programOptions_ = main_.app().findForm("Form6");
+  if (!programOptions_) throw DescriptionError("Conductor Properties needs the Program Options window Form6");
+  return *programOptions_;
+}
+
+void ConductorPropertiesPage::activationExtras() {
+  Form& options = programOptions();
+  if (auto text = IpcModeText(options.radio("RadioGroup1").itemIndex()); !text.empty())
+    c_->ipcMode.setCaption(std::string(text));
+  const int etch = options.radio("RadioGroup2").itemIndex();
+  const auto& rows = EtchFactorRows();
+  if (etch >= 0 && etch < static_cast<int>(rows.size())) {
+    c_->etchText.setCaption(std::string(rows[static_cast<size_t>(etch)].text));
+    for (size_t i = 0; i < rows.size(); ++i) c_->etchPictures[i]->setVisible(static_cast<int>(i) == etch);
+  }
+  const int plane = c_->planePresent.itemIndex();
+  if (plane == kNo) c_->planeWeight.setEnabled(false);
+  if (plane == kYes) c_->planeWeight.setEnabled(true);
+}
+
+void ConductorPropertiesPage::swap_current_width_labels(Control* sender) {
+  const int solveFor = c_->solveFor.itemIndex();
+  const int units = c_->units.itemIndex();
+  Edit& unit = c_->widthOrCurrentUnit;
+  if (solveFor == kAmperage && (units == 0 || units == 1)) {
+    c_->resultCaption.setCaption("Conductor Current");
+    c_->widthOrCurrentCaption.setCaption("Conductor Width");
+    c_->widthOrCurrent.setHint("Enter the width of the conductor.");
+    unit.setText(units == 1 ? "mm" : "mils");
+    unit.setLeft(508);
+    unit.setWidth(41);
+    setShown(c_->etchNote, false);
+  } else if (solveFor == kConductorWidth) {
+    c_->resultCaption.setCaption("Conductor Width");
+    c_->widthOrCurrentCaption.setCaption("Conductor Current");
+    c_->widthOrCurrent.setHint("Enter the desired amperage of the conductor.");
+    unit.setText("Amps");
+    unit.setLeft(493);
+    unit.setWidth(50);
+    setShown(c_->etchNote, true);
+  }
+  // The number in Edit15 stays: a width becomes a current and the reverse.
+  main_.Button1Click(sender);
+}
+
+void ConductorPropertiesPage::RadioGroup8Click(Control* sender) {
+  swap_current_width_labels(sender);
+  RadioGroup& etch = programOptions().radio("RadioGroup2");
+  const int solveFor = c_->solveFor.itemIndex();
+  if (solveFor == kAmperage) {
+    etch.setEnabled(true);
+  } else if (solveFor == kConductorWidth) {
+    // The width is area over thickness only without an etch factor; the
+    // etch radio's own click stores "None" and solves again.
+    etch.setItemIndex(kEtchNone);
+    etch.setEnabled(false);
+    main_.app().dialogs().showInfo("Solving for conductor width only works with etch factor set to none");
+  }
+}
+
+void ConductorPropertiesPage::RadioGroup15Click(Control* sender) {
+  crossSection_->show();
+  const int parallel = c_->parallel.itemIndex();
+  if (parallel == kNo) {
+    setShown(c_->count, false);
+    c_->crossSectionCaption.setCaption("Conductor Cross Section");
+  } else if (parallel == kYes) {
+    setShown(c_->count, true);
+    c_->crossSectionCaption.setCaption("Total Cross Section");
+  }
+  main_.Button1Click(sender);
+}
+
+void ConductorPropertiesPage::RadioGroup2Click(Control* sender) {
+  crossSection_->show();
+  const int plane = c_->planePresent.itemIndex();
+  if (plane == kNo) {
+    setShown(c_->plane, false);
+    c_->planeWeight.setEnabled(false);
+  } else if (plane == kYes) {
+    setShown(c_->plane, true);
+    c_->planeWeight.setEnabled(true);
+  }
+  main_.Button1Click(sender);
+}
+
+void ConductorPropertiesPage::CheckBox1Click(Control* sender) {
+  const bool dc = c_->dc.checked();
+  setShown(c_->skinDepth, !dc);
+  // The frequency typed before is not restored.
+  c_->frequency.setText(dc ? "DC" : "1");
+  c_->frequency.setEnabled(!dc);
+  c_->frequencyUnit.setText(dc ? "" : "MHz");
+  c_->frequencyUnit.setEnabled(!dc);
+  // Ticking does not solve: the results other than the skin depth stay.
+  if (!dc) main_.Button1Click(sender);
+}
+
+}  // namespace cq

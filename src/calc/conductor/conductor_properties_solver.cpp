@@ -1,0 +1,268 @@
+#include "calc/conductor/conductor_properties_solver.h"
+
+#include "app/main_window.h"
+#include "app/temperatures.h"
+#include "calc/conductor/conductor_properties_limits.h"
+#include "calc/conductor/conductor_properties_model.h"
+#include "calc/conductor/copper_resistivity.h"
+#include "calc/conductor/copper_weight.h"
+#include "calc/conductor/ipc_current.h"
+#include "platform/checked_math.h"
+#include "platform/errors.h"
+#include "platform/format.h"
+#include "platform/numbers.h"
+
+namespace cq {
+
+namespace {
+// TForm6.RadioGroup1, the IPC method.
+constexpr int kWithModifiers = 0;
+constexpr int kWithoutModifiers = 1;
+constexpr int kIpc2221A = 2;
+
+constexpr int kSolveForAmperage = 0;
+constexpr int kSolveForWidth = 1;
+constexpr int kInternalLayer = 0;
+constexpr int kExternalLayer = 1;
+constexpr int kNo = 0;
+constexpr int kYes = 1;
+
+constexpr int kMinimumParallelCount = 2;
+
+// Clears the correction flag however the nested solve ends.
+class FlagScope {
+ public:
+  explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+  ~FlagScope() { flag_ = false; }
+  FlagScope(const FlagScope&) = delete;
+  FlagScope& operator=(const FlagScope&) = delete;
+
+ private:
+  bool& flag_;
+};
+}  // namespace
+
+ConductorPropertiesSolver::ConductorPropertiesSolver(MainWindow& main, Temperatures& temperatures)
+    : main_(main),
+      temperatures_(temperatures),
+      form_(main.form()),
+      units_(form_.radio("RadioGroup6")),
+      layer_(form_.radio("RadioGroup3")),
+      baseCopper_(form_.radio("RadioGroup4")),
+      plating_(form_.radio("RadioGroup1")),
+      planeWeight_(form_.radio("RadioGroup5")),
+      solveFor_(form_.radio("RadioGroup8")),
+      parallel_(form_.radio("RadioGroup15")),
+      planePresent_(form_.radio("RadioGroup2")),
+      dc_(form_.checkBox("CheckBox1")),
+      decimalMode_(form_.label("Label165")),
+      widthOrCurrent_(form_.edit("Edit15")),
+      length_(form_.edit("Edit18")),
+      pcbThickness_(form_.edit("Edit126")),
+      count_(form_.edit("Edit128")),
+      frequency_(form_.edit("Edit130")),
+      planeDistance_(form_.edit("Edit132")),
+      manualBase_(form_.edit("Edit136")),
+      manualPlating_(form_.edit("Edit138")),
+      crossSection_(form_.edit("Edit16")),
+      currentOrWidth_(form_.edit("Edit17")),
+      resistance_(form_.edit("Edit20")),
+      power_(form_.edit("Edit48")),
+      voltage_(form_.edit("Edit78")),
+      powerDbm_(form_.edit("Edit135")),
+      skinDepth_(form_.edit("Edit129")),
+      skinPercent_(form_.edit("Edit134")),
+      copperThickness_(form_.label("Label56")),
+      information1_(form_.label("Label110")),
+      information2_(form_.label("Label285")) {}
+
+const ConductorPropertiesSolver::Options& ConductorPropertiesSolver::options() {
+  if (!options_.ipcVersion) {
+    Form* window = main_.app().findForm("Form6");
+    if (!window) throw DescriptionError("Conductor Properties needs the Program Options window Form6");
+    options_ = {&window->radio("RadioGroup1"), &window->radio("RadioGroup2"), &window->checkBox("CheckBox1")};
+  }
+  return options_;
+}
+
+double ConductorPropertiesSolver::read(const Edit& edit) const { return ParseLocaleFloat(edit.text()); }
+
+void ConductorPropertiesSolver::noticeBelowMinimum(double value, Edit& field, const char* subject, bool metric) {
+  if (value >= MinimumLength(metric)) return;
+  if (auto notice = MinimumLengthNotice(subject, metric, decimalMode_.caption())) {
+    main_.app().dialogs().showInfo(notice->message);
+    field.setText(notice->fieldText);
+  }
+}
+
+void ConductorPropertiesSolver::readLengths(bool metric) {
+  auto& w = main_.values;
+  auto& dialogs = main_.app().dialogs();
+  // Each check rewrites its field for the next solve; this one goes on with
+  // the value as typed.
+  v_.length = read(length_);
+  if (v_.length > MaximumConductorLength(metric)) {
+    LimitNotice notice = MaximumConductorLengthNotice(metric);
+    dialogs.showInfo(notice.message);
+    length_.setText(notice.fieldText);
+  }
+  noticeBelowMinimum(v_.length, length_, "Minimum conductor length can't be less than ", metric);
+
+  CopperSelection copper{metric, baseCopper_.itemIndex(), plating_.itemIndex(), options().manualCopper->checked(),
+                         manualBase_.text(), manualPlating_.text()};
+  CopperWeightThickness(copper, w.BaseCopperThickness, w.PlatingThickness);
+
+  // Checked on every solve, also while the fields are disabled or hidden.
+  v_.pcbThickness = read(pcbThickness_);
+  noticeBelowMinimum(v_.pcbThickness, pcbThickness_, "PCB Thickness can't be less than ", metric);
+  v_.count = read(count_);
+  if (v_.count < kMinimumParallelCount) {
+    dialogs.showInfo("Parallel conductor count can't be less than 2");
+    count_.setText("2");
+  }
+}
+
+void ConductorPropertiesSolver::readPlane(bool metric) {
+  if (planePresent_.itemIndex() == kNo) {
+    v_.planeFactor = 1.0;
+    return;
+  }
+  const int weight = planeWeight_.itemIndex();
+  if (planePresent_.itemIndex() != kYes || (weight != kPlaneHalfOrOneOunce && weight != kPlaneTwoOunce)) return;
+  v_.planeDistance = read(planeDistance_);
+  noticeBelowMinimum(v_.planeDistance, planeDistance_, "Plane distance can't be less than ", metric);
+  if (auto factor = PlaneProximityModifier(true, weight, v_.planeDistance, metric)) v_.planeFactor = *factor;
+}
+
+bool ConductorPropertiesSolver::checkWidth(Control* sender) {
+  auto& w = main_.values;
+  if (solveFor_.itemIndex() != kSolveForAmperage || w.ConductorWidth > w.TotalCopperThickness) return true;
+  // A thickness of zero or less fails the corrected width as well: the
+  // nested solve then ends at once, and so does this one.
+  if (correctingWidth_) {
+    correctedWidthFailed_ = true;
+    return false;
+  }
+  main_.app().dialogs().showInfo("Conductor width can't be less than or equal to conductor thickness");
+  widthOrCurrent_.setText(FormatGeneralFloat(0.5 * w.TotalCopperThickness + w.TotalCopperThickness));
+  correctedWidthFailed_ = false;
+  {
+    FlagScope correcting(correctingWidth_);
+    main_.Button1Click(sender);
+  }
+  return !correctedWidthFailed_;
+}
+
+void ConductorPropertiesSolver::writeCopperThickness(bool metric) {
+  const double t = main_.values.TotalCopperThickness;
+  copperThickness_.setCaption(metric ? main_.localize(Format("%3.0f um", t * 1000))
+                                     : main_.localize(Format("%.2f mils", t)));
+  information1_.setCaption("N/A");
+  information2_.setCaption("N/A");
+}
+
+void ConductorPropertiesSolver::writeCrossSection(bool metric) {
+  auto& w = main_.values;
+  const bool parallel = parallel_.itemIndex() == kYes;
+  // Every later step divides by the count or by the area of no conductors.
+  if (parallel && v_.count == 0) throw ZeroDivideError();
+  auto area = EtchedCrossSection(options().etchFactor->itemIndex(), w.ConductorWidth, w.TotalCopperThickness,
+                                 parallel, v_.count);
+  if (!area) return;
+  w.CrossSectionArea = *area;
+  v_.areaSqMils = metric ? w.CrossSectionArea * kSqMilsPerSqMm : w.CrossSectionArea;
+  crossSection_.setText(main_.localize(metric ? Format("%.4f Sq.mm", w.CrossSectionArea)
+                                              : Format("%.2f Sq.mils", w.CrossSectionArea)));
+}
+
+void ConductorPropertiesSolver::solveCurrentOrWidth(bool metric) {
+  auto& w = main_.values;
+  const int mode = options().ipcVersion->itemIndex();
+  if (mode == kWithModifiers) {
+    double current = IpcCurrentFormula(v_.areaSqMils, w.TempRise, kIpcK, 1);
+    current = Mul(Mul(current, w.AreaModifier), v_.boardFactor);
+    if (parallel_.itemIndex() == kYes) current = Div(current, v_.count);
+    v_.current = Mul(Mul(current, v_.planeFactor), w.SubstrateModifier);
+    currentOrWidth_.setText(main_.localize(Format("%.4f Amps", v_.current)));
+    return;
+  }
+  if (mode != kWithoutModifiers && mode != kIpc2221A) return;
+  const double k = mode == kIpc2221A && layer_.itemIndex() == kExternalLayer ? kIpcKExternal2221A : kIpcK;
+  if (solveFor_.itemIndex() == kSolveForAmperage) {
+    v_.current = IpcCurrentFormula(v_.areaSqMils, w.TempRise, k, 1);
+    currentOrWidth_.setText(main_.localize(Format("%.4f Amps", v_.current)));
+  } else if (solveFor_.itemIndex() == kSolveForWidth) {
+    // The etch factor is None in this state: the width is area over thickness.
+    v_.current = read(widthOrCurrent_);
+    v_.areaSqMils = IpcCurrentFormulaInverse(v_.current, w.TempRise, k);
+    w.CrossSectionArea = metric ? v_.areaSqMils / kSqMilsPerSqMm : v_.areaSqMils;
+    crossSection_.setText(main_.localize(metric ? Format("%.4f Sq.mm", w.CrossSectionArea)
+                                                : Format("%.2f Sq.mils", w.CrossSectionArea)));
+    w.ConductorWidth = Div(w.CrossSectionArea, w.TotalCopperThickness);
+    currentOrWidth_.setText(main_.localize(Format(metric ? "%.4f mm" : "%.4f mils", w.ConductorWidth)));
+    if (w.ConductorWidth < w.TotalCopperThickness)
+      main_.app().dialogs().showInfo("Conductor width is less than conductor thickess");
+  }
+}
+
+void ConductorPropertiesSolver::writeResistancePowerVoltage(bool metric) {
+  auto& w = main_.values;
+  w.CopperResistivity = CopperResistivity(w.ConductorTemp, metric);
+  // With parallel conductors: the resistance, power and drop of one.
+  double area = v_.areaSqMils;
+  if (parallel_.itemIndex() == kYes) area = Div(area, v_.count);
+  v_.resistance = Div(Mul(w.CopperResistivity, v_.length), area);
+  resistance_.setText(main_.localize(Format("%.5f Ohms", v_.resistance)));
+  v_.power = Mul(Mul(v_.current, v_.current), v_.resistance);
+  power_.setText(main_.localize(Format("%.5f Watts", v_.power)));
+  v_.voltage = Mul(v_.current, v_.resistance);
+  voltage_.setText(main_.localize(Format("%.4f Volts", v_.voltage)));
+}
+
+void ConductorPropertiesSolver::writeSkinDepth(bool metric) {
+  const double metres = SkinDepthMetres(read(frequency_));
+  const double depth = metric ? metres * 1e6 : metres * 1e6 * kMilsPerMicrometre;
+  const double half = metric ? v_.halfThickness * 1000 : v_.halfThickness;
+  skinDepth_.setText(main_.localize(Format(metric ? "%.5f um" : "%.5f mils", depth)));
+  const double percent = Mul(Div(depth, half), 100);
+  skinPercent_.setText(percent >= 100 ? std::string("100%") : main_.localize(Format("%.2f %%", percent)));
+  skinPercent_.setFontColor(depth < half ? colors::Red : colors::Navy);
+}
+
+void ConductorPropertiesSolver::SolveConductorProperties(Control* sender) {
+  const int units = units_.itemIndex();
+  if (units != 0 && units != 1) return;
+  const bool metric = units == 1;
+  auto& w = main_.values;
+  // The solve operation has run these already; their fields are corrected,
+  // so nothing is shown twice.
+  temperatures_.ValidateTempRise();
+  temperatures_.ValidateAmbientTemp();
+  temperatures_.ComputeConductorTemp();
+
+  readLengths(metric);
+  v_.boardFactor = BoardThicknessModifier(v_.pcbThickness, metric);
+  readPlane(metric);
+  if (layer_.itemIndex() == kInternalLayer) w.PlatingThickness = 0;
+  w.TotalCopperThickness = w.PlatingThickness + w.BaseCopperThickness;
+  v_.halfThickness = w.TotalCopperThickness / 2;
+  if (!metric) writeCopperThickness(false);
+
+  w.ConductorWidth = read(widthOrCurrent_);
+  if (!checkWidth(sender)) return;
+  // From here on the values are those a width correction's nested solve left.
+  writeCrossSection(metric);
+  if (metric) writeCopperThickness(true);
+  // A zero-area power law with a negative exponent divides by zero.
+  if (v_.areaSqMils == 0) throw ZeroDivideError();
+  auto modifier = metric ? CalcAreaModifierSqMm(w.CrossSectionArea, w.TempRise)
+                         : CalcAreaModifierSqMils(w.CrossSectionArea, w.TempRise);
+  if (modifier) w.AreaModifier = *modifier;
+
+  solveCurrentOrWidth(metric);
+  writeResistancePowerVoltage(metric);
+  if (!dc_.checked()) writeSkinDepth(metric);
+  powerDbm_.setText(main_.localize(Format("%.4f dBm", PowerDbm(v_.power))));
+}
+
+}  // namespace cq

@@ -1,0 +1,25 @@
+#include "calc/conductor/copper_choices.h"
+
+#include "platform/errors.h"
+
+namespace cq {
+
+Form& ProgramOptionsForm(const Application& app) {
+  if (Form* f = app.findForm("Form6")) return *f;
+  throw DescriptionError("the conductor solvers need the Program Options window Form6");
+}
+
+CopperSelection CopperSelectionOf(const Form& main, const Form& programOptions) {
+  CopperSelection s;
+  s.metric = main.radio("RadioGroup6").itemIndex() == 1;
+  s.baseItem = main.radio("RadioGroup4").itemIndex();
+  s.platingItem = main.radio("RadioGroup1").itemIndex();
+  s.manual = programOptions.checkBox("CheckBox1").checked();
+  s.baseText = main.edit("Edit136").text();
+  s.platingText = main.edit("Edit138").text();
+  return s;
+}
+
+int EtchFactorItem(const Form& programOptions) { return programOptions.radio("RadioGroup2").itemIndex(); }
+
+}  // namespace cq

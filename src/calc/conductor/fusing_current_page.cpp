@@ -1,0 +1,83 @@
+#include "calc/conductor/fusing_current_page.h"
+
+#include "app/calculator_switching.h"
+#include "app/main_window.h"
+#include "calc/conductor/copper_choices.h"
+#include "calc/conductor/conductor_properties_model.h"
+#include "calc/conductor/fusing_current_model.h"
+#include "platform/format.h"
+#include "platform/numbers.h"
+#include "settings/etch_factor_display.h"
+
+namespace cq {
+
+namespace {
+constexpr int kFusingCurrent = 7;
+}  // namespace
+
+void FusingCurrentPage::registerHandlers(HandlerRegistry&) {
+  main_.registerSolver(kFusingCurrent, [this](Control*) { SolveFusingCurrent(); });
+  switching_.setExtras(kFusingCurrent, [this] { showEtchFactor(); });
+}
+
+void FusingCurrentPage::attach(Form& form) {
+  form_ = &form;
+  units_ = &form.radio("RadioGroup6");
+  width_ = &form.edit("Edit140");
+  time_ = &form.edit("Edit153");
+  multiplier_ = &form.edit("Edit337");
+  crossSection_ = &form.edit("Edit159");
+  current_ = &form.edit("Edit160");
+  circularCaption_ = &form.label("Label124");
+  circularMils_ = &form.label("Label158");
+  meltingTemp_ = &form.label("Label355");
+  totalCopper_ = &form.label("Label56");
+}
+
+void FusingCurrentPage::showEtchFactor() {
+  EtchFactorDisplay::showFusingPage(*form_, EtchFactorItem(ProgramOptionsForm(main_.app())));
+}
+
+double FusingCurrentPage::correctedInput(Edit& field, bool (*breaksRule)(double), const char* message) {
+  if (breaksRule(ParseLocaleFloat(field.text()))) {
+    main_.app().dialogs().showInfo(message);
+    field.setText("1");
+  }
+  return ParseLocaleFloat(field.text());
+}
+
+void FusingCurrentPage::SolveFusingCurrent() {
+  auto& v = main_.values;
+  const bool metric = units_->itemIndex() == 1;
+  const Form& options = ProgramOptionsForm(main_.app());
+
+  // The plating always counts: a fusing conductor is taken as bare copper
+  // on the outside, whatever the layer radio says.
+  CopperWeightThickness(CopperSelectionOf(*form_, options), v.BaseCopperThickness, v.PlatingThickness);
+  meltingTemp_->setCaption(main_.decimalComma() ? "1084,62°C" : "1084.62°C");
+  v.TotalCopperThickness = v.PlatingThickness + v.BaseCopperThickness;
+  totalCopper_->setCaption(main_.localize(metric ? Format("%4.0f um", v.TotalCopperThickness * 1000)
+                                                 : Format("%.2f mils", v.TotalCopperThickness)));
+  v.ConductorWidth = ParseLocaleFloat(width_->text());
+
+  const double seconds = correctedInput(
+      *time_, [](double t) { return t <= 0; }, "Fuse time can't be less than or equal to 0");
+  const double multiplier = correctedInput(
+      *multiplier_, [](double m) { return m < 1; }, "Multiplier can't be less than 1");
+
+  // One conductor; an etch item outside the radio leaves the previous area.
+  if (auto area = EtchedCrossSection(EtchFactorItem(options), v.ConductorWidth, v.TotalCopperThickness, false, 1))
+    v.CrossSectionArea = *area;
+  crossSection_->setText(main_.localize(metric ? Format("%.4f Sq.mm", v.CrossSectionArea)
+                                               : Format("%.2f Sq.mils", v.CrossSectionArea)));
+
+  const double squareMils = metric ? v.CrossSectionArea * kSquareMmToSquareMils : v.CrossSectionArea;
+  const double amps = OnderdonkFusingCurrent(squareMils, v.AmbientTemp, seconds, multiplier);
+  current_->setText(main_.localize(Format("%.4f Amps", amps)));
+
+  circularCaption_->setCaption("Cross section in circular mils:");
+  // Circular mils in both unit systems.
+  circularMils_->setCaption(main_.localize(Format("%.2f mils", CircularMils(squareMils))));
+}
+
+}  // namespace cq

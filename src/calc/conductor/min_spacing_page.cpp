@@ -1,0 +1,86 @@
+#include "calc/conductor/min_spacing_page.h"
+
+#include <array>
+
+#include "app/main_window.h"
+#include "calc/conductor/min_spacing_table.h"
+#include "platform/format.h"
+#include "platform/numbers.h"
+
+namespace cq {
+
+namespace {
+constexpr int kSolverIndex = 9;
+constexpr double kLowestVoltage = 501;
+
+// The cross-section picture of each device type; B2 and B3 share one.
+constexpr std::array<const char*, kSpacingDeviceTypes> kDevicePicture = {"Image38", "Image39", "Image39", "Image37",
+                                                                         "Image40", "Image41", "Image42"};
+constexpr std::array<const char*, 6> kPictures = {"Image38", "Image39", "Image37", "Image40", "Image41", "Image42"};
+constexpr int kB3 = 2;
+}  // namespace
+
+void MinSpacingPage::registerHandlers(HandlerRegistry& handlers) {
+  handlers.add("TForm1.RadioGroup9Click", [this](Control* sender) { RadioGroup9Click(sender); });
+  handlers.add("TForm1.RadioGroup10Click", [this](Control* sender) { RadioGroup10Click(sender); });
+  main_.registerSolver(kSolverIndex, [this](Control* sender) { SolveMinConductorSpacing(sender); });
+}
+
+void MinSpacingPage::attach(Form& form) {
+  form_ = &form;
+  ranges_ = &form.radio("RadioGroup9");
+  devices_ = &form.radio("RadioGroup10");
+  units_ = &form.radio("RadioGroup6");
+  voltage_ = &form.edit("Edit79");
+  voltageCaption_ = &form.label("Label21");
+  result_ = &form.edit("Edit51");
+  altitude_ = &form.label("Label168");
+  for (const char* name : kPictures) form.image(name);
+}
+
+void MinSpacingPage::RadioGroup9Click(Control* sender) {
+  bool above500V = ranges_->itemIndex() == kAbove500VRange;
+  voltageCaption_->setEnabled(above500V);
+  voltage_->setEnabled(above500V);
+  // The radios solve directly, without the temperature steps.
+  SolveMinConductorSpacing(sender);
+}
+
+void MinSpacingPage::RadioGroup10Click(Control* sender) {
+  showDevicePicture(devices_->itemIndex());
+  SolveMinConductorSpacing(sender);
+}
+
+void MinSpacingPage::showDevicePicture(int device) {
+  if (device < 0 || device >= kSpacingDeviceTypes) return;
+  const std::string shown = kDevicePicture[static_cast<size_t>(device)];
+  for (const char* name : kPictures) form_->image(name).setVisible(shown == name);
+  altitude_->setVisible(device == kB3);
+}
+
+void MinSpacingPage::SolveMinConductorSpacing(Control* sender) {
+  // Parsed whatever range is chosen, so a bad text stops every solve here.
+  volts_ = ParseLocaleFloat(voltage_->text());
+  if (volts_ < kLowestVoltage) {
+    main_.app().dialogs().showInfo("Voltage must be equal to or greater than 501V");
+    voltage_->setText("501");
+    // The full solve parses the corrected text; this run goes on with it.
+    main_.Button1Click(sender);
+  }
+
+  const int unit = units_->itemIndex();
+  if (unit != 0 && unit != 1) return;
+  const bool metric = unit == 1;
+  const int range = ranges_->itemIndex();
+  const int device = devices_->itemIndex();
+  if (device < 0 || device >= kSpacingDeviceTypes) return;
+
+  if (range >= 0 && range < kSpacingTableRanges) {
+    result_->setText(MinSpacingCellText(range, device, metric, main_.decimalComma()));
+  } else if (range == kAbove500VRange) {
+    double spacing = MinSpacingAbove500V(volts_, device, metric);
+    result_->setText(main_.localize(Format(metric ? "%.4f mm" : "%.4f mils", spacing)));
+  }
+}
+
+}  // namespace cq

@@ -1,0 +1,38 @@
+#include "calc/conductor/pdn_model.h"
+
+#include "platform/checked_math.h"
+
+namespace cq {
+
+namespace {
+constexpr double kPercent = 100;
+constexpr double kFreeSpacePfPerInch = 0.225;
+constexpr double kMilsPerInch = 1000;
+constexpr double kSqInPerSqMm = 0.00155;
+constexpr double kMmPerInch = 25.4;
+constexpr double kHzPerMHz = 1000000;
+constexpr double kTwoPi = 6.28318;
+constexpr double kPfPerFarad = 1000000000000;
+}  // namespace
+
+double PercentToFraction(double percent) { return Div(percent, kPercent); }
+
+double PdnTargetImpedance(double volts, double ripple, double current, double transientShare) {
+  return Div(Mul(volts, ripple), Mul(current, transientShare));
+}
+
+double PlaneCapacitanceImperial(double er, double areaSqIn, double distanceIn) {
+  return Div(Mul(Mul(kFreeSpacePfPerInch, er), areaSqIn), distanceIn);
+}
+
+double PlaneCapacitanceMetric(double er, double areaSqMm, double distanceMm) {
+  return Div(Mul(Mul(kFreeSpacePfPerInch, er), Mul(areaSqMm, kSqInPerSqMm)), Div(distanceMm, kMmPerInch));
+}
+
+double MilsToInches(double mils) { return Div(mils, kMilsPerInch); }
+
+double PlaneReactance(double frequencyMHz, double capacitancePf) {
+  return Div(1, Mul(Mul(Mul(frequencyMHz, kHzPerMHz), kTwoPi), Div(capacitancePf, kPfPerFarad)));
+}
+
+}  // namespace cq

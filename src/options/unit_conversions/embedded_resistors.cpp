@@ -1,0 +1,25 @@
+#include "options/unit_conversions/unit_pages.h"
+
+namespace cq {
+
+UnitsPage EmbeddedResistorsUnits() {
+  // The two rectangular types take a width; the annular type takes a
+  // target resistance in the same field, which keeps its value.
+  const UnitsCondition rectangular{"RadioGroup11", {0, 1}};
+  const UnitsCondition annular{"RadioGroup11", {2}};
+  return {"Embedded Resistors",
+          {{"Edit164", UnitsProperty::Text, "mils", "mm"},
+           {"Edit165", UnitsProperty::Text, "mils", "mm", rectangular},
+           {"Edit165", UnitsProperty::Left, "140", "140", rectangular},
+           {"Edit165", UnitsProperty::Width, "37", "37", rectangular},
+           {"Edit165", UnitsProperty::Text, "Ohms", "Ohms", annular},
+           {"Edit165", UnitsProperty::Left, "124", "124", annular},
+           {"Edit165", UnitsProperty::Width, "53", "53", annular},
+           {"Edit154", UnitsProperty::Hint, "Enter the resistive value of the material per square inch.",
+            "Enter the resistive value of the material per square mm."}},
+          {{"Edit157", UnitsKind::Length},
+           {"Edit158", UnitsKind::Length, UnitsRead::Locale, false, rectangular},
+           {"Edit154", UnitsKind::PerArea}}};
+}
+
+}  // namespace cq

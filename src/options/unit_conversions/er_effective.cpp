@@ -1,0 +1,7 @@
+#include "options/unit_conversions/unit_pages.h"
+
+namespace cq {
+
+UnitsPage ErEffectiveUnits() { return {"Er Effective", MilsOrMm({"Edit222", "Edit223"}), Lengths({"Edit25", "Edit46"})}; }
+
+}  // namespace cq

@@ -1,0 +1,14 @@
+#include "options/unit_conversions/unit_pages.h"
+
+namespace cq {
+
+UnitsPage ManualCopperUnits() {
+  // The boxes start with the description's point-form defaults, which a
+  // start in Metric converts before any locale form is written; so either
+  // separator is read here.
+  return {"Manual copper", UnitBoxes({"Edit137", "Edit139"}, "mils", "um"),
+          {{"Edit136", UnitsKind::Micrometre, UnitsRead::AnyDecimal},
+           {"Edit138", UnitsKind::Micrometre, UnitsRead::AnyDecimal}}};
+}
+
+}  // namespace cq

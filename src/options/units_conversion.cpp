@@ -1,0 +1,35 @@
+#include "options/units_conversion.h"
+
+#include "platform/numbers.h"
+
+namespace cq {
+
+double ConvertUnits(UnitsKind kind, double value, bool toMetric) {
+  // Metric keeps more decimals: its numbers are smaller for the same size.
+  switch (kind) {
+    case UnitsKind::Length:
+      return toMetric ? RoundToPowerOfTen(value * 25.4 / 1000, -4) : RoundToPowerOfTen(value / 25.4 * 1000, -2);
+    case UnitsKind::Micrometre:
+      return toMetric ? RoundToPowerOfTen(value * 25.4, -4) : RoundToPowerOfTen(value / 25.4, -2);
+    case UnitsKind::Area:
+      return toMetric ? RoundToPowerOfTen(value / 0.00155, -4) : RoundToPowerOfTen(value * 0.00155, -2);
+    case UnitsKind::PerArea:
+      return toMetric ? RoundToPowerOfTen(value / 645.16, -5) : RoundToPowerOfTen(value * 645.16, -2);
+  }
+  return value;
+}
+
+std::vector<UnitsText> UnitBoxes(std::initializer_list<std::string_view> boxes, std::string_view imperial,
+                                 std::string_view metric) {
+  std::vector<UnitsText> rows;
+  for (std::string_view box : boxes) rows.push_back({box, UnitsProperty::Text, imperial, metric});
+  return rows;
+}
+
+std::vector<UnitsField> Lengths(std::initializer_list<std::string_view> fields) {
+  std::vector<UnitsField> rows;
+  for (std::string_view field : fields) rows.push_back({field, UnitsKind::Length});
+  return rows;
+}
+
+}  // namespace cq

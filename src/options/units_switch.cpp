@@ -1,0 +1,117 @@
+#include "options/units_switch.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "app/main_window.h"
+#include "app/setting_writer.h"
+#include "app/settings_key.h"
+#include "options/copper_weight_radios.h"
+#include "options/unit_conversions/unit_pages.h"
+#include "platform/numbers.h"
+#include "platform/registry.h"
+
+namespace cq {
+
+namespace {
+constexpr int kViaProperties = 16;
+
+// The order in which the switch converts the fields, whichever page owns
+// them; a field that holds no number is reported by this order.
+constexpr std::array<std::string_view, 37> kToImperialOrder = {
+    "Edit3",   "Edit4",   "Edit5",   "Edit6",   "Edit9",  "Edit335", "Edit15",  "Edit136", "Edit138", "Edit18",
+    "Edit21",  "Edit26",  "Edit27",  "Edit32",  "Edit33", "Edit398", "Edit34",  "Edit35",  "Edit211", "Edit213",
+    "Edit67",  "Edit68",  "Edit74",  "Edit80",  "Edit126", "Edit132", "Edit140", "Edit228", "Edit229", "Edit89",
+    "Edit91",  "Edit92",  "Edit157", "Edit25",  "Edit46", "Edit158", "Edit154"};
+
+// Towards Metric the sheet resistance comes right after the conductor width.
+std::vector<std::string_view> toMetricOrder() {
+  std::vector<std::string_view> order(kToImperialOrder.begin(), kToImperialOrder.end());
+  order.erase(std::ranges::find(order, "Edit154"));
+  order.insert(std::ranges::find(order, "Edit15") + 1, "Edit154");
+  return order;
+}
+}  // namespace
+
+UnitsSwitch::UnitsSwitch(MainWindow& main, CopperWeightRadios& copper) : main_(main), copper_(copper) {}
+
+UnitsSwitch::~UnitsSwitch() = default;
+
+void UnitsSwitch::registerHandlers(HandlerRegistry& handlers) {
+  handlers.add("TForm1.RadioGroup6Click", [this](Control* sender) { RadioGroup6Click(sender); });
+}
+
+void UnitsSwitch::attach(Form& form) {
+  units_ = &form.radio("RadioGroup6");
+  plating_ = &form.radio("RadioGroup1");
+  base_ = &form.radio("RadioGroup4");
+  plane_ = &form.radio("RadioGroup5");
+  tabs_ = &form.get<TabControl>("TabControl1");
+  const std::vector<std::string_view> metricOrder = toMetricOrder();
+  tables_ = std::make_unique<UnitsTables>(form, AllUnitsPages(), kToImperialOrder, metricOrder);
+}
+
+void UnitsSwitch::RadioGroup6Click(Control* sender) {
+  if (puttingBack_) return;
+  const bool metric = units_->itemIndex() == 1;
+
+  // Every field is read before any changes: one that holds no number
+  // leaves the window, the radio and the stored system as they were.
+  const UnitsPlan plan = tables_->plan(metric);
+  if (!plan.readable()) {
+    putBackSelection(metric);
+    plan.raiseUnreadable();
+  }
+  readStoredCopper();
+  plan.apply();
+
+  // Each selection after a refill stores its index and solves.
+  refillCopperRadio(*plating_, CopperRadio::Plating, copper_.PlateWeight(), metric);
+  refillCopperRadio(*base_, CopperRadio::Base, copper_.BaseWeight(), metric);
+  refillPlaneRadio(metric);
+
+  if (swapCurrentWidthLabels_)
+    swapCurrentWidthLabels_(sender);
+  else
+    main_.Button1Click(sender);
+
+  WriteSetting(main_.app().services().settings, "Units", unitsValue_, metric ? "1" : "0");
+  main_.Button1Click(sender);
+}
+
+void UnitsSwitch::putBackSelection(bool metric) {
+  puttingBack_ = true;
+  units_->setItemIndex(metric ? 0 : 1);
+  puttingBack_ = false;
+}
+
+void UnitsSwitch::readStoredCopper() {
+  Registry registry(main_.app().services().settings);
+  if (registry.openKeyReadOnly(kSettingsKey)) copper_.BaseWeight() = registry.readString("Base_Weight");
+  copper_.PlateWeight() = registry.readString("Plate_Weight");
+  registry.closeKey();
+}
+
+void UnitsSwitch::refillCopperRadio(RadioGroup& radio, CopperRadio kind, const std::string& stored, bool metric) {
+  // A stored index that is missing or damaged keeps the weight on show:
+  // the radio must not be left without a selection.
+  const int item = TryTextToInt(stored).value_or(radio.itemIndex());
+  radio.setItems(CopperItems(kind, CopperFormFor(metric, main_.decimalComma())));
+  // An index past the last item selects the last one.
+  radio.setItemIndex(std::max(item, 0));
+}
+
+void UnitsSwitch::refillPlaneRadio(bool metric) {
+  if (tabs_->tabIndex() == kViaProperties) {
+    // The property selection on the via page keeps its item.
+    const int item = std::max(plane_->itemIndex(), 0);
+    plane_->setItems({"Via Properties", "Differential Vias"});
+    plane_->setItemIndex(item);
+    return;
+  }
+  plane_->setItems(metric ? std::vector<std::string>{"35um", "70um"} : std::vector<std::string>{"1oz", "2oz"});
+  plane_->setItemIndex(0);
+}
+
+}  // namespace cq

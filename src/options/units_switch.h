@@ -1,0 +1,50 @@
+#pragma once
+// The " Units " radio RadioGroup6: its click switches the whole main window
+// to the chosen unit system, converting the pages' inputs in place,
+// refilling the copper radios in that system's texts, storing the system
+// and solving.
+#include <memory>
+#include <string>
+
+#include "app/window_part.h"
+#include "options/copper_items.h"
+#include "options/units_tables.h"
+
+namespace cq {
+
+class MainWindow;
+class CopperWeightRadios;
+
+class UnitsSwitch : public WindowPart {
+ public:
+  UnitsSwitch(MainWindow& main, CopperWeightRadios& copper);
+  ~UnitsSwitch() override;
+  void registerHandlers(HandlerRegistry& handlers) override;
+  void attach(Form& form) override;
+
+  // The Conductor Properties caption swap, which ends in the solve. Until
+  // that page hands it over, the switch solves in its place.
+  void setSwapCurrentWidthLabels(NotifyEvent swap) { swapCurrentWidthLabels_ = std::move(swap); }
+
+  void RadioGroup6Click(Control* sender);
+
+ private:
+  void putBackSelection(bool metric);
+  void readStoredCopper();
+  void refillCopperRadio(RadioGroup& radio, CopperRadio kind, const std::string& stored, bool metric);
+  void refillPlaneRadio(bool metric);
+
+  MainWindow& main_;
+  CopperWeightRadios& copper_;
+  RadioGroup* units_ = nullptr;
+  RadioGroup* plating_ = nullptr;
+  RadioGroup* base_ = nullptr;
+  RadioGroup* plane_ = nullptr;
+  TabControl* tabs_ = nullptr;
+  std::unique_ptr<UnitsTables> tables_;
+  NotifyEvent swapCurrentWidthLabels_;
+  std::string unitsValue_;
+  bool puttingBack_ = false;
+};
+
+}  // namespace cq

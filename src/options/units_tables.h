@@ -1,0 +1,76 @@
+#pragma once
+// The pages' Units switch tables bound to the main window, and the one
+// routine that applies them: every field is read before any is written, so
+// a field that holds no number leaves the whole window as it was.
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "options/units_conversion.h"
+#include "platform/form.h"
+
+namespace cq {
+
+// What one switch will write, read from the window as it is now.
+class UnitsPlan {
+ public:
+  bool readable() const { return unreadable_ == nullptr; }
+  // Raises the conversion error of the first field that holds no number.
+  [[noreturn]] void raiseUnreadable() const;
+  // Writes the texts, then the converted fields in the order given.
+  void apply() const;
+
+ private:
+  friend class UnitsTables;
+  struct TextWrite {
+    Control* control;
+    UnitsProperty property;
+    std::string_view value;
+  };
+  struct FieldWrite {
+    Edit* field;
+    std::string text;
+  };
+  std::vector<TextWrite> texts_;
+  std::vector<FieldWrite> fields_;
+  const Edit* unreadable_ = nullptr;
+  UnitsRead unreadableRead_ = UnitsRead::Locale;
+};
+
+class UnitsTables {
+ public:
+  // Each field of the tables must appear once in each order and the orders
+  // name no other field; a table naming an unknown control fails here.
+  UnitsTables(Form& form, const std::vector<UnitsPage>& pages, std::span<const std::string_view> toImperialOrder,
+              std::span<const std::string_view> toMetricOrder);
+
+  UnitsPlan plan(bool toMetric) const;
+
+ private:
+  struct BoundCondition {
+    RadioGroup* radio = nullptr;
+    std::vector<int> items;
+    bool holds() const;
+  };
+  struct BoundText {
+    Control* control;
+    UnitsText row;
+    BoundCondition condition;
+  };
+  struct BoundField {
+    Edit* field;
+    UnitsField row;
+    BoundCondition condition;
+  };
+  BoundCondition bind(const UnitsCondition& condition) const;
+  std::vector<BoundField> ordered(std::span<const std::string_view> order) const;
+
+  Form& form_;
+  std::vector<BoundText> texts_;
+  std::vector<BoundField> fields_;
+  std::vector<BoundField> toImperial_;
+  std::vector<BoundField> toMetric_;
+};
+
+}  // namespace cq

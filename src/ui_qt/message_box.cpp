@@ -1,0 +1,29 @@
+#include "ui_qt/message_box.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+
+namespace cq::ui {
+
+namespace {
+
+// Boxes belong to the active window, so they open over it; a disabled
+// window would disable its box too, so then they stand alone.
+QWidget* ownerWindow() {
+  QWidget* active = QApplication::activeWindow();
+  return active && active->isEnabled() ? active : nullptr;
+}
+
+}  // namespace
+
+int RunMessageBox(QMessageBox::Icon icon, const std::string& title, const std::string& text,
+                  QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) {
+  QMessageBox box(icon, QString::fromStdString(title), QString::fromStdString(text), buttons, ownerWindow());
+  // Messages are plain text, whatever markup they seem to hold.
+  box.setTextFormat(Qt::PlainText);
+  box.setDefaultButton(defaultButton);
+  for (QAbstractButton* b : box.buttons()) b->setIcon(QIcon());
+  return box.exec();
+}
+
+}  // namespace cq::ui
