@@ -65,10 +65,11 @@ class ConductorPage {
   explicit ConductorPage(const Page& page = {}) : t(startOn(page)) {
     t.selectCombo("ComboBox1", 0);
     if (page.metric) {
-      if (page.comma)
-        enter(t, {{"Edit15", "0,254"}, {"Edit18", "25,4"}, {"Edit126", "1,5748"}});
-      else
-        enter(t, {{"Edit15", "0.254"}, {"Edit18", "25.4"}, {"Edit126", "1.5748"}});
+      std::vector<std::pair<std::string, std::string>> fields = {{"Edit15", page.comma ? "0,254" : "0.254"},
+                                                                 {"Edit18", page.comma ? "25,4" : "25.4"}};
+      // The board thickness is an input only with the modifiers.
+      if (page.ipc == 0) fields.push_back({"Edit126", page.comma ? "1,5748" : "1.5748"});
+      enter(t, fields);
     }
     t.takeMessages();
     t.takeSolves();
@@ -326,6 +327,7 @@ TEST(ConductorProperties, DcHidesTheSkinDepthAndIsNeverParsed) {
   EXPECT_EQ(t.text("Edit17"), "0.5599 Amps");
   EXPECT_EQ(t.text("Edit129"), "2.59867 mils");  // kept while hidden
 
+  t.takeSolves();
   t.click("CheckBox1");
   EXPECT_EQ(t.takeSolves(), 1);
   EXPECT_EQ(t.text("Edit130"), "1");
@@ -442,7 +444,8 @@ class BadInputs : public ::testing::Test {
  protected:
   BadInputs() {
     t.selectRadio("RadioGroup3", 0);  // internal: the base copper alone
-    t.click("Form6.CheckBox1");       // copper typed
+    t.form("Form6").show();
+    t.click("Form6.CheckBox1");  // copper typed
     t.takeMessages();
     t.takeSolves();
   }
