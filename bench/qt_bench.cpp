@@ -66,6 +66,16 @@ struct Running {
 
 void endRound() { QApplication::processEvents(); }
 
+// Building (and dropping) the views of all seven windows.
+void QtAttachViews(benchmark::State& state) {
+  Running run(false);
+  for (auto _ : state) {
+    ui::FrontEnd views(run.program);
+    benchmark::DoNotOptimize(views.views().size());
+  }
+}
+BENCHMARK(QtAttachViews)->Unit(benchmark::kMillisecond);
+
 void QtLabelCaptions(benchmark::State& state) {
   Running run(state.range(0) != 0);
   auto labels = run.controls<Label>(100, [](Label&) { return true; });

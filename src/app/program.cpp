@@ -52,7 +52,7 @@ void Program::createWindows() {
   });
   // The style's own error dialog reports a failure; the result is not used.
   app_.services().styles.trySetStyle("Charcoal HiRes");
-  app_.setTitle("Quillonex PCB Design Cirquet");
+  app_.setTitle(kApplicationTitle);
 
   // A machine where no installer ever ran gets the installed settings first,
   // so that the windows below start as after an installation.

@@ -13,6 +13,9 @@ namespace cq {
 
 class MainWindow;
 
+// The application's title, which also captions its message boxes.
+inline constexpr const char* kApplicationTitle = "Quillonex PCB Design Cirquet";
+
 class Program {
  public:
   explicit Program(Services services);

@@ -17,7 +17,7 @@ namespace {
 // "%999999999d" cannot ask for gigabytes.
 constexpr int kMaxField = 100000;
 
-struct Spec {
+struct Directive {
   bool left = false;
   bool plus = false;
   bool space = false;
@@ -31,16 +31,16 @@ struct Spec {
 
 // Writes prefix (sign, "0x") and body into out, padded to the field width.
 // Zero padding goes between the prefix and the body.
-void emit(std::string& out, const Spec& spec, std::string_view prefix, std::string_view body,
+void emit(std::string& out, const Directive& directive, std::string_view prefix, std::string_view body,
           bool zeroPadAllowed) {
   const size_t length = prefix.size() + body.size();
-  const size_t width = static_cast<size_t>(spec.width);
+  const size_t width = static_cast<size_t>(directive.width);
   const size_t pad = width > length ? width - length : 0;
-  if (spec.left) {
+  if (directive.left) {
     out += prefix;
     out += body;
     out.append(pad, ' ');
-  } else if (spec.zero && zeroPadAllowed) {
+  } else if (directive.zero && zeroPadAllowed) {
     out += prefix;
     out.append(pad, '0');
     out += body;
@@ -160,32 +160,32 @@ void stripFractionZeros(std::string& body) {
   body.erase(last, end - last);
 }
 
-void formatFloat(std::string& out, const Spec& spec, double value) {
+void formatFloat(std::string& out, const Directive& directive, double value) {
   if (!std::isfinite(value)) {
-    emit(out, spec, "", nonFiniteText(value), false);
+    emit(out, directive, "", nonFiniteText(value), false);
     return;
   }
   const bool negative = std::signbit(value);
-  const std::string sign = negative ? "-" : spec.plus ? "+" : spec.space ? " " : "";
+  const std::string sign = negative ? "-" : directive.plus ? "+" : directive.space ? " " : "";
   const Decimal exact = exactDecimal(std::fabs(value));
-  const char c = spec.conversion;
-  const int precision = spec.precision < 0 ? 6 : spec.precision;
+  const char c = directive.conversion;
+  const int precision = directive.precision < 0 ? 6 : directive.precision;
   std::string body;
   if (c == 'f' || c == 'F') {
-    body = fixedBody(exact, precision, spec.alt);
+    body = fixedBody(exact, precision, directive.alt);
   } else if (c == 'e' || c == 'E') {
-    body = exponentBody(exact, precision, spec.alt, c == 'E');
+    body = exponentBody(exact, precision, directive.alt, c == 'E');
   } else {  // g G
     const int p = precision == 0 ? 1 : precision;
     int exponent = 0;
     significant(exact, static_cast<size_t>(p), exponent);
     if (exponent < p && exponent >= -4)
-      body = fixedBody(exact, p - 1 - exponent, spec.alt);
+      body = fixedBody(exact, p - 1 - exponent, directive.alt);
     else
-      body = exponentBody(exact, p - 1, spec.alt, c == 'G');
-    if (!spec.alt) stripFractionZeros(body);
+      body = exponentBody(exact, p - 1, directive.alt, c == 'G');
+    if (!directive.alt) stripFractionZeros(body);
   }
-  emit(out, spec, sign, body, true);
+  emit(out, directive, sign, body, true);
 }
 
 // An integer argument as sign and magnitude; a double is truncated.
@@ -205,15 +205,15 @@ long long truncateDouble(double v) {
   return static_cast<long long>(v);
 }
 
-void formatInteger(std::string& out, const Spec& spec, Integer value) {
-  const char c = spec.conversion;
+void formatInteger(std::string& out, const Directive& directive, Integer value) {
+  const char c = directive.conversion;
   const bool isSigned = c == 'd' || c == 'i';
   if (!isSigned && value.negative) {
     // Unsigned conversions show a negative value in two's complement; an
     // int-sized value wraps at 32 bits as printf does for an int argument.
     const unsigned long long bits = 0ULL - value.magnitude;
     const bool fitsInt = value.magnitude <= 0x80000000ULL;
-    value = {false, (fitsInt && !spec.wide) ? (bits & 0xFFFFFFFFULL) : bits};
+    value = {false, (fitsInt && !directive.wide) ? (bits & 0xFFFFFFFFULL) : bits};
   }
   char buf[32];
   const int base = (c == 'x' || c == 'X') ? 16 : 10;
@@ -222,21 +222,21 @@ void formatInteger(std::string& out, const Spec& spec, Integer value) {
   if (c == 'X')
     for (char& ch : digits)
       if (ch >= 'a' && ch <= 'f') ch = static_cast<char>(ch - 'a' + 'A');
-  if (spec.precision >= 0) {
-    if (spec.precision == 0 && value.magnitude == 0) digits.clear();
-    if (digits.size() < static_cast<size_t>(spec.precision))
-      digits.insert(0, static_cast<size_t>(spec.precision) - digits.size(), '0');
+  if (directive.precision >= 0) {
+    if (directive.precision == 0 && value.magnitude == 0) digits.clear();
+    if (digits.size() < static_cast<size_t>(directive.precision))
+      digits.insert(0, static_cast<size_t>(directive.precision) - digits.size(), '0');
   }
   std::string prefix;
-  if (isSigned) prefix = value.negative ? "-" : spec.plus ? "+" : spec.space ? " " : "";
-  if (spec.alt && base == 16 && value.magnitude != 0) prefix = c == 'X' ? "0X" : "0x";
-  emit(out, spec, prefix, digits, spec.precision < 0);
+  if (isSigned) prefix = value.negative ? "-" : directive.plus ? "+" : directive.space ? " " : "";
+  if (directive.alt && base == 16 && value.magnitude != 0) prefix = c == 'X' ? "0X" : "0x";
+  emit(out, directive, prefix, digits, directive.precision < 0);
 }
 
-void formatString(std::string& out, const Spec& spec, std::string_view text) {
-  if (spec.precision >= 0 && text.size() > static_cast<size_t>(spec.precision))
-    text = text.substr(0, static_cast<size_t>(spec.precision));
-  emit(out, spec, "", text, false);
+void formatString(std::string& out, const Directive& directive, std::string_view text) {
+  if (directive.precision >= 0 && text.size() > static_cast<size_t>(directive.precision))
+    text = text.substr(0, static_cast<size_t>(directive.precision));
+  emit(out, directive, "", text, false);
 }
 
 std::string argAsText(const FormatArg& arg) {
@@ -247,11 +247,11 @@ std::string argAsText(const FormatArg& arg) {
   return std::to_string(std::get<long long>(arg));
 }
 
-void formatArg(std::string& out, const Spec& spec, const FormatArg& arg) {
-  const char c = spec.conversion;
+void formatArg(std::string& out, const Directive& directive, const FormatArg& arg) {
+  const char c = directive.conversion;
   // A text given to a numeric conversion is shown as it is.
   if (const auto* s = std::get_if<std::string>(&arg); s && c != 'c') {
-    formatString(out, spec, *s);
+    formatString(out, directive, *s);
     return;
   }
   switch (c) {
@@ -260,14 +260,14 @@ void formatArg(std::string& out, const Spec& spec, const FormatArg& arg) {
       if (const auto* d = std::get_if<double>(&arg)) v = *d;
       else if (const auto* i = std::get_if<long long>(&arg)) v = static_cast<double>(*i);
       else v = static_cast<double>(std::get<unsigned long long>(arg));
-      formatFloat(out, spec, v);
+      formatFloat(out, directive, v);
       return;
     }
     case 'd': case 'i': case 'u': case 'x': case 'X': {
       Integer v;
       if (const auto* d = std::get_if<double>(&arg)) {
         if (!std::isfinite(*d)) {
-          emit(out, spec, "", nonFiniteText(*d), false);
+          emit(out, directive, "", nonFiniteText(*d), false);
           return;
         }
         v = fromSigned(truncateDouble(*d));
@@ -276,14 +276,14 @@ void formatArg(std::string& out, const Spec& spec, const FormatArg& arg) {
       } else {
         v = {false, std::get<unsigned long long>(arg)};
       }
-      formatInteger(out, spec, v);
+      formatInteger(out, directive, v);
       return;
     }
     case 'c': {
       char ch = 0;
       if (const auto* s = std::get_if<std::string>(&arg)) {
         if (s->empty()) {
-          emit(out, spec, "", "", false);
+          emit(out, directive, "", "", false);
           return;
         }
         ch = (*s)[0];
@@ -294,11 +294,11 @@ void formatArg(std::string& out, const Spec& spec, const FormatArg& arg) {
       } else {
         ch = static_cast<char>(std::get<unsigned long long>(arg) & 0xFF);
       }
-      emit(out, spec, "", std::string_view(&ch, 1), false);
+      emit(out, directive, "", std::string_view(&ch, 1), false);
       return;
     }
     default:  // 's'
-      formatString(out, spec, argAsText(arg));
+      formatString(out, directive, argAsText(arg));
       return;
   }
 }
@@ -342,25 +342,25 @@ std::string FormatV(std::string_view format, const std::vector<FormatArg>& args)
     out += format.substr(pos, percent - pos);
     pos = percent + 1;
 
-    Spec spec;
+    Directive directive;
     for (; pos < format.size(); ++pos) {
       const char f = format[pos];
-      if (f == '-') spec.left = true;
-      else if (f == '+') spec.plus = true;
-      else if (f == ' ') spec.space = true;
-      else if (f == '0') spec.zero = true;
-      else if (f == '#') spec.alt = true;
+      if (f == '-') directive.left = true;
+      else if (f == '+') directive.plus = true;
+      else if (f == ' ') directive.space = true;
+      else if (f == '0') directive.zero = true;
+      else if (f == '#') directive.alt = true;
       else break;
     }
     if (pos < format.size() && format[pos] == '*') {
       ++pos;
       if (const FormatArg* a = take()) {
         const int w = argAsInt(*a);
-        if (w < 0) spec.left = true;
-        spec.width = std::abs(w);
+        if (w < 0) directive.left = true;
+        directive.width = std::abs(w);
       }
     } else {
-      spec.width = readNumber(format, pos);
+      directive.width = readNumber(format, pos);
     }
     if (pos < format.size() && format[pos] == '.') {
       ++pos;
@@ -368,29 +368,29 @@ std::string FormatV(std::string_view format, const std::vector<FormatArg>& args)
         ++pos;
         const FormatArg* a = take();
         const int p = a ? argAsInt(*a) : 0;
-        spec.precision = p < 0 ? -1 : p;
+        directive.precision = p < 0 ? -1 : p;
       } else {
-        spec.precision = readNumber(format, pos);
+        directive.precision = readNumber(format, pos);
       }
     }
     while (pos < format.size() && std::string_view("hlLqjzt").find(format[pos]) != std::string_view::npos) {
-      if (std::string_view("lLqjzt").find(format[pos]) != std::string_view::npos) spec.wide = true;
+      if (std::string_view("lLqjzt").find(format[pos]) != std::string_view::npos) directive.wide = true;
       ++pos;
     }
     if (pos >= format.size()) {  // a lone '%' at the end stays as written
       out += format.substr(percent);
       break;
     }
-    spec.conversion = format[pos++];
-    if (spec.conversion == '%') {
+    directive.conversion = format[pos++];
+    if (directive.conversion == '%') {
       out += '%';
       continue;
     }
-    if (std::string_view("diuxXcsfFeEgG").find(spec.conversion) == std::string_view::npos) {
+    if (std::string_view("diuxXcsfFeEgG").find(directive.conversion) == std::string_view::npos) {
       out += format.substr(percent, pos - percent);  // unknown conversion: as written
       continue;
     }
-    if (const FormatArg* a = take()) formatArg(out, spec, *a);
+    if (const FormatArg* a = take()) formatArg(out, directive, *a);
   }
   return out;
 }

@@ -37,13 +37,22 @@ void EtchFactorDisplay::show(int item) const {
   showOne(window_, item);
 }
 
-void EtchFactorDisplay::showFusingPage(const Form& main, int item) {
+void EtchFactorDisplay::showPage(const Form& main, int item, const char* label,
+                                 std::string_view EtchFactorRow::*picture) {
   const auto& rows = EtchFactorRows();
   if (item < 0 || item >= static_cast<int>(rows.size())) return;
-  std::array<Image*, 3> fusing{};
-  for (size_t i = 0; i < rows.size(); ++i) fusing[i] = &main.image(std::string(rows[i].fusingPicture));
-  main.label("Label380").setCaption(std::string(rows[static_cast<size_t>(item)].text));
-  showOne(fusing, item);
+  std::array<Image*, 3> pictures{};
+  for (size_t i = 0; i < rows.size(); ++i) pictures[i] = &main.image(std::string(rows[i].*picture));
+  main.label(label).setCaption(std::string(rows[static_cast<size_t>(item)].text));
+  showOne(pictures, item);
+}
+
+void EtchFactorDisplay::showConductorPage(const Form& main, int item) {
+  showPage(main, item, "Label126", &EtchFactorRow::conductorPicture);
+}
+
+void EtchFactorDisplay::showFusingPage(const Form& main, int item) {
+  showPage(main, item, "Label380", &EtchFactorRow::fusingPicture);
 }
 
 void EtchFactorDisplay::showWindowPicture(int item) const {

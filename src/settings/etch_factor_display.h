@@ -27,12 +27,14 @@ class EtchFactorDisplay {
   void show(int item) const;
   // Only the Program Options window's picture.
   void showWindowPicture(int item) const;
-  // Only the Fusing Current page's text and picture, as its activation
-  // shows them (the Program Options window may not exist yet).
+  // Only one page's text and picture, as its activation shows them (the
+  // Program Options window may not exist yet).
+  static void showConductorPage(const Form& main, int item);
   static void showFusingPage(const Form& main, int item);
 
  private:
   static void showOne(const std::array<Image*, 3>& set, int item);
+  static void showPage(const Form& main, int item, const char* label, std::string_view EtchFactorRow::*picture);
   Label& conductorText_;
   Label& fusingText_;
   std::array<Image*, 3> conductor_{};

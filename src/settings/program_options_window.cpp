@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/link_addresses.h"
 #include "app/main_window.h"
 #include "app/setting_writer.h"
 #include "platform/numbers.h"
@@ -12,11 +13,6 @@
 #include "settings/settings_values.h"
 
 namespace cq {
-
-namespace {
-// The maker's online help page, as the Help menu's "Help Topics" opens it.
-constexpr const char* kOnlineHelpAddress = "https://www.quillonex.example/cirquet/help";
-}  // namespace
 
 ProgramOptionsWindow::ProgramOptionsWindow(MainWindow& main) : main_(main) {}
 
@@ -82,7 +78,10 @@ void ProgramOptionsWindow::Button1Click(Control* sender) {
   main_.Button1Click(sender);
 }
 
-void ProgramOptionsWindow::BitBtn1Click(Control*) { main_.app().services().shell.open(kOnlineHelpAddress); }
+// The maker's online help page, the one the Help menu's "Help Topics" opens.
+void ProgramOptionsWindow::BitBtn1Click(Control*) {
+  main_.app().services().shell.open(std::string(LinkAddress("maker.help")));
+}
 
 void ProgramOptionsWindow::RadioGroup1Click(Control* sender) {
   const int mode = ipcVersion_->itemIndex();

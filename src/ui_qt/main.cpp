@@ -1,6 +1,7 @@
 // Cirquet: the Qt application, the desktop services, then the program.
 #include <QApplication>
 #include <cstdio>
+#include <string>
 
 #include "app/program.h"
 #include "ui_qt/front_end.h"
@@ -38,6 +39,8 @@ int main(int argc, char* argv[]) {
   QApplication::setQuitOnLastWindowClosed(false);
 
   cq::ui::QtServices qt;
+  // Boxes shown while the windows are still being created carry the title too.
+  qt.dialogs.setApplicationTitle([] { return std::string(cq::kApplicationTitle); });
   return cq::RunProgram(qt.services(), [&qt](cq::Program& program) {
     qt.dialogs.setApplicationTitle([&program] { return program.app().title(); });
     cq::ui::FrontEnd frontEnd(program);

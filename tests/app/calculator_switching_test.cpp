@@ -2,6 +2,8 @@
 // nineteen calculators.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
 #include "app/calculator_table.h"
 #include "support/test_program.h"
 
@@ -42,23 +44,22 @@ TEST(Activation, OptionsPanelFollowsTheTableOfEachCalculator) {
           EXPECT_EQ(p.form().control(name).enabled(), state == Set::On) << name;
         }
       };
-      expectState("ComboBox1", o.sub);
-      expectState("Edit7", o.er);
-      expectState("Label36", o.er);
-      expectState("Label35", o.mat);
-      expectState("Edit66", o.tg);
-      expectState("RadioGroup4", o.base);
-      expectState("RadioGroup1", o.plate);
-      expectState("Edit136", o.man);
-      expectState("Edit139", o.man);
-      expectState("RadioGroup3", o.layer);
-      expectState("RadioGroup6", o.units);
-      expectState("Edit1", o.rise);
-      expectState("UpDown1", o.rise);
-      expectState("Edit2", o.amb);
-      expectState("UpDown2", o.amb);
-      expectState("Edit227", o.vias);
-      expectState("UpDown6", o.vias);
+      auto expectStates = [&](std::initializer_list<const char*> names, Set state) {
+        for (const char* name : names) expectState(name, state);
+      };
+      expectStates({"ComboBox1"}, o.sub);
+      expectStates({"Edit7", "Label36"}, o.er);
+      expectStates({"Label35"}, o.mat);
+      expectStates({"Edit66", "Label9"}, o.tg);
+      expectStates({"RadioGroup4"}, o.base);
+      expectStates({"RadioGroup1"}, o.plate);
+      expectStates({"Edit136", "Edit137", "Edit138", "Edit139"}, o.man);
+      expectStates({"RadioGroup3"}, o.layer);
+      expectStates({"RadioGroup5"}, o.plane);
+      expectStates({"RadioGroup6"}, o.units);
+      expectStates({"Edit1", "UpDown1", "Label1", "Label2"}, o.rise);
+      expectStates({"Edit2", "UpDown2", "Label3", "Label4"}, o.amb);
+      expectStates({"Edit227", "UpDown6"}, o.vias);
       EXPECT_EQ(p.form().control("RadioGroup5").visible(), o.planeVisible);
     }
 }

@@ -2,10 +2,14 @@
 // status bar, printing, exit and the input-handler families.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <initializer_list>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "app/calculator_table.h"
+#include "platform/checked_math.h"
 #include "support/test_program.h"
 
 namespace cq::test {
@@ -33,6 +37,15 @@ TEST(ProgramEntry, AnErrorThatEscapesTheEntryGoesToTheErrorBoxAndTheStatusIsZero
   EXPECT_EQ(status, 0);
   ASSERT_EQ(fakes.dialogs.shown.size(), 1u);
   EXPECT_EQ(fakes.dialogs.shown[0], (Message{Message::Kind::Error, "boom", {}}));
+}
+
+TEST(ProgramEntry, AMathsErrorShowsItsBoxTitledWithTheProgramsFileName) {
+  TestProgram p;
+  p.takeMessages();
+  EXPECT_TRUE(std::isnan(Sqrt(-1.0)));
+  EXPECT_EQ(Log(0.0), -INFINITY);
+  EXPECT_EQ(p.takeMessages(), (std::vector<Message>{{Message::Kind::MathError, "sqrt: DOMAIN error", "cirquet"},
+                                                    {Message::Kind::MathError, "log: SING error", "cirquet"}}));
 }
 
 TEST(MainWindowFrame, IsAFixedCentredWindowWithoutMaximise) {
@@ -192,6 +205,73 @@ INSTANTIATE_TEST_SUITE_P(Families, EnterKey,
                                            EnterRow{"Memo1", 0, true},       // key-press only
                                            EnterRow{"CheckBox1", 0, true}),  // key-press only
                          [](const auto& param_info) { return std::string(param_info.param.control); });
+
+// Which controls of the main window carry which key handlers, page by page:
+// KD+KP solve on Enter and swallow it, KD only solve, KP only swallow.
+std::vector<std::string> expand(std::initializer_list<const char*> names) {
+  std::vector<std::string> out;
+  for (std::string name : names) {
+    const size_t dash = name.find('-');
+    if (dash == std::string::npos) {
+      out.push_back(name);
+      continue;
+    }
+    // "Edit252-256": a run of numbered fields.
+    const std::string stem = name.substr(0, name.find_first_of("0123456789"));
+    const int first = std::stoi(name.substr(stem.size(), dash - stem.size()));
+    const int last = std::stoi(name.substr(dash + 1));
+    for (int n = first; n <= last; ++n) out.push_back(stem + std::to_string(n));
+  }
+  return out;
+}
+
+TEST(InputFamilies, EveryKeyHandlerOfTheMainWindowIsInItsFamilyTable) {
+  const std::vector<std::string> both = expand({
+      "Edit1", "Edit2", "Edit7", "Edit66", "Edit136", "Edit138",                              // Options
+      "Edit227",                                                                              // Information
+      "Edit19",                                                                               // 0
+      "Edit67", "Edit68", "Edit74", "Edit226",                                                // 1
+      "Edit15", "Edit18", "Edit126", "Edit128", "Edit130", "Edit132",                         // 2
+      "Edit80", "Edit85", "Edit167", "Edit174", "Edit176", "Edit215", "Edit216", "Edit219",   // 3
+      "Edit21", "Edit26", "Edit27", "Edit32", "Edit151", "Edit394", "Edit398", "Edit400",     // 4
+      "Edit154", "Edit157", "Edit158",                                                        // 5
+      "Edit25", "Edit46", "Edit224",                                                          // 6
+      "Edit140", "Edit153", "Edit337",                                                        // 7
+      "Edit236", "Edit238", "Edit239", "Edit245", "Edit246", "Edit252-256", "Edit281",        // 10
+      "Edit282", "Edit288", "Edit290", "Edit292", "Edit294", "Edit309-313", "Edit346-349",    // 10
+      "Edit356-359", "Edit366-369", "Edit376-379",                                            // 10
+      "Edit33", "Edit34", "Edit35", "Edit211", "Edit213",                                     // 11
+      "Edit105", "Edit107", "Edit108", "Edit110", "Edit228", "Edit229", "Edit234",            // 12
+      "Edit88", "Edit89", "Edit91", "Edit92",                                                 // 13
+      "Edit106", "Edit115", "Edit170", "Edit171", "Edit181", "Edit182", "Edit338", "Edit339",  // 14
+      "Edit116", "Edit117", "Edit121", "Edit124",                                             // 15
+      "Edit3", "Edit4", "Edit5", "Edit6", "Edit9", "Edit206", "Edit209", "Edit335", "Edit386",  // 16
+      "Edit103", "Edit150",                                                                   // 17
+      "Edit270", "Edit271", "Edit272",                                                        // 18
+      "Edit146", "Edit148", "Edit195", "Edit197", "Edit199", "Edit201", "Edit203",            // obsolete
+  });
+  const std::vector<std::string> keyDownOnly = {"Edit79", "Edit244"};
+  const std::vector<std::string> keyPressOnly = {"ComboBox1", "Edit22",    "CheckBox1", "ComboBox5", "ComboBox3",
+                                                 "Memo1",     "ComboBox4", "CheckBox4"};
+  std::map<std::string, std::string> expected;
+  for (const auto& name : both) expected[name] = "KD+KP";
+  for (const auto& name : keyDownOnly) expected[name] = "KD";
+  for (const auto& name : keyPressOnly) expected[name] = "KP";
+
+  TestProgram p;
+  std::map<std::string, std::string> bound;
+  for (Control* c : p.form().allControls()) {
+    bool down = false, press = false;
+    if (auto* k = dynamic_cast<KeyControl*>(c)) {
+      down = static_cast<bool>(k->OnKeyDown);
+      press = static_cast<bool>(k->OnKeyPress);
+    } else if (auto* check = dynamic_cast<CheckBox*>(c)) {
+      press = static_cast<bool>(check->OnKeyPress);
+    }
+    if (down || press) bound[c->name()] = down && press ? "KD+KP" : down ? "KD" : "KP";
+  }
+  EXPECT_EQ(bound, expected);
+}
 
 TEST(InputFamilies, OtherKeysPassUnchangedAndDoNotSolve) {
   TestProgram p;

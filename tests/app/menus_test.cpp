@@ -23,6 +23,7 @@ TEST(Menus, ItemsInOrderWithTheirAcceleratorsAndSeparators) {
     std::vector<std::string> items;
   };
   const Row rows[] = {
+      {"F1", {"Printer &Setup", "&Print Form", "-", "&Exit"}},
       {"ool1", {"&Calculator", "&ASCII Editor", "-", "&Program Options"}},
       {"Resources1", {"&Resources"}},
       {"Help1",

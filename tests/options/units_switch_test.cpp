@@ -140,17 +140,23 @@ struct UnitText {
   const char* metric;
 };
 
+// Every unit box the switch writes, page by page.
 const UnitText kUnitTexts[] = {
-    {"Edit52", "mils", "mm"},      {"Edit336", "mils", "mm"},     {"Edit58", "mils", "mm"},
-    {"Edit127", "mils", "mm"},     {"Edit133", "mils", "mm"},     {"Edit137", "mils", "um"},
-    {"Edit139", "mils", "um"},     {"Edit62", "mils", "mm"},      {"Edit399", "mils", "mm"},
-    {"Edit59", "mils", "mm"},      {"Edit214", "mils", "mm"},     {"Edit71", "mils", "mm"},
-    {"Edit75", "mils", "mm"},      {"Edit82", "mils", "mm"},      {"Edit83", "mm", "mils"},
-    {"Edit144", "in", "um"},       {"Edit145", "um", "in"},       {"Edit86", "\u00B0F", "\u00B0C"},
-    {"Edit87", "\u00B0C", "\u00B0F"}, {"Edit155", "mils", "mm"},  {"Edit231", "Sq.In", "Sq.mm"},
-    {"Edit232", "mils", "mm"},     {"Edit96", "mils", "um"},      {"Edit101", "mils", "um"},
-    {"Edit164", "mils", "mm"},     {"Edit165", "mils", "mm"},     {"Edit222", "mils", "mm"},
-    {"Edit223", "mils", "mm"},     {"Label200", "Ohms per 1000'", "Ohms per km"},
+    {"Edit52", "mils", "mm"},      {"Edit53", "mils", "mm"},      {"Edit54", "mils", "mm"},
+    {"Edit55", "mils", "mm"},      {"Edit56", "mils", "mm"},      {"Edit336", "mils", "mm"},
+    {"Edit58", "mils", "mm"},      {"Edit127", "mils", "mm"},     {"Edit133", "mils", "mm"},
+    {"Edit137", "mils", "um"},     {"Edit139", "mils", "um"},     {"Edit62", "mils", "mm"},
+    {"Edit63", "mils", "mm"},      {"Edit64", "mils", "mm"},      {"Edit65", "mils", "mm"},
+    {"Edit399", "mils", "mm"},     {"Edit59", "mils", "mm"},      {"Edit60", "mils", "mm"},
+    {"Edit61", "mils", "mm"},      {"Edit212", "mils", "mm"},     {"Edit214", "mils", "mm"},
+    {"Edit71", "mils", "mm"},      {"Edit72", "mils", "mm"},      {"Edit75", "mils", "mm"},
+    {"Edit82", "mils", "mm"},      {"Edit83", "mm", "mils"},      {"Edit144", "in", "um"},
+    {"Edit145", "um", "in"},       {"Edit86", "\u00B0F", "\u00B0C"}, {"Edit87", "\u00B0C", "\u00B0F"},
+    {"Edit155", "mils", "mm"},     {"Edit231", "Sq.In", "Sq.mm"}, {"Edit232", "mils", "mm"},
+    {"Edit96", "mils", "um"},      {"Edit97", "mils", "um"},      {"Edit98", "mils", "um"},
+    {"Edit100", "mils", "um"},     {"Edit101", "mils", "um"},     {"Edit164", "mils", "mm"},
+    {"Edit165", "mils", "mm"},     {"Edit222", "mils", "mm"},     {"Edit223", "mils", "mm"},
+    {"Label200", "Ohms per 1000'", "Ohms per km"},
 };
 
 TEST(UnitsSwitch, RewritesUnitBoxesChartsAndHints) {
@@ -372,6 +378,43 @@ TEST(UnitsSwitch, ADecimalCommaIsWrittenAndPlanarInputsReadEitherSeparator) {
   t.selectRadio("RadioGroup6", kImperial);
   EXPECT_EQ(t.text("Edit3"), "12,5");
   EXPECT_EQ(t.text("Edit89"), "2,5");
+}
+
+}  // namespace
+}  // namespace cq::test
+
+namespace cq::test {
+namespace {
+
+// On the single-via layout the plane radio's reselection puts the layer set
+// back to "Multi Layer"; coming from another set, that layout writes its
+// defaults in the new units over the converted height, hole and plating.
+TEST(UnitsSwitch, OnTheSingleViaLayoutAnotherLayerSetComesBackAsMultiLayerWithItsDefaults) {
+  struct Case {
+    int layerSet;  // 0 "2 Layer", 1 "Multi Layer", 2 "Microvia"
+    const char* height;
+    const char* hole;
+    const char* plating;
+  };
+  const Case cases[] = {{0, "1.575", "0.254", "0.0254"},
+                        {2, "1.575", "0.254", "0.0254"},
+                        {1, "0.635", "0.3048", "0.0508"}};  // converted: 25, 12 and 2 mils
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.layerSet);
+    TestProgram t;
+    t.chooseMenu("ViaProperties1");
+    ASSERT_EQ(t.itemIndex("RadioGroup5"), 0);
+    t.selectRadio("RadioGroup3", c.layerSet);
+    setField(t, "Edit6", "25");
+    setField(t, "Edit3", "12");
+    setField(t, "Edit9", "2");
+    t.selectRadio("RadioGroup6", kMetric);
+    EXPECT_EQ(t.itemIndex("RadioGroup3"), 1);
+    EXPECT_EQ(t.text("Edit6"), c.height);
+    EXPECT_EQ(t.text("Edit3"), c.hole);
+    EXPECT_EQ(t.text("Edit9"), c.plating);
+    EXPECT_TRUE(t.takeMessages().empty());
+  }
 }
 
 }  // namespace

@@ -3,26 +3,19 @@
 // starts as after an installation. A key that exists is never completed.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
 #include "settings/default_settings.h"
+#include "settings/expected_settings_script.h"
 #include "support/test_program.h"
 
 namespace cq::test {
 namespace {
 
-// The installer's script lines, name and text.
-const std::map<std::string, std::string> kScriptValues = {
-    {"Conductor_Reduction", "100"}, {"IPC_Version", "0"},       {"Derating", "0"},          {"Manual_Copper_Weight", "0"},
-    {"Program", "16"},              {"Units", "0"},             {"Via_Height_Enable", "1"}, {"Registry_Status", "0"},
-    {"Base_Weight", "1"},           {"Plate_Weight", "2"},      {"TH_Via_AR_Setting", "10"}, {"UVia_AR_Setting", "1"},
-    {"Cirquet_Theme", "2"},         {"File_Index", "1"}};
-
 TEST(FirstStart, WithoutAKeyInstallsTheScriptValuesAndStartsOnViaPropertiesInImperial) {
   TestProgram p;  // no key at all
-  EXPECT_EQ(p.fakes.settings.keys.at(TestProgram::settingsKey()), kScriptValues);
+  EXPECT_EQ(p.fakes.settings.keys.at(TestProgram::settingsKey()), kExpectedInstalledValues);
   // No conversion error from the loader or the Program Options window.
   EXPECT_TRUE(p.messages().empty());
   EXPECT_FALSE(p.form().control("Label301").visible());

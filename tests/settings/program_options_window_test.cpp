@@ -81,6 +81,10 @@ TEST(ProgramOptionsOpening, TheConductorPropertiesButtonLeavesTheMainWindowUsabl
 TEST_F(OptionsWindow, TheHelpButtonOpensTheOnlineHelpWithoutSolving) {
   t.click("Form6.BitBtn1");
   ASSERT_EQ(t.fakes.shell.opened.size(), 1u);
+  // The same page as the Help menu's "Help Topics".
+  t.chooseMenu("HelpTopics1");
+  ASSERT_EQ(t.fakes.shell.opened.size(), 2u);
+  EXPECT_EQ(t.fakes.shell.opened[0].first, t.fakes.shell.opened[1].first);
   EXPECT_EQ(t.fakes.shell.opened[0].first.rfind("https://", 0), 0u);
   EXPECT_EQ(t.takeSolves(), 0);
 }

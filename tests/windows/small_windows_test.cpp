@@ -24,11 +24,13 @@ TEST(SmallWindowFrames, CaptionsSizesAndBordersAsDesigned) {
     int width, height;
     BorderStyle border;
     bool minimize;
+    bool handCursor;  // over the whole window
   };
   const Row rows[] = {
-      {"Form2", "About Quillonex PCB Design, Inc. - Cirquet", 556, 299, BorderStyle::Dialog, false},
-      {"Form5", "Program References", 551, 287, BorderStyle::Dialog, false},
-      {"Form9", "EDA Resources (This form is a \"work in progress\" resource.)", 757, 611, BorderStyle::Single, true},
+      {"Form2", "About Quillonex PCB Design, Inc. - Cirquet", 556, 299, BorderStyle::Dialog, false, false},
+      {"Form5", "Program References", 551, 287, BorderStyle::Dialog, false, false},
+      {"Form9", "EDA Resources (This form is a \"work in progress\" resource.)", 757, 611, BorderStyle::Single, true,
+       true},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.form);
@@ -39,6 +41,8 @@ TEST(SmallWindowFrames, CaptionsSizesAndBordersAsDesigned) {
     EXPECT_EQ(f.borderStyle(), r.border);
     EXPECT_FALSE(f.maximizeBox());
     EXPECT_EQ(f.minimizeBox(), r.minimize);
+    EXPECT_EQ(f.handCursor(), r.handCursor);
+    EXPECT_TRUE(f.centered());
     // Created at start, hidden until an opener shows it.
     EXPECT_FALSE(f.visible());
   }

@@ -8,7 +8,7 @@
 #include "app/main_window.h"
 #include "calc/conductor/conductor_properties_model.h"
 #include "calc/conductor/conductor_properties_solver.h"
-#include "platform/errors.h"
+#include "calc/conductor/copper_choices.h"
 #include "settings/etch_factor_display.h"
 #include "settings/ipc_version_effects.h"
 
@@ -40,14 +40,10 @@ struct ConductorPropertiesPage::Controls {
         resultCaption(f.label("Label19")),
         crossSectionCaption(f.label("Label18")),
         ipcMode(f.label("Label243")),
-        etchText(f.label("Label126")),
         etchNote({&f.label("Label339"), &f.label("Label340"), &f.control("BitBtn2")}),
         count({&f.label("Label236"), &f.edit("Edit128")}),
         plane({&f.edit("Edit132"), &f.edit("Edit133"), &f.label("Label37")}),
-        skinDepth({&f.edit("Edit129"), &f.edit("Edit134"), &f.label("Label237"), &f.label("Label239")}) {
-    const auto& rows = EtchFactorRows();
-    for (size_t i = 0; i < rows.size(); ++i) etchPictures[i] = &f.image(std::string(rows[i].conductorPicture));
-  }
+        skinDepth({&f.edit("Edit129"), &f.edit("Edit134"), &f.label("Label237"), &f.label("Label239")}) {}
   RadioGroup& solveFor;
   RadioGroup& parallel;
   RadioGroup& planePresent;
@@ -62,12 +58,10 @@ struct ConductorPropertiesPage::Controls {
   Label& resultCaption;
   Label& crossSectionCaption;
   Label& ipcMode;
-  Label& etchText;
   std::array<Control*, 3> etchNote;
   std::array<Control*, 2> count;
   std::array<Control*, 3> plane;
   std::array<Control*, 4> skinDepth;
-  std::array<Image*, 3> etchPictures{};
 };
 
 namespace {
@@ -98,23 +92,10 @@ void ConductorPropertiesPage::attach(Form& form) {
   crossSection_ = std::make_unique<ConductorCrossSection>(form);
 }
 
-Form& ConductorPropertiesPage::programOptions() {
-  // That window is created after the main window.
-  if (!programOptions_) programOptions_ = main_.app().findForm("Form6");
-  if (!programOptions_) throw DescriptionError("Conductor Properties needs the Program Options window Form6");
-  return *programOptions_;
-}
-
 void ConductorPropertiesPage::activationExtras() {
-  Form& options = programOptions();
-  if (auto text = IpcModeText(options.radio("RadioGroup1").itemIndex()); !text.empty())
-    c_->ipcMode.setCaption(std::string(text));
-  const int etch = options.radio("RadioGroup2").itemIndex();
-  const auto& rows = EtchFactorRows();
-  if (etch >= 0 && etch < static_cast<int>(rows.size())) {
-    c_->etchText.setCaption(std::string(rows[static_cast<size_t>(etch)].text));
-    for (size_t i = 0; i < rows.size(); ++i) c_->etchPictures[i]->setVisible(static_cast<int>(i) == etch);
-  }
+  const Form& options = ProgramOptionsForm(main_.app());
+  if (auto text = IpcModeText(IpcVersionItem(options)); !text.empty()) c_->ipcMode.setCaption(std::string(text));
+  EtchFactorDisplay::showConductorPage(main_.form(), EtchFactorItem(options));
   const int plane = c_->planePresent.itemIndex();
   if (plane == kNo) c_->planeWeight.setEnabled(false);
   if (plane == kYes) c_->planeWeight.setEnabled(true);
@@ -147,7 +128,7 @@ void ConductorPropertiesPage::swap_current_width_labels(Control* sender) {
 
 void ConductorPropertiesPage::RadioGroup8Click(Control* sender) {
   swap_current_width_labels(sender);
-  RadioGroup& etch = programOptions().radio("RadioGroup2");
+  RadioGroup& etch = ProgramOptionsForm(main_.app()).radio("RadioGroup2");
   const int solveFor = c_->solveFor.itemIndex();
   if (solveFor == kAmperage) {
     etch.setEnabled(true);

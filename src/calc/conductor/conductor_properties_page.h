@@ -34,13 +34,11 @@ class ConductorPropertiesPage : public WindowPart {
  private:
   struct Controls;
   void activationExtras();
-  Form& programOptions();
 
   MainWindow& main_;
   Temperatures& temperatures_;
   CalculatorSwitching& switching_;
   std::unique_ptr<Controls> c_;
-  Form* programOptions_ = nullptr;
   std::unique_ptr<ConductorPropertiesSolver> solver_;
   std::unique_ptr<ConductorCrossSection> crossSection_;
 };

@@ -4,6 +4,7 @@
 #include "app/temperatures.h"
 #include "calc/conductor/conductor_properties_limits.h"
 #include "calc/conductor/conductor_properties_model.h"
+#include "calc/conductor/copper_choices.h"
 #include "calc/conductor/copper_resistivity.h"
 #include "calc/conductor/copper_weight.h"
 #include "calc/conductor/ipc_current.h"
@@ -48,8 +49,6 @@ ConductorPropertiesSolver::ConductorPropertiesSolver(MainWindow& main, Temperatu
       form_(main.form()),
       units_(form_.radio("RadioGroup6")),
       layer_(form_.radio("RadioGroup3")),
-      baseCopper_(form_.radio("RadioGroup4")),
-      plating_(form_.radio("RadioGroup1")),
       planeWeight_(form_.radio("RadioGroup5")),
       solveFor_(form_.radio("RadioGroup8")),
       parallel_(form_.radio("RadioGroup15")),
@@ -62,8 +61,6 @@ ConductorPropertiesSolver::ConductorPropertiesSolver(MainWindow& main, Temperatu
       count_(form_.edit("Edit128")),
       frequency_(form_.edit("Edit130")),
       planeDistance_(form_.edit("Edit132")),
-      manualBase_(form_.edit("Edit136")),
-      manualPlating_(form_.edit("Edit138")),
       crossSection_(form_.edit("Edit16")),
       currentOrWidth_(form_.edit("Edit17")),
       resistance_(form_.edit("Edit20")),
@@ -75,15 +72,6 @@ ConductorPropertiesSolver::ConductorPropertiesSolver(MainWindow& main, Temperatu
       copperThickness_(form_.label("Label56")),
       information1_(form_.label("Label110")),
       information2_(form_.label("Label285")) {}
-
-const ConductorPropertiesSolver::Options& ConductorPropertiesSolver::options() {
-  if (!options_.ipcVersion) {
-    Form* window = main_.app().findForm("Form6");
-    if (!window) throw DescriptionError("Conductor Properties needs the Program Options window Form6");
-    options_ = {&window->radio("RadioGroup1"), &window->radio("RadioGroup2"), &window->checkBox("CheckBox1")};
-  }
-  return options_;
-}
 
 double ConductorPropertiesSolver::read(const Edit& edit) const { return ParseLocaleFloat(edit.text()); }
 
@@ -108,9 +96,8 @@ void ConductorPropertiesSolver::readLengths(bool metric) {
   }
   noticeBelowMinimum(v_.length, length_, "Minimum conductor length can't be less than ", metric);
 
-  CopperSelection copper{metric, baseCopper_.itemIndex(), plating_.itemIndex(), options().manualCopper->checked(),
-                         manualBase_.text(), manualPlating_.text()};
-  CopperWeightThickness(copper, w.BaseCopperThickness, w.PlatingThickness);
+  CopperWeightThickness(CopperSelectionOf(form_, ProgramOptionsForm(main_.app())), w.BaseCopperThickness,
+                        w.PlatingThickness);
 
   // Checked on every solve, also while the fields are disabled or hidden.
   v_.pcbThickness = read(pcbThickness_);
@@ -166,8 +153,8 @@ void ConductorPropertiesSolver::writeCrossSection(bool metric) {
   const bool parallel = parallel_.itemIndex() == kYes;
   // Every later step divides by the count or by the area of no conductors.
   if (parallel && v_.count == 0) throw ZeroDivideError();
-  auto area = EtchedCrossSection(options().etchFactor->itemIndex(), w.ConductorWidth, w.TotalCopperThickness,
-                                 parallel, v_.count);
+  auto area = EtchedCrossSection(EtchFactorItem(ProgramOptionsForm(main_.app())), w.ConductorWidth,
+                                 w.TotalCopperThickness, parallel, v_.count);
   if (!area) return;
   w.CrossSectionArea = *area;
   v_.areaSqMils = metric ? w.CrossSectionArea * kSqMilsPerSqMm : w.CrossSectionArea;
@@ -177,7 +164,7 @@ void ConductorPropertiesSolver::writeCrossSection(bool metric) {
 
 void ConductorPropertiesSolver::solveCurrentOrWidth(bool metric) {
   auto& w = main_.values;
-  const int mode = options().ipcVersion->itemIndex();
+  const int mode = IpcVersionItem(ProgramOptionsForm(main_.app()));
   if (mode == kWithModifiers) {
     double current = IpcCurrentFormula(v_.areaSqMils, w.TempRise, kIpcK, 1);
     current = Mul(Mul(current, w.AreaModifier), v_.boardFactor);

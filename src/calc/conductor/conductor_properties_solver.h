@@ -33,14 +33,6 @@ class ConductorPropertiesSolver {
     double power = 0;
     double voltage = 0;
   };
-  // The Program Options controls; that window is built after this page.
-  struct Options {
-    RadioGroup* ipcVersion = nullptr;
-    RadioGroup* etchFactor = nullptr;
-    CheckBox* manualCopper = nullptr;
-  };
-
-  const Options& options();
   double read(const Edit& edit) const;
   void noticeBelowMinimum(double value, Edit& field, const char* subject, bool metric);
   void readLengths(bool metric);
@@ -56,11 +48,8 @@ class ConductorPropertiesSolver {
   MainWindow& main_;
   Temperatures& temperatures_;
   Form& form_;
-  Options options_;
   RadioGroup& units_;
   RadioGroup& layer_;
-  RadioGroup& baseCopper_;
-  RadioGroup& plating_;
   RadioGroup& planeWeight_;
   RadioGroup& solveFor_;
   RadioGroup& parallel_;
@@ -73,8 +62,6 @@ class ConductorPropertiesSolver {
   Edit& count_;           // Edit128
   Edit& frequency_;       // Edit130
   Edit& planeDistance_;   // Edit132
-  Edit& manualBase_;      // Edit136
-  Edit& manualPlating_;   // Edit138
   Edit& crossSection_;    // Edit16
   Edit& currentOrWidth_;  // Edit17
   Edit& resistance_;      // Edit20

@@ -22,4 +22,6 @@ CopperSelection CopperSelectionOf(const Form& main, const Form& programOptions) 
 
 int EtchFactorItem(const Form& programOptions) { return programOptions.radio("RadioGroup2").itemIndex(); }
 
+int IpcVersionItem(const Form& programOptions) { return programOptions.radio("RadioGroup1").itemIndex(); }
+
 }  // namespace cq

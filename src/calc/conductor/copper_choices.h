@@ -21,4 +21,7 @@ CopperSelection CopperSelectionOf(const Form& main, const Form& programOptions);
 // The item of the etch-factor radio Form6.RadioGroup2.
 int EtchFactorItem(const Form& programOptions);
 
+// The item of the IPC method radio Form6.RadioGroup1.
+int IpcVersionItem(const Form& programOptions);
+
 }  // namespace cq

@@ -3,6 +3,7 @@
 #include "app/calculator_switching.h"
 #include "app/main_window.h"
 #include "calc/conductor/copper_choices.h"
+#include "calc/conductor/corrected_input.h"
 #include "calc/conductor/conductor_properties_model.h"
 #include "calc/conductor/fusing_current_model.h"
 #include "platform/format.h"
@@ -38,14 +39,6 @@ void FusingCurrentPage::showEtchFactor() {
   EtchFactorDisplay::showFusingPage(*form_, EtchFactorItem(ProgramOptionsForm(main_.app())));
 }
 
-double FusingCurrentPage::correctedInput(Edit& field, bool (*breaksRule)(double), const char* message) {
-  if (breaksRule(ParseLocaleFloat(field.text()))) {
-    main_.app().dialogs().showInfo(message);
-    field.setText("1");
-  }
-  return ParseLocaleFloat(field.text());
-}
-
 void FusingCurrentPage::SolveFusingCurrent() {
   auto& v = main_.values;
   const bool metric = units_->itemIndex() == 1;
@@ -60,10 +53,12 @@ void FusingCurrentPage::SolveFusingCurrent() {
                                                  : Format("%.2f mils", v.TotalCopperThickness)));
   v.ConductorWidth = ParseLocaleFloat(width_->text());
 
-  const double seconds = correctedInput(
-      *time_, [](double t) { return t <= 0; }, "Fuse time can't be less than or equal to 0");
-  const double multiplier = correctedInput(
-      *multiplier_, [](double m) { return m < 1; }, "Multiplier can't be less than 1");
+  // Both are parsed again after their check: a correction counts at once.
+  auto& dialogs = main_.app().dialogs();
+  const double seconds = ParseCorrected(
+      dialogs, *time_, [](double t) { return t <= 0; }, "Fuse time can't be less than or equal to 0", "1");
+  const double multiplier = ParseCorrected(
+      dialogs, *multiplier_, [](double m) { return m < 1; }, "Multiplier can't be less than 1", "1");
 
   // One conductor; an etch item outside the radio leaves the previous area.
   if (auto area = EtchedCrossSection(EtchFactorItem(options), v.ConductorWidth, v.TotalCopperThickness, false, 1))

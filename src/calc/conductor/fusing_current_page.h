@@ -19,10 +19,6 @@ class FusingCurrentPage : public WindowPart {
   void SolveFusingCurrent();
 
  private:
-  // A field parsed, corrected to "1" with the message when it breaks its
-  // rule, and parsed again so that the correction counts in this solve.
-  double correctedInput(Edit& field, bool (*breaksRule)(double), const char* message);
-
   MainWindow& main_;
   CalculatorSwitching& switching_;
   Form* form_ = nullptr;

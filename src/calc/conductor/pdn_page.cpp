@@ -1,6 +1,7 @@
 #include "calc/conductor/pdn_page.h"
 
 #include "app/main_window.h"
+#include "calc/conductor/corrected_input.h"
 #include "calc/conductor/pdn_model.h"
 #include "platform/format.h"
 #include "platform/numbers.h"
@@ -47,14 +48,6 @@ void PdnPage::CheckBox4Click(Control* sender) {
   if (!dc) main_.Button1Click(sender);
 }
 
-double PdnPage::checkedFraction(Edit& field, bool (*refused)(double), const char* message, const char* safeText) {
-  if (refused(ParseLocaleFloat(field.text()))) {
-    main_.app().dialogs().showInfo(message);
-    field.setText(safeText);
-  }
-  return PercentToFraction(ParseLocaleFloat(field.text()));
-}
-
 void PdnPage::SolvePDN(Control* sender) {
   const int unit = units_->itemIndex();
   if (unit != 0 && unit != 1) return;
@@ -65,10 +58,13 @@ void PdnPage::SolvePDN(Control* sender) {
   const double current = ParseLocaleFloat(current_->text());
   // Both percentages are parsed again after their check, so a corrected text
   // counts in this same solve.
-  const double share = checkedFraction(
-      *transient_, [](double percent) { return percent <= 0; }, "Transient current percentage can't be <= 0", "1");
-  const double ripple = checkedFraction(
-      *ripple_, [](double percent) { return percent < 0; }, "Maximum AC ripple percentage can't be < 0", "0");
+  auto& dialogs = main_.app().dialogs();
+  const double share = PercentToFraction(ParseCorrected(
+      dialogs, *transient_, [](double percent) { return percent <= 0; },
+      "Transient current percentage can't be <= 0", "1"));
+  const double ripple = PercentToFraction(ParseCorrected(
+      dialogs, *ripple_, [](double percent) { return percent < 0; }, "Maximum AC ripple percentage can't be < 0",
+      "0"));
   impedance_->setText(main_.localize(Format("%.4f Ohms", PdnTargetImpedance(volts, ripple, current, share))));
 
   values.SubstrateEr = ParseLocaleFloat(er_->text());

@@ -17,10 +17,6 @@ class PdnPage : public WindowPart {
   void SolvePDN(Control* sender);
 
  private:
-  // A percentage field as a fraction: a refused value is reported and
-  // replaced by the safe text, then the field is parsed again.
-  double checkedFraction(Edit& field, bool (*refused)(double), const char* message, const char* safeText);
-
   MainWindow& main_;
   RadioGroup* units_ = nullptr;        // RadioGroup6
   Edit* er_ = nullptr;                 // Edit7
