@@ -53,7 +53,7 @@ class Loader {
   void apply(const json& doc, bool isRoot) {
     static const std::set<std::string> rootKeys = {"name", "class", "caption", "clientWidth", "clientHeight",
                                                    "borderStyle", "maximizeBox", "minimizeBox", "centered",
-                                                   "font", "color", "hint", "events", "include", "controls",
+                                                   "font", "color", "hint", "handCursor", "events", "include", "controls",
                                                    "bindings", "menu", "comment"};
     static const std::set<std::string> partKeys = {"include", "controls", "bindings", "comment"};
     checkKeys(doc, isRoot ? rootKeys : partKeys, "document");

@@ -115,6 +115,8 @@ TEST(PageLinks, EachButtonOpensItsReferenceWhileItsPageIsShown) {
     Control& button = p.form().control(r.button);
     const std::string hint = std::string(r.button).starts_with("BitBtn") ? "Open help on this topic." : "Click for internet resource.";
     EXPECT_EQ(button.hint(), hint);
+    // Only the help buttons among them show the hand cursor.
+    EXPECT_EQ(button.handCursor(), std::string(r.button).starts_with("BitBtn"));
     // Another page is in front: the button cannot be clicked.
     p.chooseMenu(r.calculator == std::string("FuseCurrent1") ? "OhmsLaw1" : "FuseCurrent1");
     EXPECT_EQ(openedBy(p, [&] { p.click(r.button); }), Opened{});
@@ -158,26 +160,29 @@ TEST(HelpNotes, EachNoteShowsItsTextAndChangesNothingElse) {
   struct Row {
     std::function<void()> show;
     const char* control;
+    const char* caption;
+    const char* hint;
     const char* text;
   };
   const Row rows[] = {
-      {[] {}, "Disclaimer1", "The calculations performed in this program are for reference only."},
-      {[&] { p.chooseMenu("ConductorProperties1"); }, "BitBtn1",
+      {[] {}, "Disclaimer1", "&Program Disclaimer", "",
+       "The calculations performed in this program are for reference only."},
+      {[&] { p.chooseMenu("ConductorProperties1"); }, "BitBtn1", "Help", "Click for more information.",
        "This selection is only enabled for the IPC-2152 Without Modifiers and the IPC-2221 options. See Program "
        "Options to change settings."},
       {[&] {
          p.chooseMenu("RFImpedances1");
          p.selectRadio("RadioGroup3", 5);  // "Coplanar Wave"
        },
-       "BitBtn3", "Conductor thickness is disabled for this calculator due to formula restrictions."},
-      {[&] { p.chooseMenu("DifferentialPairs1"); }, "BitBtn6",
+       "BitBtn3", "", "Click for help on this topic.", "Conductor thickness is disabled for this calculator due to formula restrictions."},
+      {[&] { p.chooseMenu("DifferentialPairs1"); }, "BitBtn6", "!", "Attention!",
        "These values are subject to variations, please consult datasheets for specific values"},
       {[&] {
          p.chooseMenu("ViaProperties1");
          // The differential-via layout of the via page shows the button.
          p.form().control("BitBtn7").setVisible(true);
        },
-       "BitBtn7",
+       "BitBtn7", "!", "Attention!",
        "Insertion loss requires a complex formula with multiple variables for a differential via structure, this is "
        "simply a rough estimate based on known impedance values."},
   };
@@ -187,6 +192,8 @@ TEST(HelpNotes, EachNoteShowsItsTextAndChangesNothingElse) {
     p.takeMessages();
     p.takeSolves();
     Control& c = p.form().control(r.control);
+    EXPECT_EQ(c.caption(), r.caption);
+    EXPECT_EQ(c.hint(), r.hint);
     if (auto* item = dynamic_cast<MenuItem*>(&c))
       item->userChoose();
     else

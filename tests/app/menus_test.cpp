@@ -64,6 +64,8 @@ TEST(Menus, ItemsInOrderWithTheirAcceleratorsAndSeparators) {
   std::vector<std::string> names;
   for (const Control* menu : bar) names.push_back(menu->name());
   EXPECT_EQ(names, (std::vector<std::string>{"F1", "Function1", "ool1", "Resources1", "Help1", "N7", "Feedback1"}));
+  // The divider is shown, greyed.
+  EXPECT_TRUE(p.form().menuItem("N7").visible());
   EXPECT_FALSE(p.form().menuItem("N7").enabled());
   EXPECT_TRUE(p.form().menuItem("N7").children().empty());
   // The separator above About is disabled as well.

@@ -36,14 +36,18 @@ TEST(SettingsWindows, FramesAsDesigned) {
   for (const Row& r : rows) {
     SCOPED_TRACE(r.form);
     const Form& f = p.form(r.form);
-    if (r.caption) EXPECT_EQ(f.caption(), r.caption);
+    if (r.caption) {
+      EXPECT_EQ(f.caption(), r.caption);
+    }
     EXPECT_EQ(f.clientWidth(), r.width);
     EXPECT_EQ(f.clientHeight(), r.height);
     EXPECT_EQ(f.borderStyle(), r.border);
     EXPECT_FALSE(f.maximizeBox());
     EXPECT_FALSE(f.minimizeBox());
     EXPECT_TRUE(f.centered());
-    if (r.white) EXPECT_EQ(f.color(), colors::White);
+    if (r.white) {
+      EXPECT_EQ(f.color(), colors::White);
+    }
     EXPECT_FALSE(f.visible());
   }
 }
@@ -86,8 +90,12 @@ TEST(SettingsWindows, FixedTextsAndDesignValues) {
   TestProgram p(builtNotShown());
   for (const TextRow& r : rows) {
     SCOPED_TRACE(r.control);
-    if (r.text) EXPECT_EQ(p.text(r.control), r.text);
-    if (r.hint) EXPECT_EQ(p.control(r.control).hint(), r.hint);
+    if (r.text) {
+      EXPECT_EQ(p.text(r.control), r.text);
+    }
+    if (r.hint) {
+      EXPECT_EQ(p.control(r.control).hint(), r.hint);
+    }
   }
   EXPECT_EQ(p.items("RadioGroup6"), (std::vector<std::string>{"Imperial", "Metric"}));
   EXPECT_EQ(p.itemIndex("RadioGroup6"), 0);

@@ -6,6 +6,7 @@
 #include "calc/conductor/conductor_properties_model.h"
 #include "calc/conductor/copper_choices.h"
 #include "calc/conductor/copper_resistivity.h"
+#include "calc/conductor/cross_section_text.h"
 #include "calc/conductor/copper_weight.h"
 #include "calc/conductor/ipc_current.h"
 #include "platform/checked_math.h"
@@ -158,8 +159,7 @@ void ConductorPropertiesSolver::writeCrossSection(bool metric) {
   if (!area) return;
   w.CrossSectionArea = *area;
   v_.areaSqMils = metric ? w.CrossSectionArea * kSqMilsPerSqMm : w.CrossSectionArea;
-  crossSection_.setText(main_.localize(metric ? Format("%.4f Sq.mm", w.CrossSectionArea)
-                                              : Format("%.2f Sq.mils", w.CrossSectionArea)));
+  crossSection_.setText(main_.localize(CrossSectionText(w.CrossSectionArea, metric)));
 }
 
 void ConductorPropertiesSolver::solveCurrentOrWidth(bool metric) {
@@ -183,8 +183,7 @@ void ConductorPropertiesSolver::solveCurrentOrWidth(bool metric) {
     v_.current = read(widthOrCurrent_);
     v_.areaSqMils = IpcCurrentFormulaInverse(v_.current, w.TempRise, k);
     w.CrossSectionArea = metric ? v_.areaSqMils / kSqMilsPerSqMm : v_.areaSqMils;
-    crossSection_.setText(main_.localize(metric ? Format("%.4f Sq.mm", w.CrossSectionArea)
-                                                : Format("%.2f Sq.mils", w.CrossSectionArea)));
+    crossSection_.setText(main_.localize(CrossSectionText(w.CrossSectionArea, metric)));
     w.ConductorWidth = Div(w.CrossSectionArea, w.TotalCopperThickness);
     currentOrWidth_.setText(main_.localize(Format(metric ? "%.4f mm" : "%.4f mils", w.ConductorWidth)));
     if (w.ConductorWidth < w.TotalCopperThickness)

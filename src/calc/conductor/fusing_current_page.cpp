@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "calc/conductor/copper_choices.h"
 #include "calc/conductor/corrected_input.h"
+#include "calc/conductor/cross_section_text.h"
 #include "calc/conductor/conductor_properties_model.h"
 #include "calc/conductor/fusing_current_model.h"
 #include "platform/format.h"
@@ -63,8 +64,7 @@ void FusingCurrentPage::SolveFusingCurrent() {
   // One conductor; an etch item outside the radio leaves the previous area.
   if (auto area = EtchedCrossSection(EtchFactorItem(options), v.ConductorWidth, v.TotalCopperThickness, false, 1))
     v.CrossSectionArea = *area;
-  crossSection_->setText(main_.localize(metric ? Format("%.4f Sq.mm", v.CrossSectionArea)
-                                               : Format("%.2f Sq.mils", v.CrossSectionArea)));
+  crossSection_->setText(main_.localize(CrossSectionText(v.CrossSectionArea, metric)));
 
   const double squareMils = metric ? v.CrossSectionArea * kSquareMmToSquareMils : v.CrossSectionArea;
   const double amps = OnderdonkFusingCurrent(squareMils, v.AmbientTemp, seconds, multiplier);

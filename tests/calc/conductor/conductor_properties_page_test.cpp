@@ -437,6 +437,47 @@ TEST(ConductorProperties, AWidthAtTheThicknessIsCorrectedAndSolvedAtOnce) {
   EXPECT_EQ(t.text("Edit15"), "2");
 }
 
+// The model's worked example on the page: IPC-2152 without modifiers, a
+// typed base copper of 1 mil on an inner layer (no plating), etch None and
+// W 100 give A = 100 sq.mils; at dT 10:
+//   I = 100^0.725 x 0.024 x 10^0.44 = 28.18383 x 0.024 x 2.75423 = 1.8630 A.
+TEST(ConductorProperties, AHundredSquareMilsAtTenDegreesWithoutModifiers) {
+  ConductorPage p({false, false, 1, 2});
+  TestProgram& t = p.t;
+  t.selectRadio("RadioGroup3", 0);
+  t.form("Form6").show();
+  t.click("Form6.CheckBox1");
+  enter(t, {{"Edit136", "1"}, {"Edit1", "10"}, {"Edit15", "100"}});
+  EXPECT_EQ(t.text("Label56"), "1.00 mils");
+  EXPECT_EQ(t.text("Edit16"), "100.00 Sq.mils");
+  EXPECT_EQ(t.text("Edit17"), "1.8630 Amps");
+}
+
+// Ambient 0 and rise 20 put Tc exactly on the upper edge of the 0..20 band:
+// rho = ((20 - 20) x 0.00393 + 1) x 0.0006787 = 0.0006787 ohm-mil itself,
+// R = 0.0006787 x 1000 / 20.16 = 0.03367 ohm; the current needs dT only.
+TEST(ConductorProperties, AConductorAtTwentyDegreesUsesTheBandResistivityItself) {
+  ConductorPage p;
+  enter(p.t, {{"Edit2", "0"}});
+  EXPECT_EQ(p.t.text("Edit20"), "0.03367 Ohms");
+  EXPECT_EQ(p.t.text("Edit17"), "1.4474 Amps");
+  EXPECT_DOUBLE_EQ(p.t.main().values.CopperResistivity, 0.0006787);
+}
+
+// With a decimal comma the activation refills the plane weights in comma
+// form, and the 2oz column refuses a short distance with the same texts.
+TEST(ConductorProperties, TheTwoOuncePlaneRefusesAShortDistanceInCommaForm) {
+  ConductorPage p(kMetricComma);
+  TestProgram& t = p.t;
+  EXPECT_EQ(t.items("RadioGroup5"), (std::vector<std::string>{"0,5oz / 1oz", "2oz"}));
+  t.selectRadio("RadioGroup2", 1);
+  t.selectRadio("RadioGroup5", 1);
+  t.takeMessages();
+  enter(t, {{"Edit132", "0,01"}});
+  EXPECT_EQ(t.takeMessages(), std::vector<Message>{info("Plane distance can't be less than 0,0254mm")});
+  EXPECT_EQ(t.text("Edit132"), "0,0254");
+}
+
 // ---------------------------------------------------------------------------
 // Inputs with no finite result end the solve with the framework's error box.
 
