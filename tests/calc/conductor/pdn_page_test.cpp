@@ -61,6 +61,23 @@ TEST(PdnPage, TheMetricBranchTakesSquareMillimetresAndMillimetres) {
   EXPECT_EQ(t.text("Edit109"), "0.2500 Ohms");
 }
 
+// The Units switch turns the Imperial defaults into their Metric
+// equivalents: 64 sq.in / 0.00155 = 41290.3226 sq.mm, 2 mils = 0.0508 mm.
+//   C = 0.225 x 4 x (41290.3226 x 0.00155) / (0.0508 / 25.4)
+//     = 0.9 x 64.00000003 / 0.002 = 28800.00 pF, Xc as in Imperial.
+TEST(PdnPage, TheMetricEquivalentsOfTheDefaultsGiveTheSameCapacitance) {
+  TestProgram t;
+  openPdn(t);
+  t.selectRadio("RadioGroup6", 1);
+  EXPECT_EQ(t.text("Edit228"), "41290.3226");
+  EXPECT_EQ(t.text("Edit229"), "0.0508");
+  EXPECT_EQ(t.text("Edit231"), "Sq.mm");
+  EXPECT_EQ(t.text("Edit232"), "mm");
+  EXPECT_EQ(t.text("Edit230"), "28800.00 pF");
+  EXPECT_EQ(t.text("Edit235"), "5.5262 Ohms");
+  EXPECT_TRUE(t.takeMessages().empty());
+}
+
 struct PercentCase {
   const char* field;
   const char* typed;
