@@ -4,9 +4,8 @@
 
 #include "app/calculator_table.h"
 #include "app/main_window.h"
-#include "app/settings_key.h"
+#include "app/setting_writer.h"
 #include "platform/format.h"
-#include "platform/registry.h"
 
 namespace cq {
 
@@ -118,12 +117,9 @@ void CalculatorSwitching::refillPlaneRadio(int k, bool comma) {
 }
 
 void CalculatorSwitching::writeProgramSetting(int k) {
-  Registry registry(main_.app().services().settings);
-  if (registry.openKey(kSettingsKey, true)) programValue_ = Format("%i", k);
   // A key that did not open makes this write fail with the registry error,
   // which ends the activation before its final solve.
-  registry.writeString("Program", programValue_);
-  registry.closeKey();
+  WriteSetting(main_.app().services().settings, "Program", programValue_, Format("%i", k));
 }
 
 void CalculatorSwitching::Activate(int k, Control* sender) {

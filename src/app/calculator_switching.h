@@ -27,9 +27,6 @@ class CalculatorSwitching : public WindowPart {
   void Activate(int calculator, Control* sender);
   void TabControl1Change(Control* sender);
 
-  // The text of the last activated index, written as the setting Program.
-  const std::string& ProgramValue() const { return programValue_; }
-
  private:
   void showInformationRows(int k);
   void applyOptions(const CalculatorInfo& c);

@@ -1,7 +1,6 @@
 #include "app/link_handler.h"
 
 #include "app/link_addresses.h"
-#include "platform/errors.h"
 #include "platform/form.h"
 
 namespace cq {
@@ -32,13 +31,12 @@ void LinkHandler::open(const Link& link) const {
 }
 
 void LinkHandler::showWindow(std::string_view name, bool overMain) const {
-  Form* window = app_->findForm(std::string(name));
-  if (!window) throw DescriptionError("no window " + std::string(name));
+  Form& window = app_->form(std::string(name));
   // Not modal: the main window is disabled until the window closes, and the
   // window enables it again however it closes.
   if (overMain)
     if (Form* main = app_->mainForm()) main->setEnabled(false);
-  window->show();
+  window.show();
 }
 
 void RegisterLinks(HandlerRegistry& handlers, const LinkHandler& opener, std::string_view windowClass) {

@@ -98,8 +98,6 @@ constexpr Link kLinks[] = {
 
 }  // namespace
 
-std::span<const Link> AllLinks() { return kLinks; }
-
 std::vector<Link> LinksOf(std::string_view windowClass) {
   std::vector<Link> out;
   for (const Link& link : kLinks) {

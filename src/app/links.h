@@ -2,7 +2,6 @@
 // Every link of the program's windows as data: the handler a control's
 // click is bound to, the kind of target it opens and that target's key.
 // Controls that open the same page share one key.
-#include <span>
 #include <string_view>
 #include <vector>
 
@@ -26,7 +25,6 @@ struct Link {
   std::string_view key;
 };
 
-std::span<const Link> AllLinks();
 // The links whose handlers belong to that window class ("TForm1").
 std::vector<Link> LinksOf(std::string_view windowClass);
 

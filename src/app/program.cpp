@@ -14,6 +14,10 @@
 #include "calc/conductor/pdn_page.h"
 #include "calc/conductor/fusing_current_page.h"
 #include "calc/conductor/thermal_management_page.h"
+#include "calc/via/mechanical_page.h"
+#include "calc/via/padstack_page.h"
+#include "calc/via/padstack_solver.h"
+#include "calc/via/via_page.h"
 #include "options/copper_weight_radios.h"
 #include "options/substrate_selection.h"
 #include "options/units_switch.h"
@@ -67,7 +71,7 @@ void Program::createWindows() {
   auto& temperatures = main_->addPart<Temperatures>(*main_);
   auto& switching = main_->addPart<CalculatorSwitching>(*main_);
   main_->addPart<LayerRadio>(*main_);
-  main_->addPart<PlaneRadio>(*main_);
+  auto& planeRadio = main_->addPart<PlaneRadio>(*main_);
   main_->addPart<SubstrateSelection>(*main_);
   auto& copperRadios = main_->addPart<CopperWeightRadios>(*main_);
   auto& unitsSwitch = main_->addPart<UnitsSwitch>(*main_, copperRadios);
@@ -82,6 +86,10 @@ void Program::createWindows() {
   main_->addPart<ThermalManagementPage>(*main_, temperatures);
   main_->addPart<MinSpacingPage>(*main_);
   main_->addPart<PdnPage>(*main_);
+  main_->addPart<PadstackPage>(*main_, switching);
+  main_->addPart<PadstackSolver>(*main_);
+  main_->addPart<MechanicalPage>(*main_);
+  main_->addPart<ViaPage>(*main_, switching, planeRadio, temperatures);
   main_->addPart<SettingsWindowOpeners>(app_);
   smallWindow("forms/TForm6.json").addPart<ProgramOptionsWindow>(*main_).setSwapCurrentWidthLabels(
       swapCurrentWidthLabels);
@@ -103,10 +111,7 @@ SmallWindow& Program::smallWindow(const std::string& description) {
   throw DescriptionError("no window description " + description);
 }
 
-Form& Program::form(const std::string& name) {
-  if (Form* f = app_.findForm(name)) return *f;
-  throw DescriptionError("no window " + name);
-}
+Form& Program::form(const std::string& name) { return app_.form(name); }
 
 void Program::showMainWindow() { main_->form().show(); }
 

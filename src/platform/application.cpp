@@ -33,4 +33,9 @@ Form* Application::findForm(const std::string& name) const {
   return nullptr;
 }
 
+Form& Application::form(const std::string& name) const {
+  if (Form* f = findForm(name)) return *f;
+  throw DescriptionError("no window " + name);
+}
+
 }  // namespace cq

@@ -35,6 +35,8 @@ class Application {
   const std::vector<std::unique_ptr<Form>>& forms() const { return forms_; }
   Form* mainForm() const { return forms_.empty() ? nullptr : forms_.front().get(); }
   Form* findForm(const std::string& name) const;
+  // The window of that name; a missing one is a description fault.
+  Form& form(const std::string& name) const;
 
   // The message loop ends when the main window closes.
   bool terminated() const { return terminated_; }

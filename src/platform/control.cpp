@@ -134,6 +134,12 @@ void Control::setColor(Color c) {
   notify(Prop::Color);
 }
 
+void Control::setTabStop(bool v) {
+  if (tabStop_ == v) return;
+  tabStop_ = v;
+  notify(Prop::Other);
+}
+
 void Control::setHandCursor(bool v) {
   if (handCursor_ == v) return;
   handCursor_ = v;

@@ -120,6 +120,10 @@ class Control {
   bool handCursor() const { return handCursor_; }
   void setHandCursor(bool v);
 
+  // Whether the Tab key stops here (result boxes are skipped).
+  bool tabStop() const { return tabStop_; }
+  void setTabStop(bool v);
+
   int tag() const { return tag_; }
   void setTag(int t) { tag_ = t; }
 
@@ -157,6 +161,7 @@ class Control {
   bool visible_ = true;
   bool enabled_ = true;
   bool handCursor_ = false;
+  bool tabStop_ = true;
   int tag_ = 0;
   std::string hint_;
   Font font_;

@@ -28,19 +28,21 @@ struct PendingAssociate {
   int position;
 };
 
+json parseDescription(std::string_view where, std::string_view text) {
+  try {
+    return json::parse(text);
+  } catch (const json::exception& e) {
+    throw DescriptionError(std::string(where) + ": " + e.what());
+  }
+}
+
 class Loader {
  public:
   Loader(Form& form, const HandlerRegistry& handlers) : form_(form), handlers_(handlers) {}
 
-  void loadFile(std::string_view path, bool isRoot) { loadText(path, resource(path), isRoot); }
+  void loadFile(std::string_view path, bool isRoot) { load(path, parseDescription(path, resource(path)), isRoot); }
 
-  void loadText(std::string_view path, std::string_view text, bool isRoot) {
-    json doc;
-    try {
-      doc = json::parse(text);
-    } catch (const json::exception& e) {
-      throw DescriptionError(std::string(path) + ": " + e.what());
-    }
+  void load(std::string_view path, const json& doc, bool isRoot) {
     where_ = std::string(path);
     try {
       apply(doc, isRoot);
@@ -122,6 +124,7 @@ class Loader {
     if (j.contains("font")) c.setFont(font(j["font"], c.font()));
     if (j.contains("color")) c.setColor(ParseColor(j["color"].get<std::string>()));
     if (j.contains("handCursor")) c.setHandCursor(j["handCursor"].get<bool>());
+    if (j.contains("tabStop")) c.setTabStop(j["tabStop"].get<bool>());
     if (j.contains("tag")) c.setTag(j["tag"].get<int>());
     if (j.contains("events"))
       for (const auto& [event, handler] : j["events"].items())
@@ -179,7 +182,7 @@ class Loader {
     if (j.contains("parent")) parent = &form_.control(j["parent"].get<std::string>());
 
     static const std::set<std::string> common = {"type", "name", "parent", "bounds", "visible", "enabled", "hint",
-                                                 "caption", "font", "color", "handCursor", "tag", "events",
+                                                 "caption", "font", "color", "handCursor", "tabStop", "tag", "events",
                                                  "controls", "comment"};
     auto allowed = [&](std::initializer_list<const char*> extra) {
       std::set<std::string> keys = common;
@@ -376,18 +379,13 @@ class Loader {
 
 std::unique_ptr<Form> LoadFormText(Application& app, std::string_view where, std::string_view text,
                                    const HandlerRegistry& handlers) {
-  json head;
-  try {
-    head = json::parse(text);
-  } catch (const json::exception& e) {
-    throw DescriptionError(std::string(where) + ": " + e.what());
-  }
+  const json head = parseDescription(where, text);
   if (!head.is_object() || !head.contains("name") || !head.contains("class") || !head["name"].is_string() ||
       !head["class"].is_string())
     throw DescriptionError(std::string(where) + ": form needs name and class");
   auto form = std::make_unique<Form>(app, head["name"].get<std::string>(), head["class"].get<std::string>());
   Loader loader(*form, handlers);
-  loader.loadText(where, text, true);
+  loader.load(where, head, true);
   loader.finish();
   return form;
 }

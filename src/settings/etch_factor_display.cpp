@@ -2,7 +2,13 @@
 
 #include <string>
 
+#include "platform/control_group.h"
+
 namespace cq {
+
+namespace {
+bool inTable(int item) { return item >= 0 && item < static_cast<int>(EtchFactorRows().size()); }
+}  // namespace
 
 const std::array<EtchFactorRow, 3>& EtchFactorRows() {
   static const std::array<EtchFactorRow, 3> rows = {{
@@ -13,51 +19,38 @@ const std::array<EtchFactorRow, 3>& EtchFactorRows() {
   return rows;
 }
 
-EtchFactorDisplay::EtchFactorDisplay(Form& main, Form& options)
-    : conductorText_(main.label("Label126")), fusingText_(main.label("Label380")) {
+EtchFactorPage::EtchFactorPage(const Form& main, const char* label, std::string_view EtchFactorRow::*picture)
+    : text_(main.label(label)) {
   const auto& rows = EtchFactorRows();
-  for (size_t i = 0; i < rows.size(); ++i) {
-    conductor_[i] = &main.image(std::string(rows[i].conductorPicture));
-    fusing_[i] = &main.image(std::string(rows[i].fusingPicture));
-    window_[i] = &options.image(std::string(rows[i].windowPicture));
-  }
+  for (size_t i = 0; i < rows.size(); ++i) pictures_[i] = &main.image(std::string(rows[i].*picture));
 }
 
-void EtchFactorDisplay::showOne(const std::array<Image*, 3>& set, int item) {
-  for (size_t i = 0; i < set.size(); ++i) set[i]->setVisible(static_cast<int>(i) == item);
+EtchFactorPage EtchFactorPage::conductor(const Form& main) {
+  return {main, "Label126", &EtchFactorRow::conductorPicture};
+}
+
+EtchFactorPage EtchFactorPage::fusing(const Form& main) { return {main, "Label380", &EtchFactorRow::fusingPicture}; }
+
+void EtchFactorPage::show(int item) const {
+  if (!inTable(item)) return;
+  text_.setCaption(std::string(EtchFactorRows()[static_cast<size_t>(item)].text));
+  ShowOnly(pictures_, static_cast<size_t>(item));
+}
+
+EtchFactorDisplay::EtchFactorDisplay(Form& main, Form& options)
+    : conductor_(EtchFactorPage::conductor(main)), fusing_(EtchFactorPage::fusing(main)) {
+  const auto& rows = EtchFactorRows();
+  for (size_t i = 0; i < rows.size(); ++i) window_[i] = &options.image(std::string(rows[i].windowPicture));
 }
 
 void EtchFactorDisplay::show(int item) const {
-  if (item < 0 || item >= static_cast<int>(EtchFactorRows().size())) return;
-  const std::string text(EtchFactorRows()[static_cast<size_t>(item)].text);
-  conductorText_.setCaption(text);
-  fusingText_.setCaption(text);
-  showOne(conductor_, item);
-  showOne(fusing_, item);
-  showOne(window_, item);
-}
-
-void EtchFactorDisplay::showPage(const Form& main, int item, const char* label,
-                                 std::string_view EtchFactorRow::*picture) {
-  const auto& rows = EtchFactorRows();
-  if (item < 0 || item >= static_cast<int>(rows.size())) return;
-  std::array<Image*, 3> pictures{};
-  for (size_t i = 0; i < rows.size(); ++i) pictures[i] = &main.image(std::string(rows[i].*picture));
-  main.label(label).setCaption(std::string(rows[static_cast<size_t>(item)].text));
-  showOne(pictures, item);
-}
-
-void EtchFactorDisplay::showConductorPage(const Form& main, int item) {
-  showPage(main, item, "Label126", &EtchFactorRow::conductorPicture);
-}
-
-void EtchFactorDisplay::showFusingPage(const Form& main, int item) {
-  showPage(main, item, "Label380", &EtchFactorRow::fusingPicture);
+  conductor_.show(item);
+  fusing_.show(item);
+  showWindowPicture(item);
 }
 
 void EtchFactorDisplay::showWindowPicture(int item) const {
-  if (item < 0 || item >= static_cast<int>(window_.size())) return;
-  showOne(window_, item);
+  if (inTable(item)) ShowOnly(window_, static_cast<size_t>(item));
 }
 
 }  // namespace cq

@@ -19,26 +19,33 @@ struct EtchFactorRow {
 // Items 0 "Etch Factor 1:1", 1 "Etch Factor 2:1", 2 "None".
 const std::array<EtchFactorRow, 3>& EtchFactorRows();
 
+// One page's text and picture set, looked up once.
+class EtchFactorPage {
+ public:
+  static EtchFactorPage conductor(const Form& main);
+  static EtchFactorPage fusing(const Form& main);
+  // The text of item and its picture, the others of the set hidden. An item
+  // outside the table changes nothing.
+  void show(int item) const;
+
+ private:
+  EtchFactorPage(const Form& main, const char* label, std::string_view EtchFactorRow::*picture);
+  Label& text_;
+  std::array<Image*, 3> pictures_{};
+};
+
 class EtchFactorDisplay {
  public:
   EtchFactorDisplay(Form& main, Form& options);
-  // Texts and all three picture sets. An item outside the table changes
-  // nothing.
+  // Both pages and the Program Options window's picture. An item outside
+  // the table changes nothing.
   void show(int item) const;
   // Only the Program Options window's picture.
   void showWindowPicture(int item) const;
-  // Only one page's text and picture, as its activation shows them (the
-  // Program Options window may not exist yet).
-  static void showConductorPage(const Form& main, int item);
-  static void showFusingPage(const Form& main, int item);
 
  private:
-  static void showOne(const std::array<Image*, 3>& set, int item);
-  static void showPage(const Form& main, int item, const char* label, std::string_view EtchFactorRow::*picture);
-  Label& conductorText_;
-  Label& fusingText_;
-  std::array<Image*, 3> conductor_{};
-  std::array<Image*, 3> fusing_{};
+  EtchFactorPage conductor_;
+  EtchFactorPage fusing_;
   std::array<Image*, 3> window_{};
 };
 

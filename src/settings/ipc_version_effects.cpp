@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/control_group.h"
+
 namespace cq {
 
 namespace {
@@ -14,10 +16,6 @@ std::vector<Control*> controls(Form& form, std::initializer_list<const char*> na
   std::vector<Control*> out;
   for (const char* name : names) out.push_back(&form.control(name));
   return out;
-}
-
-void setEnabled(const std::vector<Control*>& list, bool enabled) {
-  for (Control* c : list) c->setEnabled(enabled);
 }
 }  // namespace
 
@@ -60,20 +58,20 @@ void IpcVersionEffects::viaHeight(int mode, int calculator) const {
   // modifiers; on the differential layout the same field is the plane
   // opening and stays an input.
   if (layout == kSingleViaLayout)
-    setEnabled(viaHeight_, mode == kIpcWithModifiers);
+    SetEnabled(viaHeight_, mode == kIpcWithModifiers);
   else if (layout == kDifferentialLayout && (mode == kIpcWithoutModifiers || mode == kIpc2221))
-    setEnabled(viaHeight_, true);
+    SetEnabled(viaHeight_, true);
 }
 
 void IpcVersionEffects::modifierInputs(int mode) const {
   if (mode == kIpcWithModifiers) {
     solveFor_.setItemIndex(0);
     solveFor_.setEnabled(false);
-    setEnabled(modifiers_, true);
+    SetEnabled(modifiers_, true);
     parallel_.setEnabled(true);
   } else if (mode == kIpcWithoutModifiers || mode == kIpc2221) {
     solveFor_.setEnabled(true);
-    setEnabled(modifiers_, false);
+    SetEnabled(modifiers_, false);
     parallel_.setItemIndex(0);
     parallel_.setEnabled(false);
   }

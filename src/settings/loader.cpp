@@ -8,15 +8,6 @@
 
 namespace cq {
 
-namespace {
-
-Form& programOptions(Application& app) {
-  if (Form* f = app.findForm("Form6")) return *f;
-  throw DescriptionError("the loader needs the Program Options window Form6");
-}
-
-}  // namespace
-
 void Loader::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm4.FormShow", [this](Control* sender) { FormShow(sender); });
 }
@@ -96,7 +87,7 @@ void Loader::activateStoredCalculator(Control* sender) {
 }
 
 void Loader::restoreProgramOptions() {
-  Form& options = programOptions(main_.app());
+  Form& options = main_.app().form("Form6");
   SelectStoredItem(options.radio("RadioGroup2"), TextToInt(texts_.derating));
 
   // Both limits are read before either box is written.

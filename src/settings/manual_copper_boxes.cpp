@@ -1,6 +1,9 @@
 #include "settings/manual_copper_boxes.h"
 
+#include <array>
+
 #include "app/main_window.h"
+#include "platform/control_group.h"
 
 namespace cq {
 
@@ -42,9 +45,7 @@ void ManualCopperBoxes::useManualBoxes() const {
   platingBox_.setVisible(true);
   const ManualCopperEnabled enabled = ManualCopperEnabledFor(main_.CurrentCalculator, layer_.itemIndex());
   baseBox_.setEnabled(enabled.base);
-  for (Control* c : {static_cast<Control*>(&platingBox_), static_cast<Control*>(&plating_),
-                     static_cast<Control*>(&platingUnit_)})
-    c->setEnabled(enabled.plating);
+  SetEnabled(std::array<Control*, 3>{&platingBox_, &plating_, &platingUnit_}, enabled.plating);
   writeDefaults();
 }
 

@@ -1,9 +1,5 @@
 #include "settings/settings_window_openers.h"
 
-#include <string>
-
-#include "platform/errors.h"
-
 namespace cq {
 
 void SettingsWindowOpeners::registerHandlers(HandlerRegistry& handlers) {
@@ -13,20 +9,15 @@ void SettingsWindowOpeners::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.BitBtn2Click", [this](Control* s) { BitBtn2Click(s); });
 }
 
-Form& SettingsWindowOpeners::window(const char* name) const {
-  if (Form* f = app_.findForm(name)) return *f;
-  throw DescriptionError(std::string("no window ") + name);
-}
-
 void SettingsWindowOpeners::CopperWeight1Click(Control*) {
   main_->setEnabled(false);
-  window("Form6").show();
+  app_.form("Form6").show();
 }
 
-void SettingsWindowOpeners::BitBtn2Click(Control*) { window("Form6").show(); }
+void SettingsWindowOpeners::BitBtn2Click(Control*) { app_.form("Form6").show(); }
 
-void SettingsWindowOpeners::ReinstallRegistryKeys1Click(Control*) { window("Form8").show(); }
+void SettingsWindowOpeners::ReinstallRegistryKeys1Click(Control*) { app_.form("Form8").show(); }
 
-void SettingsWindowOpeners::Label301Click(Control*) { window("Form8").show(); }
+void SettingsWindowOpeners::Label301Click(Control*) { app_.form("Form8").show(); }
 
 }  // namespace cq

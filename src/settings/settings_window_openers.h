@@ -22,8 +22,8 @@ class SettingsWindowOpeners : public WindowPart {
   void BitBtn2Click(Control* sender);                 // Conductor Properties options button
 
  private:
-  // The small windows are created after the main window.
-  Form& window(const char* name) const;
+  // The small windows are created after the main window, so they are
+  // looked up when opened.
   Application& app_;
   Form* main_ = nullptr;
 };

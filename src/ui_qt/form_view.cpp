@@ -607,6 +607,7 @@ void FormView::syncContent(Control& control, const Entry& entry) {
         if (le->hasFocus()) le->setCursorPosition(std::min(cursor, static_cast<int>(text.size())));
       }
       le->setReadOnly(edit.readOnly());
+      le->setFocusPolicy(edit.tabStop() ? Qt::StrongFocus : Qt::ClickFocus);
       le->setAlignment(horizontal(edit.alignment()) | Qt::AlignVCenter);
       break;
     }

@@ -66,8 +66,8 @@ struct RoundTrip {
 
 const RoundTrip kRoundTrips[] = {
     {"Via Properties", "Edit3", "10", "0.254", "10"},
-    {"Via Properties", "Edit4", "1", "0.0254", "1"},
-    {"Via Properties", "Edit5", "1.234", "0.0313", "1.23"},
+    {"Via Properties", "Edit4", "21", "0.5334", "21"},
+    {"Via Properties", "Edit5", "41.234", "1.0473", "41.23"},
     {"Via Properties", "Edit6", "62", "1.5748", "62"},
     {"Via Properties", "Edit9", "1", "0.0254", "1"},
     {"Via Properties", "Edit335", "60", "1.524", "60"},

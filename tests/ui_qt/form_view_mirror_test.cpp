@@ -99,3 +99,16 @@ TEST_F(FormViewMirrorTest, ADisabledControlTakesNoInput) {
 
 }  // namespace
 }  // namespace cq::ui
+
+namespace cq::ui {
+namespace {
+
+TEST_F(FormViewMirrorTest, AFieldThatIsNoTabStopTakesTheFocusOnlyByClick) {
+  ASSERT_NE(lineEdit, nullptr);
+  EXPECT_EQ(lineEdit->focusPolicy(), Qt::StrongFocus);
+  edit.setTabStop(false);
+  EXPECT_EQ(lineEdit->focusPolicy(), Qt::ClickFocus);
+}
+
+}  // namespace
+}  // namespace cq::ui

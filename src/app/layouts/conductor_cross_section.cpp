@@ -1,5 +1,7 @@
 #include "app/layouts/conductor_cross_section.h"
 
+#include "platform/control_group.h"
+
 namespace cq {
 
 const std::array<CrossSectionRow, 8>& CrossSectionPictures() {
@@ -30,7 +32,7 @@ void ConductorCrossSection::show() const {
         rows[i].plane == plane_.itemIndex())
       chosen = i;
   if (chosen == rows.size()) return;
-  for (size_t i = 0; i < rows.size(); ++i) pictures_[i]->setVisible(i == chosen);
+  ShowOnly(pictures_, chosen);
 }
 
 }  // namespace cq

@@ -9,6 +9,7 @@
 #include "calc/conductor/conductor_properties_model.h"
 #include "calc/conductor/conductor_properties_solver.h"
 #include "calc/conductor/copper_choices.h"
+#include "platform/control_group.h"
 #include "settings/etch_factor_display.h"
 #include "settings/ipc_version_effects.h"
 
@@ -43,7 +44,8 @@ struct ConductorPropertiesPage::Controls {
         etchNote({&f.label("Label339"), &f.label("Label340"), &f.control("BitBtn2")}),
         count({&f.label("Label236"), &f.edit("Edit128")}),
         plane({&f.edit("Edit132"), &f.edit("Edit133"), &f.label("Label37")}),
-        skinDepth({&f.edit("Edit129"), &f.edit("Edit134"), &f.label("Label237"), &f.label("Label239")}) {}
+        skinDepth({&f.edit("Edit129"), &f.edit("Edit134"), &f.label("Label237"), &f.label("Label239")}),
+        etchFactor(EtchFactorPage::conductor(f)) {}
   RadioGroup& solveFor;
   RadioGroup& parallel;
   RadioGroup& planePresent;
@@ -62,14 +64,8 @@ struct ConductorPropertiesPage::Controls {
   std::array<Control*, 2> count;
   std::array<Control*, 3> plane;
   std::array<Control*, 4> skinDepth;
+  EtchFactorPage etchFactor;
 };
-
-namespace {
-template <size_t N>
-void setShown(const std::array<Control*, N>& controls, bool shown) {
-  for (Control* c : controls) c->setVisible(shown);
-}
-}  // namespace
 
 ConductorPropertiesPage::ConductorPropertiesPage(MainWindow& main, Temperatures& temperatures,
                                                  CalculatorSwitching& switching)
@@ -95,7 +91,7 @@ void ConductorPropertiesPage::attach(Form& form) {
 void ConductorPropertiesPage::activationExtras() {
   const Form& options = ProgramOptionsForm(main_.app());
   if (auto text = IpcModeText(IpcVersionItem(options)); !text.empty()) c_->ipcMode.setCaption(std::string(text));
-  EtchFactorDisplay::showConductorPage(main_.form(), EtchFactorItem(options));
+  c_->etchFactor.show(EtchFactorItem(options));
   const int plane = c_->planePresent.itemIndex();
   if (plane == kNo) c_->planeWeight.setEnabled(false);
   if (plane == kYes) c_->planeWeight.setEnabled(true);
@@ -112,7 +108,7 @@ void ConductorPropertiesPage::swap_current_width_labels(Control* sender) {
     unit.setText(units == 1 ? "mm" : "mils");
     unit.setLeft(508);
     unit.setWidth(41);
-    setShown(c_->etchNote, false);
+    SetVisible(c_->etchNote, false);
   } else if (solveFor == kConductorWidth) {
     c_->resultCaption.setCaption("Conductor Width");
     c_->widthOrCurrentCaption.setCaption("Conductor Current");
@@ -120,7 +116,7 @@ void ConductorPropertiesPage::swap_current_width_labels(Control* sender) {
     unit.setText("Amps");
     unit.setLeft(493);
     unit.setWidth(50);
-    setShown(c_->etchNote, true);
+    SetVisible(c_->etchNote, true);
   }
   // The number in Edit15 stays: a width becomes a current and the reverse.
   main_.Button1Click(sender);
@@ -145,10 +141,10 @@ void ConductorPropertiesPage::RadioGroup15Click(Control* sender) {
   crossSection_->show();
   const int parallel = c_->parallel.itemIndex();
   if (parallel == kNo) {
-    setShown(c_->count, false);
+    SetVisible(c_->count, false);
     c_->crossSectionCaption.setCaption("Conductor Cross Section");
   } else if (parallel == kYes) {
-    setShown(c_->count, true);
+    SetVisible(c_->count, true);
     c_->crossSectionCaption.setCaption("Total Cross Section");
   }
   main_.Button1Click(sender);
@@ -158,10 +154,10 @@ void ConductorPropertiesPage::RadioGroup2Click(Control* sender) {
   crossSection_->show();
   const int plane = c_->planePresent.itemIndex();
   if (plane == kNo) {
-    setShown(c_->plane, false);
+    SetVisible(c_->plane, false);
     c_->planeWeight.setEnabled(false);
   } else if (plane == kYes) {
-    setShown(c_->plane, true);
+    SetVisible(c_->plane, true);
     c_->planeWeight.setEnabled(true);
   }
   main_.Button1Click(sender);
@@ -169,7 +165,7 @@ void ConductorPropertiesPage::RadioGroup2Click(Control* sender) {
 
 void ConductorPropertiesPage::CheckBox1Click(Control* sender) {
   const bool dc = c_->dc.checked();
-  setShown(c_->skinDepth, !dc);
+  SetVisible(c_->skinDepth, !dc);
   // The frequency typed before is not restored.
   c_->frequency.setText(dc ? "DC" : "1");
   c_->frequency.setEnabled(!dc);

@@ -1,13 +1,8 @@
 #include "calc/conductor/copper_choices.h"
 
-#include "platform/errors.h"
-
 namespace cq {
 
-Form& ProgramOptionsForm(const Application& app) {
-  if (Form* f = app.findForm("Form6")) return *f;
-  throw DescriptionError("the conductor solvers need the Program Options window Form6");
-}
+Form& ProgramOptionsForm(const Application& app) { return app.form("Form6"); }
 
 CopperSelection CopperSelectionOf(const Form& main, const Form& programOptions) {
   CopperSelection s;

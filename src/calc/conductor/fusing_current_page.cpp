@@ -9,7 +9,6 @@
 #include "calc/conductor/fusing_current_model.h"
 #include "platform/format.h"
 #include "platform/numbers.h"
-#include "settings/etch_factor_display.h"
 
 namespace cq {
 
@@ -34,10 +33,11 @@ void FusingCurrentPage::attach(Form& form) {
   circularMils_ = &form.label("Label158");
   meltingTemp_ = &form.label("Label355");
   totalCopper_ = &form.label("Label56");
+  etchFactor_.emplace(EtchFactorPage::fusing(form));
 }
 
 void FusingCurrentPage::showEtchFactor() {
-  EtchFactorDisplay::showFusingPage(*form_, EtchFactorItem(ProgramOptionsForm(main_.app())));
+  etchFactor_->show(EtchFactorItem(ProgramOptionsForm(main_.app())));
 }
 
 void FusingCurrentPage::SolveFusingCurrent() {

@@ -1,7 +1,10 @@
 #pragma once
 // The Fusing Current page (calculator 7, GroupBox33): its activation extras
 // and its solver.
+#include <optional>
+
 #include "app/window_part.h"
+#include "settings/etch_factor_display.h"
 
 namespace cq {
 
@@ -32,6 +35,7 @@ class FusingCurrentPage : public WindowPart {
   Label* circularMils_ = nullptr;
   Label* meltingTemp_ = nullptr;
   Label* totalCopper_ = nullptr;
+  std::optional<EtchFactorPage> etchFactor_;
 };
 
 }  // namespace cq

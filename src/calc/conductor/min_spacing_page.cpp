@@ -4,6 +4,7 @@
 
 #include "app/main_window.h"
 #include "calc/conductor/min_spacing_table.h"
+#include "platform/control_group.h"
 #include "platform/format.h"
 #include "platform/numbers.h"
 
@@ -13,10 +14,10 @@ namespace {
 constexpr int kSolverIndex = 9;
 constexpr double kLowestVoltage = 501;
 
-// The cross-section picture of each device type; B2 and B3 share one.
-constexpr std::array<const char*, kSpacingDeviceTypes> kDevicePicture = {"Image38", "Image39", "Image39", "Image37",
-                                                                         "Image40", "Image41", "Image42"};
 constexpr std::array<const char*, 6> kPictures = {"Image38", "Image39", "Image37", "Image40", "Image41", "Image42"};
+// The cross-section picture of each device type, as an index into
+// kPictures; B2 and B3 share one.
+constexpr std::array<size_t, kSpacingDeviceTypes> kDevicePicture = {0, 1, 1, 2, 3, 4, 5};
 constexpr int kB3 = 2;
 }  // namespace
 
@@ -27,7 +28,7 @@ void MinSpacingPage::registerHandlers(HandlerRegistry& handlers) {
 }
 
 void MinSpacingPage::attach(Form& form) {
-  form_ = &form;
+  static_assert(std::tuple_size_v<decltype(pictures_)> == kPictures.size());
   ranges_ = &form.radio("RadioGroup9");
   devices_ = &form.radio("RadioGroup10");
   units_ = &form.radio("RadioGroup6");
@@ -35,7 +36,7 @@ void MinSpacingPage::attach(Form& form) {
   voltageCaption_ = &form.label("Label21");
   result_ = &form.edit("Edit51");
   altitude_ = &form.label("Label168");
-  for (const char* name : kPictures) form.image(name);
+  for (size_t i = 0; i < kPictures.size(); ++i) pictures_[i] = &form.image(kPictures[i]);
 }
 
 void MinSpacingPage::RadioGroup9Click(Control* sender) {
@@ -53,8 +54,7 @@ void MinSpacingPage::RadioGroup10Click(Control* sender) {
 
 void MinSpacingPage::showDevicePicture(int device) {
   if (device < 0 || device >= kSpacingDeviceTypes) return;
-  const std::string shown = kDevicePicture[static_cast<size_t>(device)];
-  for (const char* name : kPictures) form_->image(name).setVisible(shown == name);
+  ShowOnly(pictures_, kDevicePicture[static_cast<size_t>(device)]);
   altitude_->setVisible(device == kB3);
 }
 

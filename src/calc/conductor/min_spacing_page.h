@@ -1,6 +1,8 @@
 #pragma once
 // The Min Conductor Spacing page (calculator 9): its two radios and the
 // solver that looks up or computes the spacing.
+#include <array>
+
 #include "app/window_part.h"
 
 namespace cq {
@@ -21,7 +23,6 @@ class MinSpacingPage : public WindowPart {
   void showDevicePicture(int device);
 
   MainWindow& main_;
-  Form* form_ = nullptr;
   RadioGroup* ranges_ = nullptr;   // RadioGroup9
   RadioGroup* devices_ = nullptr;  // RadioGroup10
   RadioGroup* units_ = nullptr;    // RadioGroup6
@@ -29,6 +30,7 @@ class MinSpacingPage : public WindowPart {
   Label* voltageCaption_ = nullptr;
   Edit* result_ = nullptr;     // Edit51
   Label* altitude_ = nullptr;  // Label168 "+3050m"
+  std::array<Image*, 6> pictures_{};  // the cross-section pictures
   // The voltage as the last solve parsed it; a nested solve leaves its own.
   double volts_ = 0;
 };

@@ -19,6 +19,7 @@
 // = 0.01288 sq.mm, Asm = A x 1550 = 19.964; rho = 0.03091 x 1.08646.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -540,6 +541,22 @@ TEST_F(BadInputs, AZeroFrequencyKeepsTheResultsBeforeTheSkinDepth) {
   EXPECT_EQ(t.text("Edit16"), "12.04 Sq.mils");  // (10 - 1.4) x 1.4
   EXPECT_EQ(t.text("Edit129"), depth);
   EXPECT_EQ(t.text("Edit135"), dbm);
+}
+
+}  // namespace
+}  // namespace cq::test
+
+namespace cq::test {
+namespace {
+
+// Tab moves between the six inputs only; results and unit boxes are skipped.
+TEST(ConductorPropertiesPage, OnlyTheInputBoxesAreTabStops) {
+  TestProgram p;
+  std::vector<std::string> stops;
+  for (Control* c : p.form().control("GroupBox5").children())
+    if (dynamic_cast<Edit*>(c) && c->tabStop()) stops.push_back(c->name());
+  std::sort(stops.begin(), stops.end());
+  EXPECT_EQ(stops, (std::vector<std::string>{"Edit126", "Edit128", "Edit130", "Edit132", "Edit15", "Edit18"}));
 }
 
 }  // namespace

@@ -1,0 +1,86 @@
+#include "calc/via/padstack_model.h"
+
+#include <cmath>
+
+#include "platform/numbers.h"
+
+namespace cq {
+
+namespace {
+struct SpokeBand {
+  double upperMils;  // inclusive
+  double upperMm;    // inclusive
+  const char* imperial;
+  const char* metric;
+};
+// The last band has no upper edge.
+constexpr std::array<SpokeBand, 6> kSpokeBands{{
+    {14, 0.3556, "6 mils", "0.1524 mm"},
+    {22, 0.5588, "8 mils", "0.2032 mm"},
+    {45, 1.143, "10 mils", "0.254 mm"},
+    {65, 1.651, "15 mils", "0.381 mm"},
+    {124, 3.1496, "20 mils", "0.508 mm"},
+    {HUGE_VAL, HUGE_VAL, "25 mils", "0.635 mm"},
+}};
+
+constexpr double kMmPerMil = 0.0254;
+}  // namespace
+
+std::string SpokeWidthText(double hole, bool metric, bool comma) {
+  const SpokeBand* band = &kSpokeBands.back();
+  for (const auto& b : kSpokeBands)
+    if (hole <= (metric ? b.upperMm : b.upperMils)) {
+      band = &b;
+      break;
+    }
+  if (!metric) return band->imperial;
+  return LocalizeDecimalPoint(band->metric, comma);
+}
+
+double PadAroundHole(double hole, double ring) { return 2 * ring + hole; }
+
+double ThermalOuterDiameter(double inner, double isolation) { return 2 * isolation + inner; }
+
+double NonPlatedMetricPad(double hole) { return hole + 1.27; }
+
+double MaxPadBetweenPads(double pitch, double width, double spacing, bool twoConductors) {
+  return twoConductors ? pitch - (2 * width + 3 * spacing) : pitch - (2 * spacing + width);
+}
+
+double RingLeft(double pad, double hole) { return (pad - hole) / 2; }
+
+double MaxConductorBetweenLands(double pitch, double land, double spacing, bool twoConductors) {
+  return twoConductors ? (pitch - land - 3 * spacing) / 2 : pitch - land - 2 * spacing;
+}
+
+double CornerDistance(double a, double b) { return std::sqrt(std::pow(a, 2) + std::pow(b, 2)); }
+
+DrillRange SuggestedDrills(double corner, bool metric) {
+  // The sums are formed wider than a double so that a decimal half stays a half.
+  const long double c = corner;
+  if (metric)
+    return {BankersRoundToPowerOfTen(static_cast<double>(c + 0.0508L), -3),
+            BankersRoundToPowerOfTen(static_cast<double>(c + 0.2794L), -3)};
+  return {BankersRoundToPowerOfTen(static_cast<double>(c + 2), 0),
+          BankersRoundToPowerOfTen(static_cast<double>(c + 11), 0)};
+}
+
+const std::array<HoleTypePreset, kHoleTypePresetCount>& HoleTypePresets() {
+  static const std::array<HoleTypePreset, kHoleTypePresetCount> presets{{
+      {"Custom", "32", "0.8128", 0, true},
+      {"Std Tooling", "125", "3.175", 1, false},
+      {"NP MTG #2", "106", "2.6924", 1, false},
+      {"NP MTG #4", "136", "3.4544", 1, false},
+      {"NP MTG #6", "156", "3.9624", 1, false},
+      {"NP MTG #8", "185", "4.699", 1, false},
+      {"NP MTG #10", "209", "5.3086", 1, false},
+  }};
+  return presets;
+}
+
+double LengthInUnits(double value, bool valueMetric, bool wantMetric) {
+  if (valueMetric == wantMetric) return value;
+  return wantMetric ? value * kMmPerMil : value / kMmPerMil;
+}
+
+}  // namespace cq

@@ -1,0 +1,55 @@
+#pragma once
+// The Padstack Calculator page (calculator 11, GroupBox10): the pad-type
+// radio that lays the page out, the hole-type presets, the BGA ball combo
+// and the pad-style radio. The computation is PadstackSolver's.
+#include <string>
+
+#include "app/window_part.h"
+
+namespace cq {
+
+class MainWindow;
+class CalculatorSwitching;
+
+class PadstackPage : public WindowPart {
+ public:
+  PadstackPage(MainWindow& main, CalculatorSwitching& switching) : main_(main), switching_(switching) {}
+  void registerHandlers(HandlerRegistry& handlers) override;
+  void attach(Form& form) override;
+
+  void RadioGroup14Click(Control* sender);
+  void ComboBox2Change(Control* sender);
+  void ComboBox4Change(Control* sender);
+  void RadioGroup7Click(Control* sender);
+
+ private:
+  // A ring or isolation text saved when the pad turned non-plated, with the
+  // unit system it was saved in.
+  struct SavedText {
+    std::string text;
+    bool metric = false;
+  };
+
+  bool metric() const;
+  void layOut(int type);
+  void writeDefaults(int type);
+  void fillBallList();
+  std::string restored(const SavedText& saved) const;
+
+  MainWindow& main_;
+  CalculatorSwitching& switching_;
+  Form* form_ = nullptr;
+  RadioGroup* units_ = nullptr;
+  RadioGroup* padType_ = nullptr;
+  RadioGroup* padStyle_ = nullptr;
+  ComboBox* holeType_ = nullptr;
+  ComboBox* ball_ = nullptr;
+  Edit* hole_ = nullptr;       // Edit33
+  Edit* ring_ = nullptr;       // Edit34
+  Edit* isolation_ = nullptr;  // Edit35
+  Label* decimalMode_ = nullptr;
+  SavedText savedAnnularRing_;
+  SavedText savedIsolationWidth_;
+};
+
+}  // namespace cq

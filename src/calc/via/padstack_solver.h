@@ -1,0 +1,75 @@
+#pragma once
+// SolvePadstack, the solver of the Padstack Calculator (calculator 11):
+// checks the inputs of the chosen pad type, corrects them (solving again
+// where the correction must count at once) and writes the results.
+#include <string>
+
+#include "app/window_part.h"
+
+namespace cq {
+
+class MainWindow;
+
+class PadstackSolver : public WindowPart {
+ public:
+  explicit PadstackSolver(MainWindow& main) : main_(main) {}
+  void registerHandlers(HandlerRegistry& handlers) override;
+  void attach(Form& form) override;
+
+  void SolvePadstack(Control* sender);
+
+ private:
+  // A length read in one solve, remembered with the unit system it was read in.
+  struct Remembered {
+    double value = 0;
+    bool metric = false;
+  };
+
+  void solveThruHole(Control* sender, bool metric);
+  void checkThruHoleHole(Control* sender, bool metric, bool plated);
+  void solveConductorPadTh(Control* sender, bool metric, bool two);
+  void solveConductorPadBga(Control* sender, bool metric, bool two);
+  void solveCornerToCorner(Control* sender, bool metric);
+
+  // Reads a ring or isolation field unless it holds "N/A"; a negative value
+  // shows the message, writes "0" and solves again.
+  void readRemembered(Control* sender, Edit& field, Remembered& into, bool metric, const char* message);
+  // Shows the message, writes the text and runs the whole solve again.
+  void correctAndSolve(Control* sender, Edit& field, const std::string& text, const char* message);
+  void setThermalRowsShown(bool shown);
+  // Result text in the decimal mode.
+  std::string length(const char* format, double value) const;
+  const std::string& decimalMode() const;
+
+  MainWindow& main_;
+  RadioGroup* units_ = nullptr;
+  RadioGroup* padType_ = nullptr;
+  RadioGroup* padStyle_ = nullptr;
+  Edit* input1_ = nullptr;  // Edit33
+  Edit* input2_ = nullptr;  // Edit34
+  Edit* input3_ = nullptr;  // Edit35
+  Edit* padHole_ = nullptr;  // Edit211
+  Edit* padRing_ = nullptr;  // Edit213
+  Edit* result1_ = nullptr;  // Edit36 .. Edit40
+  Edit* result2_ = nullptr;
+  Edit* result3_ = nullptr;
+  Edit* thermalInner_ = nullptr;
+  Edit* spokeWidth_ = nullptr;
+  Label* infoCaption_ = nullptr;  // Label55
+  Label* infoValue_ = nullptr;    // Label56
+  Label* thermalOuterCaption_ = nullptr;  // Label69
+  Label* spokeCaption_ = nullptr;         // Label64
+  Label* innerCaption_ = nullptr;         // Label65
+  Label* decimalMode_ = nullptr;          // Label165
+  Memo* padWarning_ = nullptr;            // Memo3
+  Memo* conductorWarning_ = nullptr;      // Memo5
+
+  // Program-wide between solves, so a nested solve hands its reading back.
+  Remembered lastAnnularRing_;
+  Remembered lastIsolationWidth_;
+  double hole_ = 0;
+  double landPitch_ = 0, land_ = 0, landSpacing_ = 0;
+  double sideA_ = 0, sideB_ = 0;
+};
+
+}  // namespace cq

@@ -1,0 +1,208 @@
+#include "calc/via/via_solver.h"
+
+#include "app/main_window.h"
+#include "app/temperatures.h"
+#include "calc/conductor/copper_choices.h"
+#include "calc/conductor/conductor_properties_model.h"
+#include "calc/conductor/copper_resistivity.h"
+#include "calc/conductor/ipc_current.h"
+#include "calc/via/single_via_model.h"
+#include "calc/via/via_input_checks.h"
+#include "platform/checked_math.h"
+#include "platform/format.h"
+#include "platform/numbers.h"
+#include "settings/ipc_version_effects.h"
+
+namespace cq {
+
+namespace {
+constexpr int kSingleViaLayout = 0;
+constexpr int kDifferentialLayout = 1;
+constexpr double kMaximumViaCount = 999;
+constexpr double kMinimumViaCount = 1;
+}  // namespace
+
+ViaSolver::ViaSolver(MainWindow& main, Temperatures& temperatures)
+    : main_(main),
+      temperatures_(temperatures),
+      form_(main.form()),
+      units_(form_.radio("RadioGroup6")),
+      layerSet_(form_.radio("RadioGroup3")),
+      property_(form_.radio("RadioGroup5")),
+      decimalMode_(form_.label("Label165")),
+      hole_(form_.edit("Edit3")),
+      pad_(form_.edit("Edit4")),
+      opening_(form_.edit("Edit5")),
+      height_(form_.edit("Edit6")),
+      plating_(form_.edit("Edit9")),
+      er_(form_.edit("Edit7")),
+      viaCount_(form_.edit("Edit227")),
+      crossSection_(form_.edit("Edit8")),
+      current_(form_.edit("Edit10")),
+      capacitance_(form_.edit("Edit11")),
+      inductance_(form_.edit("Edit12")),
+      stepResponse_(form_.edit("Edit13")),
+      resonance_(form_.edit("Edit14")),
+      impedance_(form_.edit("Edit42")),
+      resistance_(form_.edit("Edit49")),
+      power_(form_.edit("Edit50")),
+      powerDbm_(form_.label("Label56")),
+      thermal_(form_.label("Label110")),
+      thermalCount_(form_.label("Label285")),
+      voltageDrop_(form_.label("Label72")),
+      aspectRatio_(form_.label("Label350")),
+      aspectWarning_(form_.label("Label402")) {}
+
+double ViaSolver::read(const Edit& edit) const { return ParseLocaleFloat(edit.text()); }
+
+const Form& ViaSolver::options() const { return ProgramOptionsForm(main_.app()); }
+
+void ViaSolver::write(Edit& field, const std::string& text) { field.setText(main_.localize(text)); }
+
+void ViaSolver::write(Label& label, const std::string& text) { label.setCaption(main_.localize(text)); }
+
+Edit& ViaSolver::fieldOf(const ViaNotice& notice) {
+  switch (notice.field) {
+    case ViaField::Hole: return hole_;
+    case ViaField::Pad: return pad_;
+    case ViaField::Opening: return opening_;
+    case ViaField::Height: return height_;
+    case ViaField::Plating: return plating_;
+    case ViaField::Er: break;
+  }
+  return er_;
+}
+
+void ViaSolver::show(const ViaNotice& notice) {
+  main_.app().dialogs().showInfo(notice.message);
+  fieldOf(notice).setText(notice.fieldText);
+}
+
+void ViaSolver::runChecks(bool metric, bool singleVia) {
+  ViaCheckContext context{metric, singleVia, layerSet_.itemIndex(), decimalMode_.caption()};
+  if (hole_.text().empty())
+    if (auto notice = EmptyHoleNotice(context)) show(*notice);
+  // Every check compares the values as parsed here, before any rewrite.
+  ViaCheckInputs in;
+  in.hole = read(hole_);
+  if (singleVia) {
+    in.pad = read(pad_);
+    in.opening = read(opening_);
+    in.height = read(height_);
+    in.plating = read(plating_);
+  }
+  in.er = read(er_);
+  for (const ViaNotice& notice : ViaInputNotices(in, context)) show(notice);
+}
+
+void ViaSolver::sharedReads(bool metric) {
+  auto& v = main_.values;
+  v.PlatingThickness = read(plating_);
+  // Parsed only so that a text that is no number ends the solve here.
+  read(pad_);
+  read(opening_);
+  read(height_);
+  v.SubstrateEr = read(er_);
+  boardFactor_ = BoardThicknessModifier(read(height_), metric);
+  holeValue_ = read(hole_);
+}
+
+void ViaSolver::SolveViaProperties() {
+  const bool metric = units_.itemIndex() == 1;
+  const int layout = property_.itemIndex();
+  runChecks(metric, layout == kSingleViaLayout);
+  temperatures_.ValidateTempRise();
+  temperatures_.ValidateAmbientTemp();
+  temperatures_.ComputeConductorTemp();
+  sharedReads(metric);
+  if (layout == kSingleViaLayout)
+    solveSingleVia(metric);
+  else if (layout == kDifferentialLayout && differential_)
+    differential_();
+}
+
+void ViaSolver::writeAspectRatio(double ratio, int layerSet) {
+  // The microvia has its own limit in Program Options.
+  const char* limitBox = layerSet == kViaMicrovia ? "Edit2" : "Edit1";
+  const double limit = ParseLocaleFloat(options().edit(limitBox).text());
+  write(aspectRatio_, Format("%.2f:1", ratio));
+  const bool exceeded = ratio > limit;
+  aspectRatio_.setFontColor(exceeded ? colors::Red : colors::Black);
+  aspectWarning_.setVisible(exceeded);
+}
+
+void ViaSolver::readViaCount() {
+  auto& dialogs = main_.app().dialogs();
+  const double count = read(viaCount_);
+  if (count > kMaximumViaCount) {
+    dialogs.showInfo("Via count cannot be greater than 999");
+    viaCount_.setText("999");
+  }
+  if (count < kMinimumViaCount) {
+    dialogs.showInfo("Via count cannot be less than 1");
+    viaCount_.setText("1");
+  }
+}
+
+void ViaSolver::solveSingleVia(bool metric) {
+  auto& v = main_.values;
+  const double d = holeValue_;
+  const int layerSet = layerSet_.itemIndex();
+
+  v.CrossSectionArea = ViaBarrelArea(d, v.PlatingThickness);
+  write(crossSection_, Format(metric ? "%.4f Sq.mm" : "%.2f Sq.mils", v.CrossSectionArea));
+  const double areaSqMils = metric ? v.CrossSectionArea * kSqMilsPerSqMm : v.CrossSectionArea;
+
+  // An area modifier that has no band keeps the previous one.
+  auto areaModifier = metric ? CalcAreaModifierSqMm(v.CrossSectionArea, v.TempRise)
+                             : CalcAreaModifierSqMils(v.CrossSectionArea, v.TempRise);
+  if (areaModifier) v.AreaModifier = *areaModifier;
+
+  double modifiers = 1;
+  if (options().radio("RadioGroup1").itemIndex() == kIpcWithModifiers) {
+    const bool heightLeftOut = options().checkBox("CheckBox2").checked();
+    modifiers = v.AreaModifier * (heightLeftOut ? 1 : boardFactor_) * v.SubstrateModifier;
+  }
+  const double amps = ViaCurrent(v.TempRise, areaSqMils, modifiers);
+  write(current_, Format("%.4f Amps", amps));
+
+  writeAspectRatio(ViaAspectRatio(read(height_), read(hole_)), layerSet);
+
+  const double padIn = ViaInches(read(pad_), metric);
+  const double openingIn = ViaInches(read(opening_), metric);
+  const double heightIn = ViaInches(read(height_), metric);
+  const double holeIn = ViaInches(d, metric);
+  if (layerSet == kViaMicrovia) {
+    write(inductance_, Format("%.4f nH", ViaInductance(heightIn, holeIn)));
+  } else {
+    const double c = layerSet == kViaMultiLayer ? ViaCapacitanceMultiLayer(v.SubstrateEr, heightIn, padIn, openingIn)
+                                                : kVia2LayerCapacitance;
+    const double l = ViaInductance(heightIn, holeIn);
+    const double f = ViaResonantFrequency(l, c);
+    const double z = ViaImpedance(l, c);
+    const double t = ViaStepResponse(c, z);
+    write(capacitance_, Format("%.4f pF", c));
+    write(inductance_, Format("%.4f nH", l));
+    write(stepResponse_, Format("%.4f ps", t));
+    write(resonance_, Format("%.3f MHz", f));
+    write(impedance_, Format("%.3f Ohms", z));
+  }
+
+  v.CopperResistivity = CopperResistivity(v.ConductorTemp, metric);
+  const double height = read(height_);
+  const double ohms = ViaResistance(v.CopperResistivity, height, areaSqMils);
+  write(resistance_, Format("%.5f Ohms", ohms));
+  const double watts = amps * amps * ohms;
+  write(power_, Format("%.5f Watts", watts));
+  write(powerDbm_, Format("%.4f dBm", PowerDbm(watts)));
+
+  const double heightMils = metric ? height / 25.4 * 1000 : height;
+  const double theta = ViaThermalResistance(heightMils, areaSqMils);
+  write(thermal_, Format("%.1f °C/W", theta));
+
+  readViaCount();
+  write(thermalCount_, Format("%.1f °C/W per via", Div(theta, read(viaCount_))));
+  write(voltageDrop_, Format("%.4f mV", amps * ohms * 1000));
+}
+
+}  // namespace cq
