@@ -489,3 +489,25 @@ TEST(PadstackPage, TextThatIsNoNumberEndsTheSolve) {
 
 }  // namespace
 }  // namespace cq::test
+
+namespace cq::test {
+namespace {
+
+// The page as first shown must already be the Thru-Hole layout: going to
+// another type and back changes no control's visibility.
+TEST(PadstackPage, TheFirstShownPageIsTheThruHoleLayout) {
+  TestProgram t;
+  t.chooseMenu("Padstacks1");
+  auto visibility = [&] {
+    std::vector<std::pair<std::string, bool>> shown;
+    for (Control* c : t.form().control("GroupBox10").children()) shown.emplace_back(c->name(), c->visible());
+    return shown;
+  };
+  const auto first = visibility();
+  t.selectRadio("RadioGroup14", 1);
+  t.selectRadio("RadioGroup14", 0);
+  EXPECT_EQ(visibility(), first);
+}
+
+}  // namespace
+}  // namespace cq::test
