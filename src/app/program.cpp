@@ -14,6 +14,12 @@
 #include "calc/conductor/pdn_page.h"
 #include "calc/conductor/fusing_current_page.h"
 #include "calc/conductor/thermal_management_page.h"
+#include "calc/tline/bandwidth_page.h"
+#include "calc/tline/wavelength_page.h"
+#include "calc/electrical/conversion_page.h"
+#include "calc/electrical/embedded_resistors_page.h"
+#include "calc/electrical/ppm_xtal_page.h"
+#include "calc/electrical/reactance_page.h"
 #include "calc/via/mechanical_page.h"
 #include "calc/via/padstack_page.h"
 #include "calc/via/padstack_solver.h"
@@ -86,10 +92,16 @@ void Program::createWindows() {
   main_->addPart<ThermalManagementPage>(*main_, temperatures);
   main_->addPart<MinSpacingPage>(*main_);
   main_->addPart<PdnPage>(*main_);
+  main_->addPart<PpmXtalPage>(*main_);
+  main_->addPart<XlXcReactancePage>(*main_);
   main_->addPart<PadstackPage>(*main_, switching);
   main_->addPart<PadstackSolver>(*main_);
   main_->addPart<MechanicalPage>(*main_);
+  main_->addPart<ConversionPage>(*main_);
+  main_->addPart<EmbeddedResistorsPage>(*main_);
   main_->addPart<ViaPage>(*main_, switching, planeRadio, temperatures);
+  main_->addPart<BandwidthPage>(*main_);
+  main_->addPart<WavelengthPage>(*main_, switching);
   main_->addPart<SettingsWindowOpeners>(app_);
   smallWindow("forms/TForm6.json").addPart<ProgramOptionsWindow>(*main_).setSwapCurrentWidthLabels(
       swapCurrentWidthLabels);

@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "app/plane_radio.h"
 #include "calc/conductor/copper_choices.h"
+#include "calc/via/differential_via_solver.h"
 #include "calc/via/single_via_model.h"
 #include "calc/via/via_solver.h"
 #include "settings/ipc_version_effects.h"
@@ -15,6 +16,7 @@ namespace cq {
 namespace {
 constexpr int kViaProperties = 16;
 constexpr int kSingleViaLayout = 0;
+constexpr int kDifferentialViaLayout = 1;
 }  // namespace
 
 ViaPage::ViaPage(MainWindow& main, CalculatorSwitching& switching, PlaneRadio& planeRadio, Temperatures& temperatures)
@@ -32,6 +34,8 @@ void ViaPage::registerHandlers(HandlerRegistry& handlers) {
 void ViaPage::attach(Form& form) {
   form_ = &form;
   solver_ = std::make_unique<ViaSolver>(main_, temperatures_);
+  differential_ = std::make_unique<DifferentialViaSolver>(main_);
+  solver_->setDifferentialModel([this] { differential_->Solve(); });
 }
 
 void ViaPage::SolveViaProperties() { solver_->SolveViaProperties(); }
@@ -48,14 +52,20 @@ void ViaPage::hint(const char* name, const char* text) { form_->control(name).se
 
 void ViaPage::caption(const char* name, const char* text) { form_->label(name).setCaption(text); }
 
+void ViaPage::showOpeningPicture() {
+  const bool full = form_->checkBox("CheckBox5").checked();
+  show({"Image64"}, full);
+  show({"Image46"}, !full);
+}
+
 void ViaPage::showIpcMode() {
   const int mode = ProgramOptionsForm(main_.app()).radio("RadioGroup1").itemIndex();
   if (auto text = IpcModeText(mode); !text.empty()) form_->label("Label187").setCaption(std::string(text));
 }
 
 void ViaPage::layOut(int item) {
-  // The differential layout comes with its own model.
   if (item == kSingleViaLayout) singleViaLayout();
+  if (item == kDifferentialViaLayout) differentialViaLayout();
 }
 
 void ViaPage::singleViaLayout() {
@@ -110,9 +120,7 @@ void ViaPage::singleViaLayout() {
 
 void ViaPage::CheckBox5Click(Control* sender) {
   // The box chooses the picture only; no formula reads it.
-  const bool full = form_->checkBox("CheckBox5").checked();
-  show({"Image64"}, full);
-  show({"Image46"}, !full);
+  showOpeningPicture();
   main_.Button1Click(sender);
 }
 

@@ -18,33 +18,18 @@
 
 #include <map>
 
+#include "calc/via/via_page_start.h"
 #include "support/test_program.h"
 
 namespace cq::test {
 namespace {
 
-Message info(const std::string& text) { return {Message::Kind::Info, text, {}}; }
-Message error(const std::string& text) { return {Message::Kind::Error, text, {}}; }
-
-struct Start {
-  bool metric = false;
-  bool comma = false;
-  int ipc = 0;
-};
-
-StartOptions startOn(const Start& s) {
-  StartOptions options;
-  options.decimalSeparator = s.comma ? "," : ".";
-  options.settings = TestProgram::installedSettings();
-  options.settings["Program"] = "16";
-  options.settings["Units"] = s.metric ? "1" : "0";
-  options.settings["IPC_Version"] = std::to_string(s.ipc);
-  return options;
-}
+Message info(const std::string& text) { return InfoBox(text); }
+Message error(const std::string& text) { return ErrorBox(text); }
 
 class ViaPage {
  public:
-  explicit ViaPage(const Start& s = {}) : t(startOn(s)) {
+  explicit ViaPage(const ViaStart& s = {}) : t(ViaStartOptions(s)) {
     t.chooseMenu("ViaProperties1");
     t.takeMessages();
   }

@@ -1,0 +1,60 @@
+#include "calc/tline/bandwidth_model.h"
+
+#include <array>
+
+#include "platform/checked_math.h"
+
+namespace cq {
+
+namespace {
+constexpr double kBandwidthFactor = 0.35;
+constexpr double kMetresPerMil = 2.54e-05;
+}  // namespace
+
+const SrDivisorStep& SrDivisorStepAt(int position) {
+  static constexpr std::array<SrDivisorStep, 7> kSteps = {{
+      {0.2, "0.2Sr", "0,2Sr"},
+      {0.25, "0.25Sr", "0,25Sr"},
+      {0.3, "0.3Sr", "0,3Sr"},
+      {0.35, "0.35Sr", "0,35Sr"},
+      {0.4, "0.4Sr", "0,4Sr"},
+      {0.45, "0.45Sr", "0,45Sr"},
+      {0.5, "0.5Sr", "0,5Sr"},
+  }};
+  return kSteps.at(static_cast<size_t>(position));
+}
+
+const LambdaDivisorStep& LambdaDivisorStepAt(int position) {
+  // 0.142857 is the six-decimal 1/7 the results have always used.
+  static constexpr std::array<LambdaDivisorStep, 4> kSteps = {{
+      {0.25, "1/4"},
+      {0.142857, "1/7"},
+      {0.1, "1/10"},
+      {0.05, "1/20"},
+  }};
+  return kSteps.at(static_cast<size_t>(position));
+}
+
+std::optional<UnitBoxPlace> BandwidthFrequencyUnitBox(int item) {
+  static constexpr std::array<UnitBoxPlace, 4> kBoxes = {
+      {{"GHz", 131, 42}, {"MHz", 131, 42}, {"KHz", 134, 42}, {"Hz", 146, 28}}};
+  if (item < 0 || item >= static_cast<int>(kBoxes.size())) return std::nullopt;
+  return kBoxes[static_cast<size_t>(item)];
+}
+
+double SignalBandwidthMhz(double riseNs) { return Div(kBandwidthFactor, riseNs) * 1000; }
+
+double MicrostripRiseEr(double er) { return 0.457 * er + 0.67; }
+
+double RiseDistanceMetres(double riseNs, double effectiveEr) {
+  return Div(Mul(riseNs * 1e-9, kLightSpeed), Sqrt(effectiveEr));
+}
+
+double RiseDistanceLength(double riseDistanceMetres, double factor, bool metric) {
+  const double metres = riseDistanceMetres * factor;
+  return metric ? metres * 100 : metres / kMetresPerMil / 1000;
+}
+
+double PropagationSpeed(double er) { return Div(kLightSpeed, Sqrt(er)); }
+
+}  // namespace cq

@@ -1,0 +1,44 @@
+#pragma once
+// The Wavelength Calculator page (calculator 17): wavelength in a medium
+// from a period or a frequency, and the hand-over to Er Effective.
+#include <initializer_list>
+
+#include "app/window_part.h"
+
+namespace cq {
+
+class MainWindow;
+class CalculatorSwitching;
+
+class WavelengthPage : public WindowPart {
+ public:
+  WavelengthPage(MainWindow& main, CalculatorSwitching& switching) : main_(main), switching_(switching) {}
+  void registerHandlers(HandlerRegistry& handlers) override;
+  void attach(Form& form) override;
+
+  void TrackBar4Change(Control* sender);
+  void RadioGroup21Click(Control* sender);
+  void RadioGroup22Click(Control* sender);
+  void Button4Click(Control* sender);
+  void SolveWavelength(Control* sender);
+
+ private:
+  bool periodInput() const;
+  void refillUnits(std::initializer_list<const char*> items, int selected);
+
+  MainWindow& main_;
+  CalculatorSwitching& switching_;
+  RadioGroup* units_ = nullptr;          // RadioGroup6
+  RadioGroup* inputMethod_ = nullptr;    // RadioGroup22
+  Label* inputCaption_ = nullptr;        // Label220
+  Edit* input_ = nullptr;                // Edit103
+  Edit* inputUnit_ = nullptr;            // Edit280
+  RadioGroup* inputUnits_ = nullptr;     // RadioGroup21
+  Edit* erEff_ = nullptr;                // Edit150
+  TrackBar* fraction_ = nullptr;         // TrackBar4
+  Label* fractionText_ = nullptr;        // Label222
+  Edit* result_ = nullptr;               // Edit104
+  Edit* erEffectiveFrequency_ = nullptr;  // Edit224
+};
+
+}  // namespace cq

@@ -1,0 +1,250 @@
+// The PPM-XTAL Calculator page as a user drives it: the three blocks from
+// the defaults and in comma mode, the eight "not above zero" checks whose
+// "1" counts from the next solve, and the errors that end a solve.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/test_program.h"
+
+namespace cq::test {
+namespace {
+
+Message info(const std::string& text) { return {Message::Kind::Info, text, {}}; }
+Message error(const std::string& text) { return {Message::Kind::Error, text, {}}; }
+
+constexpr const char* kCentre = "Center frequency cannot be less than or equal to zero.";
+
+void openPpm(TestProgram& t) {
+  t.chooseMenu("PPMCalculator1");
+  t.takeMessages();
+  t.takeSolves();
+}
+
+struct Results {
+  const char* variation;      // Edit172
+  const char* maximum;        // Edit173
+  const char* minimum;        // Edit180
+  const char* bandVariation;  // Edit183
+  const char* bandPpm;        // Edit184
+  const char* load;           // Edit341
+  const char* ruleOfThumb;    // Edit340
+};
+
+void expectResults(TestProgram& t, const Results& r, const std::string& where) {
+  EXPECT_EQ(t.text("Edit172"), r.variation) << where;
+  EXPECT_EQ(t.text("Edit173"), r.maximum) << where;
+  EXPECT_EQ(t.text("Edit180"), r.minimum) << where;
+  EXPECT_EQ(t.text("Edit183"), r.bandVariation) << where;
+  EXPECT_EQ(t.text("Edit184"), r.bandPpm) << where;
+  EXPECT_EQ(t.text("Edit341"), r.load) << where;
+  EXPECT_EQ(t.text("Edit340"), r.ruleOfThumb) << where;
+}
+
+// Defaults by hand:
+//   df = 50e6 x 25 / 1e6 = 1250; 50e6 + 1250; 50e6 - 1250
+//   32001 - 32000 = 1; 1e6 x 1 / 32000 = 31.25 ppm
+//   14 x 14 / 28 + 3 = 10 pF; 2 x 10 - 2 x 3 = 14 pF
+const Results kDefaults = {"1250.00", "50001250.00", "49998750.00", "1.00", "31.25", "10.00 pF", "14.00 pF"};
+
+TEST(PpmXtalPage, TheDefaultsInPointAndCommaMode) {
+  {
+    TestProgram t;
+    openPpm(t);
+    expectResults(t, kDefaults, "point");
+  }
+  StartOptions comma;
+  comma.decimalSeparator = ",";
+  TestProgram t(comma);
+  openPpm(t);
+  expectResults(t, {"1250,00", "50001250,00", "49998750,00", "1,00", "31,25", "10,00 pF", "14,00 pF"}, "comma");
+  // Inputs are read in the user's decimal form too: 10 x 20 / 30 + 2,5 = 9,17 pF.
+  t.type("Edit339", "10");
+  t.type("Edit338", "20");
+  t.type("Edit115", "2,5");
+  t.pressEnter("Edit115");
+  EXPECT_EQ(t.text("Edit341"), "9,17 pF");
+  EXPECT_EQ(t.text("Edit340"), "15,00 pF");  // 2 x 10 - 2 x 2.5
+}
+
+TEST(PpmXtalPage, ActivationShowsThePageWithoutUnitsAndRemembersIt) {
+  TestProgram t;
+  openPpm(t);
+  EXPECT_EQ(t.main().CurrentCalculator, 14);
+  EXPECT_TRUE(t.showing("GroupBox36"));
+  EXPECT_FALSE(t.showing("GroupBox48"));
+  EXPECT_FALSE(t.enabled("RadioGroup6"));
+  EXPECT_FALSE(t.enabled("RadioGroup3"));
+  EXPECT_EQ(t.itemIndex("RadioGroup3"), -1);
+  EXPECT_EQ(t.setting("Program"), "14");
+  // The help button belongs to the capacitor group.
+  EXPECT_EQ(t.control("BitBtn5").parent()->name(), "GroupBox50");
+  EXPECT_EQ(t.text("GroupBox50"), " XTAL Capacitor Value  ");
+}
+
+TEST(PpmXtalPage, CapacitorsOfDifferentValues) {
+  TestProgram t;
+  openPpm(t);
+  t.type("Edit339", "10");
+  t.type("Edit338", "20");
+  t.pressEnter("Edit338");
+  EXPECT_EQ(t.text("Edit341"), "9.67 pF");  // 10 x 20 / 30 + 3 = 9.6667
+  EXPECT_EQ(t.text("Edit340"), "14.00 pF");
+  EXPECT_TRUE(t.takeMessages().empty());
+}
+
+struct RejectedCase {
+  const char* field;
+  const char* typed;
+  const char* message;
+  Results results;  // computed with the typed value
+};
+
+TEST(PpmXtalPage, AValueNotAboveZeroIsReportedAndTheSolveGoesOnWithIt) {
+  const std::vector<RejectedCase> cases = {
+      // f = 0: df = 0, band 0 .. 0.
+      {"Edit170", "0", kCentre, {"0.00", "0.00", "0.00", "1.00", "31.25", "10.00 pF", "14.00 pF"}},
+      // f = -1e6: df = -25; -1e6 - 25; -1e6 + 25.
+      {"Edit170",
+       "-1000000",
+       kCentre,
+       {"-25.00", "-1000025.00", "-999975.00", "1.00", "31.25", "10.00 pF", "14.00 pF"}},
+      {"Edit171",
+       "0",
+       "PPM Value cannot be less than or equal to zero.",
+       {"0.00", "50000000.00", "50000000.00", "1.00", "31.25", "10.00 pF", "14.00 pF"}},
+      // fmax = -5: -5 - 32000 = -32005; 1e6 x -32005 / 32000 = -1000156.25.
+      {"Edit182",
+       "-5",
+       "Maximum frequency cannot be less than or equal to zero.",
+       {"1250.00", "50001250.00", "49998750.00", "-32005.00", "-1000156.25", "10.00 pF", "14.00 pF"}},
+      // CL = 0: 2 x 0 - 2 x 3 = -6.
+      {"Edit106",
+       "0",
+       "Load capacitance cannot be less than or equal to zero.",
+       {"1250.00", "50001250.00", "49998750.00", "1.00", "31.25", "10.00 pF", "-6.00 pF"}},
+      // Cs = 0 is refused like a negative one: 14 x 14 / 28 = 7; 2 x 10 = 20.
+      {"Edit115",
+       "0",
+       "Stray capacitance cannot be less than or equal to zero.",
+       {"1250.00", "50001250.00", "49998750.00", "1.00", "31.25", "7.00 pF", "20.00 pF"}},
+      // C1 = -7: -98 / 7 + 3 = -11.
+      {"Edit339",
+       "-7",
+       "C1 value cannot be less than or equal to zero.",
+       {"1250.00", "50001250.00", "49998750.00", "1.00", "31.25", "-11.00 pF", "14.00 pF"}},
+      // C2 = 0: 0 / 14 + 3 = 3.
+      {"Edit338",
+       "0",
+       "C2 value cannot be less than or equal to zero.",
+       {"1250.00", "50001250.00", "49998750.00", "1.00", "31.25", "3.00 pF", "14.00 pF"}},
+  };
+  for (const auto& c : cases) {
+    const std::string where = std::string(c.field) + " " + c.typed;
+    TestProgram t;
+    openPpm(t);
+    t.type(c.field, c.typed);
+    t.pressEnter(c.field);
+    EXPECT_EQ(t.takeMessages(), std::vector<Message>{info(c.message)}) << where;
+    EXPECT_EQ(t.text(c.field), "1") << where;
+    EXPECT_EQ(t.takeSolves(), 1) << where;
+    expectResults(t, c.results, where);
+  }
+}
+
+TEST(PpmXtalPage, TheRewrittenOneCountsFromTheNextSolve) {
+  TestProgram t;
+  openPpm(t);
+  t.type("Edit170", "0");
+  t.pressEnter("Edit170");
+  t.takeMessages();
+  t.pressEnter("Edit170");
+  EXPECT_TRUE(t.takeMessages().empty());
+  // f = 1: df = 25e-6, shown as 0.00; band 1.00 .. 1.00.
+  EXPECT_EQ(t.text("Edit172"), "0.00");
+  EXPECT_EQ(t.text("Edit173"), "1.00");
+  EXPECT_EQ(t.text("Edit180"), "1.00");
+}
+
+TEST(PpmXtalPage, AZeroBandCentreEndsTheSolveAfterTheVariation) {
+  TestProgram t;
+  openPpm(t);
+  t.type("Edit339", "10");
+  t.type("Edit338", "20");
+  t.pressEnter("Edit338");  // the capacitor block now reads 9.67 pF
+  t.type("Edit181", "0");
+  t.type("Edit339", "14");
+  t.type("Edit338", "14");
+  t.pressEnter("Edit181");
+  EXPECT_EQ(t.takeMessages(), (std::vector<Message>{info(kCentre), error("Floating point division by zero")}));
+  EXPECT_EQ(t.text("Edit181"), "1");
+  EXPECT_EQ(t.text("Edit183"), "32001.00");  // 32001 - 0, written before the division
+  EXPECT_EQ(t.text("Edit184"), "31.25");     // kept from before
+  EXPECT_EQ(t.text("Edit341"), "9.67 pF");   // the capacitor block did not run
+
+  // The next solve computes with the centre of 1 Hz:
+  // 32001 - 1 = 32000; 1e6 x 32000 / 1 = 32000000000 ppm.
+  t.pressEnter("Edit181");
+  EXPECT_TRUE(t.takeMessages().empty());
+  EXPECT_EQ(t.text("Edit183"), "32000.00");
+  EXPECT_EQ(t.text("Edit184"), "32000000000.00");
+  EXPECT_EQ(t.text("Edit341"), "10.00 pF");
+}
+
+TEST(PpmXtalPage, SeveralBadInputsGiveTheirMessagesInBlockOrder) {
+  TestProgram t;
+  openPpm(t);
+  t.type("Edit115", "0");
+  t.type("Edit181", "-1");
+  t.type("Edit170", "0");
+  t.pressEnter("Edit170");
+  // The centre message serves both frequency blocks.
+  EXPECT_EQ(t.takeMessages(),
+            (std::vector<Message>{info(kCentre), info(kCentre),
+                                  info("Stray capacitance cannot be less than or equal to zero.")}));
+  // f0 = -1: 1e6 x (32001 + 1) / -1 = -32002000000.
+  EXPECT_EQ(t.text("Edit184"), "-32002000000.00");
+  EXPECT_EQ(t.text("Edit341"), "7.00 pF");
+}
+
+TEST(PpmXtalPage, ErrorsEndTheSolveAndKeepLaterResults) {
+  {
+    // C1 = C2 = 0: 0 / 0 after two messages; the rule of thumb keeps 14.00 pF.
+    TestProgram t;
+    openPpm(t);
+    t.type("Edit106", "8");
+    t.type("Edit339", "0");
+    t.type("Edit338", "0");
+    t.pressEnter("Edit338");
+    EXPECT_EQ(t.takeMessages(), (std::vector<Message>{info("C1 value cannot be less than or equal to zero."),
+                                                      info("C2 value cannot be less than or equal to zero."),
+                                                      error("Invalid floating point operation")}));
+    EXPECT_EQ(t.text("Edit341"), "10.00 pF");
+    EXPECT_EQ(t.text("Edit340"), "14.00 pF");
+  }
+  {
+    // A tolerance that is no number stops before anything is written.
+    TestProgram t;
+    openPpm(t);
+    t.type("Edit170", "1000");
+    t.type("Edit171", "25ppm");
+    t.pressEnter("Edit171");
+    EXPECT_EQ(t.takeMessages(), std::vector<Message>{error("'25ppm' is not a valid floating point value")});
+    expectResults(t, kDefaults, "conversion error");
+  }
+  {
+    // An empty stray field: the frequency blocks are already written.
+    TestProgram t;
+    openPpm(t);
+    t.type("Edit171", "50");
+    t.type("Edit115", "");
+    t.pressEnter("Edit171");
+    EXPECT_EQ(t.takeMessages(), std::vector<Message>{error("'' is not a valid floating point value")});
+    EXPECT_EQ(t.text("Edit172"), "2500.00");  // 50e6 x 50 / 1e6
+    EXPECT_EQ(t.text("Edit341"), "10.00 pF");
+  }
+}
+
+}  // namespace
+}  // namespace cq::test

@@ -1,0 +1,30 @@
+#pragma once
+// Starting the program on the Via Properties page with the installed
+// settings: a rise of 20 C over 22 C ambient, FR-4 (Er 4.6), and the unit
+// system, decimal separator and IPC mode a test asks for.
+#include <string>
+
+#include "support/test_program.h"
+
+namespace cq::test {
+
+struct ViaStart {
+  bool metric = false;
+  bool comma = false;
+  int ipc = 0;
+};
+
+inline StartOptions ViaStartOptions(const ViaStart& s) {
+  StartOptions options;
+  options.decimalSeparator = s.comma ? "," : ".";
+  options.settings = TestProgram::installedSettings();
+  options.settings["Program"] = "16";
+  options.settings["Units"] = s.metric ? "1" : "0";
+  options.settings["IPC_Version"] = std::to_string(s.ipc);
+  return options;
+}
+
+inline Message InfoBox(const std::string& text) { return {Message::Kind::Info, text, {}}; }
+inline Message ErrorBox(const std::string& text) { return {Message::Kind::Error, text, {}}; }
+
+}  // namespace cq::test
