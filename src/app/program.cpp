@@ -15,9 +15,11 @@
 #include "calc/conductor/fusing_current_page.h"
 #include "calc/conductor/thermal_management_page.h"
 #include "calc/tline/bandwidth_page.h"
+#include "calc/tline/er_effective_page.h"
 #include "calc/tline/wavelength_page.h"
 #include "calc/electrical/conversion_page.h"
 #include "calc/electrical/embedded_resistors_page.h"
+#include "calc/electrical/planar_inductors_page.h"
 #include "calc/electrical/ppm_xtal_page.h"
 #include "calc/electrical/reactance_page.h"
 #include "calc/via/mechanical_page.h"
@@ -99,9 +101,11 @@ void Program::createWindows() {
   main_->addPart<MechanicalPage>(*main_);
   main_->addPart<ConversionPage>(*main_);
   main_->addPart<EmbeddedResistorsPage>(*main_);
+  main_->addPart<PlanarInductorsPage>(*main_);
   main_->addPart<ViaPage>(*main_, switching, planeRadio, temperatures);
   main_->addPart<BandwidthPage>(*main_);
   main_->addPart<WavelengthPage>(*main_, switching);
+  main_->addPart<ErEffectivePage>(*main_, switching);
   main_->addPart<SettingsWindowOpeners>(app_);
   smallWindow("forms/TForm6.json").addPart<ProgramOptionsWindow>(*main_).setSwapCurrentWidthLabels(
       swapCurrentWidthLabels);

@@ -129,7 +129,10 @@ TEST_F(Substrate, AirIsAcceptedOnEveryOtherCalculator) {
   // On the calculator of the start and after a switch away from Er Effective.
   choose(kAirSubstrate);
   expectBoard("Air", "1", "N/A", 1.0);
+  // Er Effective refuses the Er of 1 that Air left behind.
   t->chooseMenu("ErEffective1");
+  EXPECT_EQ(t->takeMessages().size(), 1u);
+  EXPECT_EQ(t->text("Edit7"), "1.001");
   t->chooseMenu("RFImpedances1");
   choose(0);
   choose(kAirSubstrate);

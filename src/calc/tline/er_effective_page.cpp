@@ -1,0 +1,94 @@
+#include "calc/tline/er_effective_page.h"
+
+#include "app/calculator_switching.h"
+#include "app/main_window.h"
+#include "calc/conductor/copper_choices.h"
+#include "calc/tline/microstrip_dispersion_model.h"
+#include "platform/format.h"
+#include "platform/numbers.h"
+
+namespace cq {
+
+namespace {
+constexpr int kErEffective = 6;
+constexpr int kWavelength = 17;
+constexpr int kFrequencyInput = 1;  // RadioGroup22
+constexpr int kMhz = 1;             // RadioGroup21 in frequency mode
+}  // namespace
+
+void ErEffectivePage::registerHandlers(HandlerRegistry& handlers) {
+  handlers.add("TForm1.Button5Click", [this](Control* sender) { Button5Click(sender); });
+  main_.registerSolver(kErEffective, [this](Control* sender) { SolveErEffective(sender); });
+}
+
+void ErEffectivePage::attach(Form& form) {
+  form_ = &form;
+  units_ = &form.radio("RadioGroup6");
+  er_ = &form.edit("Edit7");
+  totalCopper_ = &form.label("Label56");
+  info110_ = &form.label("Label110");
+  info285_ = &form.label("Label285");
+  viaCount_ = &form.edit("Edit227");
+  viaCountStep_ = &form.upDown("UpDown6");
+  width_ = &form.edit("Edit25");
+  height_ = &form.edit("Edit46");
+  frequency_ = &form.edit("Edit224");
+  result_ = &form.edit("Edit221");
+  wavelengthMethod_ = &form.radio("RadioGroup22");
+  wavelengthUnit_ = &form.radio("RadioGroup21");
+  wavelengthInput_ = &form.edit("Edit103");
+  wavelengthErEff_ = &form.edit("Edit150");
+}
+
+void ErEffectivePage::SolveErEffective(Control*) {
+  const int unit = units_->itemIndex();
+  if (unit != 0 && unit != 1) return;
+  const bool metric = unit == 1;
+  auto& v = main_.values;
+
+  CopperWeightThickness(CopperSelectionOf(*form_, ProgramOptionsForm(main_.app())), v.BaseCopperThickness,
+                        v.PlatingThickness);
+  // A microstrip is an outer conductor, so the plating counts.
+  v.TotalCopperThickness = v.PlatingThickness + v.BaseCopperThickness;
+  totalCopper_->setCaption(main_.localize(metric ? Format("%3.0f um", v.TotalCopperThickness * 1000)
+                                                 : Format("%.2f mils", v.TotalCopperThickness)));
+  info110_->setCaption("N/A");
+  info285_->setCaption("N/A");
+  viaCount_->setEnabled(false);
+  viaCountStep_->setEnabled(false);
+
+  // The model works in mm whatever the unit system.
+  const auto toMm = [metric](double length) { return metric ? length : MilsToModelMm(length); };
+  v.ConductorWidth = toMm(ParseLocaleFloat(width_->text()));
+  const double t = toMm(v.TotalCopperThickness);
+
+  v.SubstrateEr = ParseLocaleFloat(er_->text());
+  if (v.SubstrateEr <= 1) {
+    // The result keeps the last valid solve; the corrected Er counts from
+    // the next one.
+    main_.app().dialogs().showInfo("Minimum Er value can't be less than or equal to 1");
+    er_->setText(main_.decimalComma() ? "1,001" : "1.001");
+    return;
+  }
+
+  const double h = toMm(ParseLocaleFloat(height_->text()));
+  const double ghz = ParseLocaleFloat(frequency_->text()) / 1000;
+  const MicrostripDispersion m = MicrostripDispersionModel(v.ConductorWidth, h, t, v.SubstrateEr, ghz);
+  result_->setText(main_.localize(Format("%.4f", m.eef)));
+}
+
+void ErEffectivePage::showWavelengthInMhz() {
+  // The frequency handed over is in MHz; read as a period in ns it would
+  // give a wrong wavelength. Each move solves once (still this calculator).
+  if (wavelengthMethod_->itemIndex() != kFrequencyInput) wavelengthMethod_->setItemIndex(kFrequencyInput);
+  if (wavelengthUnit_->itemIndex() != kMhz) wavelengthUnit_->setItemIndex(kMhz);
+}
+
+void ErEffectivePage::Button5Click(Control* sender) {
+  showWavelengthInMhz();
+  wavelengthInput_->setText(frequency_->text());
+  wavelengthErEff_->setText(result_->text());
+  switching_.Activate(kWavelength, sender);
+}
+
+}  // namespace cq

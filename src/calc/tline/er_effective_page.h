@@ -1,0 +1,44 @@
+#pragma once
+// The Er Effective page (calculator 6): the effective permittivity of a
+// surface microstrip at a frequency, and the hand-over of that result to
+// the Wavelength Calculator.
+#include "app/window_part.h"
+
+namespace cq {
+
+class MainWindow;
+class CalculatorSwitching;
+
+class ErEffectivePage : public WindowPart {
+ public:
+  ErEffectivePage(MainWindow& main, CalculatorSwitching& switching) : main_(main), switching_(switching) {}
+  void registerHandlers(HandlerRegistry& handlers) override;
+  void attach(Form& form) override;
+
+  void Button5Click(Control* sender);
+  void SolveErEffective(Control* sender);
+
+ private:
+  void showWavelengthInMhz();
+
+  MainWindow& main_;
+  CalculatorSwitching& switching_;
+  Form* form_ = nullptr;
+  RadioGroup* units_ = nullptr;             // RadioGroup6
+  Edit* er_ = nullptr;                      // Edit7
+  Label* totalCopper_ = nullptr;            // Label56
+  Label* info110_ = nullptr;                // Label110
+  Label* info285_ = nullptr;                // Label285
+  Edit* viaCount_ = nullptr;                // Edit227
+  UpDown* viaCountStep_ = nullptr;          // UpDown6
+  Edit* width_ = nullptr;                   // Edit25
+  Edit* height_ = nullptr;                  // Edit46
+  Edit* frequency_ = nullptr;               // Edit224
+  Edit* result_ = nullptr;                  // Edit221
+  RadioGroup* wavelengthMethod_ = nullptr;  // RadioGroup22
+  RadioGroup* wavelengthUnit_ = nullptr;    // RadioGroup21
+  Edit* wavelengthInput_ = nullptr;         // Edit103
+  Edit* wavelengthErEff_ = nullptr;         // Edit150
+};
+
+}  // namespace cq

@@ -1,0 +1,185 @@
+// The Er Effective page as a user drives it: the worked examples in both
+// unit systems, the Er check, the failures of zero lengths and the
+// hand-over to the Wavelength Calculator.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/test_program.h"
+
+namespace cq::test {
+namespace {
+
+Message info(const std::string& text) { return {Message::Kind::Info, text, {}}; }
+Message error(const std::string& text) { return {Message::Kind::Error, text, {}}; }
+
+void openErEffective(TestProgram& t) {
+  t.chooseMenu("ErEffective1");
+  t.takeMessages();
+  t.takeSolves();
+}
+
+// Form defaults: 5 x 10 mils, base 0.5oz (0.7) + plating 1oz (1.4) = 2.1
+// mils, Er 4.6, 500 MHz: eef 2.902171. Metric: 0.127 x 0.254 mm, 0.018 +
+// 0.035 = 0.053 mm: 2.903124, and "%3.0f" of 53 um pads to three places.
+TEST(ErEffectivePage, TheFormDefaultsInBothUnitSystems) {
+  TestProgram t;
+  openErEffective(t);
+  EXPECT_EQ(t.main().CurrentCalculator, 6);
+  EXPECT_TRUE(t.showing("GroupBox43"));
+  EXPECT_EQ(t.text("Edit221"), "2.9022");
+  EXPECT_EQ(t.text("Label56"), "2.10 mils");
+  EXPECT_EQ(t.text("Label110"), "N/A");
+  EXPECT_EQ(t.text("Label285"), "N/A");
+  EXPECT_FALSE(t.enabled("Edit227"));
+  EXPECT_FALSE(t.enabled("UpDown6"));
+
+  t.selectRadio("RadioGroup6", 1);
+  EXPECT_EQ(t.text("Edit25"), "0.127");
+  EXPECT_EQ(t.text("Edit46"), "0.254");
+  EXPECT_EQ(t.text("Edit224"), "500");
+  EXPECT_EQ(t.text("Edit222"), "mm");
+  EXPECT_EQ(t.text("Label56"), " 53 um");
+  EXPECT_EQ(t.text("Edit221"), "2.9031");
+  EXPECT_TRUE(t.takeMessages().empty());
+}
+
+// python3, the model typed out:
+//   Imperial 20 x 10 mils, base 2oz 2.8 mils, bare board, Er 4.6, 2400 MHz
+//     -> 3.3124; the defaults at 1000 MHz -> 2.9025
+//   Metric 0.5 x 0.2 mm, base 2oz 0.07 mm, bare board, Er 3.2, 2400 MHz
+//     -> 2.4652, copper " 70 um"
+TEST(ErEffectivePage, EachInputReachesTheModel) {
+  TestProgram t;
+  openErEffective(t);
+  t.type("Edit224", "1000");
+  t.pressEnter("Edit224");
+  EXPECT_EQ(t.text("Edit221"), "2.9025");
+
+  t.type("Edit25", "20");
+  t.type("Edit224", "2400");
+  t.selectRadio("RadioGroup4", 4);
+  t.selectRadio("RadioGroup1", 0);
+  t.pressEnter("Edit25");
+  EXPECT_EQ(t.text("Label56"), "2.80 mils");
+  EXPECT_EQ(t.text("Edit221"), "3.3124");
+
+  t.selectRadio("RadioGroup6", 1);
+  t.type("Edit25", "0.5");
+  t.type("Edit46", "0.2");
+  t.type("Edit7", "3.2");
+  t.pressEnter("Edit46");
+  EXPECT_EQ(t.text("Label56"), " 70 um");
+  EXPECT_EQ(t.text("Edit221"), "2.4652");
+  EXPECT_TRUE(t.takeMessages().empty());
+}
+
+// Er 1.001 at the defaults gives 1.000580.
+TEST(ErEffectivePage, AnErOfOneOrLessIsCorrectedAndCountsFromTheNextSolve) {
+  for (const char* er : {"1", "0.5", "-3"}) {
+    TestProgram t;
+    openErEffective(t);
+    // The check ends the solve before the height is read.
+    t.type("Edit46", "abc");
+    t.type("Edit7", er);
+    t.pressEnter("Edit224");
+    EXPECT_EQ(t.takeMessages(), (std::vector<Message>{info("Minimum Er value can't be less than or equal to 1")})) << er;
+    EXPECT_EQ(t.text("Edit7"), "1.001") << er;
+    EXPECT_EQ(t.text("Edit221"), "2.9022") << er;
+    EXPECT_EQ(t.takeSolves(), 1) << er;
+
+    t.type("Edit46", "10");
+    t.pressEnter("Edit224");
+    EXPECT_TRUE(t.takeMessages().empty()) << er;
+    EXPECT_EQ(t.text("Edit221"), "1.0006") << er;
+  }
+}
+
+TEST(ErEffectivePage, CommaModeReadsAndWritesCommas) {
+  StartOptions options;
+  options.decimalSeparator = ",";
+  TestProgram t(options);
+  openErEffective(t);
+  EXPECT_EQ(t.text("Edit221"), "2,9022");
+  EXPECT_EQ(t.text("Label56"), "2,10 mils");
+  t.type("Edit7", "1");
+  t.pressEnter("Edit224");
+  EXPECT_EQ(t.text("Edit7"), "1,001");
+  t.pressEnter("Edit224");
+  EXPECT_EQ(t.text("Edit221"), "1,0006");
+}
+
+TEST(ErEffectivePage, ZeroLengthsEndTheSolveAndKeepTheResult) {
+  const struct {
+    const char* field;
+    std::vector<Message> messages;
+  } rows[] = {
+      {"Edit46", {error("Floating point division by zero")}},
+      // The corrected ratios are 0: log(0) in the model, then 10 / 0.
+      {"Edit25", {{Message::Kind::MathError, "log: SING error", {}}, error("Floating point division by zero")}},
+  };
+  for (const auto& row : rows) {
+    TestProgram t;
+    openErEffective(t);
+    t.type(row.field, "0");
+    t.pressEnter(row.field);
+    const auto messages = t.takeMessages();
+    ASSERT_EQ(messages.size(), row.messages.size()) << row.field;
+    for (size_t i = 0; i < messages.size(); ++i) {
+      EXPECT_EQ(messages[i].kind, row.messages[i].kind) << row.field;
+      EXPECT_EQ(messages[i].text, row.messages[i].text) << row.field;
+    }
+    EXPECT_EQ(t.text("Edit221"), "2.9022") << row.field;
+  }
+}
+
+TEST(ErEffectivePage, TextThatIsNoNumberEndsTheSolve) {
+  TestProgram t;
+  openErEffective(t);
+  t.type("Edit224", "fast");
+  t.pressEnter("Edit224");
+  EXPECT_EQ(t.takeMessages(), (std::vector<Message>{error("'fast' is not a valid floating point value")}));
+  EXPECT_EQ(t.text("Edit221"), "2.9022");
+}
+
+// The frequency handed over is in MHz, so the Wavelength page is put in
+// frequency mode with MHz (its start state reads the field as ns). 500 MHz
+// in Er Eff 2.9022, full wave:
+//   299792458 / (sqrt(2.9022) x 500) x 0.0001 / 2.54 = 13.85649 in.
+TEST(ErEffectivePage, SendToWavelengthCalculatorHandsOverInMhz) {
+  TestProgram t;
+  openErEffective(t);
+  t.click("Button5");
+  EXPECT_TRUE(t.takeMessages().empty());
+  EXPECT_EQ(t.main().CurrentCalculator, 17);
+  EXPECT_TRUE(t.showing("GroupBox22"));
+  EXPECT_FALSE(t.showing("GroupBox43"));
+  EXPECT_EQ(t.itemIndex("RadioGroup22"), 1);
+  EXPECT_EQ(t.itemIndex("RadioGroup21"), 1);
+  EXPECT_EQ(t.text("Label220"), "Frequency");
+  EXPECT_EQ(t.text("Edit280"), "MHz");
+  EXPECT_EQ(t.text("Edit103"), "500");
+  EXPECT_EQ(t.text("Edit150"), "2.9022");
+  EXPECT_EQ(t.text("Edit104"), "13.85649 Inches");
+}
+
+// A Wavelength page left on "Frequency" in GHz is brought back to MHz;
+// Metric 0.254 mm height etc. give 2.9031: 299792458 / (sqrt(2.9031) x 500)
+// x 0.0001 = 35.19004 cm.
+TEST(ErEffectivePage, SendToWavelengthCalculatorFromAnotherFrequencyUnit) {
+  TestProgram t;
+  t.chooseMenu("WavelengthCalculator1");
+  t.selectRadio("RadioGroup22", 1);
+  t.selectRadio("RadioGroup21", 0);
+  t.selectRadio("RadioGroup6", 1);
+  openErEffective(t);
+  t.click("Button5");
+  EXPECT_EQ(t.itemIndex("RadioGroup21"), 1);
+  EXPECT_EQ(t.text("Edit280"), "MHz");
+  EXPECT_EQ(t.text("Edit150"), "2.9031");
+  EXPECT_EQ(t.text("Edit104"), "35.19004 cm");
+}
+
+}  // namespace
+}  // namespace cq::test
