@@ -1,44 +1,102 @@
 #include "ui_qt/qt_settings_store.h"
 
+#include <QFile>
 #include <QSettings>
 #include <QStringList>
+#include <utility>
+#include <vector>
+
+#include "app/settings_key.h"
 
 namespace cq::ui {
 
 namespace {
 
-QString groupOf(const std::string& key) {
-  QString g = QString::fromStdString(key);
+QString groupPath(std::string_view key) {
+  QString g = QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
   g.replace(QLatin1Char('\\'), QLatin1Char('/'));
   return g;
 }
 
-QString pathOf(const std::string& key, const std::string& name) {
-  return groupOf(key) + QLatin1Char('/') + QString::fromStdString(name);
+// A text file edited by hand may hold an unquoted "a,b", which the text
+// format reads as a list: the stored text is the whole line.
+QVariant wholeText(const QVariant& v) {
+  return v.typeId() == QMetaType::QStringList ? QVariant(v.toStringList().join(QLatin1Char(','))) : v;
+}
+
+// QSettings reads each section when it is first used: a format error shows
+// only once the whole file has been read.
+QSettings::Status statusOfWholeFile(QSettings& settings) {
+  settings.allKeys();
+  return settings.status();
+}
+
+std::unique_ptr<QSettings> userSettings() {
+#ifdef Q_OS_WIN
+  // Key paths are full registry paths under the current user.
+  return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER"), QSettings::NativeFormat);
+#else
+  return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                     QStringLiteral("Quillonex PCB Design, Inc."), QStringLiteral("Cirquet"));
+#endif
+}
+
+std::string userFileKey() {
+#ifdef Q_OS_WIN
+  return {};
+#else
+  return kSettingsKey;
+#endif
 }
 
 }  // namespace
 
-QtSettingsStore::QtSettingsStore()
-#ifdef Q_OS_WIN
-    // Key paths are full registry paths under the current user.
-    : settings_(std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER"), QSettings::NativeFormat)) {
-#else
-    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                            QStringLiteral("Quillonex PCB Design, Inc."), QStringLiteral("Cirquet"))) {
-#endif
-}
+QtSettingsStore::QtSettingsStore() : QtSettingsStore(userSettings(), userFileKey()) {}
 
 QtSettingsStore::QtSettingsStore(const QString& filePath)
-    : settings_(std::make_unique<QSettings>(filePath, QSettings::IniFormat)) {}
+    : QtSettingsStore(std::make_unique<QSettings>(filePath, QSettings::IniFormat), kSettingsKey) {}
+
+QtSettingsStore::QtSettingsStore(std::unique_ptr<QSettings> settings, std::string fileKey)
+    : settings_(std::move(settings)), fileKey_(std::move(fileKey)) {
+  damaged_ = statusOfWholeFile(*settings_) == QSettings::FormatError;
+  moveOldLayout();
+}
 
 QtSettingsStore::~QtSettingsStore() = default;
 
 QString QtSettingsStore::location() const { return settings_->fileName(); }
 
+QString QtSettingsStore::damagedCopyLocation() const { return settings_->fileName() + QStringLiteral(".bad"); }
+
+QString QtSettingsStore::groupOf(const std::string& key) const {
+  std::string_view k = key;
+  if (!fileKey_.empty()) {
+    if (k == fileKey_) return {};
+    if (k.size() > fileKey_.size() && k.starts_with(fileKey_) && k[fileKey_.size()] == '\\')
+      k.remove_prefix(fileKey_.size() + 1);
+  }
+  return groupPath(k);
+}
+
+QString QtSettingsStore::pathOf(const std::string& key, const std::string& name) const {
+  const QString group = groupOf(key);
+  const QString plain = QString::fromStdString(name);
+  return group.isEmpty() ? plain : group + QLatin1Char('/') + plain;
+}
+
+bool QtSettingsStore::isAboveFileKey(const std::string& key) const {
+  return fileKey_.size() > key.size() && fileKey_.starts_with(key) && fileKey_[key.size()] == '\\';
+}
+
 bool QtSettingsStore::keyExists(const std::string& key) {
   if (created_.count(key)) return true;
-  settings_->beginGroup(groupOf(key));
+  // The keys above the file's own exist with it.
+  if (isAboveFileKey(key)) return keyExists(fileKey_);
+  const QString group = groupOf(key);
+  // Only the general section's values make the file's key: other keys are
+  // groups of their own.
+  if (group.isEmpty()) return !settings_->childKeys().isEmpty();
+  settings_->beginGroup(group);
   const bool exists = !settings_->allKeys().isEmpty();
   settings_->endGroup();
   return exists;
@@ -54,11 +112,7 @@ bool QtSettingsStore::createKey(const std::string& key) {
 std::optional<std::string> QtSettingsStore::readValue(const std::string& key, const std::string& name) {
   const QString path = pathOf(key, name);
   if (!settings_->contains(path)) return std::nullopt;
-  const QVariant v = settings_->value(path);
-  // A text file edited by hand may hold an unquoted "a,b", which the text
-  // format reads as a list: the stored text is the whole line.
-  if (v.typeId() == QMetaType::QStringList) return v.toStringList().join(QLatin1Char(',')).toStdString();
-  return v.toString().toStdString();
+  return wholeText(settings_->value(path)).toString().toStdString();
 }
 
 bool QtSettingsStore::holdsText(const std::string& key, const std::string& name) {
@@ -68,10 +122,50 @@ bool QtSettingsStore::holdsText(const std::string& key, const std::string& name)
 
 bool QtSettingsStore::writeValue(const std::string& key, const std::string& name, const std::string& value) {
   if (!keyExists(key) || !settings_->isWritable()) return false;
-  settings_->setValue(pathOf(key, name), QString::fromStdString(value));
+  if (!keepDamagedCopy()) return false;
+  const QString path = pathOf(key, name);
+  const QString text = QString::fromStdString(value);
+  settings_->setValue(path, text);
+  return landed(path, text);
+}
+
+bool QtSettingsStore::keepDamagedCopy() {
+  // QSettings rewrites the whole file and drops the lines it could not
+  // read: the user's file is kept as it was before the first write.
+  if (!damaged_ || damagedCopyKept_) return true;
+  const QString copy = damagedCopyLocation();
+  QFile::remove(copy);
+  damagedCopyKept_ = QFile::copy(settings_->fileName(), copy);
+  return damagedCopyKept_;
+}
+
+bool QtSettingsStore::landed(const QString& path, const QString& value) {
   // Written at once: a crash or a hard exit loses nothing.
   settings_->sync();
-  return settings_->status() == QSettings::NoError;
+  if (settings_->status() == QSettings::NoError) return true;
+  // status() keeps the first error since the file was loaded, so a format
+  // error of the load hides whether this write reached the file. A fresh
+  // reading of the file tells; it also starts with a clean status when the
+  // write replaced the damaged file.
+  settings_ = std::make_unique<QSettings>(settings_->fileName(), settings_->format());
+  const bool ok = statusOfWholeFile(*settings_) == QSettings::NoError && settings_->value(path) == value;
+  if (ok) damaged_ = false;
+  return ok;
+}
+
+void QtSettingsStore::moveOldLayout() {
+  // Earlier builds repeated the key path in every line ("[Software]" and a
+  // percent-encoded path): their values move to the plain names.
+  if (fileKey_.empty() || !settings_->childKeys().isEmpty()) return;
+  const QString old = groupPath(fileKey_);
+  std::vector<std::pair<QString, QVariant>> values;
+  settings_->beginGroup(old);
+  for (const QString& name : settings_->childKeys()) values.emplace_back(name, wholeText(settings_->value(name)));
+  settings_->endGroup();
+  if (values.empty() || !keepDamagedCopy()) return;
+  for (const auto& [name, value] : values) settings_->setValue(name, value);
+  settings_->remove(old);
+  settings_->sync();
 }
 
 }  // namespace cq::ui

@@ -1,10 +1,14 @@
 #pragma once
 // The settings store over QSettings: the registry of the current user on
-// Windows, a text file in the user's configuration folder elsewhere. Every
-// key path ("Software\Maker\Program") is a group; every value a string.
+// Windows, a text file in the user's configuration folder elsewhere. On
+// Windows every key path ("Software\Maker\Program") is a registry key; in a
+// text file the file itself is the program's key, so its values sit in the
+// general section under their plain names ("Units=0"), and any other key
+// is a group. Every value is a string.
 #include <QString>
 #include <memory>
 #include <set>
+#include <string>
 
 #include "platform/services.h"
 
@@ -30,11 +34,27 @@ class QtSettingsStore : public SettingsStore {
 
   // Where the values live (a file path, or the registry path on Windows).
   QString location() const;
+  // Where a file that could not be read whole is kept before it is
+  // rewritten ("Cirquet.conf.bad" beside it).
+  QString damagedCopyLocation() const;
 
  private:
+  QtSettingsStore(std::unique_ptr<QSettings> settings, std::string fileKey);
+  QString groupOf(const std::string& key) const;
+  QString pathOf(const std::string& key, const std::string& name) const;
+  bool isAboveFileKey(const std::string& key) const;
+  bool keepDamagedCopy();
+  void moveOldLayout();
+  bool landed(const QString& path, const QString& value);
+
   std::unique_ptr<QSettings> settings_;
+  // The key the file itself stands for; empty for the registry.
+  std::string fileKey_;
   // Keys created without a value yet: the text format keeps no empty group.
   std::set<std::string> created_;
+  // The file loaded with a format error and has not been rewritten since.
+  bool damaged_ = false;
+  bool damagedCopyKept_ = false;
 };
 
 }  // namespace cq::ui

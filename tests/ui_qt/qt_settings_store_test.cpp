@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "settings/default_settings.h"
+
 namespace cq::ui {
 namespace {
 
@@ -70,12 +72,50 @@ TEST_F(QtSettingsStoreTest, MissingKeysAndValues) {
 TEST_F(QtSettingsStoreTest, AHandEditedListReadsAsTheWholeText) {
   QFile f(file());
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write("[Software/Quillonex%20PCB%20Design%2C%20Inc./Cirquet]\nBase_Weight=2,5\nUnits=1\n");
+  f.write("[General]\nBase_Weight=2,5\nUnits=1\n");
   f.close();
   QtSettingsStore store(file());
   EXPECT_TRUE(store.keyExists(kKey));
   EXPECT_EQ(store.readValue(kKey, "Base_Weight"), "2,5");
   EXPECT_EQ(store.readValue(kKey, "Units"), "1");
+}
+
+TEST_F(QtSettingsStoreTest, AFirstStartWritesThePlainNames) {
+  {
+    QtSettingsStore store(file());
+    ASSERT_TRUE(WriteDefaultSettings(store));
+  }
+  QFile f(file());
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly | QIODevice::Text));
+  QStringList lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+  // The general section, then the fourteen values of the settings script
+  // in any order, each as the user would write it by hand.
+  ASSERT_FALSE(lines.isEmpty());
+  EXPECT_EQ(lines.takeFirst(), "[General]");
+  lines.sort();
+  const QStringList expected = {"Base_Weight=1",       "Cirquet_Theme=2",     "Conductor_Reduction=100",
+                                "Derating=0",          "File_Index=1",        "IPC_Version=0",
+                                "Manual_Copper_Weight=0", "Plate_Weight=2",   "Program=16",
+                                "Registry_Status=0",   "TH_Via_AR_Setting=10", "UVia_AR_Setting=1",
+                                "Units=0",             "Via_Height_Enable=1"};
+  QStringList sortedExpected = expected;
+  sortedExpected.sort();
+  EXPECT_EQ(lines, sortedExpected);
+}
+
+TEST_F(QtSettingsStoreTest, AFileOfAnEarlierBuildMovesToThePlainNames) {
+  QFile f(file());
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("[Software]\nQuillonex%20PCB%20Design%2C%20Inc.\\Cirquet\\Units=1\n"
+          "Quillonex%20PCB%20Design%2C%20Inc.\\Cirquet\\Base_Weight=2,5\n");
+  f.close();
+  {
+    QtSettingsStore store(file());
+    EXPECT_TRUE(store.keyExists(kKey));
+    EXPECT_EQ(store.readValue(kKey, "Units"), "1");
+  }
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly | QIODevice::Text));
+  EXPECT_EQ(QString::fromUtf8(f.readAll()), "[General]\nBase_Weight=\"2,5\"\nUnits=1\n");
 }
 
 TEST_F(QtSettingsStoreTest, AStoreThatCannotBeWrittenRefusesKeysAndValues) {
