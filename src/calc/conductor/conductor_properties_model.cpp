@@ -13,19 +13,23 @@ constexpr double kPermeability = 1.256636e-6;  // H/m
 std::optional<double> EtchedCrossSection(int etchItem, double width, double thickness, bool parallel, double count) {
   // The factor order of each form decides the last digit.
   switch (etchItem) {
-    case kEtchOneToOne:
-      return parallel ? (width - thickness) * count * thickness : (width - thickness) * thickness;
-    case kEtchTwoToOne:
-      return parallel ? (width - thickness / 2) * count * thickness : (width - thickness / 2) * thickness;
+    case kEtchOneToOne: {
+      const double etched = Sub(width, thickness);
+      return parallel ? Mul(Mul(etched, count), thickness) : Mul(etched, thickness);
+    }
+    case kEtchTwoToOne: {
+      const double etched = Sub(width, Div(thickness, 2));
+      return parallel ? Mul(Mul(etched, count), thickness) : Mul(etched, thickness);
+    }
     case kEtchNone:
-      return parallel ? width * thickness * count : width * thickness;
+      return parallel ? Mul(Mul(width, thickness), count) : Mul(width, thickness);
     default:
       return std::nullopt;
   }
 }
 
 double SkinDepthMetres(double frequencyMHz) {
-  const double hertz = frequencyMHz * 1e6;
+  const double hertz = Mul(frequencyMHz, 1e6);
   return Sqrt(Div(kCopperResistivityOhmMetre, Mul(kPi * kPermeability, hertz)));
 }
 

@@ -158,7 +158,7 @@ void ConductorPropertiesSolver::writeCrossSection(bool metric) {
                                  w.TotalCopperThickness, parallel, v_.count);
   if (!area) return;
   w.CrossSectionArea = *area;
-  v_.areaSqMils = metric ? w.CrossSectionArea * kSqMilsPerSqMm : w.CrossSectionArea;
+  v_.areaSqMils = metric ? Mul(w.CrossSectionArea, kSqMilsPerSqMm) : w.CrossSectionArea;
   crossSection_.setText(main_.localize(CrossSectionText(w.CrossSectionArea, metric)));
 }
 
@@ -182,7 +182,7 @@ void ConductorPropertiesSolver::solveCurrentOrWidth(bool metric) {
     // The etch factor is None in this state: the width is area over thickness.
     v_.current = read(widthOrCurrent_);
     v_.areaSqMils = IpcCurrentFormulaInverse(v_.current, w.TempRise, k);
-    w.CrossSectionArea = metric ? v_.areaSqMils / kSqMilsPerSqMm : v_.areaSqMils;
+    w.CrossSectionArea = metric ? Div(v_.areaSqMils, kSqMilsPerSqMm) : v_.areaSqMils;
     crossSection_.setText(main_.localize(CrossSectionText(w.CrossSectionArea, metric)));
     w.ConductorWidth = Div(w.CrossSectionArea, w.TotalCopperThickness);
     currentOrWidth_.setText(main_.localize(Format(metric ? "%.4f mm" : "%.4f mils", w.ConductorWidth)));

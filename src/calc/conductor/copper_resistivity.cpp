@@ -3,6 +3,8 @@
 #include <array>
 #include <limits>
 
+#include "platform/checked_math.h"
+
 namespace cq {
 
 namespace {
@@ -38,7 +40,7 @@ double CopperResistivityBands(double conductorTemp, bool metric) {
 
 double CopperResistivity(double conductorTemp, bool metric) {
   double base = CopperResistivityBands(conductorTemp, metric);
-  return ((conductorTemp - 20) * kCopperTempCoefficient + 1) * base;
+  return Mul(Add(Mul(Sub(conductorTemp, 20), kCopperTempCoefficient), 1), base);
 }
 
 }  // namespace cq

@@ -7,8 +7,8 @@ namespace cq {
 double CircularMils(double squareMils) { return Mul(squareMils, kSquareMilsToCircularMils); }
 
 double OnderdonkFusingCurrent(double squareMils, double ambientC, double seconds, double multiplier) {
-  const double rise = Div(kCopperMeltingTempC - ambientC, 234 + ambientC);
-  const double perTime = Div(Log10(rise + 1), Mul(33, seconds));
+  const double rise = Div(Sub(kCopperMeltingTempC, ambientC), Add(234, ambientC));
+  const double perTime = Div(Log10(Add(rise, 1)), Mul(33, seconds));
   return Mul(Mul(Pow(perTime, 0.5), CircularMils(squareMils)), multiplier);
 }
 

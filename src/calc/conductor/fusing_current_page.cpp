@@ -7,6 +7,7 @@
 #include "calc/conductor/cross_section_text.h"
 #include "calc/conductor/conductor_properties_model.h"
 #include "calc/conductor/fusing_current_model.h"
+#include "platform/checked_math.h"
 #include "platform/format.h"
 #include "platform/numbers.h"
 
@@ -49,8 +50,8 @@ void FusingCurrentPage::SolveFusingCurrent() {
   // on the outside, whatever the layer radio says.
   CopperWeightThickness(CopperSelectionOf(*form_, options), v.BaseCopperThickness, v.PlatingThickness);
   meltingTemp_->setCaption(main_.decimalComma() ? "1084,62°C" : "1084.62°C");
-  v.TotalCopperThickness = v.PlatingThickness + v.BaseCopperThickness;
-  totalCopper_->setCaption(main_.localize(metric ? Format("%4.0f um", v.TotalCopperThickness * 1000)
+  v.TotalCopperThickness = Add(v.PlatingThickness, v.BaseCopperThickness);
+  totalCopper_->setCaption(main_.localize(metric ? Format("%4.0f um", Mul(v.TotalCopperThickness, 1000))
                                                  : Format("%.2f mils", v.TotalCopperThickness)));
   v.ConductorWidth = ParseLocaleFloat(width_->text());
 
@@ -66,7 +67,7 @@ void FusingCurrentPage::SolveFusingCurrent() {
     v.CrossSectionArea = *area;
   crossSection_->setText(main_.localize(CrossSectionText(v.CrossSectionArea, metric)));
 
-  const double squareMils = metric ? v.CrossSectionArea * kSquareMmToSquareMils : v.CrossSectionArea;
+  const double squareMils = metric ? Mul(v.CrossSectionArea, kSquareMmToSquareMils) : v.CrossSectionArea;
   const double amps = OnderdonkFusingCurrent(squareMils, v.AmbientTemp, seconds, multiplier);
   current_->setText(main_.localize(Format("%.4f Amps", amps)));
 

@@ -42,17 +42,17 @@ std::optional<UnitBoxPlace> BandwidthFrequencyUnitBox(int item) {
   return kBoxes[static_cast<size_t>(item)];
 }
 
-double SignalBandwidthMhz(double riseNs) { return Div(kBandwidthFactor, riseNs) * 1000; }
+double SignalBandwidthMhz(double riseNs) { return Mul(Div(kBandwidthFactor, riseNs), 1000); }
 
-double MicrostripRiseEr(double er) { return 0.457 * er + 0.67; }
+double MicrostripRiseEr(double er) { return Add(Mul(0.457, er), 0.67); }
 
 double RiseDistanceMetres(double riseNs, double effectiveEr) {
-  return Div(Mul(riseNs * 1e-9, kLightSpeed), Sqrt(effectiveEr));
+  return Div(Mul(Mul(riseNs, 1e-9), kLightSpeed), Sqrt(effectiveEr));
 }
 
 double RiseDistanceLength(double riseDistanceMetres, double factor, bool metric) {
-  const double metres = riseDistanceMetres * factor;
-  return metric ? metres * 100 : metres / kMetresPerMil / 1000;
+  const double metres = Mul(riseDistanceMetres, factor);
+  return metric ? Mul(metres, 100) : Div(metres, kMetresPerMil) / 1000;
 }
 
 double PropagationSpeed(double er) { return Div(kLightSpeed, Sqrt(er)); }

@@ -37,7 +37,7 @@ std::optional<double> WavelengthInputToMhz(bool period, int unitItem, double val
   }
   if (unitItem < 0 || unitItem >= kPeriodUnits) return std::nullopt;
   const double secondsPerUnit = unitItem == 0 ? 1e9 : 1e12;
-  return Div(1, value / secondsPerUnit) / 1e6;
+  return Div(1, Div(value, secondsPerUnit)) / 1e6;
 }
 
 std::optional<UnitBoxPlace> WavelengthUnitBox(bool period, int unitItem) {
@@ -51,8 +51,8 @@ std::optional<UnitBoxPlace> WavelengthUnitBox(bool period, int unitItem) {
 }
 
 double Wavelength(double eeff, double mhz, bool metric) {
-  const double cm = Div(kLightSpeed, Mul(Sqrt(eeff), mhz)) * kToCentimetres;
-  return metric ? cm : cm / kCentimetresPerInch;
+  const double cm = Mul(Div(kLightSpeed, Mul(Sqrt(eeff), mhz)), kToCentimetres);
+  return metric ? cm : Div(cm, kCentimetresPerInch);
 }
 
 }  // namespace cq

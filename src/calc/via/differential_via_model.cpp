@@ -27,35 +27,35 @@ double RealLog10(double x) { return x >= 0 ? std::log10(x) : std::numeric_limits
 }  // namespace
 
 double DifferentialViaAverageEr(double er, double anisotropyPercent) {
-  return (er * (1 + anisotropyPercent / 100) + er) / 2;
+  return Div(Add(Mul(er, Add(1, Div(anisotropyPercent, 100))), er), 2);
 }
 
 double DifferentialViaSpacingTerm(double spacing, double hole) {
   const double x = Div(spacing, hole);
-  return RealLog(RealSqrt(x * x - 1) + x);
+  return RealLog(Add(RealSqrt(Sub(Mul(x, x), 1)), x));
 }
 
 double DifferentialViaOpeningTerm(double openingHeight, double openingWidth, double hole) {
-  return RealLog(Div(openingHeight + openingWidth, 2 * hole));
+  return RealLog(Div(Add(openingHeight, openingWidth), Mul(2, hole)));
 }
 
 double DifferentialViaOddModeImpedance(double averageEr, double spacingTerm, double openingTerm) {
-  return Real(Div(kOddModeCoefficient, RealSqrt(averageEr)) * RealSqrt(spacingTerm * openingTerm));
+  return Real(Mul(Div(kOddModeCoefficient, RealSqrt(averageEr)), RealSqrt(Mul(spacingTerm, openingTerm))));
 }
 
 double DifferentialViaEffectiveEr(double averageEr, double spacingTerm, double openingTerm) {
-  return Real(Div(spacingTerm, openingTerm) * averageEr);
+  return Real(Mul(Div(spacingTerm, openingTerm), averageEr));
 }
 
 double DifferentialViaMaxStubLength(double effectiveEr, double baudGbaud, bool metric) {
-  const double inches = Div(kStubWavelengthFactor, RealSqrt(effectiveEr) * baudGbaud);
-  return Real(inches * (metric ? kMmPerInchFactor : kMilsPerInchFactor));
+  const double inches = Div(kStubWavelengthFactor, Mul(RealSqrt(effectiveEr), baudGbaud));
+  return Real(Mul(inches, metric ? kMmPerInchFactor : kMilsPerInchFactor));
 }
 
 double DifferentialViaInsertionLoss(double pairImpedance, double viaImpedance) {
-  const double reflection = Div(pairImpedance - viaImpedance, pairImpedance + viaImpedance);
+  const double reflection = Div(Sub(pairImpedance, viaImpedance), Add(pairImpedance, viaImpedance));
   // A total reflection passes nothing: minus infinity dB.
-  return Real(2 * (20 * RealLog10(1 - std::fabs(reflection))));
+  return Real(Mul(2, Mul(20, RealLog10(Sub(1, std::fabs(reflection))))));
 }
 
 }  // namespace cq

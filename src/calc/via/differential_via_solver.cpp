@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "calc/via/differential_via_model.h"
+#include "platform/checked_math.h"
 #include "platform/format.h"
 #include "platform/numbers.h"
 
@@ -51,7 +52,7 @@ void DifferentialViaSolver::Solve() {
   const double openingTerm = DifferentialViaOpeningTerm(h, w, d);
   const double zOdd = DifferentialViaOddModeImpedance(erAvg, spacingTerm, openingTerm);
   write(oddMode_, Format("%.3f Ohms", zOdd));
-  const double zDiff = 2 * zOdd;
+  const double zDiff = Mul(2, zOdd);
   write(differential_, Format("%.3f Ohms", zDiff));
   const double erEff = DifferentialViaEffectiveEr(erAvg, spacingTerm, openingTerm);
   write(effectiveEr_, Format("%.3f", erEff));

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "platform/checked_math.h"
 #include "platform/numbers.h"
 
 namespace cq {
@@ -37,23 +38,23 @@ std::string SpokeWidthText(double hole, bool metric, bool comma) {
   return LocalizeDecimalPoint(band->metric, comma);
 }
 
-double PadAroundHole(double hole, double ring) { return 2 * ring + hole; }
+double PadAroundHole(double hole, double ring) { return Add(Mul(2, ring), hole); }
 
-double ThermalOuterDiameter(double inner, double isolation) { return 2 * isolation + inner; }
+double ThermalOuterDiameter(double inner, double isolation) { return Add(Mul(2, isolation), inner); }
 
-double NonPlatedMetricPad(double hole) { return hole + 1.27; }
+double NonPlatedMetricPad(double hole) { return Add(hole, 1.27); }
 
 double MaxPadBetweenPads(double pitch, double width, double spacing, bool twoConductors) {
-  return twoConductors ? pitch - (2 * width + 3 * spacing) : pitch - (2 * spacing + width);
+  return twoConductors ? Sub(pitch, Add(Mul(2, width), Mul(3, spacing))) : Sub(pitch, Add(Mul(2, spacing), width));
 }
 
-double RingLeft(double pad, double hole) { return (pad - hole) / 2; }
+double RingLeft(double pad, double hole) { return Div(Sub(pad, hole), 2); }
 
 double MaxConductorBetweenLands(double pitch, double land, double spacing, bool twoConductors) {
-  return twoConductors ? (pitch - land - 3 * spacing) / 2 : pitch - land - 2 * spacing;
+  return twoConductors ? Div(Sub(Sub(pitch, land), Mul(3, spacing)), 2) : Sub(Sub(pitch, land), Mul(2, spacing));
 }
 
-double CornerDistance(double a, double b) { return std::sqrt(std::pow(a, 2) + std::pow(b, 2)); }
+double CornerDistance(double a, double b) { return std::sqrt(Add(Mul(a, a), Mul(b, b))); }
 
 DrillRange SuggestedDrills(double corner, bool metric) {
   // The sums are formed wider than a double so that a decimal half stays a half.
@@ -80,7 +81,7 @@ const std::array<HoleTypePreset, kHoleTypePresetCount>& HoleTypePresets() {
 
 double LengthInUnits(double value, bool valueMetric, bool wantMetric) {
   if (valueMetric == wantMetric) return value;
-  return wantMetric ? value * kMmPerMil : value / kMmPerMil;
+  return wantMetric ? Mul(value, kMmPerMil) : Div(value, kMmPerMil);
 }
 
 }  // namespace cq

@@ -7,11 +7,11 @@
 namespace cq {
 
 double ViaBarrelArea(double hole, double plating) {
-  return kViaPi / 4 * Pow(2 * plating + hole, 2) - kViaPi / 4 * Pow(hole, 2);
+  return Sub(Mul(kViaPi / 4, Pow(Add(Mul(2, plating), hole), 2)), Mul(kViaPi / 4, Pow(hole, 2)));
 }
 
 double ViaCurrent(double tempRise, double areaSqMils, double modifiers) {
-  return Pow(tempRise, 0.44) * 0.024 * Pow(areaSqMils, 0.725) * modifiers;
+  return Mul(Mul(Mul(Pow(tempRise, 0.44), 0.024), Pow(areaSqMils, 0.725)), modifiers);
 }
 
 double ViaAspectRatio(double height, double hole) { return Div(height, hole); }
@@ -19,33 +19,33 @@ double ViaAspectRatio(double height, double hole) { return Div(height, hole); }
 double ViaInches(double length, bool metric) { return metric ? length / 25.4 : length / 1000; }
 
 double ViaCapacitanceMultiLayer(double er, double heightIn, double padIn, double openingIn) {
-  const double c = Div(kViaCapacitanceCoefficient * er * heightIn * padIn, openingIn - padIn);
+  const double c = Div(Mul(Mul(Mul(kViaCapacitanceCoefficient, er), heightIn), padIn), Sub(openingIn, padIn));
   return c < 0 ? 0 : c;
 }
 
 double ViaInductance(double heightIn, double holeIn) {
-  const double l = kViaInductanceCoefficient * heightIn * (Log(Div(4 * heightIn, holeIn)) + 1);
+  const double l = Mul(Mul(kViaInductanceCoefficient, heightIn), Add(Log(Div(Mul(4, heightIn), holeIn)), 1));
   return l < 0 ? 0 : l;
 }
 
 double ViaResonantFrequency(double inductanceNh, double capacitancePf) {
-  return Div(1, Sqrt(inductanceNh * 1e-9 * capacitancePf * 1e-12) * kViaTwoPi) / 1000000;
+  return Div(1, Mul(Sqrt(Mul(Mul(Mul(inductanceNh, 1e-9), capacitancePf), 1e-12)), kViaTwoPi)) / 1000000;
 }
 
 double ViaImpedance(double inductanceNh, double capacitancePf) {
-  return Sqrt(Div(inductanceNh, capacitancePf * 0.001));
+  return Sqrt(Div(inductanceNh, Mul(capacitancePf, 0.001)));
 }
 
 double ViaStepResponse(double capacitancePf, double impedance) {
-  return kViaStepResponseFactor * capacitancePf * (impedance / 2);
+  return Mul(Mul(kViaStepResponseFactor, capacitancePf), impedance / 2);
 }
 
 double ViaResistance(double resistivity, double height, double areaSqMils) {
-  return Div(resistivity * height, areaSqMils);
+  return Div(Mul(resistivity, height), areaSqMils);
 }
 
 double ViaThermalResistance(double heightMils, double areaSqMils) {
-  return Div(heightMils, areaSqMils / 1000 * kViaThermalConductivity);
+  return Div(heightMils, Mul(areaSqMils / 1000, kViaThermalConductivity));
 }
 
 }  // namespace cq

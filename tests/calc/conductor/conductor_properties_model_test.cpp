@@ -11,6 +11,16 @@ namespace {
 
 // W 10, T 2.8, N 4 by hand: 1:1 (10 - 2.8) x 2.8 = 20.16; 2:1 (10 - 1.4) x 2.8
 // = 24.08; None 10 x 2.8 = 28; each times 4 with parallel conductors.
+// 1e308 x 2.8 passes the largest double (about 1.8e308): the product raises
+// instead of giving infinity; so does a huge count of parallel conductors.
+TEST(EtchedCrossSection, AnOverflowRaises) {
+  for (int etch : {kEtchOneToOne, kEtchTwoToOne, kEtchNone}) {
+    EXPECT_THROW(EtchedCrossSection(etch, 1e308, 2.8, false, 1), OverflowError) << etch;
+    EXPECT_THROW(EtchedCrossSection(etch, -1e308, 2.8, false, 1), OverflowError) << etch;
+    EXPECT_THROW(EtchedCrossSection(etch, 10, 2.8, true, 1e308), OverflowError) << etch;
+  }
+}
+
 TEST(EtchedCrossSection, EachEtchFactorSingleAndParallel) {
   struct Case {
     int etch;

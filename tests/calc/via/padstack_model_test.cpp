@@ -8,6 +8,7 @@
 
 #include "calc/via/bga_land_table.h"
 #include "calc/via/padstack_model.h"
+#include "platform/errors.h"
 #include "platform/numbers.h"
 
 namespace cq {
@@ -100,6 +101,17 @@ TEST(PadstackModel, SuggestedDrillsRoundHalvesToEven) {
   // Symmetric in its sides.
   EXPECT_DOUBLE_EQ(CornerDistance(3, 4), CornerDistance(4, 3));
   EXPECT_DOUBLE_EQ(CornerDistance(3, 4), 5);
+}
+
+// 2 x 1e308 passes the largest double (about 1.8e308): the pad and thermal
+// diameters raise instead of showing infinity.
+TEST(PadstackModel, PadAndThermalDiametersRaiseOnOverflow) {
+  EXPECT_THROW(PadAroundHole(10, 1e308), OverflowError);
+  EXPECT_THROW(PadAroundHole(10, -1e308), OverflowError);
+  EXPECT_THROW(ThermalOuterDiameter(10, 1e308), OverflowError);
+  EXPECT_THROW(PadAroundHole(1.7e308, 0.1e308), OverflowError);  // the sum of two finite terms
+  EXPECT_DOUBLE_EQ(PadAroundHole(32, 8), 48);                      // 2 x 8 + 32
+  EXPECT_DOUBLE_EQ(ThermalOuterDiameter(48, 10), 68);              // 2 x 10 + 48
 }
 
 TEST(PadstackModel, HolePresetsAreFixedNonPlatedHolesExceptCustom) {
