@@ -2,15 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include "support/page_steps.h"
 
 namespace cq {
 namespace {
-
-std::string withComma(std::string s) {
-  std::replace(s.begin(), s.end(), '.', ',');
-  return s;
-}
 
 TEST(CopperItems, FormFollowsUnitsFirstThenDecimalMode) {
   EXPECT_EQ(CopperFormFor(false, false), CopperForm::Point);
@@ -46,7 +41,7 @@ TEST(CopperItems, CommaFormIsThePointFormWithAComma) {
     auto point = CopperItems(radio, CopperForm::Point);
     auto comma = CopperItems(radio, CopperForm::Comma);
     ASSERT_EQ(point.size(), comma.size());
-    for (size_t i = 0; i < point.size(); ++i) EXPECT_EQ(comma[i], withComma(point[i]));
+    for (size_t i = 0; i < point.size(); ++i) EXPECT_EQ(comma[i], test::WithComma(point[i]));
   }
 }
 

@@ -5,21 +5,17 @@
 #include <algorithm>
 #include <string>
 
+#include "support/page_steps.h"
+
 namespace cq {
 namespace {
-
-std::string withComma(std::string_view text) {
-  std::string s(text);
-  std::replace(s.begin(), s.end(), '.', ',');
-  return s;
-}
 
 // The comma column is typed by hand; it must be the point column with a
 // comma, except for the one material whose comma form is another value.
 TEST(SubstrateTable, CommaFormIsThePointFormWithACommaExceptRO4350) {
   for (const auto& row : SubstrateTable()) {
     if (row.custom || row.item == "RO4350") continue;
-    EXPECT_EQ(row.erComma, withComma(row.er)) << row.item;
+    EXPECT_EQ(row.erComma, test::WithComma(std::string(row.er))) << row.item;
   }
   const SubstrateRow* ro4350 = MaterialValues(16);
   ASSERT_NE(ro4350, nullptr);

@@ -25,13 +25,12 @@
 #include <utility>
 #include <vector>
 
+#include "support/page_steps.h"
 #include "support/test_program.h"
 
 namespace cq::test {
 namespace {
 
-Message info(const std::string& text) { return {Message::Kind::Info, text, {}}; }
-Message error(const std::string& text) { return {Message::Kind::Error, text, {}}; }
 
 struct Page {
   bool metric = false;
@@ -41,8 +40,7 @@ struct Page {
 };
 
 StartOptions startOn(const Page& page) {
-  StartOptions options;
-  options.decimalSeparator = page.comma ? "," : ".";
+  StartOptions options = DecimalStart(page.comma);
   options.settings = TestProgram::installedSettings();
   options.settings["Program"] = "2";
   options.settings["Units"] = page.metric ? "1" : "0";
@@ -54,11 +52,6 @@ StartOptions startOn(const Page& page) {
 }
 
 // Types every field, then presses Enter in the last.
-void enter(TestProgram& t, const std::vector<std::pair<std::string, std::string>>& fields) {
-  for (const auto& [field, text] : fields) t.type(field, text);
-  t.pressEnter(fields.back().first);
-}
-
 // The program on Conductor Properties with FR-4 and, in Metric, the
 // Imperial defaults typed in millimetres.
 class ConductorPage {
@@ -70,7 +63,7 @@ class ConductorPage {
                                                                  {"Edit18", page.comma ? "25,4" : "25.4"}};
       // The board thickness is an input only with the modifiers.
       if (page.ipc == 0) fields.push_back({"Edit126", page.comma ? "1,5748" : "1.5748"});
-      enter(t, fields);
+      EnterAll(t, fields);
     }
     t.takeMessages();
     t.takeSolves();
@@ -199,7 +192,7 @@ TEST(ConductorProperties, SolvingForTheWidthIsTheInverseOfSolvingForTheCurrent) 
   TestProgram& t = p.t;
   t.selectRadio("RadioGroup8", 1);
   EXPECT_EQ(t.takeMessages(),
-            std::vector<Message>{info("Solving for conductor width only works with etch factor set to none")});
+            std::vector<Message>{InfoBox("Solving for conductor width only works with etch factor set to none")});
   EXPECT_EQ(t.takeSolves(), 2);  // the caption swap, then the etch factor's own click
   EXPECT_EQ(t.itemIndex("Form6.RadioGroup2"), 2);
   EXPECT_FALSE(t.enabled("Form6.RadioGroup2"));
@@ -213,7 +206,7 @@ TEST(ConductorProperties, SolvingForTheWidthIsTheInverseOfSolvingForTheCurrent) 
   EXPECT_EQ(t.control("Edit57").bounds().width, 50);
   for (const char* note : {"Label339", "Label340", "BitBtn2"}) EXPECT_TRUE(t.showing(note)) << note;
 
-  enter(t, {{"Edit15", "1"}});
+  EnterAll(t, {{"Edit15", "1"}});
   EXPECT_EQ(t.text("Edit16"), "27.84 Sq.mils");
   EXPECT_EQ(t.text("Edit17"), "9.9413 mils");
   EXPECT_TRUE(t.takeMessages().empty());
@@ -224,7 +217,7 @@ TEST(ConductorProperties, SolvingForTheWidthIsTheInverseOfSolvingForTheCurrent) 
   EXPECT_EQ(t.text("Edit57"), "mils");
   EXPECT_EQ(t.control("Edit57").bounds().left, 508);
   EXPECT_FALSE(t.showing("Label339"));
-  enter(t, {{"Edit15", "9.9413"}});
+  EnterAll(t, {{"Edit15", "9.9413"}});
   EXPECT_EQ(t.text("Edit17"), "1.0000 Amps");
 }
 
@@ -232,7 +225,7 @@ TEST(ConductorProperties, WithTheEtchFactorAlreadyNoneTheSwitchSolvesOnce) {
   ConductorPage p({false, false, 1, 2});
   p.t.selectRadio("RadioGroup8", 1);
   EXPECT_EQ(p.t.takeMessages(),
-            std::vector<Message>{info("Solving for conductor width only works with etch factor set to none")});
+            std::vector<Message>{InfoBox("Solving for conductor width only works with etch factor set to none")});
   EXPECT_EQ(p.t.takeSolves(), 1);
 }
 
@@ -243,12 +236,12 @@ TEST(ConductorProperties, TheWidthInMillimetresAndTheThinWidthNotice) {
   TestProgram& t = p.t;
   t.selectRadio("RadioGroup8", 1);
   t.takeMessages();
-  enter(t, {{"Edit15", "1"}});
+  EnterAll(t, {{"Edit15", "1"}});
   EXPECT_EQ(t.text("Edit16"), "0.0180 Sq.mm");
   EXPECT_EQ(t.text("Edit17"), "0.2565 mm");
   EXPECT_TRUE(t.takeMessages().empty());
-  enter(t, {{"Edit15", "0.01"}});
-  EXPECT_EQ(t.takeMessages(), std::vector<Message>{info("Conductor width is less than conductor thickess")});
+  EnterAll(t, {{"Edit15", "0.01"}});
+  EXPECT_EQ(t.takeMessages(), std::vector<Message>{InfoBox("Conductor width is less than conductor thickess")});
   EXPECT_EQ(t.text("Edit15"), "0.01");  // no correction
 }
 
@@ -267,7 +260,7 @@ TEST(ConductorProperties, ParallelConductorsShareTheTotalArea) {
   EXPECT_TRUE(t.showing("Edit128"));
   EXPECT_TRUE(t.showing("Label236"));
   EXPECT_EQ(t.text("Label18"), "Total Cross Section");
-  enter(t, {{"Edit128", "4"}});
+  EnterAll(t, {{"Edit128", "4"}});
   EXPECT_EQ(t.text("Edit16"), "56.00 Sq.mils");
   EXPECT_EQ(t.text("Edit17"), "0.6544 Amps");
   EXPECT_EQ(t.text("Edit20"), "0.06092 Ohms");
@@ -291,7 +284,7 @@ TEST(ConductorProperties, APlaneScalesTheCurrentByItsDistanceBand) {
   t.selectRadio("RadioGroup5", 1);
   EXPECT_EQ(t.text("Edit17"), "2.3013 Amps");
   t.selectRadio("RadioGroup5", 0);
-  enter(t, {{"Edit132", "9.99"}});
+  EnterAll(t, {{"Edit132", "9.99"}});
   EXPECT_EQ(t.text("Edit17"), "2.3013 Amps");
   t.selectRadio("RadioGroup2", 0);
   EXPECT_FALSE(t.enabled("RadioGroup5"));
@@ -303,11 +296,11 @@ TEST(ConductorProperties, APlaneScalesTheCurrentByItsDistanceBand) {
 TEST(ConductorProperties, TheSkinDepthTurnsRedBelowHalfTheCopper) {
   ConductorPage p;
   TestProgram& t = p.t;
-  enter(t, {{"Edit130", "100"}});
+  EnterAll(t, {{"Edit130", "100"}});
   EXPECT_EQ(t.text("Edit129"), "0.25987 mils");
   EXPECT_EQ(t.text("Edit134"), "18.56 %");
   EXPECT_EQ(t.fontColor("Edit134"), colors::Red);
-  enter(t, {{"Edit130", "1"}});
+  EnterAll(t, {{"Edit130", "1"}});
   EXPECT_EQ(t.text("Edit134"), "100%");
   EXPECT_EQ(t.fontColor("Edit134"), colors::Navy);
 }
@@ -323,7 +316,7 @@ TEST(ConductorProperties, DcHidesTheSkinDepthAndIsNeverParsed) {
   for (const char* name : {"Edit129", "Edit134", "Label237", "Label239"}) EXPECT_FALSE(t.showing(name)) << name;
   EXPECT_EQ(t.text("Edit17"), "1.4474 Amps");
 
-  enter(t, {{"Edit15", "4.2"}});
+  EnterAll(t, {{"Edit15", "4.2"}});
   EXPECT_TRUE(t.takeMessages().empty());  // "DC" is not read
   EXPECT_EQ(t.text("Edit17"), "0.5599 Amps");
   EXPECT_EQ(t.text("Edit129"), "2.59867 mils");  // kept while hidden
@@ -359,8 +352,8 @@ TEST_P(Limits, ShowTheMessageAndWriteTheLimit) {
   if (std::string(c.field) == "Edit128") t.selectRadio("RadioGroup15", 1);
   if (std::string(c.field) == "Edit132") t.selectRadio("RadioGroup2", 1);
   t.takeMessages();
-  enter(t, {{c.field, c.typed}});
-  EXPECT_EQ(t.takeMessages(), std::vector<Message>{info(c.message)});
+  EnterAll(t, {{c.field, c.typed}});
+  EXPECT_EQ(t.takeMessages(), std::vector<Message>{InfoBox(c.message)});
   EXPECT_EQ(t.text(c.field), c.corrected);
 }
 
@@ -404,7 +397,7 @@ INSTANTIATE_TEST_SUITE_P(
 // 1200000 mils (50.76614 ohm) from the next solve.
 TEST(ConductorProperties, ALengthCorrectionCountsFromTheNextSolve) {
   ConductorPage p;
-  enter(p.t, {{"Edit18", "2000000"}});
+  EnterAll(p.t, {{"Edit18", "2000000"}});
   EXPECT_EQ(p.t.text("Edit20"), "84.61023 Ohms");
   p.t.pressEnter("Edit18");
   EXPECT_EQ(p.t.text("Edit20"), "50.76614 Ohms");
@@ -413,7 +406,7 @@ TEST(ConductorProperties, ALengthCorrectionCountsFromTheNextSolve) {
 TEST(ConductorProperties, AnUnknownDecimalModeShowsNoMetricNotice) {
   ConductorPage p(kMetricPoint);
   p.t.form().label("Label165").setCaption("2");
-  enter(p.t, {{"Edit126", "0.01"}});
+  EnterAll(p.t, {{"Edit126", "0.01"}});
   EXPECT_TRUE(p.t.takeMessages().empty());
   EXPECT_EQ(p.t.text("Edit126"), "0.01");
 }
@@ -424,7 +417,7 @@ TEST(ConductorProperties, AnUnknownDecimalModeShowsNoMetricNotice) {
 TEST(ConductorProperties, AWidthAtTheThicknessIsCorrectedAndSolvedAtOnce) {
   ConductorPage p;
   TestProgram& t = p.t;
-  enter(t, {{"Edit15", "2.8"}});
+  EnterAll(t, {{"Edit15", "2.8"}});
   EXPECT_EQ(t.takeSolves(), 2);
   EXPECT_EQ(t.text("Edit15"), "4.2");
   EXPECT_EQ(t.text("Edit16"), "3.92 Sq.mils");
@@ -433,7 +426,7 @@ TEST(ConductorProperties, AWidthAtTheThicknessIsCorrectedAndSolvedAtOnce) {
   // An inner layer is only 1.4 mils thick: 2 passes.
   t.selectRadio("RadioGroup3", 0);
   t.takeMessages();
-  enter(t, {{"Edit15", "2"}});
+  EnterAll(t, {{"Edit15", "2"}});
   EXPECT_TRUE(t.takeMessages().empty());
   EXPECT_EQ(t.text("Edit15"), "2");
 }
@@ -448,7 +441,7 @@ TEST(ConductorProperties, AHundredSquareMilsAtTenDegreesWithoutModifiers) {
   t.selectRadio("RadioGroup3", 0);
   t.form("Form6").show();
   t.click("Form6.CheckBox1");
-  enter(t, {{"Edit136", "1"}, {"Edit1", "10"}, {"Edit15", "100"}});
+  EnterAll(t, {{"Edit136", "1"}, {"Edit1", "10"}, {"Edit15", "100"}});
   EXPECT_EQ(t.text("Label56"), "1.00 mils");
   EXPECT_EQ(t.text("Edit16"), "100.00 Sq.mils");
   EXPECT_EQ(t.text("Edit17"), "1.8630 Amps");
@@ -459,7 +452,7 @@ TEST(ConductorProperties, AHundredSquareMilsAtTenDegreesWithoutModifiers) {
 // R = 0.0006787 x 1000 / 20.16 = 0.03367 ohm; the current needs dT only.
 TEST(ConductorProperties, AConductorAtTwentyDegreesUsesTheBandResistivityItself) {
   ConductorPage p;
-  enter(p.t, {{"Edit2", "0"}});
+  EnterAll(p.t, {{"Edit2", "0"}});
   EXPECT_EQ(p.t.text("Edit20"), "0.03367 Ohms");
   EXPECT_EQ(p.t.text("Edit17"), "1.4474 Amps");
   EXPECT_DOUBLE_EQ(p.t.main().values.CopperResistivity, 0.0006787);
@@ -474,8 +467,8 @@ TEST(ConductorProperties, TheTwoOuncePlaneRefusesAShortDistanceInCommaForm) {
   t.selectRadio("RadioGroup2", 1);
   t.selectRadio("RadioGroup5", 1);
   t.takeMessages();
-  enter(t, {{"Edit132", "0,01"}});
-  EXPECT_EQ(t.takeMessages(), std::vector<Message>{info("Plane distance can't be less than 0,0254mm")});
+  EnterAll(t, {{"Edit132", "0,01"}});
+  EXPECT_EQ(t.takeMessages(), std::vector<Message>{InfoBox("Plane distance can't be less than 0,0254mm")});
   EXPECT_EQ(t.text("Edit132"), "0,0254");
 }
 
@@ -499,9 +492,9 @@ class BadInputs : public ::testing::Test {
 // nested solve, and the solve ends without results.
 TEST_F(BadInputs, AZeroThicknessCorrectsTheWidthOnceAndEnds) {
   const std::string current = t.text("Edit17");
-  enter(t, {{"Edit136", "0"}, {"Edit15", "0"}});
+  EnterAll(t, {{"Edit136", "0"}, {"Edit15", "0"}});
   EXPECT_EQ(t.takeMessages(),
-            std::vector<Message>{info("Conductor width can't be less than or equal to conductor thickness")});
+            std::vector<Message>{InfoBox("Conductor width can't be less than or equal to conductor thickness")});
   EXPECT_EQ(t.takeSolves(), 2);
   EXPECT_EQ(t.text("Edit15"), "0");
   EXPECT_EQ(t.text("Edit17"), current);
@@ -513,31 +506,31 @@ TEST_F(BadInputs, AZeroThicknessCorrectsTheWidthOnceAndEnds) {
 
 TEST_F(BadInputs, AZeroAreaRaisesTheDivisionErrorBeforeAnyCurrent) {
   const std::string current = t.text("Edit17");
-  enter(t, {{"Edit136", "0"}, {"Edit15", "10"}});
-  EXPECT_EQ(t.takeMessages(), std::vector<Message>{error("Floating point division by zero")});
+  EnterAll(t, {{"Edit136", "0"}, {"Edit15", "10"}});
+  EXPECT_EQ(t.takeMessages(), std::vector<Message>{ErrorBox("Floating point division by zero")});
   EXPECT_EQ(t.text("Edit17"), current);
 }
 
 TEST_F(BadInputs, AZeroParallelCountRaisesTheDivisionErrorWithNoTexts) {
-  enter(t, {{"Edit136", "1.4"}});
+  EnterAll(t, {{"Edit136", "1.4"}});
   t.selectRadio("RadioGroup15", 1);
   const std::string area = t.text("Edit16");
   const std::string current = t.text("Edit17");
   t.takeMessages();
-  enter(t, {{"Edit128", "0"}});
-  EXPECT_EQ(t.takeMessages(), (std::vector<Message>{info("Parallel conductor count can't be less than 2"),
-                                                    error("Floating point division by zero")}));
+  EnterAll(t, {{"Edit128", "0"}});
+  EXPECT_EQ(t.takeMessages(), (std::vector<Message>{InfoBox("Parallel conductor count can't be less than 2"),
+                                                    ErrorBox("Floating point division by zero")}));
   EXPECT_EQ(t.text("Edit128"), "2");
   EXPECT_EQ(t.text("Edit16"), area);
   EXPECT_EQ(t.text("Edit17"), current);
 }
 
 TEST_F(BadInputs, AZeroFrequencyKeepsTheResultsBeforeTheSkinDepth) {
-  enter(t, {{"Edit136", "1.4"}, {"Edit15", "4.2"}});
+  EnterAll(t, {{"Edit136", "1.4"}, {"Edit15", "4.2"}});
   const std::string depth = t.text("Edit129");
   const std::string dbm = t.text("Edit135");
-  enter(t, {{"Edit15", "10"}, {"Edit130", "0"}});
-  EXPECT_EQ(t.takeMessages(), std::vector<Message>{error("Floating point division by zero")});
+  EnterAll(t, {{"Edit15", "10"}, {"Edit130", "0"}});
+  EXPECT_EQ(t.takeMessages(), std::vector<Message>{ErrorBox("Floating point division by zero")});
   EXPECT_EQ(t.text("Edit16"), "12.04 Sq.mils");  // (10 - 1.4) x 1.4
   EXPECT_EQ(t.text("Edit129"), depth);
   EXPECT_EQ(t.text("Edit135"), dbm);

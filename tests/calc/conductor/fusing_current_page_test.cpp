@@ -6,16 +6,11 @@
 // = 3.1023 A.
 #include <gtest/gtest.h>
 
+#include "support/page_steps.h"
 #include "support/test_program.h"
 
 namespace cq::test {
 namespace {
-
-StartOptions CommaStart() {
-  StartOptions options;
-  options.decimalSeparator = ",";
-  return options;
-}
 
 class FusingCurrent : public ::testing::Test {
  protected:
@@ -26,18 +21,13 @@ class FusingCurrent : public ::testing::Test {
     p.form("Form6").show();
     p.takeMessages();
   }
-  void solveWith(const std::string& field, const std::string& text) {
-    p.type(field, text);
-    p.pressEnter(field);
-  }
+  void solveWith(const std::string& field, const std::string& text) { Enter(p, field, text); }
   void expectResults(const std::string& area, const std::string& amps, const std::string& circular) {
     EXPECT_EQ(p.text("Edit159"), area);
     EXPECT_EQ(p.text("Edit160"), amps);
     EXPECT_EQ(p.text("Label158"), circular);
   }
-  Message info(const std::string& text) { return {Message::Kind::Info, text, {}}; }
-  Message error(const std::string& text) { return {Message::Kind::Error, text, {}}; }
-
+    
   TestProgram p;
 };
 
@@ -70,7 +60,7 @@ TEST_P(FusingCorrections, FieldAndCurrentAfterOneSolve) {
   const CorrectionCase& c = GetParam();
   solveWith(c.field, c.typed);
   if (c.message) {
-    EXPECT_EQ(p.takeMessages(), std::vector<Message>{info(c.message)});
+    EXPECT_EQ(p.takeMessages(), std::vector<Message>{InfoBox(c.message)});
   } else {
     EXPECT_TRUE(p.takeMessages().empty());
   }
@@ -96,7 +86,7 @@ TEST_F(FusingCurrent, BothCorrectionsInOneSolveInTheirOrder) {
   p.type("Edit153", "0");
   p.type("Edit337", "0.5");
   p.pressEnter("Edit337");
-  EXPECT_EQ(p.takeMessages(), (std::vector<Message>{info(kTimeMessage), info(kMultiplierMessage)}));
+  EXPECT_EQ(p.takeMessages(), (std::vector<Message>{InfoBox(kTimeMessage), InfoBox(kMultiplierMessage)}));
   EXPECT_EQ(p.text("Edit153"), "1");
   EXPECT_EQ(p.text("Edit337"), "1");
   EXPECT_EQ(p.text("Edit160"), "3.1023 Amps");
@@ -161,10 +151,10 @@ TEST_F(FusingCurrent, AmbientLimitsHoldTheTemperatureOfTheEquation) {
   // 200 C: sqrt(log10(884.62/434 + 1)/33) x 21.122388 = 2.5544;
   // -80 C: sqrt(log10(1164.62/154 + 1)/33) x 21.122388 = 3.5509.
   solveWith("Edit2", "201");
-  EXPECT_EQ(p.takeMessages(), std::vector<Message>{info("Maximum ambient temperature can't be greater than 200C")});
+  EXPECT_EQ(p.takeMessages(), std::vector<Message>{InfoBox("Maximum ambient temperature can't be greater than 200C")});
   EXPECT_EQ(p.text("Edit160"), "2.5544 Amps");
   solveWith("Edit2", "-81");
-  EXPECT_EQ(p.takeMessages(), std::vector<Message>{info("Minimum ambient temperature can't be less than -80C")});
+  EXPECT_EQ(p.takeMessages(), std::vector<Message>{InfoBox("Minimum ambient temperature can't be less than -80C")});
   EXPECT_EQ(p.text("Edit160"), "3.5509 Amps");
 }
 
@@ -175,14 +165,14 @@ TEST_F(FusingCurrent, TextThatIsNoNumberEndsTheSolveKeepingEarlierWrites) {
   p.type("Edit140", "10");
   p.type("Edit153", "0");
   solveWith("Edit337", "x");
-  EXPECT_EQ(p.takeMessages(), (std::vector<Message>{info(kTimeMessage), error("'x' is not a valid floating point value")}));
+  EXPECT_EQ(p.takeMessages(), (std::vector<Message>{InfoBox(kTimeMessage), ErrorBox("'x' is not a valid floating point value")}));
   EXPECT_EQ(p.text("Edit153"), "1");
   expectResults("-2.31 Sq.mils", "-0.4320 Amps", "-2.94 mils");
 
   p.click("Form6.CheckBox1");
   p.type("Edit337", "1");
   solveWith("Edit136", "abc");
-  EXPECT_EQ(p.takeMessages(), std::vector<Message>{error("'abc' is not a valid floating point value")});
+  EXPECT_EQ(p.takeMessages(), std::vector<Message>{ErrorBox("'abc' is not a valid floating point value")});
 }
 
 class FusingCurrentComma : public FusingCurrent {

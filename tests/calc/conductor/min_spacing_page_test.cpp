@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "support/page_steps.h"
 #include "support/test_program.h"
 
 namespace cq::test {
@@ -46,18 +47,6 @@ const std::map<std::string, std::string> kMils = {
     {"12.50", "492.13"},  // 492.1259...
 };
 
-StartOptions commaOrPoint(bool comma) {
-  StartOptions options;
-  options.decimalSeparator = comma ? "," : ".";
-  return options;
-}
-
-std::string withComma(std::string text) {
-  for (char& c : text)
-    if (c == '.') c = ',';
-  return text;
-}
-
 void openPage(TestProgram& t, bool metric) {
   t.chooseMenu("ConductorSpacing1");
   if (metric) t.selectRadio("RadioGroup6", 1);
@@ -73,7 +62,7 @@ class SpacingTable : public ::testing::TestWithParam<Display> {};
 
 TEST_P(SpacingTable, EveryCellShowsItsFixedText) {
   const Display form = GetParam();
-  TestProgram t(commaOrPoint(form.comma));
+  TestProgram t(DecimalStart(form.comma));
   openPage(t, form.metric);
   Edit& result = t.form().edit("Edit51");
   for (int range = 0; range < 9; ++range) {
@@ -85,7 +74,7 @@ TEST_P(SpacingTable, EveryCellShowsItsFixedText) {
       t.selectRadio("RadioGroup10", device);
       const std::string mm = kMillimetres[static_cast<size_t>(range)][static_cast<size_t>(device)];
       std::string expected = form.metric ? mm + " mm" : kMils.at(mm) + " mils";
-      if (form.comma) expected = withComma(expected);
+      if (form.comma) expected = WithComma(expected);
       EXPECT_EQ(t.text("Edit51"), expected) << "range " << range << " device " << device;
     }
   }
@@ -180,7 +169,7 @@ TEST(SpacingAbove500V, AMegavoltUsesTheListedConstantsInBothUnits) {
         "3049,2750 mm"}},
   };
   for (const auto& c : cases) {
-    TestProgram t(commaOrPoint(c.comma));
+    TestProgram t(DecimalStart(c.comma));
     openPage(t, c.metric);
     chooseAbove500V(t);
     t.type("Edit79", "1000000");

@@ -6,18 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "support/page_steps.h"
 #include "support/test_program.h"
 
 namespace cq::test {
 namespace {
 
-StartOptions commaOrPoint(bool comma) {
-  StartOptions options;
-  options.decimalSeparator = comma ? "," : ".";
-  return options;
-}
-
-Message info(const std::string& text) { return {Message::Kind::Info, text, {}}; }
 
 // The PDN page with Er 4, so that the worked examples stay round:
 //   Z  = (5 V x 0.05) / (2 A x 0.5)           = 0.25 ohm
@@ -40,7 +34,7 @@ TEST(PdnPage, TheDefaultRailAndPlanesInImperial) {
 }
 
 TEST(PdnPage, EveryResultCarriesOneCommaInCommaMode) {
-  TestProgram t(commaOrPoint(true));
+  TestProgram t(DecimalStart(true));
   openPdn(t);
   EXPECT_EQ(t.text("Edit109"), "0,2500 Ohms");
   EXPECT_EQ(t.text("Edit230"), "28800,00 pF");
@@ -105,7 +99,7 @@ TEST(PdnPage, PercentageChecksCorrectTheFieldAndCountInTheSameSolve) {
     t.type(c.field, c.typed);
     t.pressEnter(c.field);
     std::vector<Message> expected;
-    if (*c.message) expected.push_back(info(c.message));
+    if (*c.message) expected.push_back(InfoBox(c.message));
     EXPECT_EQ(t.takeMessages(), expected) << c.field << " " << c.typed;
     EXPECT_EQ(t.text(c.field), c.fieldAfter) << c.field << " " << c.typed;
     EXPECT_EQ(t.text("Edit109"), c.impedance) << c.field << " " << c.typed;
@@ -122,7 +116,7 @@ TEST(PdnPage, AnErBelowOneIsRaisedToOneWithANestedSolve) {
     t.pressEnter("Edit7");
     const bool refused = std::string(typed) != "1";
     std::vector<Message> expected;
-    if (refused) expected.push_back(info("Minimum dielectric constant value can't be less than 1"));
+    if (refused) expected.push_back(InfoBox("Minimum dielectric constant value can't be less than 1"));
     EXPECT_EQ(t.takeMessages(), expected) << typed;
     EXPECT_EQ(t.takeSolves(), refused ? 2 : 1) << typed;
     EXPECT_EQ(t.text("Edit7"), "1");

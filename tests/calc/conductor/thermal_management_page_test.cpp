@@ -3,16 +3,11 @@
 // 5 x 25 + 22 = 147.
 #include <gtest/gtest.h>
 
+#include "support/page_steps.h"
 #include "support/test_program.h"
 
 namespace cq::test {
 namespace {
-
-StartOptions CommaStart() {
-  StartOptions options;
-  options.decimalSeparator = ",";
-  return options;
-}
 
 class ThermalManagement : public ::testing::Test {
  protected:
@@ -20,10 +15,7 @@ class ThermalManagement : public ::testing::Test {
     p.chooseMenu("ThermalManagement1");
     p.takeMessages();
   }
-  void solveWith(const std::string& field, const std::string& text) {
-    p.type(field, text);
-    p.pressEnter(field);
-  }
+  void solveWith(const std::string& field, const std::string& text) { Enter(p, field, text); }
   void expectJunctions(const std::string& device, const std::string& heatSink) {
     EXPECT_EQ(p.text("Edit119"), device);
     EXPECT_EQ(p.text("Edit123"), heatSink);

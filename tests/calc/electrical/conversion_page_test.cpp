@@ -8,42 +8,18 @@
 #include <utility>
 #include <vector>
 
+#include "support/page_steps.h"
 #include "support/test_program.h"
 
 namespace cq::test {
 namespace {
 
-using Texts = std::vector<std::pair<const char*, const char*>>;
-
-StartOptions withComma() {
-  StartOptions options;
-  options.decimalSeparator = ",";
-  return options;
-}
-
-void openConversion(TestProgram& t) {
-  t.chooseMenu("ConversionData1");
-  t.takeMessages();
-  t.takeSolves();
-}
-
-void expectTexts(TestProgram& t, const Texts& expected) {
-  for (const auto& [name, text] : expected) EXPECT_EQ(t.text(name), text) << name;
-}
-
-void enter(TestProgram& t, const std::string& field, const std::string& text) {
-  t.type(field, text);
-  t.pressEnter(field);
-}
-
-Message error(const std::string& text) { return {Message::Kind::Error, text, {}}; }
-
 TEST(ConversionPage, ImperialDefaults) {
   TestProgram t;
-  openConversion(t);
+  OpenCalculator(t, "ConversionData1");
   // 10 mils x 0.0254 = 0.254 mm; (72 - 32) x 0.55555555555 = 22.2222;
   // 10^(1/20) = 1.12202; 0 dBm + 1 dB; 50 + j0 is 50 at 0; 1 x 0.0174533 rad.
-  expectTexts(t, {{"Edit81", "0.2540"},   {"Edit142", "0.0100"},  {"Edit143", "254.0000"}, {"Edit84", "22.22"},
+  ExpectTexts(t, {{"Edit81", "0.2540"},   {"Edit142", "0.0100"},  {"Edit143", "254.0000"}, {"Edit84", "22.22"},
                   {"Edit166", "1.1220"},  {"Edit175", "1.0000"},  {"Edit177", "1.1220"},   {"Edit217", "50.0000"},
                   {"Edit218", "0.0000"},  {"Edit220", "0.0175"}});
   EXPECT_TRUE(t.takeMessages().empty());
@@ -51,17 +27,17 @@ TEST(ConversionPage, ImperialDefaults) {
 
 TEST(ConversionPage, MetricReadsMillimetresAndCelsius) {
   TestProgram t;
-  openConversion(t);
+  OpenCalculator(t, "ConversionData1");
   t.selectRadio("RadioGroup6", 1);
   // The switch rewrites 10 mils as 0.254 mm and keeps 72, now read in degC:
   // 72 x 1.8 + 32 = 161.6. dBm out in its shortest form.
-  expectTexts(t, {{"Edit80", "0.254"},   {"Edit85", "72"},       {"Edit81", "10.00"},  {"Edit84", "161.60"},
+  ExpectTexts(t, {{"Edit80", "0.254"},   {"Edit85", "72"},       {"Edit81", "10.00"},  {"Edit84", "161.60"},
                   {"Edit142", "254.0000"}, {"Edit143", "0.0100"}, {"Edit175", "1"},     {"Edit166", "1.1220"},
                   {"Edit177", "1.1220"}, {"Edit82", "mm"},       {"Edit83", "mils"}});
-  enter(t, "Edit85", "100");
+  Enter(t, "Edit85", "100");
   EXPECT_EQ(t.text("Edit84"), "212.00");
   // 0 dBm + 2.5 dB = 2.5 (Metric) against 2.5000 (Imperial).
-  enter(t, "Edit167", "2.5");
+  Enter(t, "Edit167", "2.5");
   EXPECT_EQ(t.text("Edit175"), "2.5");
   t.selectRadio("RadioGroup6", 0);
   EXPECT_EQ(t.text("Edit80"), "10");
@@ -72,12 +48,12 @@ TEST(ConversionPage, MetricReadsMillimetresAndCelsius) {
 
 TEST(ConversionPage, GainLevels) {
   TestProgram t;
-  openConversion(t);
+  OpenCalculator(t, "ConversionData1");
   t.type("Edit174", "2");
   t.type("Edit176", "2.5");
-  enter(t, "Edit167", "6");
+  Enter(t, "Edit167", "6");
   // 10^(6/20) = 1.99526; 2 + 6 dBm; 2.5 x 1.99526 = 4.98816 V.
-  expectTexts(t, {{"Edit166", "1.9953"}, {"Edit175", "8.0000"}, {"Edit177", "4.9882"}});
+  ExpectTexts(t, {{"Edit166", "1.9953"}, {"Edit175", "8.0000"}, {"Edit177", "4.9882"}});
 }
 
 struct ComplexCase {
@@ -96,10 +72,10 @@ TEST(ConversionPage, RectangularToPolarKeepsTheQuadrant) {
       {"0", "0", "0.0000", "0.0000"},
   };
   TestProgram t;
-  openConversion(t);
+  OpenCalculator(t, "ConversionData1");
   for (const auto& c : cases) {
     t.type("Edit215", c.real);
-    enter(t, "Edit216", c.imaginary);
+    Enter(t, "Edit216", c.imaginary);
     EXPECT_EQ(t.text("Edit217"), c.magnitude) << c.real << " " << c.imaginary;
     EXPECT_EQ(t.text("Edit218"), c.degrees) << c.real << " " << c.imaginary;
     // The angle converter after it still solves.
@@ -110,117 +86,117 @@ TEST(ConversionPage, RectangularToPolarKeepsTheQuadrant) {
 
 TEST(ConversionPage, SwapTurnsTheComplexConverterToPolarInput) {
   TestProgram t;
-  openConversion(t);
+  OpenCalculator(t, "ConversionData1");
   t.type("Edit215", "10");
   t.type("Edit216", "90");
   t.click("CheckBox3");
   EXPECT_EQ(t.takeSolves(), 1);
-  expectTexts(t, {{"GroupBox21", " Polar to Rectangular Conversion "}, {"Label178", "Magnitude"},
+  ExpectTexts(t, {{"GroupBox21", " Polar to Rectangular Conversion "}, {"Label178", "Magnitude"},
                   {"Label179", "Angle (Degrees)"}, {"Label180", "Real Value"}, {"Label181", "j Value"}});
   EXPECT_EQ(t.form().control("Edit216").hint(), "Enter the angle, in degrees, to be converted.");
   EXPECT_EQ(t.form().control("Edit218").hint(), "Converted j value in rectangular form.");
   // cos(90 x 0.0174532778) x 10 = 1.3e-5; sin(...) x 10 = 10.
-  expectTexts(t, {{"Edit217", "0.0000"}, {"Edit218", "10.0000"}});
+  ExpectTexts(t, {{"Edit217", "0.0000"}, {"Edit218", "10.0000"}});
   // 2 at 30 degrees: 1.73205, 1.
   t.type("Edit215", "2");
-  enter(t, "Edit216", "30");
-  expectTexts(t, {{"Edit217", "1.7321"}, {"Edit218", "1.0000"}});
+  Enter(t, "Edit216", "30");
+  ExpectTexts(t, {{"Edit217", "1.7321"}, {"Edit218", "1.0000"}});
 
   t.click("CheckBox3");
-  expectTexts(t, {{"GroupBox21", " Rectangular to Polar Conversion "}, {"Label178", "Real Value"},
+  ExpectTexts(t, {{"GroupBox21", " Rectangular to Polar Conversion "}, {"Label178", "Real Value"},
                   {"Label179", "j Value"}, {"Label180", "Magnitude"}, {"Label181", "Angle (Degrees)"}});
   EXPECT_EQ(t.form().control("Edit216").hint(), "Enter the j vlaue of the complex number.");
   // The same texts read as (2, 30): sqrt(904) = 30.0666, atan2(30, 2) = 86.1860.
-  expectTexts(t, {{"Edit217", "30.0666"}, {"Edit218", "86.1860"}});
+  ExpectTexts(t, {{"Edit217", "30.0666"}, {"Edit218", "86.1860"}});
 }
 
 TEST(ConversionPage, SwapTurnsTheAngleConverterToRadians) {
   TestProgram t;
-  openConversion(t);
+  OpenCalculator(t, "ConversionData1");
   t.click("CheckBox2");
   EXPECT_EQ(t.takeSolves(), 1);
-  expectTexts(t, {{"Label184", "Radians"}, {"Label185", "Degrees"}, {"Edit220", "57.2958"}});
+  ExpectTexts(t, {{"Label184", "Radians"}, {"Label185", "Degrees"}, {"Edit220", "57.2958"}});
   EXPECT_EQ(t.form().control("Edit219").hint(), "Enter the radian value to be converted to degrees.");
   EXPECT_EQ(t.form().control("Edit220").hint(), "Converted angle in degrees from radians.");
   t.click("CheckBox2");
-  expectTexts(t, {{"Label184", "Degrees"}, {"Label185", "Radians"}, {"Edit220", "0.0175"}});
+  ExpectTexts(t, {{"Label184", "Degrees"}, {"Label185", "Radians"}, {"Edit220", "0.0175"}});
   EXPECT_EQ(t.form().control("Edit219").hint(), "Enter the degrees value to be converted to radians.");
 }
 
 TEST(ConversionPage, SendHandsThePolarAngleToTheAngleConverter) {
   TestProgram t;
-  openConversion(t);
+  OpenCalculator(t, "ConversionData1");
   t.type("Edit215", "3");
-  enter(t, "Edit216", "4");
+  Enter(t, "Edit216", "4");
   t.takeSolves();
   // The printed angle 53.1301 x 0.0174532778 = 0.92729 rad.
   t.click("BitBtn4");
-  expectTexts(t, {{"Edit219", "53.1301"}, {"Edit220", "0.9273"}});
+  ExpectTexts(t, {{"Edit219", "53.1301"}, {"Edit220", "0.9273"}});
   EXPECT_EQ(t.takeSolves(), 1);
 
   // In polar mode the angle typed is sent in its shortest form:
   // 30 x 0.0174532778 = 0.5236.
   t.click("CheckBox3");
   t.type("Edit215", "2");
-  enter(t, "Edit216", "30.50");
+  Enter(t, "Edit216", "30.50");
   t.click("CheckBox2");  // radians mode: Send switches it back first
   t.takeSolves();
   t.click("BitBtn4");
   EXPECT_EQ(t.takeSolves(), 2);
   EXPECT_FALSE(t.form().checkBox("CheckBox2").checked());
   // 30.5 x 0.0174532778 = 0.53232
-  expectTexts(t, {{"Edit219", "30.5"}, {"Label184", "Degrees"}, {"Edit220", "0.5323"}});
+  ExpectTexts(t, {{"Edit219", "30.5"}, {"Label184", "Degrees"}, {"Edit220", "0.5323"}});
 }
 
 TEST(ConversionPage, DecimalCommaResults) {
-  TestProgram t(withComma());
-  openConversion(t);
-  expectTexts(t, {{"Edit81", "0,2540"}, {"Edit143", "254,0000"}, {"Edit84", "22,22"}, {"Edit166", "1,1220"},
+  TestProgram t(CommaStart());
+  OpenCalculator(t, "ConversionData1");
+  ExpectTexts(t, {{"Edit81", "0,2540"}, {"Edit143", "254,0000"}, {"Edit84", "22,22"}, {"Edit166", "1,1220"},
                   {"Edit175", "1,0000"}, {"Edit217", "50,0000"}, {"Edit220", "0,0175"}});
   t.type("Edit215", "3");
-  enter(t, "Edit216", "4");
+  Enter(t, "Edit216", "4");
   t.click("BitBtn4");
   // The comma text goes over and reads back with the locale's separator.
-  expectTexts(t, {{"Edit219", "53,1301"}, {"Edit220", "0,9273"}});
+  ExpectTexts(t, {{"Edit219", "53,1301"}, {"Edit220", "0,9273"}});
   t.selectRadio("RadioGroup6", 1);
-  enter(t, "Edit167", "2,5");
-  expectTexts(t, {{"Edit80", "0,254"}, {"Edit81", "10,00"}, {"Edit175", "2,5"}, {"Edit166", "1,3335"}});
+  Enter(t, "Edit167", "2,5");
+  ExpectTexts(t, {{"Edit80", "0,254"}, {"Edit81", "10,00"}, {"Edit175", "2,5"}, {"Edit166", "1,3335"}});
   EXPECT_TRUE(t.takeMessages().empty());
 }
 
 TEST(ConversionPage, ABadInputEndsTheSolveAndKeepsLaterTexts) {
   TestProgram t;
-  openConversion(t);
+  OpenCalculator(t, "ConversionData1");
   t.type("Edit80", "20");
-  enter(t, "Edit167", "abc");
-  EXPECT_EQ(t.takeMessages(), std::vector<Message>{error("'abc' is not a valid floating point value")});
+  Enter(t, "Edit167", "abc");
+  EXPECT_EQ(t.takeMessages(), std::vector<Message>{ErrorBox("'abc' is not a valid floating point value")});
   // Written before the gain: 20 mils = 0.508 mm; after it: as before.
-  expectTexts(t, {{"Edit81", "0.5080"}, {"Edit166", "1.1220"}, {"Edit220", "0.0175"}});
+  ExpectTexts(t, {{"Edit81", "0.5080"}, {"Edit166", "1.1220"}, {"Edit220", "0.0175"}});
 
   t.type("Edit167", "1");
-  enter(t, "Edit176", "");
-  EXPECT_EQ(t.takeMessages(), std::vector<Message>{error("'' is not a valid floating point value")});
+  Enter(t, "Edit176", "");
+  EXPECT_EQ(t.takeMessages(), std::vector<Message>{ErrorBox("'' is not a valid floating point value")});
 }
 
 TEST(ConversionPage, EmptyDistanceAndTemperatureReadAsZero) {
   TestProgram t;
-  openConversion(t);
+  OpenCalculator(t, "ConversionData1");
   t.type("Edit80", "");
-  enter(t, "Edit85", "");
+  Enter(t, "Edit85", "");
   EXPECT_TRUE(t.takeMessages().empty());
   // 0 mils; (0 - 32) x 0.55555555555 = -17.78.
-  expectTexts(t, {{"Edit80", "0"}, {"Edit85", "0"}, {"Edit81", "0.0000"}, {"Edit84", "-17.78"}});
+  ExpectTexts(t, {{"Edit80", "0"}, {"Edit85", "0"}, {"Edit81", "0.0000"}, {"Edit84", "-17.78"}});
 }
 
 TEST(ConversionPage, AnOverflowingGainIsReportedAndPrintedInfinite) {
   TestProgram t;
-  openConversion(t);
-  enter(t, "Edit167", "10000");
+  OpenCalculator(t, "ConversionData1");
+  Enter(t, "Edit167", "10000");
   const auto messages = t.takeMessages();
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].kind, Message::Kind::MathError);
   EXPECT_EQ(messages[0].text, "pow: OVERFLOW error");
-  expectTexts(t, {{"Edit166", "+INF"}, {"Edit175", "10000.0000"}, {"Edit177", "+INF"}, {"Edit220", "0.0175"}});
+  ExpectTexts(t, {{"Edit166", "+INF"}, {"Edit175", "10000.0000"}, {"Edit177", "+INF"}, {"Edit220", "0.0175"}});
 }
 
 TEST(ConversionPage, ReferenceButtonsSitInTheChartsGroup) {

@@ -7,41 +7,23 @@
 #include <utility>
 #include <vector>
 
+#include "support/page_steps.h"
 #include "support/test_program.h"
 
 namespace cq::test {
 namespace {
 
-using Texts = std::vector<std::pair<const char*, const char*>>;
-
-void openEmbedded(TestProgram& t) {
-  t.chooseMenu("EmbeddedRs1");
-  t.takeMessages();
-  t.takeSolves();
-}
-
-void expectTexts(TestProgram& t, const Texts& expected) {
-  for (const auto& [name, text] : expected) EXPECT_EQ(t.text(name), text) << name;
-}
-
-void enter(TestProgram& t, const std::string& field, const std::string& text) {
-  t.type(field, text);
-  t.pressEnter(field);
-}
-
-Message error(const std::string& text) { return {Message::Kind::Error, text, {}}; }
-
 TEST(EmbeddedResistorsPage, BothRectangularTypesShareTheFormulas) {
   TestProgram t;
-  openEmbedded(t);
+  OpenCalculator(t, "EmbeddedRs1");
   // 100 x 50 mils at 25 ohm/sq: 5000 sq.mils, 2 squares = 50 ohm.
-  expectTexts(t, {{"Edit161", "5000.00 Sq.mils"}, {"Edit163", "50.000 Ohms"}, {"Label248", "Material overlap area"}});
+  ExpectTexts(t, {{"Edit161", "5000.00 Sq.mils"}, {"Edit163", "50.000 Ohms"}, {"Label248", "Material overlap area"}});
   EXPECT_TRUE(t.showing("Image25"));
   EXPECT_FALSE(t.showing("Edit162"));
 
   t.selectRadio("RadioGroup11", 1);
   EXPECT_EQ(t.takeSolves(), 1);
-  expectTexts(t, {{"Edit161", "5000.00 Sq.mils"}, {"Edit163", "50.000 Ohms"}, {"Label248", "Soldermask overlap area"}});
+  ExpectTexts(t, {{"Edit161", "5000.00 Sq.mils"}, {"Edit163", "50.000 Ohms"}, {"Label248", "Soldermask overlap area"}});
   EXPECT_TRUE(t.showing("Image26"));
   EXPECT_FALSE(t.showing("Image25"));
   EXPECT_TRUE(t.showing("Shape4"));
@@ -49,27 +31,27 @@ TEST(EmbeddedResistorsPage, BothRectangularTypesShareTheFormulas) {
 
 TEST(EmbeddedResistorsPage, MetricRectangular) {
   TestProgram t;
-  openEmbedded(t);
+  OpenCalculator(t, "EmbeddedRs1");
   t.selectRadio("RadioGroup6", 1);
   // The switch gives 2.54 mm, 1.27 mm and 25 / 645.16 = 0.03875 ohm/sq.mm:
   // 5000 sq.mils / 1550 = 3.226 sq.mm; 2 x 0.03875 x 645.16 = 49.9999 ohm.
-  expectTexts(t, {{"Edit157", "2.54"}, {"Edit158", "1.27"}, {"Edit154", "0.03875"}, {"Edit161", "3.226 Sq.mm"},
+  ExpectTexts(t, {{"Edit157", "2.54"}, {"Edit158", "1.27"}, {"Edit154", "0.03875"}, {"Edit161", "3.226 Sq.mm"},
                   {"Edit163", "50.000 Ohms"}, {"Edit165", "mm"}});
   // 5 x 1 mm at 0.1 ohm per sq.mm, held as 0.1 x 645.16 = 64.516 per
   // sq.in: 5 squares x 64.516 = 322.58 ohm;
   // (5 / 25.4) x (1 / 25.4) x 1e6 / 1550 = 5.0000 sq.mm.
   t.type("Edit157", "5");
   t.type("Edit158", "1");
-  enter(t, "Edit154", "0.1");
-  expectTexts(t, {{"Edit161", "5.000 Sq.mm"}, {"Edit163", "322.580 Ohms"}});
+  Enter(t, "Edit154", "0.1");
+  ExpectTexts(t, {{"Edit161", "5.000 Sq.mm"}, {"Edit163", "322.580 Ohms"}});
 }
 
 TEST(EmbeddedResistorsPage, TheAnnularTypeLaysOutTheRingAndSolvesIt) {
   TestProgram t;
-  openEmbedded(t);
+  OpenCalculator(t, "EmbeddedRs1");
   t.selectRadio("RadioGroup11", 2);
   EXPECT_EQ(t.takeSolves(), 1);
-  expectTexts(t, {{"Edit157", "20"}, {"Edit158", "10"}, {"Edit165", "Ohms"}, {"Label251", "Inside Diameter"},
+  ExpectTexts(t, {{"Edit157", "20"}, {"Edit158", "10"}, {"Edit165", "Ohms"}, {"Label251", "Inside Diameter"},
                   {"Label252", "Target Resistance"}, {"Label255", "Outer Diameter"},
                   {"Label254", "Resistor Thickness"}});
   EXPECT_EQ(t.form().control("Edit165").bounds().left, 124);
@@ -84,11 +66,11 @@ TEST(EmbeddedResistorsPage, TheAnnularTypeLaysOutTheRingAndSolvesIt) {
   // Dout = exp(10 / 25 x 6.28318) x 20 = 246.9052 mils; the ring is
   // (246.9052 - 20) / 2 = 113.4526 wide and 3.14159 / 4 x (246.9052^2 - 20^2)
   // = 47565.37 sq.mils.
-  expectTexts(t, {{"Edit163", "246.91 mils"}, {"Edit162", "113.45 mils"}, {"Edit161", "47565.37 Sq.mils"}});
+  ExpectTexts(t, {{"Edit163", "246.91 mils"}, {"Edit162", "113.45 mils"}, {"Edit161", "47565.37 Sq.mils"}});
 
   // Back to a rectangle: the ring's numbers stay as inputs.
   t.selectRadio("RadioGroup11", 0);
-  expectTexts(t, {{"Edit157", "20"}, {"Edit158", "10"}, {"Edit165", "mils"}, {"Label251", "Length (L)"},
+  ExpectTexts(t, {{"Edit157", "20"}, {"Edit158", "10"}, {"Edit165", "mils"}, {"Label251", "Length (L)"},
                   {"Label252", "Width (W)"}, {"Label255", "Ohms"}, {"Label254", "Power"},
                   {"Label248", "Material overlap area"}});
   EXPECT_EQ(t.form().control("Edit165").bounds().left, 140);
@@ -96,37 +78,35 @@ TEST(EmbeddedResistorsPage, TheAnnularTypeLaysOutTheRingAndSolvesIt) {
   EXPECT_EQ(t.form().control("Edit158").hint(), "Enter the width of the resistive material.");
   EXPECT_FALSE(t.showing("Edit162"));
   // 20 x 10 mils at 25: 200 sq.mils, 50 ohm.
-  expectTexts(t, {{"Edit161", "200.00 Sq.mils"}, {"Edit163", "50.000 Ohms"}});
+  ExpectTexts(t, {{"Edit161", "200.00 Sq.mils"}, {"Edit163", "50.000 Ohms"}});
 }
 
 TEST(EmbeddedResistorsPage, MetricAnnularKeepsTheTargetResistance) {
   TestProgram t;
-  openEmbedded(t);
+  OpenCalculator(t, "EmbeddedRs1");
   t.selectRadio("RadioGroup11", 2);
   t.selectRadio("RadioGroup6", 1);
   // 20 mils = 0.508 mm, 25 ohm/sq.in = 0.03875 ohm/sq.mm, 10 ohm as it was.
   // Dout = exp(10 / 24.99995 x 6.28318) x 0.508 = 6.2714 mm; ring
   // (6.2714 - 0.508) / 2 = 2.8817 mm; 3.14159 / 4 x (6.2714^2 - 0.508^2)
   // = 30.6876 sq.mm.
-  expectTexts(t, {{"Edit157", "0.508"}, {"Edit154", "0.03875"}, {"Edit158", "10"}, {"Edit165", "Ohms"},
+  ExpectTexts(t, {{"Edit157", "0.508"}, {"Edit154", "0.03875"}, {"Edit158", "10"}, {"Edit165", "Ohms"},
                   {"Edit164", "mm"}, {"Edit163", "6.2714 mm"}, {"Edit162", "2.8817 mm"},
                   {"Edit161", "30.6876 Sq.mm"}});
   // Choosing the ring again writes its example in either unit system.
   t.selectRadio("RadioGroup11", 1);
   t.selectRadio("RadioGroup11", 2);
-  expectTexts(t, {{"Edit157", "20"}, {"Edit158", "10"}});
+  ExpectTexts(t, {{"Edit157", "20"}, {"Edit158", "10"}});
 }
 
 TEST(EmbeddedResistorsPage, DecimalCommaResults) {
-  StartOptions options;
-  options.decimalSeparator = ",";
-  TestProgram t(options);
-  openEmbedded(t);
-  expectTexts(t, {{"Edit161", "5000,00 Sq.mils"}, {"Edit163", "50,000 Ohms"}});
+  TestProgram t(CommaStart());
+  OpenCalculator(t, "EmbeddedRs1");
+  ExpectTexts(t, {{"Edit161", "5000,00 Sq.mils"}, {"Edit163", "50,000 Ohms"}});
   t.selectRadio("RadioGroup11", 2);
-  expectTexts(t, {{"Edit163", "246,91 mils"}, {"Edit162", "113,45 mils"}, {"Edit161", "47565,37 Sq.mils"}});
+  ExpectTexts(t, {{"Edit163", "246,91 mils"}, {"Edit162", "113,45 mils"}, {"Edit161", "47565,37 Sq.mils"}});
   t.selectRadio("RadioGroup6", 1);
-  expectTexts(t, {{"Edit157", "0,508"}, {"Edit163", "6,2714 mm"}, {"Edit161", "30,6876 Sq.mm"}});
+  ExpectTexts(t, {{"Edit157", "0,508"}, {"Edit163", "6,2714 mm"}, {"Edit161", "30,6876 Sq.mm"}});
 }
 
 TEST(EmbeddedResistorsPage, ZeroDivisorsEndTheSolveBeforeAnyResult) {
@@ -144,36 +124,36 @@ TEST(EmbeddedResistorsPage, ZeroDivisorsEndTheSolveBeforeAnyResult) {
   };
   for (const auto& c : cases) {
     TestProgram t;
-    openEmbedded(t);
+    OpenCalculator(t, "EmbeddedRs1");
     t.selectRadio("RadioGroup11", c.type);
     t.takeMessages();
     const std::string area = t.text("Edit161");
     const std::string result = t.text("Edit163");
-    enter(t, c.field, c.typed);
-    EXPECT_EQ(t.takeMessages(), std::vector<Message>{error(c.message)}) << c.type << " " << c.field;
+    Enter(t, c.field, c.typed);
+    EXPECT_EQ(t.takeMessages(), std::vector<Message>{ErrorBox(c.message)}) << c.type << " " << c.field;
     EXPECT_EQ(t.text("Edit161"), area) << c.type << " " << c.field;
     EXPECT_EQ(t.text("Edit163"), result) << c.type << " " << c.field;
   }
   // Length and width both 0: 0 / 0.
   TestProgram t;
-  openEmbedded(t);
+  OpenCalculator(t, "EmbeddedRs1");
   t.type("Edit157", "0");
-  enter(t, "Edit158", "0");
-  EXPECT_EQ(t.takeMessages(), std::vector<Message>{error("Invalid floating point operation")});
+  Enter(t, "Edit158", "0");
+  EXPECT_EQ(t.takeMessages(), std::vector<Message>{ErrorBox("Invalid floating point operation")});
 }
 
 TEST(EmbeddedResistorsPage, AnOverflowingRingReadsInfinite) {
   TestProgram t;
-  openEmbedded(t);
+  OpenCalculator(t, "EmbeddedRs1");
   t.selectRadio("RadioGroup11", 2);
   t.takeMessages();
   // exp(10000 / 25 x 6.28318) = exp(2513.27) is beyond a double.
-  enter(t, "Edit158", "10000");
+  Enter(t, "Edit158", "10000");
   const auto messages = t.takeMessages();
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].kind, Message::Kind::MathError);
   EXPECT_EQ(messages[0].text, "exp: OVERFLOW error");
-  expectTexts(t, {{"Edit163", "+INF mils"}, {"Edit162", "+INF mils"}, {"Edit161", "+INF Sq.mils"}});
+  ExpectTexts(t, {{"Edit163", "+INF mils"}, {"Edit162", "+INF mils"}, {"Edit161", "+INF Sq.mils"}});
 }
 
 }  // namespace

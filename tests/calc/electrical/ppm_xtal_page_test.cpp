@@ -6,21 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "support/page_steps.h"
 #include "support/test_program.h"
 
 namespace cq::test {
 namespace {
 
-Message info(const std::string& text) { return {Message::Kind::Info, text, {}}; }
-Message error(const std::string& text) { return {Message::Kind::Error, text, {}}; }
-
 constexpr const char* kCentre = "Center frequency cannot be less than or equal to zero.";
-
-void openPpm(TestProgram& t) {
-  t.chooseMenu("PPMCalculator1");
-  t.takeMessages();
-  t.takeSolves();
-}
 
 struct Results {
   const char* variation;      // Edit172
@@ -51,13 +43,11 @@ const Results kDefaults = {"1250.00", "50001250.00", "49998750.00", "1.00", "31.
 TEST(PpmXtalPage, TheDefaultsInPointAndCommaMode) {
   {
     TestProgram t;
-    openPpm(t);
+    OpenCalculator(t, "PPMCalculator1");
     expectResults(t, kDefaults, "point");
   }
-  StartOptions comma;
-  comma.decimalSeparator = ",";
-  TestProgram t(comma);
-  openPpm(t);
+  TestProgram t(CommaStart());
+  OpenCalculator(t, "PPMCalculator1");
   expectResults(t, {"1250,00", "50001250,00", "49998750,00", "1,00", "31,25", "10,00 pF", "14,00 pF"}, "comma");
   // Inputs are read in the user's decimal form too: 10 x 20 / 30 + 2,5 = 9,17 pF.
   t.type("Edit339", "10");
@@ -70,7 +60,7 @@ TEST(PpmXtalPage, TheDefaultsInPointAndCommaMode) {
 
 TEST(PpmXtalPage, ActivationShowsThePageWithoutUnitsAndRemembersIt) {
   TestProgram t;
-  openPpm(t);
+  OpenCalculator(t, "PPMCalculator1");
   EXPECT_EQ(t.main().CurrentCalculator, 14);
   EXPECT_TRUE(t.showing("GroupBox36"));
   EXPECT_FALSE(t.showing("GroupBox48"));
@@ -85,7 +75,7 @@ TEST(PpmXtalPage, ActivationShowsThePageWithoutUnitsAndRemembersIt) {
 
 TEST(PpmXtalPage, CapacitorsOfDifferentValues) {
   TestProgram t;
-  openPpm(t);
+  OpenCalculator(t, "PPMCalculator1");
   t.type("Edit339", "10");
   t.type("Edit338", "20");
   t.pressEnter("Edit338");
@@ -143,10 +133,10 @@ TEST(PpmXtalPage, AValueNotAboveZeroIsReportedAndTheSolveGoesOnWithIt) {
   for (const auto& c : cases) {
     const std::string where = std::string(c.field) + " " + c.typed;
     TestProgram t;
-    openPpm(t);
+    OpenCalculator(t, "PPMCalculator1");
     t.type(c.field, c.typed);
     t.pressEnter(c.field);
-    EXPECT_EQ(t.takeMessages(), std::vector<Message>{info(c.message)}) << where;
+    EXPECT_EQ(t.takeMessages(), std::vector<Message>{InfoBox(c.message)}) << where;
     EXPECT_EQ(t.text(c.field), "1") << where;
     EXPECT_EQ(t.takeSolves(), 1) << where;
     expectResults(t, c.results, where);
@@ -155,7 +145,7 @@ TEST(PpmXtalPage, AValueNotAboveZeroIsReportedAndTheSolveGoesOnWithIt) {
 
 TEST(PpmXtalPage, TheRewrittenOneCountsFromTheNextSolve) {
   TestProgram t;
-  openPpm(t);
+  OpenCalculator(t, "PPMCalculator1");
   t.type("Edit170", "0");
   t.pressEnter("Edit170");
   t.takeMessages();
@@ -169,7 +159,7 @@ TEST(PpmXtalPage, TheRewrittenOneCountsFromTheNextSolve) {
 
 TEST(PpmXtalPage, AZeroBandCentreEndsTheSolveAfterTheVariation) {
   TestProgram t;
-  openPpm(t);
+  OpenCalculator(t, "PPMCalculator1");
   t.type("Edit339", "10");
   t.type("Edit338", "20");
   t.pressEnter("Edit338");  // the capacitor block now reads 9.67 pF
@@ -177,7 +167,7 @@ TEST(PpmXtalPage, AZeroBandCentreEndsTheSolveAfterTheVariation) {
   t.type("Edit339", "14");
   t.type("Edit338", "14");
   t.pressEnter("Edit181");
-  EXPECT_EQ(t.takeMessages(), (std::vector<Message>{info(kCentre), error("Floating point division by zero")}));
+  EXPECT_EQ(t.takeMessages(), (std::vector<Message>{InfoBox(kCentre), ErrorBox("Floating point division by zero")}));
   EXPECT_EQ(t.text("Edit181"), "1");
   EXPECT_EQ(t.text("Edit183"), "32001.00");  // 32001 - 0, written before the division
   EXPECT_EQ(t.text("Edit184"), "31.25");     // kept from before
@@ -194,15 +184,15 @@ TEST(PpmXtalPage, AZeroBandCentreEndsTheSolveAfterTheVariation) {
 
 TEST(PpmXtalPage, SeveralBadInputsGiveTheirMessagesInBlockOrder) {
   TestProgram t;
-  openPpm(t);
+  OpenCalculator(t, "PPMCalculator1");
   t.type("Edit115", "0");
   t.type("Edit181", "-1");
   t.type("Edit170", "0");
   t.pressEnter("Edit170");
   // The centre message serves both frequency blocks.
   EXPECT_EQ(t.takeMessages(),
-            (std::vector<Message>{info(kCentre), info(kCentre),
-                                  info("Stray capacitance cannot be less than or equal to zero.")}));
+            (std::vector<Message>{InfoBox(kCentre), InfoBox(kCentre),
+                                  InfoBox("Stray capacitance cannot be less than or equal to zero.")}));
   // f0 = -1: 1e6 x (32001 + 1) / -1 = -32002000000.
   EXPECT_EQ(t.text("Edit184"), "-32002000000.00");
   EXPECT_EQ(t.text("Edit341"), "7.00 pF");
@@ -212,35 +202,35 @@ TEST(PpmXtalPage, ErrorsEndTheSolveAndKeepLaterResults) {
   {
     // C1 = C2 = 0: 0 / 0 after two messages; the rule of thumb keeps 14.00 pF.
     TestProgram t;
-    openPpm(t);
+    OpenCalculator(t, "PPMCalculator1");
     t.type("Edit106", "8");
     t.type("Edit339", "0");
     t.type("Edit338", "0");
     t.pressEnter("Edit338");
-    EXPECT_EQ(t.takeMessages(), (std::vector<Message>{info("C1 value cannot be less than or equal to zero."),
-                                                      info("C2 value cannot be less than or equal to zero."),
-                                                      error("Invalid floating point operation")}));
+    EXPECT_EQ(t.takeMessages(), (std::vector<Message>{InfoBox("C1 value cannot be less than or equal to zero."),
+                                                      InfoBox("C2 value cannot be less than or equal to zero."),
+                                                      ErrorBox("Invalid floating point operation")}));
     EXPECT_EQ(t.text("Edit341"), "10.00 pF");
     EXPECT_EQ(t.text("Edit340"), "14.00 pF");
   }
   {
     // A tolerance that is no number stops before anything is written.
     TestProgram t;
-    openPpm(t);
+    OpenCalculator(t, "PPMCalculator1");
     t.type("Edit170", "1000");
     t.type("Edit171", "25ppm");
     t.pressEnter("Edit171");
-    EXPECT_EQ(t.takeMessages(), std::vector<Message>{error("'25ppm' is not a valid floating point value")});
+    EXPECT_EQ(t.takeMessages(), std::vector<Message>{ErrorBox("'25ppm' is not a valid floating point value")});
     expectResults(t, kDefaults, "conversion error");
   }
   {
     // An empty stray field: the frequency blocks are already written.
     TestProgram t;
-    openPpm(t);
+    OpenCalculator(t, "PPMCalculator1");
     t.type("Edit171", "50");
     t.type("Edit115", "");
     t.pressEnter("Edit171");
-    EXPECT_EQ(t.takeMessages(), std::vector<Message>{error("'' is not a valid floating point value")});
+    EXPECT_EQ(t.takeMessages(), std::vector<Message>{ErrorBox("'' is not a valid floating point value")});
     EXPECT_EQ(t.text("Edit172"), "2500.00");  // 50e6 x 50 / 1e6
     EXPECT_EQ(t.text("Edit341"), "10.00 pF");
   }

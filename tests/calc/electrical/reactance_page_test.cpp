@@ -6,18 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "support/page_steps.h"
 #include "support/test_program.h"
 
 namespace cq::test {
 namespace {
-
-Message error(const std::string& text) { return {Message::Kind::Error, text, {}}; }
-
-void openReactance(TestProgram& t) {
-  t.chooseMenu("XlXcReactance1");
-  t.takeMessages();
-  t.takeSolves();
-}
 
 struct Reactances {
   const char* xc;  // Edit273
@@ -40,17 +33,15 @@ const Reactances kDefaults = {"0.1592 Ohms", "6283.1800 Ohms", "5032.9255 Hz"};
 TEST(XlXcReactancePage, TheDefaultsInPointAndCommaMode) {
   {
     TestProgram t;
-    openReactance(t);
+    OpenCalculator(t, "XlXcReactance1");
     expectReactances(t, kDefaults, "point");
     EXPECT_EQ(t.main().CurrentCalculator, 18);
     EXPECT_TRUE(t.showing("GroupBox48"));
     EXPECT_FALSE(t.enabled("RadioGroup6"));
     EXPECT_EQ(t.setting("Program"), "18");
   }
-  StartOptions comma;
-  comma.decimalSeparator = ",";
-  TestProgram t(comma);
-  openReactance(t);
+  TestProgram t(CommaStart());
+  OpenCalculator(t, "XlXcReactance1");
   expectReactances(t, {"0,1592 Ohms", "6283,1800 Ohms", "5032,9255 Hz"}, "comma");
   // 2,5 MHz: Xc = 1 / (6.28318 x 2.5e6 x 1e-6) = 0.06366; Xl = 15707.95; f0 unchanged.
   t.type("Edit270", "2,5");
@@ -88,7 +79,7 @@ TEST(XlXcReactancePage, AUnitRadioLabelsItsBoxAndReadsTheSameNumberInTheNewUnit)
   for (const auto& c : cases) {
     const std::string where = std::string(c.radio) + " " + c.boxText;
     TestProgram t;
-    openReactance(t);
+    OpenCalculator(t, "XlXcReactance1");
     const Bounds before = t.control(c.box).bounds();
     t.selectRadio(c.radio, c.item);
     EXPECT_EQ(t.takeSolves(), 1) << where;
@@ -104,7 +95,7 @@ TEST(XlXcReactancePage, AUnitRadioLabelsItsBoxAndReadsTheSameNumberInTheNewUnit)
 
 TEST(XlXcReactancePage, TheFirstUnitsPutTheBoxesBackInPlace) {
   TestProgram t;
-  openReactance(t);
+  OpenCalculator(t, "XlXcReactance1");
   t.selectRadio("RadioGroup19", 3);
   t.selectRadio("RadioGroup19", 1);
   EXPECT_EQ(t.text("Edit278"), "MHz");
@@ -127,18 +118,18 @@ struct FailureCase {
 TEST(XlXcReactancePage, ZeroPartsEndTheSolveWhereTheyDivide) {
   const std::vector<FailureCase> cases = {
       // A zero frequency or capacitance fails before Xc is written.
-      {{{"Edit270", "0"}}, {error("Floating point division by zero")}, kDefaults},
-      {{{"Edit271", "0"}}, {error("Floating point division by zero")}, kDefaults},
+      {{{"Edit270", "0"}}, {ErrorBox("Floating point division by zero")}, kDefaults},
+      {{{"Edit271", "0"}}, {ErrorBox("Floating point division by zero")}, kDefaults},
       // A zero inductance writes Xc (C = 2 uF: 0.0796) and Xl = 0, then fails at f0.
       {{{"Edit271", "2"}, {"Edit272", "0"}},
-       {error("Floating point division by zero")},
+       {ErrorBox("Floating point division by zero")},
        {"0.0796 Ohms", "0.0000 Ohms", "5032.9255 Hz"}},
       // An inductance that is no number is read after Xc is written.
       {{{"Edit271", "2"}, {"Edit272", "1mH"}},
-       {error("'1mH' is not a valid floating point value")},
+       {ErrorBox("'1mH' is not a valid floating point value")},
        {"0.0796 Ohms", "6283.1800 Ohms", "5032.9255 Hz"}},
       // A capacitance that is no number is read before Xc.
-      {{{"Edit270", "2"}, {"Edit271", ""}}, {error("'' is not a valid floating point value")}, kDefaults},
+      {{{"Edit270", "2"}, {"Edit271", ""}}, {ErrorBox("'' is not a valid floating point value")}, kDefaults},
       // A negative C x L: the root reports, f0 prints as no number.
       {{{"Edit271", "-1"}},
        {{Message::Kind::MathError, "sqrt: DOMAIN error", {}}},
@@ -147,7 +138,7 @@ TEST(XlXcReactancePage, ZeroPartsEndTheSolveWhereTheyDivide) {
   for (const auto& c : cases) {
     const std::string where = std::string(c.typed.back().first) + " " + c.typed.back().second;
     TestProgram t;
-    openReactance(t);
+    OpenCalculator(t, "XlXcReactance1");
     for (const auto& [field, text] : c.typed) t.type(field, text);
     t.pressEnter(c.typed.back().first);
     auto shown = t.takeMessages();

@@ -6,19 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "support/page_steps.h"
 #include "support/test_program.h"
 
 namespace cq::test {
 namespace {
 
-Message info(const std::string& text) { return {Message::Kind::Info, text, {}}; }
-Message error(const std::string& text) { return {Message::Kind::Error, text, {}}; }
-
-StartOptions commaOrPoint(bool comma) {
-  StartOptions options;
-  options.decimalSeparator = comma ? "," : ".";
-  return options;
-}
 
 // The page with Er 4.6 (FR-4) and the form's 1 ns, 0.25Sr and 1/7.
 void openBandwidth(TestProgram& t, const char* er = "4.6") {
@@ -67,7 +60,7 @@ TEST(BandwidthPage, TheOneNanosecondExampleInBothUnitsAndLayers) {
 }
 
 TEST(BandwidthPage, EveryResultCarriesACommaInCommaMode) {
-  TestProgram t(commaOrPoint(true));
+  TestProgram t(DecimalStart(true));
   openBandwidth(t, "4,6");
   EXPECT_EQ(results(t), (Results{"350,00000 MHz", "33,72244 Inches", "1,77221 Inches", "139778954,280 m/s",
                                  "4,81749 Inches"}));
@@ -93,7 +86,7 @@ TEST(BandwidthPage, TheTrackBarsWriteTheirCaptionsAndSolve) {
 }
 
 TEST(BandwidthPage, TheSrCaptionTakesItsCommaFormOnlyOnceTheBarMoves) {
-  TestProgram t(commaOrPoint(true));
+  TestProgram t(DecimalStart(true));
   openBandwidth(t, "4,6");
   EXPECT_EQ(t.text("Edit44"), "0.25Sr");
   t.moveTrackBar("TrackBar2", 2);
@@ -204,7 +197,7 @@ TEST(BandwidthPage, ErBelowOneIsCorrectedToOneAndSolvedAgain) {
   t.type("Edit7", "0.5");
   t.pressEnter("Edit7");
   EXPECT_EQ(t.takeMessages(),
-            (std::vector<Message>{info("Minimum dielectric constant value can't be less than 1")}));
+            (std::vector<Message>{InfoBox("Minimum dielectric constant value can't be less than 1")}));
   EXPECT_EQ(t.takeSolves(), 2);
   EXPECT_EQ(t.text("Edit7"), "1");
   EXPECT_EQ(results(t), (Results{"350.00000 MHz", "33.72244 Inches", "2.77949 Inches", "299792458.000 m/s",
@@ -217,22 +210,22 @@ TEST(BandwidthPage, AZeroRiseTimeEndsTheSolveBeforeAnyResult) {
   const Results before = results(t);
   t.type("Edit19", "0");
   t.pressEnter("Edit19");
-  EXPECT_EQ(t.takeMessages(), (std::vector<Message>{error("Floating point division by zero")}));
+  EXPECT_EQ(t.takeMessages(), (std::vector<Message>{ErrorBox("Floating point division by zero")}));
   EXPECT_EQ(results(t), before);
 
   // The Er check comes first; its nested solve then fails on the same zero.
   t.type("Edit7", "0.5");
   t.pressEnter("Edit7");
   EXPECT_EQ(t.takeMessages(),
-            (std::vector<Message>{info("Minimum dielectric constant value can't be less than 1"),
-                                  error("Floating point division by zero")}));
+            (std::vector<Message>{InfoBox("Minimum dielectric constant value can't be less than 1"),
+                                  ErrorBox("Floating point division by zero")}));
   EXPECT_EQ(t.text("Edit7"), "1");
   EXPECT_EQ(results(t), before);
 
   t.selectRadio("RadioGroup12", 1);
   t.type("Edit19", "0");
   t.pressEnter("Edit19");
-  EXPECT_EQ(t.takeMessages(), (std::vector<Message>{error("Floating point division by zero")}));
+  EXPECT_EQ(t.takeMessages(), (std::vector<Message>{ErrorBox("Floating point division by zero")}));
 }
 
 TEST(BandwidthPage, NegativeRiseTimesGiveNegativeLengths) {
@@ -251,7 +244,7 @@ TEST(BandwidthPage, TextThatIsNoNumberEndsTheSolveBeforeAnyResult) {
   const Results before = results(t);
   t.type("Edit19", "1ns");
   t.pressEnter("Edit19");
-  EXPECT_EQ(t.takeMessages(), (std::vector<Message>{error("'1ns' is not a valid floating point value")}));
+  EXPECT_EQ(t.takeMessages(), (std::vector<Message>{ErrorBox("'1ns' is not a valid floating point value")}));
   EXPECT_EQ(results(t), before);
 }
 

@@ -6,26 +6,19 @@
 #include <string>
 #include <vector>
 
+#include "support/page_steps.h"
 #include "support/test_program.h"
 
 namespace cq::test {
 namespace {
 
-Message info(const std::string& text) { return {Message::Kind::Info, text, {}}; }
-Message error(const std::string& text) { return {Message::Kind::Error, text, {}}; }
-
-void openErEffective(TestProgram& t) {
-  t.chooseMenu("ErEffective1");
-  t.takeMessages();
-  t.takeSolves();
-}
 
 // Form defaults: 5 x 10 mils, base 0.5oz (0.7) + plating 1oz (1.4) = 2.1
 // mils, Er 4.6, 500 MHz: eef 2.902171. Metric: 0.127 x 0.254 mm, 0.018 +
 // 0.035 = 0.053 mm: 2.903124, and "%3.0f" of 53 um pads to three places.
 TEST(ErEffectivePage, TheFormDefaultsInBothUnitSystems) {
   TestProgram t;
-  openErEffective(t);
+  OpenCalculator(t, "ErEffective1");
   EXPECT_EQ(t.main().CurrentCalculator, 6);
   EXPECT_TRUE(t.showing("GroupBox43"));
   EXPECT_EQ(t.text("Edit221"), "2.9022");
@@ -52,7 +45,7 @@ TEST(ErEffectivePage, TheFormDefaultsInBothUnitSystems) {
 //     -> 2.4652, copper " 70 um"
 TEST(ErEffectivePage, EachInputReachesTheModel) {
   TestProgram t;
-  openErEffective(t);
+  OpenCalculator(t, "ErEffective1");
   t.type("Edit224", "1000");
   t.pressEnter("Edit224");
   EXPECT_EQ(t.text("Edit221"), "2.9025");
@@ -79,12 +72,12 @@ TEST(ErEffectivePage, EachInputReachesTheModel) {
 TEST(ErEffectivePage, AnErOfOneOrLessIsCorrectedAndCountsFromTheNextSolve) {
   for (const char* er : {"1", "0.5", "-3"}) {
     TestProgram t;
-    openErEffective(t);
+    OpenCalculator(t, "ErEffective1");
     // The check ends the solve before the height is read.
     t.type("Edit46", "abc");
     t.type("Edit7", er);
     t.pressEnter("Edit224");
-    EXPECT_EQ(t.takeMessages(), (std::vector<Message>{info("Minimum Er value can't be less than or equal to 1")})) << er;
+    EXPECT_EQ(t.takeMessages(), (std::vector<Message>{InfoBox("Minimum Er value can't be less than or equal to 1")})) << er;
     EXPECT_EQ(t.text("Edit7"), "1.001") << er;
     EXPECT_EQ(t.text("Edit221"), "2.9022") << er;
     EXPECT_EQ(t.takeSolves(), 1) << er;
@@ -97,10 +90,8 @@ TEST(ErEffectivePage, AnErOfOneOrLessIsCorrectedAndCountsFromTheNextSolve) {
 }
 
 TEST(ErEffectivePage, CommaModeReadsAndWritesCommas) {
-  StartOptions options;
-  options.decimalSeparator = ",";
-  TestProgram t(options);
-  openErEffective(t);
+  TestProgram t(CommaStart());
+  OpenCalculator(t, "ErEffective1");
   EXPECT_EQ(t.text("Edit221"), "2,9022");
   EXPECT_EQ(t.text("Label56"), "2,10 mils");
   t.type("Edit7", "1");
@@ -115,13 +106,13 @@ TEST(ErEffectivePage, ZeroLengthsEndTheSolveAndKeepTheResult) {
     const char* field;
     std::vector<Message> messages;
   } rows[] = {
-      {"Edit46", {error("Floating point division by zero")}},
+      {"Edit46", {ErrorBox("Floating point division by zero")}},
       // The corrected ratios are 0: log(0) in the model, then 10 / 0.
-      {"Edit25", {{Message::Kind::MathError, "log: SING error", {}}, error("Floating point division by zero")}},
+      {"Edit25", {{Message::Kind::MathError, "log: SING error", {}}, ErrorBox("Floating point division by zero")}},
   };
   for (const auto& row : rows) {
     TestProgram t;
-    openErEffective(t);
+    OpenCalculator(t, "ErEffective1");
     t.type(row.field, "0");
     t.pressEnter(row.field);
     const auto messages = t.takeMessages();
@@ -136,10 +127,10 @@ TEST(ErEffectivePage, ZeroLengthsEndTheSolveAndKeepTheResult) {
 
 TEST(ErEffectivePage, TextThatIsNoNumberEndsTheSolve) {
   TestProgram t;
-  openErEffective(t);
+  OpenCalculator(t, "ErEffective1");
   t.type("Edit224", "fast");
   t.pressEnter("Edit224");
-  EXPECT_EQ(t.takeMessages(), (std::vector<Message>{error("'fast' is not a valid floating point value")}));
+  EXPECT_EQ(t.takeMessages(), (std::vector<Message>{ErrorBox("'fast' is not a valid floating point value")}));
   EXPECT_EQ(t.text("Edit221"), "2.9022");
 }
 
@@ -149,7 +140,7 @@ TEST(ErEffectivePage, TextThatIsNoNumberEndsTheSolve) {
 //   299792458 / (sqrt(2.9022) x 500) x 0.0001 / 2.54 = 13.85649 in.
 TEST(ErEffectivePage, SendToWavelengthCalculatorHandsOverInMhz) {
   TestProgram t;
-  openErEffective(t);
+  OpenCalculator(t, "ErEffective1");
   t.click("Button5");
   EXPECT_TRUE(t.takeMessages().empty());
   EXPECT_EQ(t.main().CurrentCalculator, 17);
@@ -173,7 +164,7 @@ TEST(ErEffectivePage, SendToWavelengthCalculatorFromAnotherFrequencyUnit) {
   t.selectRadio("RadioGroup22", 1);
   t.selectRadio("RadioGroup21", 0);
   t.selectRadio("RadioGroup6", 1);
-  openErEffective(t);
+  OpenCalculator(t, "ErEffective1");
   t.click("Button5");
   EXPECT_EQ(t.itemIndex("RadioGroup21"), 1);
   EXPECT_EQ(t.text("Edit280"), "MHz");

@@ -6,18 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "support/page_steps.h"
 #include "support/test_program.h"
 
 namespace cq::test {
 namespace {
 
-Message error(const std::string& text) { return {Message::Kind::Error, text, {}}; }
-
-void openWavelength(TestProgram& t) {
-  t.chooseMenu("WavelengthCalculator1");
-  t.takeMessages();
-  t.takeSolves();
-}
 
 struct UnitBox {
   std::string text;
@@ -33,7 +27,7 @@ UnitBox unitBox(TestProgram& t) {
 //   299792458 / (2 x 100) x 0.0001 = 149.89623 cm, / 2.54 = 59.01426 in.
 TEST(WavelengthPage, TheFormDefaultsInBothUnitSystems) {
   TestProgram t;
-  openWavelength(t);
+  OpenCalculator(t, "WavelengthCalculator1");
   EXPECT_EQ(t.main().CurrentCalculator, 17);
   EXPECT_TRUE(t.showing("GroupBox22"));
   EXPECT_EQ(t.text("Label220"), "Period");
@@ -51,7 +45,7 @@ TEST(WavelengthPage, TheFormDefaultsInBothUnitSystems) {
 // x 0.0625 = 3.68839; x 0.05 = 2.95071.
 TEST(WavelengthPage, TheTrackBarNamesAndAppliesItsFraction) {
   TestProgram t;
-  openWavelength(t);
+  OpenCalculator(t, "WavelengthCalculator1");
   const struct {
     int position;
     const char* text;
@@ -70,7 +64,7 @@ TEST(WavelengthPage, TheTrackBarNamesAndAppliesItsFraction) {
 
 TEST(WavelengthPage, ChoosingFrequencyKeepsTheNumberAndReadsItInMhz) {
   TestProgram t;
-  openWavelength(t);
+  OpenCalculator(t, "WavelengthCalculator1");
   t.selectRadio("RadioGroup22", 1);
   // ns -> MHz moves the unit item twice (before and after the refill), each
   // solving, and the method change solves at its end.
@@ -103,7 +97,7 @@ TEST(WavelengthPage, ChoosingFrequencyKeepsTheNumberAndReadsItInMhz) {
 
 TEST(WavelengthPage, EachUnitPlacesItsTextAndScalesTheInput) {
   TestProgram t;
-  openWavelength(t);
+  OpenCalculator(t, "WavelengthCalculator1");
   // 10 ps is 1e6 / 10 = 100000 MHz: 59.01426 / 1000 = 0.05901 in.
   t.selectRadio("RadioGroup21", 1);
   EXPECT_EQ(t.text("Edit280"), "ps");
@@ -130,7 +124,7 @@ TEST(WavelengthPage, EachUnitPlacesItsTextAndScalesTheInput) {
 
 TEST(WavelengthPage, WorkedFrequencyExamples) {
   TestProgram t;
-  openWavelength(t);
+  OpenCalculator(t, "WavelengthCalculator1");
   t.selectRadio("RadioGroup22", 1);
   // 1 GHz in air: 299792458 / 1000 x 0.0001 = 29.97925 cm = 11.80285 in.
   t.selectRadio("RadioGroup21", 0);
@@ -151,10 +145,8 @@ TEST(WavelengthPage, WorkedFrequencyExamples) {
 }
 
 TEST(WavelengthPage, TheResultCarriesACommaInCommaMode) {
-  StartOptions options;
-  options.decimalSeparator = ",";
-  TestProgram t(options);
-  openWavelength(t);
+  TestProgram t(CommaStart());
+  OpenCalculator(t, "WavelengthCalculator1");
   EXPECT_EQ(t.text("Edit104"), "59,01426 Inches");
   t.type("Edit150", "2,9022");
   t.pressEnter("Edit150");
@@ -164,11 +156,11 @@ TEST(WavelengthPage, TheResultCarriesACommaInCommaMode) {
 
 TEST(WavelengthPage, ZeroInputsEndTheSolveAndKeepThePreviousResult) {
   TestProgram t;
-  openWavelength(t);
+  OpenCalculator(t, "WavelengthCalculator1");
   for (const char* field : {"Edit103", "Edit150"}) {
     t.type(field, "0");
     t.pressEnter(field);
-    EXPECT_EQ(t.takeMessages(), (std::vector<Message>{error("Floating point division by zero")})) << field;
+    EXPECT_EQ(t.takeMessages(), (std::vector<Message>{ErrorBox("Floating point division by zero")})) << field;
     EXPECT_EQ(t.text("Edit104"), "59.01426 Inches") << field;
     t.type(field, field == std::string("Edit103") ? "10" : "4");
   }
@@ -176,12 +168,12 @@ TEST(WavelengthPage, ZeroInputsEndTheSolveAndKeepThePreviousResult) {
   t.takeMessages();
   t.type("Edit103", "0");
   t.pressEnter("Edit103");
-  EXPECT_EQ(t.takeMessages(), (std::vector<Message>{error("Floating point division by zero")}));
+  EXPECT_EQ(t.takeMessages(), (std::vector<Message>{ErrorBox("Floating point division by zero")}));
 }
 
 TEST(WavelengthPage, ANegativeErEffShowsTheSquareRootErrorAndNoNumber) {
   TestProgram t;
-  openWavelength(t);
+  OpenCalculator(t, "WavelengthCalculator1");
   t.type("Edit150", "-4");
   t.pressEnter("Edit150");
   const auto messages = t.takeMessages();
@@ -193,10 +185,10 @@ TEST(WavelengthPage, ANegativeErEffShowsTheSquareRootErrorAndNoNumber) {
 
 TEST(WavelengthPage, TextThatIsNoNumberEndsTheSolve) {
   TestProgram t;
-  openWavelength(t);
+  OpenCalculator(t, "WavelengthCalculator1");
   t.type("Edit103", "ten");
   t.pressEnter("Edit103");
-  EXPECT_EQ(t.takeMessages(), (std::vector<Message>{error("'ten' is not a valid floating point value")}));
+  EXPECT_EQ(t.takeMessages(), (std::vector<Message>{ErrorBox("'ten' is not a valid floating point value")}));
   EXPECT_EQ(t.text("Edit104"), "59.01426 Inches");
 }
 
@@ -204,7 +196,7 @@ TEST(WavelengthPage, TextThatIsNoNumberEndsTheSolve) {
 // text left in it by another calculator must not stop this one.
 TEST(WavelengthPage, TheUnusedSubstrateErDoesNotStopTheSolve) {
   TestProgram t;
-  openWavelength(t);
+  OpenCalculator(t, "WavelengthCalculator1");
   t.form().edit("Edit7").setText("abc");
   t.moveTrackBar("TrackBar4", 3);
   EXPECT_TRUE(t.takeMessages().empty());
@@ -226,7 +218,7 @@ TEST(WavelengthPage, ErEffCalculatorHandsOverTheFrequencyInMhz) {
               {0, 0, "abc", "abc"}};    // no number: Er Effective reports it
   for (const auto& row : rows) {
     TestProgram t;
-    openWavelength(t);
+    OpenCalculator(t, "WavelengthCalculator1");
     t.selectRadio("RadioGroup22", row.method);
     t.selectRadio("RadioGroup21", row.unit);
     t.type("Edit103", row.input);
@@ -240,10 +232,10 @@ TEST(WavelengthPage, ErEffCalculatorHandsOverTheFrequencyInMhz) {
 
 TEST(WavelengthPage, ErEffCalculatorWithAZeroPeriodStaysOnThePage) {
   TestProgram t;
-  openWavelength(t);
+  OpenCalculator(t, "WavelengthCalculator1");
   t.type("Edit103", "0");
   t.click("Button4");
-  EXPECT_EQ(t.takeMessages(), (std::vector<Message>{error("Floating point division by zero")}));
+  EXPECT_EQ(t.takeMessages(), (std::vector<Message>{ErrorBox("Floating point division by zero")}));
   EXPECT_EQ(t.text("Edit224"), "500");
   EXPECT_EQ(t.main().CurrentCalculator, 17);
 }

@@ -13,6 +13,7 @@
 #include <map>
 
 #include "calc/via/via_page_start.h"
+#include "support/page_steps.h"
 #include "support/test_program.h"
 
 namespace cq::test {
@@ -28,10 +29,7 @@ class DifferentialVias {
     t.takeMessages();
     t.takeSolves();
   }
-  void enter(const std::vector<std::pair<std::string, std::string>>& fields) {
-    for (const auto& [field, text] : fields) t.type(field, text);
-    t.pressEnter(fields.back().first);
-  }
+  void enter(const Texts& fields) { EnterAll(t, fields); }
   Results results() {
     Results r;
     for (const char* name : {"Edit50", "Edit8", "Edit10", "Edit49", "Edit13"}) r[name] = t.text(name);

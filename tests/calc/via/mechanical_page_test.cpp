@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "calc/via/wire_gauge_table.h"
+#include "support/page_steps.h"
 #include "support/test_program.h"
 
 namespace cq::test {
@@ -84,18 +85,6 @@ TEST(WireGaugeTable, StoredMillimetresAreTheInchesTimes25Point4) {
   for (const auto& row : WireGaugeTable()) EXPECT_NEAR(row.millimetres, row.inches * 25.4, 1e-12) << row.awg;
 }
 
-StartOptions decimalMode(bool comma) {
-  StartOptions options;
-  options.decimalSeparator = comma ? "," : ".";
-  return options;
-}
-
-std::string withComma(std::string text) {
-  for (char& c : text)
-    if (c == '.') c = ',';
-  return text;
-}
-
 void openPage(TestProgram& t, bool metric) {
   t.chooseMenu("Mechanical1");
   t.selectRadio("RadioGroup6", metric ? 1 : 0);
@@ -122,7 +111,7 @@ class WireGauge : public ::testing::TestWithParam<Display> {};
 
 TEST_P(WireGauge, EveryGaugeShowsItsRow) {
   const Display d = GetParam();
-  TestProgram t(decimalMode(d.comma));
+  TestProgram t(DecimalStart(d.comma));
   openPage(t, d.metric);
   std::vector<std::string> awgs;
   for (const auto& row : kGauges) awgs.emplace_back(row.awg);
@@ -138,7 +127,7 @@ TEST_P(WireGauge, EveryGaugeShowsItsRow) {
     if (k == kAwg30 && d.metric) chassis = "0.89 Amps";
     // The chassis texts and the Imperial diameter and resistance keep the
     // point; the rest follows the decimal mode.
-    auto local = [&](std::string s) { return d.comma ? withComma(std::move(s)) : s; };
+    auto local = [&](std::string s) { return d.comma ? WithComma(std::move(s)) : s; };
     EXPECT_EQ(t.text("Edit41"), d.metric ? local(row.millimetres) : std::string(row.inches)) << row.awg;
     EXPECT_EQ(t.text("Edit95"), d.metric ? local(row.metricOhms) : std::string(row.imperialOhms)) << row.awg;
     EXPECT_EQ(t.text("Edit102"), chassis) << row.awg;
@@ -156,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(UnitsAndDecimals, WireGauge,
                          });
 
 TEST(WireGaugeEdges, CommaModeLocalisesOnlyWhatTheUnitSystemAllows) {
-  TestProgram t(decimalMode(true));
+  TestProgram t(DecimalStart(true));
   openPage(t, true);
   t.selectCombo("ComboBox3", 26);  // AWG 23
   EXPECT_EQ(t.text("Edit102"), "4.7 Amps");
@@ -205,7 +194,7 @@ TEST(WireGaugeEdges, UnitsSwitchSwapsChartsCaptionAndRewritesEveryResult) {
 
 TEST(WireGaugeEdges, ChartsReadTheSameInCommaMode) {
   TestProgram point;
-  TestProgram comma(decimalMode(true));
+  TestProgram comma(DecimalStart(true));
   openPage(point, true);
   openPage(comma, true);
   for (const char* memo : {"Memo1", "Memo2", "Memo4"}) EXPECT_EQ(memoLines(point, memo), memoLines(comma, memo)) << memo;

@@ -7,29 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "support/page_steps.h"
 #include "support/test_program.h"
 
 namespace cq::test {
 namespace {
 
-StartOptions commaMode() {
-  StartOptions options;
-  options.decimalSeparator = ",";
-  return options;
-}
-
-Message info(const std::string& text) { return {Message::Kind::Info, text, {}}; }
-
-void openPadstack(TestProgram& t) {
-  t.chooseMenu("Padstacks1");
-  t.takeMessages();
-  t.takeSolves();
-}
-
-void enter(TestProgram& t, const std::string& field, const std::string& text) {
-  t.type(field, text);
-  t.pressEnter(field);
-}
 
 void choosePadType(TestProgram& t, int type) {
   t.selectRadio("RadioGroup14", type);
@@ -50,7 +33,7 @@ void expectResults(TestProgram& t, const Results& r) {
 // Hole 32, ring 12, isolation 12: pad 2 x 12 + 32 = 56, outer 56 + 2 x 12 = 80.
 TEST(PadstackPage, ThruHoleDefaultsInImperial) {
   TestProgram t;
-  openPadstack(t);
+  OpenCalculator(t, "Padstacks1");
   expectResults(t, {"56.00 mils", "56.00 mils", "80.00 mils"});
   EXPECT_EQ(t.text("Edit39"), "56.00 mils");
   EXPECT_EQ(t.text("Edit40"), "10 mils");
@@ -65,8 +48,8 @@ TEST(PadstackPage, ThruHoleDefaultsInImperial) {
 // Metric: 0.8128 + 2 x 0.3048 = 1.4224, 1.4224 + 2 x 0.3048 = 2.0320.
 TEST(PadstackPage, ThruHoleDefaultsInMetricPointAndComma) {
   for (bool comma : {false, true}) {
-    TestProgram t(comma ? commaMode() : StartOptions{});
-    openPadstack(t);
+    TestProgram t(comma ? CommaStart() : StartOptions{});
+    OpenCalculator(t, "Padstacks1");
     toMetric(t);
     const std::string sep = comma ? "," : ".";
     expectResults(t, {"1" + sep + "4224 mm", "1" + sep + "4224 mm", "2" + sep + "0320 mm"});
@@ -77,11 +60,11 @@ TEST(PadstackPage, ThruHoleDefaultsInMetricPointAndComma) {
 
 TEST(PadstackPage, SpokeWidthFollowsTheHoleBands) {
   TestProgram t;
-  openPadstack(t);
+  OpenCalculator(t, "Padstacks1");
   const std::vector<std::pair<std::string, std::string>> rows = {
       {"14", "6 mils"}, {"22", "8 mils"}, {"124", "20 mils"}, {"125", "25 mils"}};
   for (const auto& [hole, spoke] : rows) {
-    enter(t, "Edit33", hole);
+    Enter(t, "Edit33", hole);
     EXPECT_EQ(t.text("Edit40"), spoke) << hole;
   }
   EXPECT_TRUE(t.takeMessages().empty());
@@ -91,16 +74,16 @@ TEST(PadstackPage, SpokeWidthFollowsTheHoleBands) {
 // pad 32, outer 32 + 2 x 12 = 56. A ring of 0 is accepted silently.
 TEST(PadstackPage, NegativeRingAndIsolationAreZeroed) {
   TestProgram t;
-  openPadstack(t);
-  enter(t, "Edit34", "-1");
-  EXPECT_EQ(t.takeMessages(), std::vector<Message>{info("Annular ring should be greater than zero for plated holes.")});
+  OpenCalculator(t, "Padstacks1");
+  Enter(t, "Edit34", "-1");
+  EXPECT_EQ(t.takeMessages(), std::vector<Message>{InfoBox("Annular ring should be greater than zero for plated holes.")});
   EXPECT_EQ(t.text("Edit34"), "0");
   expectResults(t, {"32.00 mils", "32.00 mils", "56.00 mils"});
-  enter(t, "Edit34", "0");
+  Enter(t, "Edit34", "0");
   EXPECT_TRUE(t.takeMessages().empty());
 
-  enter(t, "Edit35", "-3");
-  EXPECT_EQ(t.takeMessages(), std::vector<Message>{info(
+  Enter(t, "Edit35", "-3");
+  EXPECT_EQ(t.takeMessages(), std::vector<Message>{InfoBox(
                                   "Isolation width should be greater than zero for plated holes with thermal reliefs.")});
   EXPECT_EQ(t.text("Edit35"), "0");
   expectResults(t, {"32.00 mils", "32.00 mils", "32.00 mils"});
@@ -109,18 +92,18 @@ TEST(PadstackPage, NegativeRingAndIsolationAreZeroed) {
 // Imperial corrections solve again at once: hole 250, pad 250 + 24 = 274.
 TEST(PadstackPage, ImperialHoleLimitsCorrectAndSolveAgain) {
   TestProgram t;
-  openPadstack(t);
-  enter(t, "Edit33", "300");
+  OpenCalculator(t, "Padstacks1");
+  Enter(t, "Edit33", "300");
   EXPECT_EQ(t.takeMessages(),
-            std::vector<Message>{info("Hole diameter can't be greater than 250mils. Holes larger the 250mils usually "
+            std::vector<Message>{InfoBox("Hole diameter can't be greater than 250mils. Holes larger the 250mils usually "
                                       "need to be routed out.")});
   EXPECT_EQ(t.text("Edit33"), "250");
   EXPECT_EQ(t.takeSolves(), 2);  // Enter and the nested solve
   expectResults(t, {"274.00 mils", "274.00 mils", "298.00 mils"});
   EXPECT_EQ(t.text("Edit40"), "25 mils");
 
-  enter(t, "Edit33", "0.5");
-  EXPECT_EQ(t.takeMessages(), std::vector<Message>{info("Hole diameter can't be less than 1mil.")});
+  Enter(t, "Edit33", "0.5");
+  EXPECT_EQ(t.takeMessages(), std::vector<Message>{InfoBox("Hole diameter can't be less than 1mil.")});
   EXPECT_EQ(t.text("Edit33"), "1");
   EXPECT_EQ(t.text("Edit36"), "25.00 mils");
 }
@@ -129,14 +112,14 @@ TEST(PadstackPage, ImperialHoleLimitsCorrectAndSolveAgain) {
 // (7 + 0.6096 = 7.6096), the next one 6.35 + 0.6096 = 6.9596.
 TEST(PadstackPage, MetricHoleLimitCountsFromTheNextSolve) {
   for (bool comma : {false, true}) {
-    TestProgram t(comma ? commaMode() : StartOptions{});
-    openPadstack(t);
+    TestProgram t(comma ? CommaStart() : StartOptions{});
+    OpenCalculator(t, "Padstacks1");
     toMetric(t);
     t.takeSolves();
-    enter(t, "Edit33", "7");
+    Enter(t, "Edit33", "7");
     const std::string limit = comma ? "6,35" : "6.35";
     EXPECT_EQ(t.takeMessages(),
-              std::vector<Message>{info("Hole diameter can't be greater than " + limit + "mm. Holes larger the " +
+              std::vector<Message>{InfoBox("Hole diameter can't be greater than " + limit + "mm. Holes larger the " +
                                         limit + "mm usually need to be routed out")});
     EXPECT_EQ(t.text("Edit33"), limit);
     EXPECT_EQ(t.takeSolves(), 1);
@@ -149,10 +132,10 @@ TEST(PadstackPage, MetricHoleLimitCountsFromTheNextSolve) {
 
 TEST(PadstackPage, MetricHoleIsNotCheckedInAnUnknownDecimalMode) {
   TestProgram t;
-  openPadstack(t);
+  OpenCalculator(t, "Padstacks1");
   toMetric(t);
   t.form().label("Label165").setCaption("2");
-  enter(t, "Edit33", "7");
+  Enter(t, "Edit33", "7");
   EXPECT_TRUE(t.takeMessages().empty());
   EXPECT_EQ(t.text("Edit33"), "7");
 }
@@ -161,7 +144,7 @@ TEST(PadstackPage, MetricHoleIsNotCheckedInAnUnknownDecimalMode) {
 // pad 149 + 12 = 161. Metric: 3.175 and 3.175 + 1.27 = 4.445.
 TEST(PadstackPage, StdToolingPresetAndBackToCustom) {
   TestProgram t;
-  openPadstack(t);
+  OpenCalculator(t, "Padstacks1");
   t.selectCombo("ComboBox2", 1);
   EXPECT_TRUE(t.takeMessages().empty());
   EXPECT_EQ(t.itemIndex("RadioGroup7"), 1);
@@ -193,7 +176,7 @@ TEST(PadstackPage, StdToolingPresetAndBackToCustom) {
 
 TEST(PadstackPage, StdToolingInMetric) {
   TestProgram t;
-  openPadstack(t);
+  OpenCalculator(t, "Padstacks1");
   toMetric(t);
   t.selectCombo("ComboBox2", 1);
   EXPECT_EQ(t.text("Edit33"), "3.175");
@@ -203,7 +186,7 @@ TEST(PadstackPage, StdToolingInMetric) {
 // Saved in mils, restored in mm: 12 mils = 0.3048 mm.
 TEST(PadstackPage, SavedRingTextsFollowAUnitsChange) {
   TestProgram t;
-  openPadstack(t);
+  OpenCalculator(t, "Padstacks1");
   t.selectCombo("ComboBox2", 1);
   toMetric(t);
   EXPECT_EQ(t.text("Edit34"), "N/A");
@@ -217,8 +200,8 @@ TEST(PadstackPage, SavedRingTextsFollowAUnitsChange) {
 // The user's own click on Non-Plated saves the texts with a point; Plated
 // writes them back in the decimal mode.
 TEST(PadstackPage, PadStyleSavesAndRestoresRingTextsInCommaMode) {
-  TestProgram t(commaMode());
-  openPadstack(t);
+  TestProgram t(CommaStart());
+  OpenCalculator(t, "Padstacks1");
   toMetric(t);
   EXPECT_EQ(t.text("Edit34"), "0,3048");
   t.selectRadio("RadioGroup7", 1);
@@ -235,7 +218,7 @@ TEST(PadstackPage, PadStyleSavesAndRestoresRingTextsInCommaMode) {
 // the Units switch: internal pad 2 x 12 + 32 = 56, plane pad 56 + 12 = 68.
 TEST(PadstackPage, NonPlatedImperialUsesTheLastRingInMils) {
   TestProgram t;
-  openPadstack(t);
+  OpenCalculator(t, "Padstacks1");
   toMetric(t);
   t.selectRadio("RadioGroup7", 1);
   t.selectRadio("RadioGroup6", 0);
@@ -245,7 +228,7 @@ TEST(PadstackPage, NonPlatedImperialUsesTheLastRingInMils) {
 
 TEST(PadstackPage, TypeRadioResetsTheHoleTypeWithoutApplyingIt) {
   TestProgram t;
-  openPadstack(t);
+  OpenCalculator(t, "Padstacks1");
   t.selectCombo("ComboBox2", 1);
   choosePadType(t, 2);
   choosePadType(t, 0);
@@ -277,7 +260,7 @@ TEST(PadstackPage, ConductorPadThDefaults) {
   };
   for (const auto& r : rows) {
     TestProgram t;
-    openPadstack(t);
+    OpenCalculator(t, "Padstacks1");
     if (r.metric) toMetric(t);
     choosePadType(t, r.type);
     EXPECT_EQ(t.text("Edit36"), r.expected.edit36) << r.type << r.metric;
@@ -295,8 +278,8 @@ TEST(PadstackPage, ConductorPadThDefaults) {
 // The type radio writes the Metric defaults in comma form in comma mode:
 // two conductors, 2.54 - 5 x 0.254 = 1.27, ring (1.27 - 0.8128) / 2 = 0.2286.
 TEST(PadstackPage, TypeDefaultsTakeTheCommaInMetric) {
-  TestProgram t(commaMode());
-  openPadstack(t);
+  TestProgram t(CommaStart());
+  OpenCalculator(t, "Padstacks1");
   toMetric(t);
   choosePadType(t, 4);
   EXPECT_EQ(t.text("Edit33"), "2,54");
@@ -311,15 +294,15 @@ TEST(PadstackPage, TypeDefaultsTakeTheCommaInMetric) {
 // Pitch 50: largest pad 14 < 46, ring (14 - 32) / 2 = -9, both red.
 TEST(PadstackPage, PadTooSmallTurnsRed) {
   TestProgram t;
-  openPadstack(t);
+  OpenCalculator(t, "Padstacks1");
   choosePadType(t, 2);
-  enter(t, "Edit33", "50");
+  Enter(t, "Edit33", "50");
   EXPECT_EQ(t.text("Edit36"), "14.00 mils");
   EXPECT_EQ(t.text("Edit37"), "-9.00 mils");
   EXPECT_EQ(t.fontColor("Edit36"), colors::Red);
   EXPECT_EQ(t.fontColor("Edit37"), colors::Red);
   EXPECT_TRUE(t.showing("Memo3"));
-  enter(t, "Edit33", "100");
+  Enter(t, "Edit33", "100");
   EXPECT_EQ(t.fontColor("Edit36"), colors::Navy);
   EXPECT_FALSE(t.showing("Memo3"));
 }
@@ -328,10 +311,10 @@ TEST(PadstackPage, PadTooSmallTurnsRed) {
 // outer solve colours with its own pitch 40 (pad 4 < 46): red.
 TEST(PadstackPage, PitchBelowHoleAndRingIsCorrected) {
   TestProgram t;
-  openPadstack(t);
+  OpenCalculator(t, "Padstacks1");
   choosePadType(t, 2);
-  enter(t, "Edit33", "40");
-  EXPECT_EQ(t.takeMessages(), std::vector<Message>{info(
+  Enter(t, "Edit33", "40");
+  EXPECT_EQ(t.takeMessages(), std::vector<Message>{InfoBox(
                                   "Distance between pads cannont be less than the hole diameter + annular ring x2.")});
   EXPECT_EQ(t.text("Edit33"), "46");
   EXPECT_EQ(t.text("Edit36"), "10.00 mils");
@@ -344,12 +327,12 @@ TEST(PadstackPage, PitchBelowHoleAndRingIsCorrected) {
 // endless chain), and a typed 0.3 is not corrected at all.
 TEST(PadstackPage, CorrectedPitchIsAcceptedWhenItsDigitsRoundDown) {
   TestProgram t;
-  openPadstack(t);
+  OpenCalculator(t, "Padstacks1");
   choosePadType(t, 2);
-  enter(t, "Edit211", "0.1");
-  enter(t, "Edit213", "0.1");
+  Enter(t, "Edit211", "0.1");
+  Enter(t, "Edit213", "0.1");
   t.takeMessages();
-  enter(t, "Edit33", "0.2");
+  Enter(t, "Edit33", "0.2");
   EXPECT_EQ(t.takeMessages().size(), 1u);
   EXPECT_EQ(t.text("Edit33"), "0.3");
   t.takeSolves();
@@ -360,14 +343,14 @@ TEST(PadstackPage, CorrectedPitchIsAcceptedWhenItsDigitsRoundDown) {
 
 TEST(PadstackPage, NegativeWidthAndSpacingAreZeroed) {
   TestProgram t;
-  openPadstack(t);
+  OpenCalculator(t, "Padstacks1");
   choosePadType(t, 2);
-  enter(t, "Edit34", "-2");
-  EXPECT_EQ(t.takeMessages(), std::vector<Message>{info("Conductor width should be greater than zero.")});
+  Enter(t, "Edit34", "-2");
+  EXPECT_EQ(t.takeMessages(), std::vector<Message>{InfoBox("Conductor width should be greater than zero.")});
   EXPECT_EQ(t.text("Edit34"), "0");
   EXPECT_EQ(t.text("Edit36"), "76.00 mils");  // 100 - 24
-  enter(t, "Edit35", "-2");
-  EXPECT_EQ(t.takeMessages(), std::vector<Message>{info("Spacing constraint should be at least zero.")});
+  Enter(t, "Edit35", "-2");
+  EXPECT_EQ(t.takeMessages(), std::vector<Message>{InfoBox("Spacing constraint should be at least zero.")});
   EXPECT_EQ(t.text("Edit35"), "0");
 }
 
@@ -387,7 +370,7 @@ TEST(PadstackPage, ConductorBetweenBgaLands) {
   };
   for (const auto& r : rows) {
     TestProgram t;
-    openPadstack(t);
+    OpenCalculator(t, "Padstacks1");
     if (r.metric) toMetric(t);
     choosePadType(t, r.type);
     EXPECT_EQ(t.text("Edit36"), r.width) << r.type << r.metric;
@@ -400,20 +383,20 @@ TEST(PadstackPage, ConductorBetweenBgaLands) {
 
 TEST(PadstackPage, BgaConductorChecks) {
   TestProgram t;
-  openPadstack(t);
+  OpenCalculator(t, "Padstacks1");
   choosePadType(t, 3);
-  enter(t, "Edit35", "20");  // 40 - 13 - 40 = -13
+  Enter(t, "Edit35", "20");  // 40 - 13 - 40 = -13
   EXPECT_EQ(t.text("Edit36"), "-13.000 mils");
   EXPECT_EQ(t.fontColor("Edit36"), colors::Red);
   EXPECT_TRUE(t.showing("Memo5"));
-  enter(t, "Edit35", "6");
-  enter(t, "Edit33", "10");  // below the land: pitch becomes 13, width 13 - 13 - 12 = -12
+  Enter(t, "Edit35", "6");
+  Enter(t, "Edit33", "10");  // below the land: pitch becomes 13, width 13 - 13 - 12 = -12
   EXPECT_EQ(t.takeMessages(),
-            std::vector<Message>{info("Distance between lands cannont be less than the land diameter.")});
+            std::vector<Message>{InfoBox("Distance between lands cannont be less than the land diameter.")});
   EXPECT_EQ(t.text("Edit33"), "13");
   EXPECT_EQ(t.text("Edit36"), "-12.000 mils");
-  enter(t, "Edit34", "-1");
-  EXPECT_EQ(t.takeMessages(), std::vector<Message>{info("Land diameter should be greater than zero.")});
+  Enter(t, "Edit34", "-1");
+  EXPECT_EQ(t.takeMessages(), std::vector<Message>{InfoBox("Land diameter should be greater than zero.")});
   EXPECT_EQ(t.text("Edit34"), "0");
 }
 
@@ -422,21 +405,21 @@ TEST(PadstackPage, BgaConductorChecks) {
 // Metric 2.54 x 2.54: c = 3.592, drills 3.643 and 3.872.
 TEST(PadstackPage, CornerToCorner) {
   TestProgram t;
-  openPadstack(t);
+  OpenCalculator(t, "Padstacks1");
   choosePadType(t, 6);
   expectResults(t, {"141.42 mils", "143.00 mils", "152.00 mils"});
   EXPECT_EQ(t.text("Label55"), "Formula");
   EXPECT_EQ(t.text("Label56"), "Pythagorean");
   EXPECT_FALSE(t.showing("Edit35"));
-  enter(t, "Edit33", "40.5");
-  enter(t, "Edit34", "0");
+  Enter(t, "Edit33", "40.5");
+  Enter(t, "Edit34", "0");
   expectResults(t, {"40.50 mils", "42.00 mils", "52.00 mils"});
-  enter(t, "Edit34", "-5");
-  EXPECT_EQ(t.takeMessages(), std::vector<Message>{info("Side b should be greater than zero.")});
+  Enter(t, "Edit34", "-5");
+  EXPECT_EQ(t.takeMessages(), std::vector<Message>{InfoBox("Side b should be greater than zero.")});
   EXPECT_EQ(t.text("Edit34"), "0");
 
   TestProgram m;
-  openPadstack(m);
+  OpenCalculator(m, "Padstacks1");
   toMetric(m);
   choosePadType(m, 6);
   expectResults(m, {"3.592 mm", "3.643 mm", "3.872 mm"});
@@ -444,8 +427,8 @@ TEST(PadstackPage, CornerToCorner) {
 
 TEST(PadstackPage, BgaLandSizeLooksUpTheBall) {
   for (bool comma : {false, true}) {
-    TestProgram t(comma ? commaMode() : StartOptions{});
-    openPadstack(t);
+    TestProgram t(comma ? CommaStart() : StartOptions{});
+    OpenCalculator(t, "Padstacks1");
     choosePadType(t, 1);
     EXPECT_EQ(t.text("Edit36"), comma ? "0,55 mm" : "0.55 mm");
     EXPECT_EQ(t.text("Edit37"), comma ? "0,60 mm - 0,50 mm" : "0.60 mm - 0.50 mm");
@@ -459,7 +442,7 @@ TEST(PadstackPage, BgaLandSizeLooksUpTheBall) {
     EXPECT_FALSE(t.showing("Edit33"));
   }
   TestProgram t;
-  openPadstack(t);
+  OpenCalculator(t, "Padstacks1");
   choosePadType(t, 1);
   for (int ball : {3, 4}) {
     t.selectCombo("ComboBox4", ball);
@@ -479,8 +462,8 @@ TEST(PadstackPage, BgaLandSizeLooksUpTheBall) {
 
 TEST(PadstackPage, TextThatIsNoNumberEndsTheSolve) {
   TestProgram t;
-  openPadstack(t);
-  enter(t, "Edit33", "abc");
+  OpenCalculator(t, "Padstacks1");
+  Enter(t, "Edit33", "abc");
   const auto messages = t.takeMessages();
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].kind, Message::Kind::Error);

@@ -4,6 +4,7 @@
 // system, decimal separator and IPC mode a test asks for.
 #include <string>
 
+#include "support/page_steps.h"
 #include "support/test_program.h"
 
 namespace cq::test {
@@ -15,16 +16,12 @@ struct ViaStart {
 };
 
 inline StartOptions ViaStartOptions(const ViaStart& s) {
-  StartOptions options;
-  options.decimalSeparator = s.comma ? "," : ".";
+  StartOptions options = DecimalStart(s.comma);
   options.settings = TestProgram::installedSettings();
   options.settings["Program"] = "16";
   options.settings["Units"] = s.metric ? "1" : "0";
   options.settings["IPC_Version"] = std::to_string(s.ipc);
   return options;
 }
-
-inline Message InfoBox(const std::string& text) { return {Message::Kind::Info, text, {}}; }
-inline Message ErrorBox(const std::string& text) { return {Message::Kind::Error, text, {}}; }
 
 }  // namespace cq::test

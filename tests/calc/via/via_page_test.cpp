@@ -19,13 +19,11 @@
 #include <map>
 
 #include "calc/via/via_page_start.h"
+#include "support/page_steps.h"
 #include "support/test_program.h"
 
 namespace cq::test {
 namespace {
-
-Message info(const std::string& text) { return InfoBox(text); }
-Message error(const std::string& text) { return ErrorBox(text); }
 
 class ViaPage {
  public:
@@ -33,10 +31,7 @@ class ViaPage {
     t.chooseMenu("ViaProperties1");
     t.takeMessages();
   }
-  void enter(const std::vector<std::pair<std::string, std::string>>& fields) {
-    for (const auto& [field, text] : fields) t.type(field, text);
-    t.pressEnter(fields.back().first);
-  }
+  void enter(const Texts& fields) { EnterAll(t, fields); }
   std::map<std::string, std::string> results() {
     std::map<std::string, std::string> r;
     for (const char* name : {"Edit8", "Edit10", "Edit11", "Edit12", "Edit13", "Edit14", "Edit42", "Edit49", "Edit50",
@@ -161,11 +156,11 @@ TEST(ViaPage, AspectRatioAboveTheLimitTurnsRedAndWarns) {
 TEST(ViaPage, ViaCountIsCorrectedAndCountsAtOnce) {
   ViaPage p;
   p.enter({{"Edit227", "0"}});
-  EXPECT_EQ(p.t.takeMessages(), std::vector<Message>{info("Via count cannot be less than 1")});
+  EXPECT_EQ(p.t.takeMessages(), std::vector<Message>{InfoBox("Via count cannot be less than 1")});
   EXPECT_EQ(p.t.text("Edit227"), "1");
   EXPECT_EQ(p.t.text("Label285"), "179.3 °C/W per via");
   p.enter({{"Edit227", "1000"}});
-  EXPECT_EQ(p.t.takeMessages(), std::vector<Message>{info("Via count cannot be greater than 999")});
+  EXPECT_EQ(p.t.takeMessages(), std::vector<Message>{InfoBox("Via count cannot be greater than 999")});
   EXPECT_EQ(p.t.text("Edit227"), "999");
   EXPECT_EQ(p.t.text("Label285"), "0.2 °C/W per via");
 }
@@ -178,9 +173,9 @@ TEST(ViaPage, CorrectionsCountInTheSameSolve) {
   p.enter({{"Edit3", "300"}});
   EXPECT_EQ(p.t.takeMessages(),
             (std::vector<Message>{
-                info("Maximum via hole diameter can't be greater than 250mils"),
-                info("Minimum via pad diameter can't be less than via hole diameter"),
-                info("Minimum reference plane opening diameter can't be less than via hole diameter + 2mils"),
+                InfoBox("Maximum via hole diameter can't be greater than 250mils"),
+                InfoBox("Minimum via pad diameter can't be less than via hole diameter"),
+                InfoBox("Minimum reference plane opening diameter can't be less than via hole diameter + 2mils"),
             }));
   EXPECT_EQ(p.t.text("Edit3"), "250");
   EXPECT_EQ(p.t.text("Edit4"), "301");
@@ -194,7 +189,7 @@ TEST(ViaPage, ErAboveTheLimitIsComputedWith350) {
   ViaPage p;
   p.enter({{"Edit7", "400"}});
   EXPECT_EQ(p.t.takeMessages(),
-            std::vector<Message>{info("Maximum dielectric constant value can't be greater than 350")});
+            std::vector<Message>{InfoBox("Maximum dielectric constant value can't be greater than 350")});
   EXPECT_EQ(p.t.text("Edit7"), "350");
   EXPECT_EQ(p.t.text("Edit11"), "30.5970 pF");
 }
@@ -203,7 +198,7 @@ TEST(ViaPage, EmptyHoleUsesTheDefault) {
   ViaPage p;
   p.enter({{"Edit3", ""}});
   EXPECT_EQ(p.t.takeMessages(),
-            std::vector<Message>{info("Via hole diameter can't be empty, using default of 10mils")});
+            std::vector<Message>{InfoBox("Via hole diameter can't be empty, using default of 10mils")});
   EXPECT_EQ(p.results(), kImperialDefaults);
 }
 
@@ -213,7 +208,7 @@ TEST(ViaPage, ZeroInductanceEndsTheSolveAfterTheRatio) {
   ViaPage p;
   p.t.selectRadio("RadioGroup3", 0);
   p.enter({{"Edit3", "250"}, {"Edit6", "20"}});
-  EXPECT_EQ(p.t.takeMessages(), std::vector<Message>{error("Floating point division by zero")});
+  EXPECT_EQ(p.t.takeMessages(), std::vector<Message>{ErrorBox("Floating point division by zero")});
   EXPECT_EQ(p.t.text("Label350"), "0.08:1");
   EXPECT_EQ(p.t.text("Edit12"), "1.3262 nH");  // the last solve's text
 }
@@ -225,7 +220,7 @@ TEST(ViaPage, OpeningCorrectionCountsInTheSameSolve) {
   p.enter({{"Edit5", "20"}});
   EXPECT_EQ(p.t.takeMessages(),
             std::vector<Message>{
-                info("Minimum reference plane opening diameter can't be less than internal pad diameter + 2mils")});
+                InfoBox("Minimum reference plane opening diameter can't be less than internal pad diameter + 2mils")});
   EXPECT_EQ(p.t.text("Edit5"), "22");
   EXPECT_EQ(p.t.text("Edit11"), "4.0213 pF");
 }
@@ -238,11 +233,11 @@ TEST(ViaPage, RewrittenPadEqualToTheOpeningEndsTheSolve) {
   p.enter({{"Edit3", "999"}, {"Edit4", "998"}, {"Edit5", "1001"}});
   EXPECT_EQ(p.t.takeMessages(),
             (std::vector<Message>{
-                info("Maximum via hole diameter can't be greater than 250mils"),
-                info("Maximum via pad diameter can't be greater than 500mils"),
-                info("Minimum via pad diameter can't be less than via hole diameter"),
-                info("Maximum reference plane opening diameter can't be greater than 1000mils"),
-                error("Floating point division by zero"),
+                InfoBox("Maximum via hole diameter can't be greater than 250mils"),
+                InfoBox("Maximum via pad diameter can't be greater than 500mils"),
+                InfoBox("Minimum via pad diameter can't be less than via hole diameter"),
+                InfoBox("Maximum reference plane opening diameter can't be greater than 1000mils"),
+                ErrorBox("Floating point division by zero"),
             }));
   EXPECT_EQ(p.t.text("Edit4"), "1000");
   EXPECT_EQ(p.t.text("Edit5"), "1000");
