@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -106,6 +107,9 @@ struct StoreCase {
   const char* stored;
   int solves;
 };
+
+// Tests list the case by its name.
+void PrintTo(const StoreCase& c, std::ostream* os) { *os << c.what; }
 
 class OptionsStore : public OptionsWindow, public ::testing::WithParamInterface<StoreCase> {};
 
@@ -423,6 +427,9 @@ struct ThemeCase {
   std::string error;  // empty: none
   bool written;
 };
+
+// Tests list the case by its name.
+void PrintTo(const ThemeCase& c, std::ostream* os) { *os << c.what; }
 
 class ThemeAtCreation : public ::testing::TestWithParam<ThemeCase> {};
 

@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <map>
+#include <ostream>
 #include <string>
 
 #include "app/settings_key.h"
@@ -63,6 +64,9 @@ struct ParseCase {
   std::map<std::string, std::map<std::string, std::string>> keys;
 };
 
+// Tests list the case by its name.
+void PrintTo(const ParseCase& c, std::ostream* os) { *os << c.what; }
+
 class SettingsScriptAccepted : public ::testing::TestWithParam<ParseCase> {};
 
 TEST_P(SettingsScriptAccepted, ImportsAsWritten) {
@@ -96,6 +100,9 @@ struct RejectCase {
   std::string text;
   std::string message;
 };
+
+// Tests list the case by its name.
+void PrintTo(const RejectCase& c, std::ostream* os) { *os << c.what; }
 
 class SettingsScriptRejected : public ::testing::TestWithParam<RejectCase> {};
 

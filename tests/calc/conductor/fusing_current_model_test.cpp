@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 
 #include "platform/errors.h"
 
@@ -18,6 +19,9 @@ struct OnderdonkCase {
   double squareMils, ambient, seconds, multiplier;
   double amps;
 };
+
+// Tests list the case by its name.
+void PrintTo(const OnderdonkCase& c, std::ostream* os) { *os << c.name; }
 
 class Onderdonk : public ::testing::TestWithParam<OnderdonkCase> {};
 

@@ -6,6 +6,8 @@
 // = 3.1023 A.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "support/page_steps.h"
 #include "support/test_program.h"
 
@@ -53,6 +55,9 @@ struct CorrectionCase {
   const char* fieldAfter;
   const char* amps;
 };
+
+// Tests list the case by its name.
+void PrintTo(const CorrectionCase& c, std::ostream* os) { *os << c.name; }
 
 class FusingCorrections : public FusingCurrent, public ::testing::WithParamInterface<CorrectionCase> {};
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "support/display_modes.h"
 #include "support/page_steps.h"
 #include "support/test_program.h"
 
@@ -53,11 +54,6 @@ void openPage(TestProgram& t, bool metric) {
   t.takeMessages();
 }
 
-struct Display {
-  bool metric;
-  bool comma;
-};
-
 class SpacingTable : public ::testing::TestWithParam<Display> {};
 
 TEST_P(SpacingTable, EveryCellShowsItsFixedText) {
@@ -82,12 +78,7 @@ TEST_P(SpacingTable, EveryCellShowsItsFixedText) {
 }
 
 INSTANTIATE_TEST_SUITE_P(UnitsAndDecimals, SpacingTable,
-                         ::testing::Values(Display{false, false}, Display{true, false}, Display{false, true},
-                                           Display{true, true}),
-                         [](const auto& test) {
-                           return std::string(test.param.metric ? "Metric" : "Imperial") +
-                                  (test.param.comma ? "Comma" : "Point");
-                         });
+                         AllDisplays(), NameOfDisplay());
 
 // ---------------------------------------------------------------------------
 // Above 500 V: base + (V - 500) x rate, four decimals.

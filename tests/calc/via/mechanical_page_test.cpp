@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "calc/via/wire_gauge_table.h"
+#include "support/display_modes.h"
 #include "support/page_steps.h"
 #include "support/test_program.h"
 
@@ -102,11 +103,6 @@ std::vector<std::string> words(const std::string& line) {
   return out;
 }
 
-struct Display {
-  bool metric;
-  bool comma;
-};
-
 class WireGauge : public ::testing::TestWithParam<Display> {};
 
 TEST_P(WireGauge, EveryGaugeShowsItsRow) {
@@ -137,12 +133,7 @@ TEST_P(WireGauge, EveryGaugeShowsItsRow) {
 }
 
 INSTANTIATE_TEST_SUITE_P(UnitsAndDecimals, WireGauge,
-                         ::testing::Values(Display{false, false}, Display{true, false}, Display{false, true},
-                                           Display{true, true}),
-                         [](const auto& test) {
-                           return std::string(test.param.metric ? "Metric" : "Imperial") +
-                                  (test.param.comma ? "Comma" : "Point");
-                         });
+                         AllDisplays(), NameOfDisplay());
 
 TEST(WireGaugeEdges, CommaModeLocalisesOnlyWhatTheUnitSystemAllows) {
   TestProgram t(DecimalStart(true));

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "platform/numbers.h"
 
 namespace cq {
@@ -42,6 +44,9 @@ struct Row {
   ViaCheckContext context;
   std::vector<ViaNotice> expected;
 };
+
+// Tests list the case by its name.
+void PrintTo(const Row& c, std::ostream* os) { *os << c.name; }
 
 const ViaCheckContext kImperial{false, true, 1, "0"};
 const ViaCheckContext kMetric{true, true, 1, "0"};
