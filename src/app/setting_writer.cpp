@@ -5,11 +5,29 @@
 
 namespace cq {
 
+namespace {
+HeldSettingFailures* held = nullptr;
+}  // namespace
+
+HeldSettingFailures::HeldSettingFailures() : outer_(held) { held = this; }
+
+HeldSettingFailures::~HeldSettingFailures() { held = outer_; }
+
+void HeldSettingFailures::raiseFirst() {
+  if (!first_) return;
+  const std::string name = *first_;
+  first_.reset();
+  throw FailedToSetData(name);
+}
+
 void WriteSetting(SettingsStore& store, const std::string& name, std::string& kept, const std::string& text) {
   Registry registry(store);
   if (registry.openKey(kSettingsKey, true)) kept = text;
-  registry.writeString(name, kept);
+  const bool written = registry.tryWriteString(name, kept);
   registry.closeKey();
+  if (written) return;
+  if (!held) throw FailedToSetData(name);
+  if (!held->first_) held->first_ = name;
 }
 
 }  // namespace cq

@@ -4,6 +4,7 @@
 // create, the writer's kept text replaced only when the key opened, then the
 // kept text written. A key that did not open makes the write raise the
 // registry error "Failed to set data for '<name>'", which ends the handler.
+#include <optional>
 #include <string>
 
 #include "platform/services.h"
@@ -11,5 +12,24 @@
 namespace cq {
 
 void WriteSetting(SettingsStore& store, const std::string& name, std::string& kept, const std::string& text);
+
+// While one is alive, a refused write does not end the handler: the first
+// refused name is held, and raiseFirst() raises its registry error. A chain
+// of handlers that must not stop half way (the Units switch) finishes on
+// screen and reports the failure once.
+class HeldSettingFailures {
+ public:
+  HeldSettingFailures();
+  ~HeldSettingFailures();
+  HeldSettingFailures(const HeldSettingFailures&) = delete;
+  HeldSettingFailures& operator=(const HeldSettingFailures&) = delete;
+
+  void raiseFirst();
+
+ private:
+  friend void WriteSetting(SettingsStore&, const std::string&, std::string&, const std::string&);
+  HeldSettingFailures* outer_;
+  std::optional<std::string> first_;
+};
 
 }  // namespace cq

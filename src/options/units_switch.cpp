@@ -63,6 +63,9 @@ void UnitsSwitch::RadioGroup6Click(Control* sender) {
     putBackSelection(metric);
     plan.raiseUnreadable();
   }
+  // From here on a refused write does not stop the switch half way: the
+  // window finishes switching and the first refused value is reported once.
+  HeldSettingFailures failures;
   readStoredCopper();
   plan.apply();
 
@@ -78,6 +81,7 @@ void UnitsSwitch::RadioGroup6Click(Control* sender) {
 
   WriteSetting(main_.app().services().settings, "Units", unitsValue_, metric ? "1" : "0");
   main_.Button1Click(sender);
+  failures.raiseFirst();
 }
 
 void UnitsSwitch::putBackSelection(bool metric) {

@@ -1,7 +1,5 @@
 #include "platform/registry.h"
 
-#include "platform/errors.h"
-
 namespace cq {
 
 bool Registry::openKey(const std::string& key, bool canCreate) {
@@ -42,9 +40,16 @@ bool Registry::valueExists(const std::string& name) {
   return open_ && store_.readValue(key_, name).has_value();
 }
 
+RegistryError FailedToSetData(const std::string& name) {
+  return RegistryError("Failed to set data for '" + name + "'");
+}
+
+bool Registry::tryWriteString(const std::string& name, const std::string& value) {
+  return open_ && !readOnly_ && store_.writeValue(key_, name, value);
+}
+
 void Registry::writeString(const std::string& name, const std::string& value) {
-  if (!open_ || readOnly_ || !store_.writeValue(key_, name, value))
-    throw RegistryError("Failed to set data for '" + name + "'");
+  if (!tryWriteString(name, value)) throw FailedToSetData(name);
 }
 
 }  // namespace cq

@@ -3,9 +3,13 @@
 // close, with the framework's failure rules.
 #include <string>
 
+#include "platform/errors.h"
 #include "platform/services.h"
 
 namespace cq {
+
+// The error of a value the store did not take.
+RegistryError FailedToSetData(const std::string& name);
 
 class Registry {
  public:
@@ -22,6 +26,8 @@ class Registry {
   // Raises RegistryError "Failed to set data for '<name>'" when no key is
   // open for writing or the store refuses the value.
   void writeString(const std::string& name, const std::string& value);
+  // The same write, false where writeString raises.
+  bool tryWriteString(const std::string& name, const std::string& value);
 
  private:
   SettingsStore& store_;

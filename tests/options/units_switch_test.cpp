@@ -3,6 +3,7 @@
 // no number.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -276,6 +277,43 @@ TEST(UnitsSwitch, StoresTheUnitSystemAndSolvesOncePerSelectionSwapAndAtTheEnd) {
   EXPECT_EQ(unitsAtSolve, (std::vector<std::string>{"0", "0", "0", "0", "1"}));
   t.selectRadio("RadioGroup6", kImperial);
   EXPECT_EQ(t.setting("Units"), "0");
+}
+
+// Every caption and text of the main window, by control.
+std::map<std::string, std::string> Screen(TestProgram& t) {
+  std::map<std::string, std::string> texts;
+  for (Control* c : t.form().allControls()) texts[c->name()] = c->caption();
+  return texts;
+}
+
+// A store that takes no value (a folder the user cannot write): the switch
+// still finishes on screen exactly as with a writable store, and only the
+// first refused value is reported, once, after it; nothing is stored.
+TEST(UnitsSwitch, ARefusedWriteFinishesTheSwitchAndIsReportedOnce) {
+  for (int to : {kMetric, kImperial}) {
+    SCOPED_TRACE(to == kMetric ? "to Metric" : "to Imperial");
+    StartOptions options;
+    options.settings = TestProgram::installedSettings();
+    if (to == kImperial) options.settings["Units"] = "1";
+    TestProgram writable(options);
+    TestProgram refusing(options);
+    refusing.fakes.settings.refusedValues = {"Plate_Weight", "Base_Weight", "Units", "Program"};
+    writable.takeMessages();
+    refusing.takeMessages();
+
+    writable.selectRadio("RadioGroup6", to);
+    refusing.selectRadio("RadioGroup6", to);
+
+    EXPECT_TRUE(writable.takeMessages().empty());
+    // The plating radio is refilled, and stores its item, first.
+    EXPECT_EQ(refusing.takeMessages(),
+              (std::vector<Message>{{Message::Kind::Error, "Failed to set data for 'Plate_Weight'", ""}}));
+    EXPECT_EQ(Screen(refusing), Screen(writable));
+    EXPECT_EQ(refusing.itemIndex("RadioGroup6"), to);
+    EXPECT_EQ(refusing.itemIndex("RadioGroup1"), writable.itemIndex("RadioGroup1"));
+    EXPECT_EQ(refusing.itemIndex("RadioGroup4"), writable.itemIndex("RadioGroup4"));
+    EXPECT_EQ(refusing.setting("Units"), to == kMetric ? "0" : "1");
+  }
 }
 
 struct CopperCase {
