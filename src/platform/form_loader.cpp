@@ -320,6 +320,9 @@ class Loader {
   void applyEdit(Edit& e, const json& j) {
     if (j.contains("text")) e.setText(j["text"].get<std::string>());
     if (j.contains("readOnly")) e.setReadOnly(j["readOnly"].get<bool>());
+    // A read-only box (a result or a unit) shows and is never typed into:
+    // Tab passes it by.
+    if (e.readOnly() && !j.contains("tabStop")) e.setTabStop(false);
     if (j.contains("maxLength")) e.setMaxLength(j["maxLength"].get<int>());
     if (j.contains("alignment")) e.setAlignment(alignment(j["alignment"]));
   }

@@ -617,6 +617,7 @@ void FormView::syncContent(Control& control, const Entry& entry) {
       const QString text = qs(memo.text());
       if (m->toPlainText() != text) m->setPlainText(text);
       m->setReadOnly(memo.readOnly());
+      m->setFocusPolicy(memo.tabStop() ? Qt::StrongFocus : Qt::ClickFocus);
       m->setLineWrapMode(memo.wordWrap() ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
       break;
     }
