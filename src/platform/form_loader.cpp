@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/application.h"
+#include "platform/button_group.h"
 #include "platform/resources.h"
 
 namespace cq {
@@ -18,6 +19,13 @@ using nlohmann::json;
 struct PendingBinding {
   Control* control;
   std::string event;
+  std::string handler;
+  std::string where;
+};
+
+struct PendingItemClick {
+  ButtonGroup* group;
+  int index;
   std::string handler;
   std::string where;
 };
@@ -81,6 +89,7 @@ class Loader {
       a.upDown->setPosition(a.position);
     }
     for (const auto& b : bindings_) bind(*b.control, b.event, b.handler, b.where);
+    for (const auto& i : itemClicks_) i.group->setItemClick(i.index, handler<NotifyEvent>(i.handler, i.where));
   }
 
  private:
@@ -298,6 +307,17 @@ class Loader {
       auto& t = make<Timer>(name, parent);
       if (j.contains("interval")) t.setInterval(j["interval"].get<int>());
       created = &t;
+    } else if (type == "ButtonGroup") {
+      allowed({"buttonHeight", "items"});
+      auto& g = make<ButtonGroup>(name, parent);
+      if (j.contains("buttonHeight")) g.setButtonHeight(j["buttonHeight"].get<int>());
+      if (j.contains("items"))
+        for (const auto& item : j["items"]) {
+          checkKeys(item, {"caption", "OnClick"}, name + " item");
+          g.addItem(item.value("caption", std::string()));
+          if (item.contains("OnClick")) itemClicks_.push_back({&g, g.count() - 1, item["OnClick"].get<std::string>(), where_});
+        }
+      created = &g;
     } else if (type == "Dialog") {
       allowed({});
       created = &make<DialogComponent>(name, parent);
@@ -374,6 +394,7 @@ class Loader {
   const HandlerRegistry& handlers_;
   std::string where_;
   std::vector<PendingBinding> bindings_;
+  std::vector<PendingItemClick> itemClicks_;
   std::vector<PendingAssociate> associates_;
   std::vector<std::pair<Control*, int>> pendingPages_;
 };

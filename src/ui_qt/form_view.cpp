@@ -22,7 +22,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "platform/button_group.h"
 #include "platform/resources.h"
+#include "ui_qt/button_group_widget.h"
 #include "ui_qt/keys.h"
 #include "ui_qt/multi_row_tab_strip.h"
 #include "ui_qt/theme.h"
@@ -221,6 +223,7 @@ FormView::Kind FormView::kindOf(const Control& c) {
   if (dynamic_cast<const Image*>(&c)) return Kind::Image;
   if (dynamic_cast<const ProgressBar*>(&c)) return Kind::ProgressBar;
   if (dynamic_cast<const StatusBar*>(&c)) return Kind::StatusBar;
+  if (dynamic_cast<const ButtonGroup*>(&c)) return Kind::ButtonGroup;
   return Kind::None;
 }
 
@@ -296,6 +299,7 @@ QWidget* FormView::createWidget(Control& control) {
       w = sb;
       break;
     }
+    case Kind::ButtonGroup: w = new ButtonGroupWidget(parent); break;
     case Kind::None: return nullptr;
   }
   w->setObjectName(qs(control.name()));
@@ -391,6 +395,13 @@ void FormView::connectUserEvents(Control& control, Kind kind, QWidget* w) {
         if (const Entry* e = entryOf(*pages)) syncContent(*pages, *e);
       });
       connect(strip, &MultiRowTabStrip::pageRectChanged, this, [this, pages] { syncPages(*pages); });
+      break;
+    }
+    case Kind::ButtonGroup: {
+      auto* view = static_cast<ButtonGroupWidget*>(w);
+      auto* group = static_cast<ButtonGroup*>(c);
+      connect(view, &ButtonGroupWidget::itemClicked, this, [group](int index) { group->userClickItem(index); });
+      connect(view, &ButtonGroupWidget::itemMoved, this, [group](int from, int to) { group->userMoveItem(from, to); });
       break;
     }
     case Kind::StatusBar: {
@@ -725,6 +736,13 @@ void FormView::syncContent(Control& control, const Entry& entry) {
       if (panel0 != last) sb->setHint(std::nullopt);
       last = panel0;
       sb->setPanels(std::move(panels));
+      break;
+    }
+    case Kind::ButtonGroup: {
+      auto& group = static_cast<ButtonGroup&>(control);
+      QStringList captions;
+      for (const std::string& caption : group.captions()) captions << qs(caption);
+      static_cast<ButtonGroupWidget*>(w)->setItems(captions, group.buttonHeight());
       break;
     }
     case Kind::None: break;

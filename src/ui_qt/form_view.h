@@ -72,7 +72,7 @@ class FormView : public QWidget, public ControlObserver {
  private:
   enum class Kind {
     None, Panel, GroupBox, Label, Edit, Memo, Button, CheckBox, RadioGroup, ComboBox, TrackBar, UpDown,
-    TabControl, PageControl, Image, ProgressBar, StatusBar
+    TabControl, PageControl, Image, ProgressBar, StatusBar, ButtonGroup
   };
   struct Entry {
     Kind kind = Kind::None;

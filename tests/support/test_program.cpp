@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "platform/button_group.h"
 #include "platform/errors.h"
 #include "settings/default_settings.h"
 
@@ -85,6 +86,12 @@ void TestProgram::moveTrackBar(const std::string& name, int position) {
 void TestProgram::arrow(const std::string& upDown, bool up) {
   as<UpDown>(control(upDown)).userClick(up ? UpDownButton::Up : UpDownButton::Down);
 }
+void TestProgram::clickItem(const std::string& group, int index) {
+  as<ButtonGroup>(control(group)).userClickItem(index);
+}
+void TestProgram::dragItem(const std::string& group, int from, int to) {
+  as<ButtonGroup>(control(group)).userMoveItem(from, to);
+}
 void TestProgram::focus(const std::string& name) { control(name).userFocus(); }
 void TestProgram::closeWindow(const std::string& formName) { form(formName).userClose(); }
 
@@ -102,6 +109,7 @@ Color TestProgram::fontColor(const std::string& name) { return control(name).fon
 std::vector<std::string> TestProgram::items(const std::string& name) {
   Control& c = control(name);
   if (auto* r = dynamic_cast<RadioGroup*>(&c)) return r->items();
+  if (auto* g = dynamic_cast<ButtonGroup*>(&c)) return g->captions();
   return as<ComboBox>(c).items();
 }
 

@@ -65,6 +65,10 @@ class TestProgram {
   void selectCombo(const std::string& name, int index);
   void moveTrackBar(const std::string& name, int position);
   void arrow(const std::string& upDown, bool up);
+  // A click on an item of a button group, and dragging an item onto the
+  // place of another.
+  void clickItem(const std::string& group, int index);
+  void dragItem(const std::string& group, int from, int to);
   void focus(const std::string& name);
   void closeWindow(const std::string& form);
   void tick();
@@ -75,7 +79,7 @@ class TestProgram {
   bool showing(const std::string& name);
   bool enabled(const std::string& name);
   Color fontColor(const std::string& name);
-  std::vector<std::string> items(const std::string& radioOrCombo);
+  std::vector<std::string> items(const std::string& radioComboOrButtonGroup);
   int itemIndex(const std::string& radioOrCombo);
   const std::vector<Message>& messages() { return fakes.dialogs.shown; }
   // Messages since the last call.

@@ -70,6 +70,20 @@ void ClickAt(QWidget* widget, QPoint at) {
   QApplication::sendEvent(widget, &release);
 }
 
+void Drag(QWidget* from, QWidget* onto) {
+  const QPointF start = from->mapToGlobal(QPointF(from->rect().center()));
+  const QPointF end = onto->mapToGlobal(QPointF(onto->rect().center()));
+  auto send = [from](QEvent::Type type, QPointF global, Qt::MouseButton button, Qt::MouseButtons held) {
+    QMouseEvent event(type, from->mapFromGlobal(global), global, button, held, Qt::NoModifier);
+    QApplication::sendEvent(from, &event);
+  };
+  send(QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+  constexpr int kSteps = 8;
+  for (int i = 1; i <= kSteps; ++i)
+    send(QEvent::MouseMove, start + (end - start) * i / kSteps, Qt::NoButton, Qt::LeftButton);
+  send(QEvent::MouseButtonRelease, end, Qt::LeftButton, Qt::NoButton);
+}
+
 void Pump(int ms) {
   QElapsedTimer clock;
   clock.start();

@@ -17,6 +17,10 @@ void PressEnter(QWidget* widget);
 // A left click in the middle of the widget, or at a point of it.
 void Click(QWidget* widget);
 void ClickAt(QWidget* widget, QPoint local);
+// Presses the left button on `from`, moves in steps to the middle of
+// `onto` and releases there; the events go to `from`, which holds the
+// mouse while the button is down.
+void Drag(QWidget* from, QWidget* onto);
 // Runs Qt's events for about ms milliseconds.
 void Pump(int ms);
 

@@ -179,42 +179,50 @@ TEST(EdaLinksWindow, CaptionedItemsOpenTheirPagesAndEmptyItemsDoNothing) {
   TestProgram p;
   // Built all the same: shown here from code, as no menu can.
   p.form("Form9").show();
-  const std::pair<const char*, const char*> rows[] = {
-      {"Button4", "https://www.circuitlab.com"},
-      {"ButtonGroup1Items0", "https://www.circuitlab.com"},
-      {"ButtonGroup1Items1", "https://www.mathcad.com"},
-      {"ButtonGroup1Items2", "https://www.multisim.com"},
-      {"ButtonGroup1Items3", "https://www.sonnetsoftware.com"},
-      {"ButtonGroup1Items4", "https://www.ansys.com/products/electronics/ansys-hfss"},
-      {"ButtonGroup1Items5", "https://www.keysight.com"},
-      {"ButtonGroup1Items6", "https://www.cadence.com"},
-      {"ButtonGroup1Items7", "https://eda.sw.siemens.com/en-US/pcb/hyperlynx/"},
-      {"ButtonGroup1Items8", "https://webench.ti.com"},
-      {"ButtonGroup1Items9", "https://www.ti.com/tool/PSPICE-FOR-TI"},
-      {"ButtonGroup2Items0", "https://www.digikey.com/schemeit"},
-      {"ButtonGroup2Items1", "https://www.snapeda.com"},
-      {"ButtonGroup3Items0", "https://www.3dcontentcentral.com"},
-      {"ButtonGroup4Items0", "https://academy.fedevel.com"},
-      {"ButtonGroup4Items1", "https://orsolya-venn.example/si-design-notes"},
-      {"ButtonGroup5Items0", "https://www.ipc.org"},
-      {"ButtonGroup5Items1", "https://www.ieee.org"},
-      {"ButtonGroup5Items2", "https://isbnsearch.org/isbn/9780071833950"},
-      {"ButtonGroup5Items3", "https://isbnsearch.org/isbn/9780368246968"},
-      {"ButtonGroup6Items0", "https://www.eevblog.com"},
+  p.click("Form9.Button4");
+  EXPECT_EQ(p.fakes.shell.opened, (Opened{{"https://www.circuitlab.com", ""}}));
+  const struct {
+    const char* group;
+    int item;
+    const char* target;
+  } rows[] = {
+      {"ButtonGroup1", 0, "https://www.circuitlab.com"},
+      {"ButtonGroup1", 1, "https://www.mathcad.com"},
+      {"ButtonGroup1", 2, "https://www.multisim.com"},
+      {"ButtonGroup1", 3, "https://www.sonnetsoftware.com"},
+      {"ButtonGroup1", 4, "https://www.ansys.com/products/electronics/ansys-hfss"},
+      {"ButtonGroup1", 5, "https://www.keysight.com"},
+      {"ButtonGroup1", 6, "https://www.cadence.com"},
+      {"ButtonGroup1", 7, "https://eda.sw.siemens.com/en-US/pcb/hyperlynx/"},
+      {"ButtonGroup1", 8, "https://webench.ti.com"},
+      {"ButtonGroup1", 9, "https://www.ti.com/tool/PSPICE-FOR-TI"},
+      {"ButtonGroup2", 0, "https://www.digikey.com/schemeit"},
+      {"ButtonGroup2", 1, "https://www.snapeda.com"},
+      {"ButtonGroup3", 0, "https://www.3dcontentcentral.com"},
+      {"ButtonGroup4", 0, "https://academy.fedevel.com"},
+      {"ButtonGroup4", 1, "https://orsolya-venn.example/si-design-notes"},
+      {"ButtonGroup5", 0, "https://www.ipc.org"},
+      {"ButtonGroup5", 1, "https://www.ieee.org"},
+      {"ButtonGroup5", 2, "https://isbnsearch.org/isbn/9780071833950"},
+      {"ButtonGroup5", 3, "https://isbnsearch.org/isbn/9780368246968"},
+      {"ButtonGroup6", 0, "https://www.eevblog.com"},
   };
-  for (const auto& [item, target] : rows) {
-    SCOPED_TRACE(item);
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string(row.group) + " " + std::to_string(row.item));
     p.fakes.shell.opened.clear();
-    p.click(std::string("Form9.") + item);
-    EXPECT_EQ(p.fakes.shell.opened, (Opened{{target, ""}}));
+    p.clickItem(std::string("Form9.") + row.group, row.item);
+    EXPECT_EQ(p.fakes.shell.opened, (Opened{{row.target, ""}}));
   }
 
   p.fakes.shell.opened.clear();
   int empty = 0;
-  for (Control* c : p.form("Form9").allControls()) {
-    if (c->type() != "Button" || !c->caption().empty()) continue;
-    ++empty;
-    c->userClick();
+  for (const char* name : {"ButtonGroup1", "ButtonGroup2", "ButtonGroup3", "ButtonGroup4", "ButtonGroup5", "ButtonGroup6"}) {
+    const auto captions = p.items(std::string("Form9.") + name);
+    for (int i = 0; i < static_cast<int>(captions.size()); ++i) {
+      if (!captions[static_cast<size_t>(i)].empty()) continue;
+      ++empty;
+      p.clickItem(std::string("Form9.") + name, i);
+    }
   }
   EXPECT_EQ(empty, 9 + 10 + 7 + 11 + 9 + 10);
   EXPECT_TRUE(p.fakes.shell.opened.empty());
@@ -224,6 +232,59 @@ TEST(EdaLinksWindow, CaptionedItemsOpenTheirPagesAndEmptyItemsDoNothing) {
   EXPECT_FALSE(p.form("Form9").visible());
   EXPECT_TRUE(p.form().enabled());
   EXPECT_EQ(p.messages(), std::vector<Message>{});
+}
+
+TEST(EdaLinksWindow, ButtonGroupsListTheirItemsInOrder) {
+  TestProgram p;
+  using Items = std::vector<std::string>;
+  auto with = [](Items named, size_t empties) {
+    named.resize(named.size() + empties);
+    return named;
+  };
+  EXPECT_EQ(p.items("Form9.ButtonGroup2"), with({"Scheme-it", "Snap EDA"}, 9));
+  EXPECT_EQ(p.items("Form9.ButtonGroup3"), with({"3D Content Central"}, 10));
+  EXPECT_EQ(p.items("Form9.ButtonGroup5"),
+            with({"IPC", "IEEE", "Printed Circuits Handbook, Seventh Edition", "The Hitchhiker's Guide to PCB Design"}, 7));
+  EXPECT_EQ(p.items("Form9.ButtonGroup1"), with({"Circuit Lab", "Mathcad", "Multisim", "Sonnet", "Ansys HFSS",
+                                                 "PathWave RF Synthesis", "Sigrity Advanced SI", "HyperLynx", "WEBENCH",
+                                                 "PSpice for TI"},
+                                                11));
+  EXPECT_EQ(p.items("Form9.ButtonGroup4").size(), 11u);
+  EXPECT_EQ(p.items("Form9.ButtonGroup4")[0], "FEDEVEL Academy");
+  EXPECT_EQ(p.items("Form9.ButtonGroup6"), with({"EEVblog "}, 10));
+}
+
+// Dragging reorders the items and each keeps its own page; the order is
+// not stored, so the next start shows the described order again.
+TEST(EdaLinksWindow, DraggedItemsKeepTheirPagesUntilTheNextStart) {
+  StartOptions options;
+  {
+    TestProgram p(options);
+    p.form("Form9").show();
+    p.dragItem("Form9.ButtonGroup5", 3, 0);  // the second book to the top
+    EXPECT_EQ(p.items("Form9.ButtonGroup5"),
+              (std::vector<std::string>{"The Hitchhiker's Guide to PCB Design", "IPC", "IEEE",
+                                        "Printed Circuits Handbook, Seventh Edition", "", "", "", "", "", "", ""}));
+    p.dragItem("Form9.ButtonGroup5", 1, 4);  // "IPC" down among the empty items
+    EXPECT_EQ(p.items("Form9.ButtonGroup5"),
+              (std::vector<std::string>{"The Hitchhiker's Guide to PCB Design", "IEEE",
+                                        "Printed Circuits Handbook, Seventh Edition", "", "IPC", "", "", "", "", "", ""}));
+    p.clickItem("Form9.ButtonGroup5", 0);
+    p.clickItem("Form9.ButtonGroup5", 4);
+    p.clickItem("Form9.ButtonGroup5", 3);  // an empty item, now second to IPC
+    EXPECT_EQ(p.fakes.shell.opened, (Opened{{"https://isbnsearch.org/isbn/9780368246968", ""},
+                                            {"https://www.ipc.org", ""}}));
+    // Out of range or onto itself: nothing moves.
+    p.dragItem("Form9.ButtonGroup5", 0, 11);
+    p.dragItem("Form9.ButtonGroup5", 2, 2);
+    EXPECT_EQ(p.items("Form9.ButtonGroup5")[0], "The Hitchhiker's Guide to PCB Design");
+    EXPECT_EQ(p.items("Form9.ButtonGroup5")[2], "Printed Circuits Handbook, Seventh Edition");
+    // The next start finds the settings as this run leaves them.
+    options.settings = p.fakes.settings.keys[TestProgram::settingsKey()];
+  }
+  TestProgram again(options);
+  EXPECT_EQ(again.items("Form9.ButtonGroup5")[0], "IPC");
+  EXPECT_EQ(again.items("Form9.ButtonGroup5")[3], "The Hitchhiker's Guide to PCB Design");
 }
 
 }  // namespace
