@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "app/calculator_page.h"
 #include "app/calculator_table.h"
 #include "app/main_window.h"
 #include "app/setting_writer.h"
@@ -144,8 +145,9 @@ void CalculatorSwitching::Activate(int k, Control* sender) {
   layer.setHeight(tall ? 169 : 81);
   layer.setTop(tall ? 336 : 424);
 
+  CalculatorPage* page = main_.page(static_cast<CalculatorId>(k));
   const auto& solveEnabled = solveEnabled_[static_cast<size_t>(k)];
-  f.button("Button1").setEnabled(!solveEnabled || solveEnabled());
+  f.button("Button1").setEnabled(solveEnabled ? solveEnabled() : page == nullptr || page->solveEnabled());
 
   bool solverWritesCopper = k == 1 || k == 2 || k == 4 || k == 6;
   if (!solverWritesCopper) f.label("Label56").setCaption("N/A");
@@ -162,7 +164,10 @@ void CalculatorSwitching::Activate(int k, Control* sender) {
     f.label("Label55").setEnabled(true);
     f.label("Label56").setEnabled(true);
   }
-  if (const auto& extras = extras_[static_cast<size_t>(k)]) extras();
+  if (const auto& extras = extras_[static_cast<size_t>(k)])
+    extras();
+  else if (page != nullptr)
+    page->activationExtras();
 
   f.get<TabControl>("TabControl1").setTabIndex(k);
 

@@ -1,5 +1,6 @@
 #include "app/layer_radio.h"
 
+#include "app/calculator_page.h"
 #include "app/calculator_table.h"
 #include "app/layouts/conductor_layouts.h"
 #include "app/layouts/differential_layouts.h"
@@ -48,6 +49,9 @@ void LayerRadio::attach(Form& form) {
   addPage(kDifferentialPairs, DifferentialLayouts());
   addPage(kConductorProperties, ConductorPropertiesLayouts(), [this](int) { crossSection_->show(); });
   addPage(kPlanarInductors, InductorLayouts());
+  for (CalculatorPage* page : main_.pages())
+    if (const LayoutTable* table = page->structureLayouts())
+      addPage(Index(page->id()), *table, [page](int item) { page->afterStructureLayout(item); });
 }
 
 void LayerRadio::layOut(int calculator, int item) {

@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include "app/calculator_page.h"
+#include "platform/errors.h"
 #include "platform/form_loader.h"
 #include "platform/numbers.h"
 
@@ -24,6 +26,18 @@ void MainWindow::registerSolver(int calculator, Solver solver) {
   solvers_.at(static_cast<size_t>(calculator)) = std::move(solver);
 }
 
+void MainWindow::registerPage(CalculatorPage& page) {
+  if (this->page(page.id()) != nullptr)
+    throw DescriptionError("calculator " + std::to_string(Index(page.id())) + " has two pages");
+  pages_.push_back(&page);
+}
+
+CalculatorPage* MainWindow::page(CalculatorId id) const {
+  for (CalculatorPage* p : pages_)
+    if (p->id() == id) return p;
+  return nullptr;
+}
+
 void MainWindow::addPreSolveStep(std::function<void()> step) { preSolveSteps_.push_back(std::move(step)); }
 
 void MainWindow::Button1Click(Control* sender) {
@@ -37,7 +51,10 @@ void MainWindow::Button1Click(Control* sender) {
   // solver is not registered solves nothing.
   for (int index = 0; index < kCalculatorCount; ++index)
     if (CurrentCalculator == index) {
-      if (const auto& solver = solvers_[static_cast<size_t>(index)]) solver(sender);
+      if (const auto& solver = solvers_[static_cast<size_t>(index)])
+        solver(sender);
+      else if (CalculatorPage* p = page(static_cast<CalculatorId>(index)))
+        p->solve(sender);
       break;
     }
 }

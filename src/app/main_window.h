@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/calculator_id.h"
 #include "app/window_part.h"
 #include "app/working_values.h"
 #include "platform/application.h"
@@ -14,7 +15,7 @@
 
 namespace cq {
 
-inline constexpr int kCalculatorCount = 19;
+class CalculatorPage;
 
 class MainWindow {
  public:
@@ -29,6 +30,19 @@ class MainWindow {
     parts_.push_back(std::move(part));
     return ref;
   }
+
+  // Adds a calculator page: a part that the frame also reaches through its
+  // page interface. One page per calculator.
+  template <typename T, typename... Args>
+  T& addPage(Args&&... args) {
+    T& page = addPart<T>(std::forward<Args>(args)...);
+    registerPage(page);
+    return page;
+  }
+  // The registered pages, in registration order.
+  const std::vector<CalculatorPage*>& pages() const { return pages_; }
+  // The page of a calculator; nullptr while it has none.
+  CalculatorPage* page(CalculatorId id) const;
 
   // Registers every handler, builds the window from its description and
   // attaches the parts. The window is the application's main window.
@@ -59,7 +73,10 @@ class MainWindow {
   Application& app_;
   Form* form_ = nullptr;
   HandlerRegistry handlers_;
+  void registerPage(CalculatorPage& page);
+
   std::vector<std::unique_ptr<WindowPart>> parts_;
+  std::vector<CalculatorPage*> pages_;
   std::array<Solver, kCalculatorCount> solvers_{};
   std::vector<std::function<void()>> preSolveSteps_;
 };

@@ -1,5 +1,6 @@
 #include "app/plane_radio.h"
 
+#include "app/calculator_page.h"
 #include "app/main_window.h"
 
 namespace cq {
@@ -16,6 +17,8 @@ void PlaneRadio::attach(Form& form) {
 void PlaneRadio::RadioGroup5Click(Control* sender) {
   // The tab, not the active calculator, says whether the via page shows.
   if (tabs_->tabIndex() == 16 && viaLayout_ && radio_->itemIndex() >= 0) viaLayout_(radio_->itemIndex());
+  for (CalculatorPage* page : main_.pages())
+    if (tabs_->tabIndex() == Index(page->id()) && radio_->itemIndex() >= 0) page->planeRadioSelected(radio_->itemIndex());
   main_.Button1Click(sender);
 }
 

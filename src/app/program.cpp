@@ -93,7 +93,7 @@ void Program::createWindows() {
   main_->addPart<FusingCurrentPage>(*main_, switching);
   main_->addPart<ThermalManagementPage>(*main_, temperatures);
   main_->addPart<MinSpacingPage>(*main_);
-  main_->addPart<PdnPage>(*main_);
+  main_->addPage<PdnPage>(PageContext(*main_));
   main_->addPart<PpmXtalPage>(*main_);
   main_->addPart<XlXcReactancePage>(*main_);
   main_->addPart<PadstackPage>(*main_, switching);

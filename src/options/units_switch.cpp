@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "app/calculator_page.h"
 #include "app/main_window.h"
 #include "app/setting_writer.h"
 #include "app/settings_key.h"
@@ -49,7 +50,10 @@ void UnitsSwitch::attach(Form& form) {
   plane_ = &form.radio("RadioGroup5");
   tabs_ = &form.get<TabControl>("TabControl1");
   const std::vector<std::string_view> metricOrder = toMetricOrder();
-  tables_ = std::make_unique<UnitsTables>(form, AllUnitsPages(), kToImperialOrder, metricOrder);
+  std::vector<UnitsPage> pages = AllUnitsPages();
+  for (CalculatorPage* page : main_.pages())
+    if (const UnitsPage* table = page->unitsTable()) pages.push_back(*table);
+  tables_ = std::make_unique<UnitsTables>(form, pages, kToImperialOrder, metricOrder);
 }
 
 void UnitsSwitch::RadioGroup6Click(Control* sender) {

@@ -5,7 +5,7 @@ namespace cq {
 std::vector<UnitsPage> AllUnitsPages() {
   return {ViaPropertiesUnits(),      ConductorPropertiesUnits(), ManualCopperUnits(),  DifferentialPairsUnits(),
           PadstackUnits(),           ConductorImpedanceUnits(),  ConversionCalculatorUnits(), FusingCurrentUnits(),
-          PdnUnits(),                PlanarInductorsUnits(),     EmbeddedResistorsUnits(),    ErEffectiveUnits(),
+                          PlanarInductorsUnits(),     EmbeddedResistorsUnits(),    ErEffectiveUnits(),
           MechanicalUnits()};
 }
 

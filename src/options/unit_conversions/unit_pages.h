@@ -14,7 +14,6 @@ UnitsPage PadstackUnits();
 UnitsPage ConductorImpedanceUnits();
 UnitsPage ConversionCalculatorUnits();
 UnitsPage FusingCurrentUnits();
-UnitsPage PdnUnits();
 UnitsPage PlanarInductorsUnits();
 UnitsPage EmbeddedResistorsUnits();
 UnitsPage ErEffectiveUnits();

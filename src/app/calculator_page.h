@@ -1,0 +1,53 @@
+#pragma once
+// One calculator's page as the frame sees it. A page registers once with
+// the main window; the activation contract, the solve dispatch, the layer
+// radio and the Units switch reach it only through this interface.
+#include <functional>
+
+#include "app/calculator_id.h"
+#include "app/layouts/page_layout.h"
+#include "app/page_context.h"
+#include "app/window_part.h"
+
+namespace cq {
+
+struct UnitsPage;
+
+class CalculatorPage : public WindowPart {
+ public:
+  explicit CalculatorPage(PageContext context) : page_(context) {}
+
+  virtual CalculatorId id() const = 0;
+
+  // The last step of the solve operation while this calculator is active.
+  virtual void solve(Control* sender) = 0;
+
+  // What this calculator adds to the shared activation (texts and pictures
+  // of its own page); runs before its tab is selected.
+  virtual void activationExtras() {}
+
+  // Whether "Solve!" is enabled while this calculator is active.
+  virtual bool solveEnabled() const { return true; }
+
+  // The page's structure layouts for the layer radio RadioGroup3, one cell
+  // per item of the activation's refill; nullptr: the radio lays out nothing.
+  virtual const LayoutTable* structureLayouts() const { return nullptr; }
+  // After a structure layout: what the table cannot hold (texts that depend
+  // on the unit system or decimal mode, selections that run handlers).
+  virtual void afterStructureLayout(int /*item*/) {}
+
+  // The plane radio RadioGroup5 while this page is on show (a page that
+  // uses it as its own selection).
+  virtual void planeRadioSelected(int /*item*/) {}
+
+  // The page's rows of the Units switch; nullptr: nothing to convert.
+  virtual const UnitsPage* unitsTable() const { return nullptr; }
+
+ protected:
+  const PageContext& page() const { return page_; }
+
+ private:
+  PageContext page_;
+};
+
+}  // namespace cq

@@ -1,0 +1,31 @@
+#include "app/page_context.h"
+
+#include "app/main_window.h"
+#include "platform/numbers.h"
+
+namespace cq {
+
+Application& PageContext::app() const { return main_.app(); }
+
+Form& PageContext::form() const { return main_.form(); }
+
+Dialogs& PageContext::dialogs() const { return main_.app().dialogs(); }
+
+WorkingValues& PageContext::values() const { return main_.values; }
+
+int PageContext::unitsIndex() const { return main_.form().radio("RadioGroup6").itemIndex(); }
+
+DecimalMode PageContext::decimalMode() const {
+  const std::string& mode = main_.form().label("Label165").caption();
+  if (mode == "0") return DecimalMode::Point;
+  if (mode == "1") return DecimalMode::Comma;
+  return DecimalMode::Unknown;
+}
+
+std::string PageContext::localize(std::string text) const {
+  return LocalizeDecimalPoint(std::move(text), decimalComma());
+}
+
+void PageContext::solve(Control* sender) const { main_.Button1Click(sender); }
+
+}  // namespace cq

@@ -1,0 +1,46 @@
+#pragma once
+// What a calculator page needs of the main window, in one place: the unit
+// system, the decimal mode, result texts, message boxes, the working values
+// and the solve operation.
+#include <string>
+
+#include "platform/form.h"
+#include "platform/services.h"
+
+namespace cq {
+
+class MainWindow;
+struct WorkingValues;
+
+// The decimal mode kept in the hidden Label165.
+enum class DecimalMode { Point, Comma, Unknown };
+
+class PageContext {
+ public:
+  explicit PageContext(MainWindow& main) : main_(main) {}
+
+  MainWindow& main() const { return main_; }
+  Application& app() const;
+  Form& form() const;
+  Dialogs& dialogs() const;
+  WorkingValues& values() const;
+
+  // The Units radio RadioGroup6: 0 Imperial, 1 Metric, -1 none selected.
+  int unitsIndex() const;
+  bool metric() const { return unitsIndex() == 1; }
+
+  DecimalMode decimalMode() const;
+  bool decimalComma() const { return decimalMode() == DecimalMode::Comma; }
+  // A formatted result in the decimal mode (the first '.' becomes ',').
+  std::string localize(std::string text) const;
+  // Point or comma twin of a fixed text, as the decimal mode says.
+  const char* pick(const char* point, const char* comma) const { return decimalComma() ? comma : point; }
+
+  // The whole solve operation, as "Solve!" runs it.
+  void solve(Control* sender) const;
+
+ private:
+  MainWindow& main_;
+};
+
+}  // namespace cq
