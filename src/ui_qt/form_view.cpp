@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QApplication>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -572,6 +573,11 @@ void FormView::syncFocus(Control& control, const Entry& entry) {
   QWidget* target = entry.widget;
   if (entry.kind == Kind::RadioGroup) {
     auto* rg = static_cast<RadioGroupWidget*>(entry.widget);
+    // The focus on any item is the group's. Moving it to the selected item
+    // would take it from an item being pressed, and a button that loses the
+    // focus drops its press: the click that activates the window gives the
+    // focus after its press, so that click would be lost.
+    if (QWidget* focused = QApplication::focusWidget(); focused && rg->isAncestorOf(focused)) return;
     if (QRadioButton* b = rg->button(std::max(0, rg->checkedIndex()))) target = b;
   }
   if (!target->hasFocus()) target->setFocus(Qt::OtherFocusReason);
