@@ -18,6 +18,7 @@ class CalculatorPage : public WindowPart {
   explicit CalculatorPage(PageContext context) : page_(context) {}
 
   virtual CalculatorId id() const = 0;
+  void registerHandlers(HandlerRegistry& /*handlers*/) override {}
 
   // The last step of the solve operation while this calculator is active.
   virtual void solve(Control* sender) = 0;
@@ -39,6 +40,10 @@ class CalculatorPage : public WindowPart {
   // The plane radio RadioGroup5 while this page is on show (a page that
   // uses it as its own selection).
   virtual void planeRadioSelected(int /*item*/) {}
+
+  // Ends a Units switch or an IPC method change in place of their solve;
+  // false: the page leaves that solve to them.
+  virtual bool finishUnitsChange(Control* /*sender*/) { return false; }
 
   // The page's rows of the Units switch; nullptr: nothing to convert.
   virtual const UnitsPage* unitsTable() const { return nullptr; }

@@ -28,6 +28,7 @@ void CalculatorSwitching::registerHandlers(HandlerRegistry& handlers) {
     int k = c.index;
     handlers.add(std::string(c.activationHandler), [this, k](Control* sender) { Activate(k, sender); });
   }
+  main_.setActivation([this](CalculatorId id, Control* sender) { Activate(Index(id), sender); });
   handlers.add("TForm1.TabControl1Change", [this](Control* sender) { TabControl1Change(sender); });
 }
 
@@ -36,14 +37,6 @@ void CalculatorSwitching::attach(Form& form) {
   // Every name the contract touches must exist before the first activation.
   for (const auto& c : Calculators()) form.groupBox(std::string(c.page));
   form.groupBox(std::string(kObsoletePage));
-}
-
-void CalculatorSwitching::setExtras(int calculator, std::function<void()> extras) {
-  extras_.at(static_cast<size_t>(calculator)) = std::move(extras);
-}
-
-void CalculatorSwitching::setSolveEnabled(int calculator, std::function<bool()> enabled) {
-  solveEnabled_.at(static_cast<size_t>(calculator)) = std::move(enabled);
 }
 
 void CalculatorSwitching::TabControl1Change(Control* sender) {
@@ -146,8 +139,7 @@ void CalculatorSwitching::Activate(int k, Control* sender) {
   layer.setTop(tall ? 336 : 424);
 
   CalculatorPage* page = main_.page(static_cast<CalculatorId>(k));
-  const auto& solveEnabled = solveEnabled_[static_cast<size_t>(k)];
-  f.button("Button1").setEnabled(solveEnabled ? solveEnabled() : page == nullptr || page->solveEnabled());
+  f.button("Button1").setEnabled(page == nullptr || page->solveEnabled());
 
   bool solverWritesCopper = k == 1 || k == 2 || k == 4 || k == 6;
   if (!solverWritesCopper) f.label("Label56").setCaption("N/A");
@@ -164,10 +156,7 @@ void CalculatorSwitching::Activate(int k, Control* sender) {
     f.label("Label55").setEnabled(true);
     f.label("Label56").setEnabled(true);
   }
-  if (const auto& extras = extras_[static_cast<size_t>(k)])
-    extras();
-  else if (page != nullptr)
-    page->activationExtras();
+  if (page != nullptr) page->activationExtras();
 
   f.get<TabControl>("TabControl1").setTabIndex(k);
 

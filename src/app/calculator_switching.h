@@ -18,12 +18,6 @@ class CalculatorSwitching : public WindowPart {
   void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
 
-  // What a calculator adds to its activation besides the shared contract
-  // (texts and pictures of its own page); runs before the tab is selected.
-  void setExtras(int calculator, std::function<void()> extras);
-  // Whether "Solve!" is enabled on that calculator's page (default: yes).
-  void setSolveEnabled(int calculator, std::function<bool()> enabled);
-
   void Activate(int calculator, Control* sender);
   void TabControl1Change(Control* sender);
 
@@ -38,8 +32,6 @@ class CalculatorSwitching : public WindowPart {
   MainWindow& main_;
   Form* form_ = nullptr;
   std::string programValue_;
-  std::array<std::function<void()>, 19> extras_{};
-  std::array<std::function<bool()>, 19> solveEnabled_{};
 };
 
 }  // namespace cq

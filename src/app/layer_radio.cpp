@@ -2,22 +2,15 @@
 
 #include "app/calculator_page.h"
 #include "app/calculator_table.h"
-#include "app/layouts/conductor_layouts.h"
 #include "app/layouts/differential_layouts.h"
 #include "app/layouts/impedance_layouts.h"
-#include "app/layouts/inductor_layouts.h"
-#include "app/layouts/via_defaults.h"
-#include "app/layouts/via_layouts.h"
 #include "app/main_window.h"
 
 namespace cq {
 
 namespace {
 constexpr int kConductorImpedance = 1;
-constexpr int kConductorProperties = 2;
 constexpr int kDifferentialPairs = 4;
-constexpr int kPlanarInductors = 13;
-constexpr int kViaProperties = 16;
 }  // namespace
 
 void LayerRadio::registerHandlers(HandlerRegistry& handlers) {
@@ -34,21 +27,11 @@ void LayerRadio::attach(Form& form) {
   form_ = &form;
   layer_ = &form.radio("RadioGroup3");
   tabs_ = &form.get<TabControl>("TabControl1");
-  units_ = &form.radio("RadioGroup6");
-  decimalMode_ = &form.label("Label165");
   plating_ = &form.radio("RadioGroup1");
   baseCopper_ = &form.radio("RadioGroup4");
-  viaHeight_ = &form.edit("Edit6");
-  viaHole_ = &form.edit("Edit3");
-  viaPlating_ = &form.edit("Edit9");
-  viaPlatingUnit_ = &form.edit("Edit56");
-  crossSection_ = std::make_unique<ConductorCrossSection>(form);
   // The order in which the handler compares the tab index.
-  addPage(kViaProperties, ViaLayouts(), [this](int item) { writeViaTexts(item); });
   addPage(kConductorImpedance, ImpedanceLayouts(), [this](int item) { forceCoplanarCopper(item); });
   addPage(kDifferentialPairs, DifferentialLayouts());
-  addPage(kConductorProperties, ConductorPropertiesLayouts(), [this](int) { crossSection_->show(); });
-  addPage(kPlanarInductors, InductorLayouts());
   for (CalculatorPage* page : main_.pages())
     if (const LayoutTable* table = page->structureLayouts())
       addPage(Index(page->id()), *table, [page](int item) { page->afterStructureLayout(item); });
@@ -70,17 +53,6 @@ void LayerRadio::RadioGroup3Click(Control* sender) {
   for (const auto& page : pages_)
     if (tabs_->tabIndex() == page.calculator) layOut(page.calculator, layer_->itemIndex());
   main_.Button1Click(sender);
-}
-
-void LayerRadio::writeViaTexts(int item) {
-  bool metric = units_->itemIndex() == 1;
-  viaPlatingUnit_->setText(metric ? "mm" : "mils");
-  // A new layer set starts from its own defaults, replacing what was typed.
-  if (auto defaults = ViaDefaults(item, metric, decimalMode_->caption())) {
-    viaHeight_->setText(defaults->height);
-    viaHole_->setText(defaults->hole);
-    viaPlating_->setText(defaults->plating);
-  }
 }
 
 void LayerRadio::forceCoplanarCopper(int item) {

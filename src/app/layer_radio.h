@@ -5,7 +5,6 @@
 #include <memory>
 #include <vector>
 
-#include "app/layouts/conductor_cross_section.h"
 #include "app/layouts/page_layout.h"
 #include "app/window_part.h"
 
@@ -34,23 +33,15 @@ class LayerRadio : public WindowPart {
     std::function<void(int item)> after;
   };
   void addPage(int calculator, const LayoutTable& table, std::function<void(int item)> after = {});
-  void writeViaTexts(int item);
   void forceCoplanarCopper(int item);
 
   MainWindow& main_;
   Form* form_ = nullptr;
   RadioGroup* layer_ = nullptr;
   TabControl* tabs_ = nullptr;
-  RadioGroup* units_ = nullptr;
-  Label* decimalMode_ = nullptr;
   RadioGroup* plating_ = nullptr;
   RadioGroup* baseCopper_ = nullptr;
-  Edit* viaHeight_ = nullptr;
-  Edit* viaHole_ = nullptr;
-  Edit* viaPlating_ = nullptr;
-  Edit* viaPlatingUnit_ = nullptr;
   std::vector<Page> pages_;
-  std::unique_ptr<ConductorCrossSection> crossSection_;
 };
 
 }  // namespace cq

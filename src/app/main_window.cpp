@@ -22,10 +22,6 @@ bool MainWindow::decimalComma() const { return form_->label("Label165").caption(
 
 std::string MainWindow::localize(std::string text) const { return LocalizeDecimalPoint(std::move(text), decimalComma()); }
 
-void MainWindow::registerSolver(int calculator, Solver solver) {
-  solvers_.at(static_cast<size_t>(calculator)) = std::move(solver);
-}
-
 void MainWindow::registerPage(CalculatorPage& page) {
   if (this->page(page.id()) != nullptr)
     throw DescriptionError("calculator " + std::to_string(Index(page.id())) + " has two pages");
@@ -36,6 +32,12 @@ CalculatorPage* MainWindow::page(CalculatorId id) const {
   for (CalculatorPage* p : pages_)
     if (p->id() == id) return p;
   return nullptr;
+}
+
+void MainWindow::finishUnitsChange(Control* sender) {
+  for (CalculatorPage* p : pages_)
+    if (p->finishUnitsChange(sender)) return;
+  Button1Click(sender);
 }
 
 void MainWindow::addPreSolveStep(std::function<void()> step) { preSolveSteps_.push_back(std::move(step)); }
@@ -51,10 +53,7 @@ void MainWindow::Button1Click(Control* sender) {
   // solver is not registered solves nothing.
   for (int index = 0; index < kCalculatorCount; ++index)
     if (CurrentCalculator == index) {
-      if (const auto& solver = solvers_[static_cast<size_t>(index)])
-        solver(sender);
-      else if (CalculatorPage* p = page(static_cast<CalculatorId>(index)))
-        p->solve(sender);
+      if (CalculatorPage* p = page(static_cast<CalculatorId>(index))) p->solve(sender);
       break;
     }
 }

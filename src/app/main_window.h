@@ -55,8 +55,15 @@ class MainWindow {
   // The solve operation: pre-solve steps, then the active calculator's solver.
   void Button1Click(Control* sender);
 
-  using Solver = std::function<void(Control* sender)>;
-  void registerSolver(int calculator, Solver solver);
+  // Activates a calculator as its menu item does (the frame's switching
+  // provides it).
+  void activate(CalculatorId id, Control* sender) { activation_(id, sender); }
+  void setActivation(std::function<void(CalculatorId, Control*)> activation) { activation_ = std::move(activation); }
+
+  // The end of a Units switch or an IPC method change: the page that takes
+  // it over, or the solve.
+  void finishUnitsChange(Control* sender);
+
   // Steps that run on every solve before the solver, in order.
   void addPreSolveStep(std::function<void()> step);
 
@@ -77,8 +84,8 @@ class MainWindow {
 
   std::vector<std::unique_ptr<WindowPart>> parts_;
   std::vector<CalculatorPage*> pages_;
-  std::array<Solver, kCalculatorCount> solvers_{};
   std::vector<std::function<void()>> preSolveSteps_;
+  std::function<void(CalculatorId, Control*)> activation_;
 };
 
 }  // namespace cq

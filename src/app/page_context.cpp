@@ -28,4 +28,6 @@ std::string PageContext::localize(std::string text) const {
 
 void PageContext::solve(Control* sender) const { main_.Button1Click(sender); }
 
+void PageContext::activate(CalculatorId id, Control* sender) const { main_.activate(id, sender); }
+
 }  // namespace cq

@@ -4,6 +4,7 @@
 // and the solve operation.
 #include <string>
 
+#include "app/calculator_id.h"
 #include "platform/form.h"
 #include "platform/services.h"
 
@@ -38,6 +39,8 @@ class PageContext {
 
   // The whole solve operation, as "Solve!" runs it.
   void solve(Control* sender) const;
+  // Another calculator's activation, as its menu item runs it.
+  void activate(CalculatorId id, Control* sender) const;
 
  private:
   MainWindow& main_;

@@ -15,8 +15,7 @@ void PlaneRadio::attach(Form& form) {
 }
 
 void PlaneRadio::RadioGroup5Click(Control* sender) {
-  // The tab, not the active calculator, says whether the via page shows.
-  if (tabs_->tabIndex() == 16 && viaLayout_ && radio_->itemIndex() >= 0) viaLayout_(radio_->itemIndex());
+  // The tab, not the active calculator, says which page shows.
   for (CalculatorPage* page : main_.pages())
     if (tabs_->tabIndex() == Index(page->id()) && radio_->itemIndex() >= 0) page->planeRadioSelected(radio_->itemIndex());
   main_.Button1Click(sender);

@@ -24,7 +24,6 @@
 #include "calc/electrical/reactance_page.h"
 #include "calc/via/mechanical_page.h"
 #include "calc/via/padstack_page.h"
-#include "calc/via/padstack_solver.h"
 #include "calc/via/via_page.h"
 #include "options/copper_weight_radios.h"
 #include "options/substrate_selection.h"
@@ -77,38 +76,31 @@ void Program::createWindows() {
   main_->addPart<FrameCommands>(app_);
   main_->addPart<InputFamilies>(*main_);
   auto& temperatures = main_->addPart<Temperatures>(*main_);
-  auto& switching = main_->addPart<CalculatorSwitching>(*main_);
+  main_->addPart<CalculatorSwitching>(*main_);
   main_->addPart<LayerRadio>(*main_);
-  auto& planeRadio = main_->addPart<PlaneRadio>(*main_);
+  main_->addPart<PlaneRadio>(*main_);
   main_->addPart<SubstrateSelection>(*main_);
   auto& copperRadios = main_->addPart<CopperWeightRadios>(*main_);
-  auto& unitsSwitch = main_->addPart<UnitsSwitch>(*main_, copperRadios);
-  auto& conductorProperties = main_->addPart<ConductorPropertiesPage>(*main_, temperatures, switching);
-  // The caption swap of Conductor Properties ends the Units switch and the
-  // IPC method change in place of their own solve.
-  NotifyEvent swapCurrentWidthLabels = [&conductorProperties](Control* sender) {
-    conductorProperties.swap_current_width_labels(sender);
-  };
-  unitsSwitch.setSwapCurrentWidthLabels(swapCurrentWidthLabels);
-  main_->addPart<FusingCurrentPage>(*main_, switching);
-  main_->addPart<ThermalManagementPage>(*main_, temperatures);
-  main_->addPart<MinSpacingPage>(*main_);
-  main_->addPage<PdnPage>(PageContext(*main_));
-  main_->addPart<PpmXtalPage>(*main_);
-  main_->addPart<XlXcReactancePage>(*main_);
-  main_->addPart<PadstackPage>(*main_, switching);
-  main_->addPart<PadstackSolver>(*main_);
-  main_->addPart<MechanicalPage>(*main_);
-  main_->addPart<ConversionPage>(*main_);
-  main_->addPart<EmbeddedResistorsPage>(*main_);
-  main_->addPart<PlanarInductorsPage>(*main_);
-  main_->addPart<ViaPage>(*main_, switching, planeRadio, temperatures);
-  main_->addPart<BandwidthPage>(*main_);
-  main_->addPart<WavelengthPage>(*main_, switching);
-  main_->addPart<ErEffectivePage>(*main_, switching);
+  main_->addPart<UnitsSwitch>(*main_, copperRadios);
+  const PageContext page(*main_);
+  main_->addPage<ConductorPropertiesPage>(page, temperatures);
+  main_->addPage<FusingCurrentPage>(page);
+  main_->addPage<ThermalManagementPage>(page, temperatures);
+  main_->addPage<MinSpacingPage>(page);
+  main_->addPage<PdnPage>(page);
+  main_->addPage<PpmXtalPage>(page);
+  main_->addPage<XlXcReactancePage>(page);
+  main_->addPage<PadstackPage>(page);
+  main_->addPage<MechanicalPage>(page);
+  main_->addPage<ConversionPage>(page);
+  main_->addPage<EmbeddedResistorsPage>(page);
+  main_->addPage<PlanarInductorsPage>(page);
+  main_->addPage<ViaPage>(page, temperatures);
+  main_->addPage<BandwidthPage>(page);
+  main_->addPage<WavelengthPage>(page);
+  main_->addPage<ErEffectivePage>(page);
   main_->addPart<SettingsWindowOpeners>(app_);
-  smallWindow("forms/TForm6.json").addPart<ProgramOptionsWindow>(*main_).setSwapCurrentWidthLabels(
-      swapCurrentWidthLabels);
+  smallWindow("forms/TForm6.json").addPart<ProgramOptionsWindow>(*main_);
   smallWindow("forms/TForm8.json").addPart<SettingsScriptInstaller>(app_);
   main_->addPart<WindowLinks>(app_, "TForm1");
   main_->addPart<HelpNoteButtons>(app_);

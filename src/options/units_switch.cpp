@@ -78,10 +78,7 @@ void UnitsSwitch::RadioGroup6Click(Control* sender) {
   refillCopperRadio(*base_, CopperRadio::Base, copper_.BaseWeight(), metric);
   refillPlaneRadio(metric);
 
-  if (swapCurrentWidthLabels_)
-    swapCurrentWidthLabels_(sender);
-  else
-    main_.Button1Click(sender);
+  main_.finishUnitsChange(sender);
 
   WriteSetting(main_.app().services().settings, "Units", unitsValue_, metric ? "1" : "0");
   main_.Button1Click(sender);

@@ -22,10 +22,6 @@ class UnitsSwitch : public WindowPart {
   void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
 
-  // The Conductor Properties caption swap, which ends in the solve. Until
-  // that page hands it over, the switch solves in its place.
-  void setSwapCurrentWidthLabels(NotifyEvent swap) { swapCurrentWidthLabels_ = std::move(swap); }
-
   void RadioGroup6Click(Control* sender);
 
  private:
@@ -42,7 +38,6 @@ class UnitsSwitch : public WindowPart {
   RadioGroup* plane_ = nullptr;
   TabControl* tabs_ = nullptr;
   std::unique_ptr<UnitsTables> tables_;
-  NotifyEvent swapCurrentWidthLabels_;
   std::string unitsValue_;
   bool puttingBack_ = false;
 };

@@ -87,10 +87,7 @@ void ProgramOptionsWindow::RadioGroup1Click(Control* sender) {
   const int mode = ipcVersion_->itemIndex();
   ipc_->apply(mode, main_.CurrentCalculator);
   // The calculators solve with the new method before it is stored.
-  if (swapCurrentWidthLabels_)
-    swapCurrentWidthLabels_(sender);
-  else
-    main_.Button1Click(sender);
+  main_.finishUnitsChange(sender);
   write(setting::kIpcVersion, ipcVersionText_, std::to_string(mode));
 }
 

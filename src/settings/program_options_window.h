@@ -23,10 +23,6 @@ class ProgramOptionsWindow : public WindowPart {
   void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
 
-  // The Conductor Properties caption swap, which ends in the solve. Until
-  // that page hands it over, the IPC change solves directly.
-  void setSwapCurrentWidthLabels(NotifyEvent swap) { swapCurrentWidthLabels_ = std::move(swap); }
-
   void FormCreate(Control* sender);
   void FormShow(Control* sender);
   void FormCloseQuery(Form* sender, bool& canClose);
@@ -58,7 +54,6 @@ class ProgramOptionsWindow : public WindowPart {
   std::unique_ptr<EtchFactorDisplay> etch_;
   std::unique_ptr<IpcVersionEffects> ipc_;
   std::unique_ptr<ManualCopperBoxes> copper_;
-  NotifyEvent swapCurrentWidthLabels_;
 
   // The texts last stored, one per value.
   std::string ipcVersionText_, deratingText_, manualCopperText_, viaHeightText_;

@@ -103,7 +103,8 @@ TEST_P(LayerClickSolves, OnceAfterTheLayout) {
   t.chooseMenu(c.menu);
   int itemAtSolve = -1;
   bool shownAtSolve = false;
-  t.main().registerSolver(c.calculator, [&](Control*) {
+  // The last step before the page's own solver sees what that solver sees.
+  t.main().addPreSolveStep([&] {
     itemAtSolve = t.itemIndex("RadioGroup3");
     shownAtSolve = t.control(c.shownAtSolve).visible();
   });

@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
-#include "app/calculator_switching.h"
 #include "app/layouts/conductor_cross_section.h"
+#include "app/layouts/conductor_layouts.h"
 #include "app/main_window.h"
 #include "calc/conductor/conductor_properties_model.h"
 #include "calc/conductor/conductor_properties_solver.h"
@@ -16,7 +16,6 @@
 namespace cq {
 
 namespace {
-constexpr int kConductorProperties = 2;
 constexpr int kAmperage = 0;
 constexpr int kConductorWidth = 1;
 constexpr int kNo = 0;
@@ -67,9 +66,8 @@ struct ConductorPropertiesPage::Controls {
   EtchFactorPage etchFactor;
 };
 
-ConductorPropertiesPage::ConductorPropertiesPage(MainWindow& main, Temperatures& temperatures,
-                                                 CalculatorSwitching& switching)
-    : main_(main), temperatures_(temperatures), switching_(switching) {}
+ConductorPropertiesPage::ConductorPropertiesPage(PageContext context, Temperatures& temperatures)
+    : CalculatorPage(context), main_(context.main()), temperatures_(temperatures) {}
 
 ConductorPropertiesPage::~ConductorPropertiesPage() = default;
 
@@ -78,9 +76,13 @@ void ConductorPropertiesPage::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.RadioGroup15Click", [this](Control* s) { RadioGroup15Click(s); });
   handlers.add("TForm1.RadioGroup2Click", [this](Control* s) { RadioGroup2Click(s); });
   handlers.add("TForm1.CheckBox1Click", [this](Control* s) { CheckBox1Click(s); });
-  main_.registerSolver(kConductorProperties, [this](Control* s) { solver_->SolveConductorProperties(s); });
-  switching_.setExtras(kConductorProperties, [this] { activationExtras(); });
 }
+
+void ConductorPropertiesPage::solve(Control* sender) { solver_->SolveConductorProperties(sender); }
+
+const LayoutTable* ConductorPropertiesPage::structureLayouts() const { return &ConductorPropertiesLayouts(); }
+
+void ConductorPropertiesPage::afterStructureLayout(int) { crossSection_->show(); }
 
 void ConductorPropertiesPage::attach(Form& form) {
   c_ = std::make_unique<Controls>(form);

@@ -4,23 +4,30 @@
 // swap between width and current, and its solver.
 #include <memory>
 
-#include "app/window_part.h"
+#include "app/calculator_page.h"
 
 namespace cq {
 
-class CalculatorSwitching;
 class ConductorCrossSection;
 class ConductorPropertiesSolver;
-class MainWindow;
 class Temperatures;
 
-class ConductorPropertiesPage : public WindowPart {
+class ConductorPropertiesPage : public CalculatorPage {
  public:
-  ConductorPropertiesPage(MainWindow& main, Temperatures& temperatures, CalculatorSwitching& switching);
+  ConductorPropertiesPage(PageContext context, Temperatures& temperatures);
   ~ConductorPropertiesPage() override;
 
+  CalculatorId id() const override { return CalculatorId::ConductorProperties; }
   void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
+  void solve(Control* sender) override;
+  void activationExtras() override;
+  const LayoutTable* structureLayouts() const override;
+  void afterStructureLayout(int item) override;
+  bool finishUnitsChange(Control* sender) override {
+    swap_current_width_labels(sender);
+    return true;
+  }
 
   // Bound to no event: " Solve For ", the Units switch and the IPC method
   // call it. Always ends in the solve.
@@ -33,11 +40,9 @@ class ConductorPropertiesPage : public WindowPart {
 
  private:
   struct Controls;
-  void activationExtras();
 
   MainWindow& main_;
   Temperatures& temperatures_;
-  CalculatorSwitching& switching_;
   std::unique_ptr<Controls> c_;
   std::unique_ptr<ConductorPropertiesSolver> solver_;
   std::unique_ptr<ConductorCrossSection> crossSection_;

@@ -1,6 +1,5 @@
 #include "calc/conductor/fusing_current_page.h"
 
-#include "app/calculator_switching.h"
 #include "app/main_window.h"
 #include "calc/conductor/copper_choices.h"
 #include "calc/conductor/corrected_input.h"
@@ -13,14 +12,12 @@
 
 namespace cq {
 
-namespace {
-constexpr int kFusingCurrent = 7;
-}  // namespace
-
 void FusingCurrentPage::registerHandlers(HandlerRegistry&) {
-  main_.registerSolver(kFusingCurrent, [this](Control*) { SolveFusingCurrent(); });
-  switching_.setExtras(kFusingCurrent, [this] { showEtchFactor(); });
 }
+
+void FusingCurrentPage::solve(Control* /*sender*/) { SolveFusingCurrent(); }
+
+void FusingCurrentPage::activationExtras() { showEtchFactor(); }
 
 void FusingCurrentPage::attach(Form& form) {
   form_ = &form;

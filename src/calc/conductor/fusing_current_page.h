@@ -3,18 +3,20 @@
 // and its solver.
 #include <optional>
 
-#include "app/window_part.h"
+#include "app/calculator_page.h"
 #include "settings/etch_factor_display.h"
 
 namespace cq {
 
 class MainWindow;
-class CalculatorSwitching;
 
-class FusingCurrentPage : public WindowPart {
+class FusingCurrentPage : public CalculatorPage {
  public:
-  FusingCurrentPage(MainWindow& main, CalculatorSwitching& switching) : main_(main), switching_(switching) {}
+  explicit FusingCurrentPage(PageContext context) : CalculatorPage(context), main_(context.main()) {}
+  CalculatorId id() const override { return CalculatorId::FusingCurrent; }
   void registerHandlers(HandlerRegistry& handlers) override;
+  void solve(Control* sender) override;
+  void activationExtras() override;
   void attach(Form& form) override;
 
   // The etch-factor text and picture of the page, from Form6's radio.
@@ -23,7 +25,6 @@ class FusingCurrentPage : public WindowPart {
 
  private:
   MainWindow& main_;
-  CalculatorSwitching& switching_;
   Form* form_ = nullptr;
   RadioGroup* units_ = nullptr;
   Edit* width_ = nullptr;

@@ -11,7 +11,6 @@
 namespace cq {
 
 namespace {
-constexpr int kSolverIndex = 9;
 constexpr double kLowestVoltage = 501;
 
 constexpr std::array<const char*, 6> kPictures = {"Image38", "Image39", "Image37", "Image40", "Image41", "Image42"};
@@ -24,8 +23,9 @@ constexpr int kB3 = 2;
 void MinSpacingPage::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.RadioGroup9Click", [this](Control* sender) { RadioGroup9Click(sender); });
   handlers.add("TForm1.RadioGroup10Click", [this](Control* sender) { RadioGroup10Click(sender); });
-  main_.registerSolver(kSolverIndex, [this](Control* sender) { SolveMinConductorSpacing(sender); });
 }
+
+void MinSpacingPage::solve(Control* sender) { SolveMinConductorSpacing(sender); }
 
 void MinSpacingPage::attach(Form& form) {
   static_assert(std::tuple_size_v<decltype(pictures_)> == kPictures.size());

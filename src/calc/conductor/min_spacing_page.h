@@ -3,16 +3,18 @@
 // solver that looks up or computes the spacing.
 #include <array>
 
-#include "app/window_part.h"
+#include "app/calculator_page.h"
 
 namespace cq {
 
 class MainWindow;
 
-class MinSpacingPage : public WindowPart {
+class MinSpacingPage : public CalculatorPage {
  public:
-  explicit MinSpacingPage(MainWindow& main) : main_(main) {}
+  explicit MinSpacingPage(PageContext context) : CalculatorPage(context), main_(context.main()) {}
+  CalculatorId id() const override { return CalculatorId::MinSpacing; }
   void registerHandlers(HandlerRegistry& handlers) override;
+  void solve(Control* sender) override;
   void attach(Form& form) override;
 
   void RadioGroup9Click(Control* sender);

@@ -8,13 +8,10 @@
 
 namespace cq {
 
-namespace {
-constexpr int kThermalManagement = 15;
-}  // namespace
-
 void ThermalManagementPage::registerHandlers(HandlerRegistry&) {
-  main_.registerSolver(kThermalManagement, [this](Control*) { SolveThermalManagement(); });
 }
+
+void ThermalManagementPage::solve(Control* /*sender*/) { SolveThermalManagement(); }
 
 void ThermalManagementPage::attach(Form& form) {
   conductorTempC_ = &form.label("Label27");

@@ -1,17 +1,19 @@
 #pragma once
 // The Thermal Management page (calculator 15, GroupBox27): the junction
 // temperatures of a device on the board and on a heat sink.
-#include "app/window_part.h"
+#include "app/calculator_page.h"
 
 namespace cq {
 
 class MainWindow;
 class Temperatures;
 
-class ThermalManagementPage : public WindowPart {
+class ThermalManagementPage : public CalculatorPage {
  public:
-  ThermalManagementPage(MainWindow& main, Temperatures& temperatures) : main_(main), temperatures_(temperatures) {}
+  ThermalManagementPage(PageContext context, Temperatures& temperatures) : CalculatorPage(context), main_(context.main()), temperatures_(temperatures) {}
+  CalculatorId id() const override { return CalculatorId::ThermalManagement; }
   void registerHandlers(HandlerRegistry& handlers) override;
+  void solve(Control* sender) override;
   void attach(Form& form) override;
 
   // Both unit systems compute the same: the page has no length.

@@ -8,7 +8,6 @@
 namespace cq {
 
 namespace {
-constexpr int kSolverIndex = 3;
 
 struct Caption {
   const char* caption;
@@ -25,8 +24,9 @@ void ConversionPage::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.CheckBox3Click", [this](Control* sender) { CheckBox3Click(sender); });
   handlers.add("TForm1.CheckBox2Click", [this](Control* sender) { CheckBox2Click(sender); });
   handlers.add("TForm1.BitBtn4Click", [this](Control* sender) { BitBtn4Click(sender); });
-  main_.registerSolver(kSolverIndex, [this](Control* sender) { SolveConversion(sender); });
 }
+
+void ConversionPage::solve(Control* sender) { SolveConversion(sender); }
 
 void ConversionPage::attach(Form& form) {
   units_ = &form.radio("RadioGroup6");

@@ -5,16 +5,18 @@
 // angle converter.
 #include <string>
 
-#include "app/window_part.h"
+#include "app/calculator_page.h"
 
 namespace cq {
 
 class MainWindow;
 
-class ConversionPage : public WindowPart {
+class ConversionPage : public CalculatorPage {
  public:
-  explicit ConversionPage(MainWindow& main) : main_(main) {}
+  explicit ConversionPage(PageContext context) : CalculatorPage(context), main_(context.main()) {}
+  CalculatorId id() const override { return CalculatorId::Conversion; }
   void registerHandlers(HandlerRegistry& handlers) override;
+  void solve(Control* sender) override;
   void attach(Form& form) override;
 
   void CheckBox3Click(Control* sender);

@@ -8,7 +8,6 @@
 namespace cq {
 
 namespace {
-constexpr int kSolverIndex = 5;
 constexpr int kAdditive = 0;
 constexpr int kSubtractive = 1;
 constexpr int kAnnular = 2;
@@ -17,8 +16,9 @@ constexpr int kMetric = 1;
 
 void EmbeddedResistorsPage::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.RadioGroup11Click", [this](Control* sender) { RadioGroup11Click(sender); });
-  main_.registerSolver(kSolverIndex, [this](Control* sender) { SolveEmbeddedResistors(sender); });
 }
+
+void EmbeddedResistorsPage::solve(Control* sender) { SolveEmbeddedResistors(sender); }
 
 void EmbeddedResistorsPage::attach(Form& form) {
   units_ = &form.radio("RadioGroup6");

@@ -3,16 +3,18 @@
 // resistors (resistance and area) and annular ones (outer diameter, ring
 // thickness and area for a target resistance), with the type radio that
 // lays the page out.
-#include "app/window_part.h"
+#include "app/calculator_page.h"
 
 namespace cq {
 
 class MainWindow;
 
-class EmbeddedResistorsPage : public WindowPart {
+class EmbeddedResistorsPage : public CalculatorPage {
  public:
-  explicit EmbeddedResistorsPage(MainWindow& main) : main_(main) {}
+  explicit EmbeddedResistorsPage(PageContext context) : CalculatorPage(context), main_(context.main()) {}
+  CalculatorId id() const override { return CalculatorId::EmbeddedResistors; }
   void registerHandlers(HandlerRegistry& handlers) override;
+  void solve(Control* sender) override;
   void attach(Form& form) override;
 
   void RadioGroup11Click(Control* sender);

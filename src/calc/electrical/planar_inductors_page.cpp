@@ -1,5 +1,6 @@
 #include "calc/electrical/planar_inductors_page.h"
 
+#include "app/layouts/inductor_layouts.h"
 #include "app/main_window.h"
 #include "calc/electrical/planar_inductor_model.h"
 #include "platform/checked_math.h"
@@ -9,13 +10,15 @@
 namespace cq {
 
 namespace {
-constexpr int kSolverIndex = 13;
 constexpr int kMetric = 1;
 }  // namespace
 
 void PlanarInductorsPage::registerHandlers(HandlerRegistry& /*handlers*/) {
-  main_.registerSolver(kSolverIndex, [this](Control* sender) { SolvePlanarInductors(sender); });
 }
+
+void PlanarInductorsPage::solve(Control* sender) { SolvePlanarInductors(sender); }
+
+const LayoutTable* PlanarInductorsPage::structureLayouts() const { return &InductorLayouts(); }
 
 void PlanarInductorsPage::attach(Form& form) {
   shape_ = &form.radio("RadioGroup3");

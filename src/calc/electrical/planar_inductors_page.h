@@ -2,16 +2,19 @@
 // The Planar Inductors page (calculator 13): inner diameter, fill factor
 // and inductance of a spiral whose shape is the item of the shared layer
 // radio.
-#include "app/window_part.h"
+#include "app/calculator_page.h"
 
 namespace cq {
 
 class MainWindow;
 
-class PlanarInductorsPage : public WindowPart {
+class PlanarInductorsPage : public CalculatorPage {
  public:
-  explicit PlanarInductorsPage(MainWindow& main) : main_(main) {}
+  explicit PlanarInductorsPage(PageContext context) : CalculatorPage(context), main_(context.main()) {}
+  CalculatorId id() const override { return CalculatorId::PlanarInductors; }
   void registerHandlers(HandlerRegistry& handlers) override;
+  void solve(Control* sender) override;
+  const LayoutTable* structureLayouts() const override;
   void attach(Form& form) override;
 
   void SolvePlanarInductors(Control* sender);

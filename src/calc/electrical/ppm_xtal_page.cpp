@@ -9,13 +9,13 @@
 namespace cq {
 
 namespace {
-constexpr int kSolverIndex = 14;
 constexpr const char* kCentreMessage = "Center frequency cannot be less than or equal to zero.";
 }  // namespace
 
 void PpmXtalPage::registerHandlers(HandlerRegistry&) {
-  main_.registerSolver(kSolverIndex, [this](Control* sender) { SolvePPMXtal(sender); });
 }
+
+void PpmXtalPage::solve(Control* sender) { SolvePPMXtal(sender); }
 
 void PpmXtalPage::attach(Form& form) {
   ppmCentre_ = &form.edit("Edit170");

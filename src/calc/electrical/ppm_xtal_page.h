@@ -2,16 +2,18 @@
 // The PPM-XTAL Calculator page (calculator 14): the band of a crystal from
 // its tolerance, the tolerance from a band, and the crystal's load
 // capacitors.
-#include "app/window_part.h"
+#include "app/calculator_page.h"
 
 namespace cq {
 
 class MainWindow;
 
-class PpmXtalPage : public WindowPart {
+class PpmXtalPage : public CalculatorPage {
  public:
-  explicit PpmXtalPage(MainWindow& main) : main_(main) {}
+  explicit PpmXtalPage(PageContext context) : CalculatorPage(context), main_(context.main()) {}
+  CalculatorId id() const override { return CalculatorId::PpmXtal; }
   void registerHandlers(HandlerRegistry& handlers) override;
+  void solve(Control* sender) override;
   void attach(Form& form) override;
 
   void SolvePPMXtal(Control* sender);

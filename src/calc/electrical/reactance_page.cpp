@@ -11,7 +11,6 @@
 namespace cq {
 
 namespace {
-constexpr int kSolverIndex = 18;
 
 // What a unit radio's item writes into its unit box; the place is given
 // where the box moves to fit the unit's width.
@@ -60,8 +59,9 @@ void XlXcReactancePage::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.RadioGroup19Click", [this](Control* sender) { RadioGroup19Click(sender); });
   handlers.add("TForm1.RadioGroup17Click", [this](Control* sender) { RadioGroup17Click(sender); });
   handlers.add("TForm1.RadioGroup18Click", [this](Control* sender) { RadioGroup18Click(sender); });
-  main_.registerSolver(kSolverIndex, [this](Control* sender) { SolveXlXcReactance(sender); });
 }
+
+void XlXcReactancePage::solve(Control* sender) { SolveXlXcReactance(sender); }
 
 void XlXcReactancePage::attach(Form& form) {
   frequency_ = &form.edit("Edit270");

@@ -2,16 +2,18 @@
 // The XL-XC Reactance page (calculator 18): reactances of a capacitor and
 // an inductor at a frequency and the pair's resonant frequency, each input
 // with its own unit radio.
-#include "app/window_part.h"
+#include "app/calculator_page.h"
 
 namespace cq {
 
 class MainWindow;
 
-class XlXcReactancePage : public WindowPart {
+class XlXcReactancePage : public CalculatorPage {
  public:
-  explicit XlXcReactancePage(MainWindow& main) : main_(main) {}
+  explicit XlXcReactancePage(PageContext context) : CalculatorPage(context), main_(context.main()) {}
+  CalculatorId id() const override { return CalculatorId::XlXcReactance; }
   void registerHandlers(HandlerRegistry& handlers) override;
+  void solve(Control* sender) override;
   void attach(Form& form) override;
 
   // The unit radios: the unit box shows the chosen unit, then a solve reads

@@ -9,7 +9,6 @@
 namespace cq {
 
 namespace {
-constexpr int kBandwidth = 0;
 constexpr int kRiseTime = 0;
 constexpr int kMhz = 1;
 constexpr int kStripline = 1;
@@ -20,8 +19,9 @@ void BandwidthPage::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.RadioGroup20Click", [this](Control* sender) { RadioGroup20Click(sender); });
   handlers.add("TForm1.TrackBar2Change", [this](Control* sender) { TrackBar2Change(sender); });
   handlers.add("TForm1.TrackBar3Change", [this](Control* sender) { TrackBar3Change(sender); });
-  main_.registerSolver(kBandwidth, [this](Control* sender) { SolveBandwidth(sender); });
 }
+
+void BandwidthPage::solve(Control* sender) { SolveBandwidth(sender); }
 
 void BandwidthPage::attach(Form& form) {
   units_ = &form.radio("RadioGroup6");

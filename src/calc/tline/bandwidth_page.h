@@ -4,16 +4,18 @@
 // from a rise time or a frequency.
 #include <string>
 
-#include "app/window_part.h"
+#include "app/calculator_page.h"
 
 namespace cq {
 
 class MainWindow;
 
-class BandwidthPage : public WindowPart {
+class BandwidthPage : public CalculatorPage {
  public:
-  explicit BandwidthPage(MainWindow& main) : main_(main) {}
+  explicit BandwidthPage(PageContext context) : CalculatorPage(context), main_(context.main()) {}
+  CalculatorId id() const override { return CalculatorId::Bandwidth; }
   void registerHandlers(HandlerRegistry& handlers) override;
+  void solve(Control* sender) override;
   void attach(Form& form) override;
 
   void RadioGroup12Click(Control* sender);

@@ -1,6 +1,5 @@
 #include "calc/tline/er_effective_page.h"
 
-#include "app/calculator_switching.h"
 #include "app/main_window.h"
 #include "calc/conductor/copper_choices.h"
 #include "calc/tline/microstrip_dispersion_model.h"
@@ -10,16 +9,15 @@
 namespace cq {
 
 namespace {
-constexpr int kErEffective = 6;
-constexpr int kWavelength = 17;
 constexpr int kFrequencyInput = 1;  // RadioGroup22
 constexpr int kMhz = 1;             // RadioGroup21 in frequency mode
 }  // namespace
 
 void ErEffectivePage::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.Button5Click", [this](Control* sender) { Button5Click(sender); });
-  main_.registerSolver(kErEffective, [this](Control* sender) { SolveErEffective(sender); });
 }
+
+void ErEffectivePage::solve(Control* sender) { SolveErEffective(sender); }
 
 void ErEffectivePage::attach(Form& form) {
   form_ = &form;
@@ -88,7 +86,7 @@ void ErEffectivePage::Button5Click(Control* sender) {
   showWavelengthInMhz();
   wavelengthInput_->setText(frequency_->text());
   wavelengthErEff_->setText(result_->text());
-  switching_.Activate(kWavelength, sender);
+  page().activate(CalculatorId::Wavelength, sender);
 }
 
 }  // namespace cq

@@ -2,17 +2,18 @@
 // The Er Effective page (calculator 6): the effective permittivity of a
 // surface microstrip at a frequency, and the hand-over of that result to
 // the Wavelength Calculator.
-#include "app/window_part.h"
+#include "app/calculator_page.h"
 
 namespace cq {
 
 class MainWindow;
-class CalculatorSwitching;
 
-class ErEffectivePage : public WindowPart {
+class ErEffectivePage : public CalculatorPage {
  public:
-  ErEffectivePage(MainWindow& main, CalculatorSwitching& switching) : main_(main), switching_(switching) {}
+  explicit ErEffectivePage(PageContext context) : CalculatorPage(context), main_(context.main()) {}
+  CalculatorId id() const override { return CalculatorId::ErEffective; }
   void registerHandlers(HandlerRegistry& handlers) override;
+  void solve(Control* sender) override;
   void attach(Form& form) override;
 
   void Button5Click(Control* sender);
@@ -22,7 +23,6 @@ class ErEffectivePage : public WindowPart {
   void showWavelengthInMhz();
 
   MainWindow& main_;
-  CalculatorSwitching& switching_;
   Form* form_ = nullptr;
   RadioGroup* units_ = nullptr;             // RadioGroup6
   Edit* er_ = nullptr;                      // Edit7

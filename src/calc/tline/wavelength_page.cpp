@@ -1,6 +1,5 @@
 #include "calc/tline/wavelength_page.h"
 
-#include "app/calculator_switching.h"
 #include "app/main_window.h"
 #include "calc/tline/unit_box.h"
 #include "calc/tline/wavelength_model.h"
@@ -10,8 +9,6 @@
 namespace cq {
 
 namespace {
-constexpr int kWavelength = 17;
-constexpr int kErEffective = 6;
 constexpr int kPeriod = 0;
 constexpr int kMhz = 1;
 }  // namespace
@@ -21,8 +18,9 @@ void WavelengthPage::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.RadioGroup21Click", [this](Control* sender) { RadioGroup21Click(sender); });
   handlers.add("TForm1.RadioGroup22Click", [this](Control* sender) { RadioGroup22Click(sender); });
   handlers.add("TForm1.Button4Click", [this](Control* sender) { Button4Click(sender); });
-  main_.registerSolver(kWavelength, [this](Control* sender) { SolveWavelength(sender); });
 }
+
+void WavelengthPage::solve(Control* sender) { SolveWavelength(sender); }
 
 void WavelengthPage::attach(Form& form) {
   units_ = &form.radio("RadioGroup6");
@@ -88,7 +86,7 @@ void WavelengthPage::Button4Click(Control* sender) {
     if (auto mhz = WavelengthInputToMhz(periodInput(), inputUnits_->itemIndex(), *value))
       text = FormatGeneralFloat(*mhz);
   erEffectiveFrequency_->setText(text);
-  switching_.Activate(kErEffective, sender);
+  page().activate(CalculatorId::ErEffective, sender);
 }
 
 void WavelengthPage::SolveWavelength(Control*) {

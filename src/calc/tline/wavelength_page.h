@@ -3,17 +3,18 @@
 // from a period or a frequency, and the hand-over to Er Effective.
 #include <initializer_list>
 
-#include "app/window_part.h"
+#include "app/calculator_page.h"
 
 namespace cq {
 
 class MainWindow;
-class CalculatorSwitching;
 
-class WavelengthPage : public WindowPart {
+class WavelengthPage : public CalculatorPage {
  public:
-  WavelengthPage(MainWindow& main, CalculatorSwitching& switching) : main_(main), switching_(switching) {}
+  explicit WavelengthPage(PageContext context) : CalculatorPage(context), main_(context.main()) {}
+  CalculatorId id() const override { return CalculatorId::Wavelength; }
   void registerHandlers(HandlerRegistry& handlers) override;
+  void solve(Control* sender) override;
   void attach(Form& form) override;
 
   void TrackBar4Change(Control* sender);
@@ -27,7 +28,6 @@ class WavelengthPage : public WindowPart {
   void refillUnits(std::initializer_list<const char*> items, int selected);
 
   MainWindow& main_;
-  CalculatorSwitching& switching_;
   RadioGroup* units_ = nullptr;          // RadioGroup6
   RadioGroup* inputMethod_ = nullptr;    // RadioGroup22
   Label* inputCaption_ = nullptr;        // Label220

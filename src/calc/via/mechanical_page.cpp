@@ -7,14 +7,14 @@
 namespace cq {
 
 namespace {
-constexpr int kSolverIndex = 8;
 constexpr double kMilsPerInch = 1000;
 constexpr double kMmPerInch = 25.4;
 }  // namespace
 
 void MechanicalPage::registerHandlers(HandlerRegistry& /*handlers*/) {
-  main_.registerSolver(kSolverIndex, [this](Control*) { SolveMechanicalInformation(); });
 }
+
+void MechanicalPage::solve(Control* /*sender*/) { SolveMechanicalInformation(); }
 
 void MechanicalPage::attach(Form& form) {
   gauge_ = &form.get<ComboBox>("ComboBox3");

@@ -1,16 +1,18 @@
 #pragma once
 // The Mechanical Info page (calculator 8): the wire-gauge lookup. The drill
 // and thread charts are fixed texts of the window description.
-#include "app/window_part.h"
+#include "app/calculator_page.h"
 
 namespace cq {
 
 class MainWindow;
 
-class MechanicalPage : public WindowPart {
+class MechanicalPage : public CalculatorPage {
  public:
-  explicit MechanicalPage(MainWindow& main) : main_(main) {}
+  explicit MechanicalPage(PageContext context) : CalculatorPage(context), main_(context.main()) {}
+  CalculatorId id() const override { return CalculatorId::Mechanical; }
   void registerHandlers(HandlerRegistry& handlers) override;
+  void solve(Control* sender) override;
   void attach(Form& form) override;
 
   void SolveMechanicalInformation();

@@ -2,31 +2,38 @@
 
 #include <algorithm>
 
-#include "app/calculator_switching.h"
 #include "app/main_window.h"
 #include "calc/via/bga_land_table.h"
 #include "calc/via/padstack_layout.h"
 #include "calc/via/padstack_model.h"
+#include "calc/via/padstack_solver.h"
 #include "platform/format.h"
 #include "platform/numbers.h"
 
 namespace cq {
 
 namespace {
-constexpr int kPadstack = 11;
 constexpr int kBgaLand = static_cast<int>(PadType::BgaLand);
 }  // namespace
+
+PadstackPage::PadstackPage(PageContext context)
+    : CalculatorPage(context), main_(context.main()), solver_(std::make_unique<PadstackSolver>(context.main())) {}
+
+PadstackPage::~PadstackPage() = default;
+
+void PadstackPage::solve(Control* sender) { solver_->SolvePadstack(sender); }
+
+bool PadstackPage::solveEnabled() const { return padType_->itemIndex() != kBgaLand; }
 
 void PadstackPage::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.RadioGroup14Click", [this](Control* sender) { RadioGroup14Click(sender); });
   handlers.add("TForm1.ComboBox2Change", [this](Control* sender) { ComboBox2Change(sender); });
   handlers.add("TForm1.ComboBox4Change", [this](Control* sender) { ComboBox4Change(sender); });
   handlers.add("TForm1.RadioGroup7Click", [this](Control* sender) { RadioGroup7Click(sender); });
-  // A BGA land is looked up, not solved.
-  switching_.setSolveEnabled(kPadstack, [this] { return padType_->itemIndex() != kBgaLand; });
 }
 
 void PadstackPage::attach(Form& form) {
+  solver_->attach(form);
   form_ = &form;
   units_ = &form.radio("RadioGroup6");
   padType_ = &form.radio("RadioGroup14");

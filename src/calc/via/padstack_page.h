@@ -1,21 +1,26 @@
 #pragma once
 // The Padstack Calculator page (calculator 11, GroupBox10): the pad-type
 // radio that lays the page out, the hole-type presets, the BGA ball combo
-// and the pad-style radio. The computation is PadstackSolver's.
+// and the pad-style radio. The computation is its solver's.
+#include <memory>
 #include <string>
 
-#include "app/window_part.h"
+#include "app/calculator_page.h"
 
 namespace cq {
 
-class MainWindow;
-class CalculatorSwitching;
+class PadstackSolver;
 
-class PadstackPage : public WindowPart {
+class PadstackPage : public CalculatorPage {
  public:
-  PadstackPage(MainWindow& main, CalculatorSwitching& switching) : main_(main), switching_(switching) {}
+  explicit PadstackPage(PageContext context);
+  ~PadstackPage() override;
+  CalculatorId id() const override { return CalculatorId::Padstack; }
   void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
+  void solve(Control* sender) override;
+  // A BGA land is looked up, not solved.
+  bool solveEnabled() const override;
 
   void RadioGroup14Click(Control* sender);
   void ComboBox2Change(Control* sender);
@@ -37,7 +42,7 @@ class PadstackPage : public WindowPart {
   std::string restored(const SavedText& saved) const;
 
   MainWindow& main_;
-  CalculatorSwitching& switching_;
+  std::unique_ptr<PadstackSolver> solver_;
   Form* form_ = nullptr;
   RadioGroup* units_ = nullptr;
   RadioGroup* padType_ = nullptr;

@@ -8,8 +8,6 @@
 namespace cq {
 
 namespace {
-constexpr int kPadstack = 11;
-
 // A minimum computed from other inputs is written back in its general form.
 // The check compares with the value that text reads back, so the nested solve
 // accepts its own correction even where 15 digits round the sum down.
@@ -23,10 +21,6 @@ Minimum ComputedMinimum(double exact) {
   return {std::move(text), value};
 }
 }  // namespace
-
-void PadstackSolver::registerHandlers(HandlerRegistry&) {
-  main_.registerSolver(kPadstack, [this](Control* sender) { SolvePadstack(sender); });
-}
 
 void PadstackSolver::attach(Form& form) {
   units_ = &form.radio("RadioGroup6");

@@ -4,17 +4,16 @@
 // where the correction must count at once) and writes the results.
 #include <string>
 
-#include "app/window_part.h"
+#include "platform/form.h"
 
 namespace cq {
 
 class MainWindow;
 
-class PadstackSolver : public WindowPart {
+class PadstackSolver {
  public:
   explicit PadstackSolver(MainWindow& main) : main_(main) {}
-  void registerHandlers(HandlerRegistry& handlers) override;
-  void attach(Form& form) override;
+  void attach(Form& form);
 
   void SolvePadstack(Control* sender);
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "app/calculator_switching.h"
+#include "app/layouts/via_defaults.h"
+#include "app/layouts/via_layouts.h"
 #include "app/main_window.h"
-#include "app/plane_radio.h"
 #include "calc/conductor/copper_choices.h"
 #include "calc/via/differential_via_solver.h"
 #include "calc/via/single_via_model.h"
@@ -14,20 +14,16 @@
 namespace cq {
 
 namespace {
-constexpr int kViaProperties = 16;
 constexpr int kSingleViaLayout = 0;
 constexpr int kDifferentialViaLayout = 1;
 }  // namespace
 
-ViaPage::ViaPage(MainWindow& main, CalculatorSwitching& switching, PlaneRadio& planeRadio, Temperatures& temperatures)
-    : main_(main), switching_(switching), planeRadio_(planeRadio), temperatures_(temperatures) {}
+ViaPage::ViaPage(PageContext context, Temperatures& temperatures)
+    : CalculatorPage(context), main_(context.main()), temperatures_(temperatures) {}
 
 ViaPage::~ViaPage() = default;
 
 void ViaPage::registerHandlers(HandlerRegistry& handlers) {
-  main_.registerSolver(kViaProperties, [this](Control*) { SolveViaProperties(); });
-  switching_.setExtras(kViaProperties, [this] { showIpcMode(); });
-  planeRadio_.setViaLayout([this](int item) { layOut(item); });
   handlers.add("TForm1.CheckBox5Click", [this](Control* sender) { CheckBox5Click(sender); });
 }
 
@@ -38,7 +34,22 @@ void ViaPage::attach(Form& form) {
   solver_->setDifferentialModel([this] { differential_->Solve(); });
 }
 
+void ViaPage::solve(Control*) { SolveViaProperties(); }
+
 void ViaPage::SolveViaProperties() { solver_->SolveViaProperties(); }
+
+const LayoutTable* ViaPage::structureLayouts() const { return &ViaLayouts(); }
+
+void ViaPage::afterStructureLayout(int item) {
+  const bool metric = page().metric();
+  form_->edit("Edit56").setText(metric ? "mm" : "mils");
+  // A new layer set starts from its own defaults, replacing what was typed.
+  if (auto defaults = ViaDefaults(item, metric, form_->label("Label165").caption())) {
+    form_->edit("Edit6").setText(defaults->height);
+    form_->edit("Edit3").setText(defaults->hole);
+    form_->edit("Edit9").setText(defaults->plating);
+  }
+}
 
 void ViaPage::show(std::initializer_list<const char*> names, bool shown) {
   for (const char* n : names) form_->control(n).setVisible(shown);

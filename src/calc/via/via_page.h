@@ -4,23 +4,28 @@
 // " Property Selection " radio, the "Full Plane Opening" box and the solve.
 #include <memory>
 
-#include "app/window_part.h"
+#include "app/calculator_page.h"
 
 namespace cq {
 
-class MainWindow;
-class CalculatorSwitching;
 class DifferentialViaSolver;
-class PlaneRadio;
 class Temperatures;
 class ViaSolver;
 
-class ViaPage : public WindowPart {
+class ViaPage : public CalculatorPage {
  public:
-  ViaPage(MainWindow& main, CalculatorSwitching& switching, PlaneRadio& planeRadio, Temperatures& temperatures);
+  ViaPage(PageContext context, Temperatures& temperatures);
   ~ViaPage() override;
+  CalculatorId id() const override { return CalculatorId::ViaProperties; }
   void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
+  void solve(Control* sender) override;
+  void activationExtras() override { showIpcMode(); }
+  // The layer set: its layout, then the defaults of that set.
+  const LayoutTable* structureLayouts() const override;
+  void afterStructureLayout(int item) override;
+  // " Property Selection ": single or differential vias.
+  void planeRadioSelected(int item) override { layOut(item); }
 
   void showIpcMode();
   void layOut(int item);
@@ -38,8 +43,6 @@ class ViaPage : public WindowPart {
   void showOpeningPicture();
 
   MainWindow& main_;
-  CalculatorSwitching& switching_;
-  PlaneRadio& planeRadio_;
   Temperatures& temperatures_;
   Form* form_ = nullptr;
   std::unique_ptr<ViaSolver> solver_;
