@@ -12,6 +12,8 @@ namespace cq {
 
 namespace {
 
+using Id = CalculatorId;
+
 void apply(Form& f, std::initializer_list<const char*> names, Set state) {
   if (state == Set::Keep) return;
   for (const char* n : names) f.control(n).setEnabled(state == Set::On);
@@ -25,10 +27,10 @@ void setShown(Form& f, std::initializer_list<const char*> names, bool shown) {
 
 void CalculatorSwitching::registerHandlers(HandlerRegistry& handlers) {
   for (const auto& c : Calculators()) {
-    int k = c.index;
-    handlers.add(std::string(c.activationHandler), [this, k](Control* sender) { Activate(k, sender); });
+    const auto id = static_cast<CalculatorId>(c.index);
+    handlers.add(std::string(c.activationHandler), [this, id](Control* sender) { Activate(id, sender); });
   }
-  main_.setActivation([this](CalculatorId id, Control* sender) { Activate(Index(id), sender); });
+  main_.setActivation([this](CalculatorId id, Control* sender) { Activate(id, sender); });
   handlers.add("TForm1.TabControl1Change", [this](Control* sender) { TabControl1Change(sender); });
 }
 
@@ -41,21 +43,21 @@ void CalculatorSwitching::attach(Form& form) {
 
 void CalculatorSwitching::TabControl1Change(Control* sender) {
   auto& tabs = form_->get<TabControl>("TabControl1");
-  for (int k : kTabChangeOrder)
-    if (tabs.tabIndex() == k) {
-      if (k == 4) form_->radio("RadioGroup3").clearItems();
+  for (CalculatorId k : kTabChangeOrder)
+    if (tabs.tabIndex() == Index(k)) {
+      if (k == Id::DifferentialPairs) form_->radio("RadioGroup3").clearItems();
       Activate(k, sender);
     }
 }
 
-void CalculatorSwitching::showInformationRows(int k) {
+void CalculatorSwitching::showInformationRows(CalculatorId k) {
   Form& f = *form_;
-  setShown(f, {"Label395", "Label397", "Label396", "Label398", "Label400", "Label403"}, k == 4);
-  setShown(f, {"Label349", "Label350"}, k == 16);
-  setShown(f, {"Label319", "Label320"}, k == 10);
-  setShown(f, {"Label23", "Label24", "Label26", "Label27", "Label28"}, k != 4 && k != 10);
-  if (k != 10) f.label("Label55").setCaption(k == 16 ? "Power Dissipation (dBm)" : "Total Copper Thickness");
-  f.label("Label23").setCaption(k == 16 ? "Via Temperature" : "Conductor Temperature");
+  setShown(f, {"Label395", "Label397", "Label396", "Label398", "Label400", "Label403"}, k == Id::DifferentialPairs);
+  setShown(f, {"Label349", "Label350"}, k == Id::ViaProperties);
+  setShown(f, {"Label319", "Label320"}, k == Id::OhmsLaw);
+  setShown(f, {"Label23", "Label24", "Label26", "Label27", "Label28"}, k != Id::DifferentialPairs && k != Id::OhmsLaw);
+  if (k != Id::OhmsLaw) f.label("Label55").setCaption(k == Id::ViaProperties ? "Power Dissipation (dBm)" : "Total Copper Thickness");
+  f.label("Label23").setCaption(k == Id::ViaProperties ? "Via Temperature" : "Conductor Temperature");
 }
 
 void CalculatorSwitching::applyOptions(const CalculatorInfo& c) {
@@ -97,10 +99,10 @@ void CalculatorSwitching::refillLayerRadio(const CalculatorInfo& c, bool withTem
   }
 }
 
-void CalculatorSwitching::refillPlaneRadio(int k, bool comma) {
+void CalculatorSwitching::refillPlaneRadio(CalculatorId k, bool comma) {
   auto& plane = form_->radio("RadioGroup5");
   plane.clearItems();
-  if (k == 16) {
+  if (k == Id::ViaProperties) {
     plane.addItem("Via Properties");
     plane.addItem("Differential Vias");
   } else {
@@ -116,14 +118,14 @@ void CalculatorSwitching::writeProgramSetting(int k) {
   WriteSetting(main_.app().services().settings, "Program", programValue_, Format("%i", k));
 }
 
-void CalculatorSwitching::Activate(int k, Control* sender) {
+void CalculatorSwitching::Activate(CalculatorId k, Control* sender) {
   Form& f = *form_;
-  const CalculatorInfo& c = Calculator(k);
+  const CalculatorInfo& c = Calculator(Index(k));
 
-  main_.CurrentCalculator = k;
+  main_.CurrentCalculator = Index(k);
 
   auto& plane = f.radio("RadioGroup5");
-  if (k == 16) {
+  if (k == Id::ViaProperties) {
     plane.setCaption(" Property Selection ");
     plane.setHint("Select between single via properties and differential via properties.");
   } else {
@@ -134,44 +136,44 @@ void CalculatorSwitching::Activate(int k, Control* sender) {
 
   auto& layer = f.radio("RadioGroup3");
   layer.setCaption(std::string(c.layer.caption));
-  bool tall = k == 1 || k == 4 || k == 13;
+  bool tall = k == Id::ConductorImpedance || k == Id::DifferentialPairs || k == Id::PlanarInductors;
   layer.setHeight(tall ? 169 : 81);
   layer.setTop(tall ? 336 : 424);
 
-  CalculatorPage* page = main_.page(static_cast<CalculatorId>(k));
+  CalculatorPage* page = main_.page(k);
   f.button("Button1").setEnabled(page == nullptr || page->solveEnabled());
 
-  bool solverWritesCopper = k == 1 || k == 2 || k == 4 || k == 6;
+  bool solverWritesCopper = k == Id::ConductorImpedance || k == Id::ConductorProperties || k == Id::DifferentialPairs || k == Id::ErEffective;
   if (!solverWritesCopper) f.label("Label56").setCaption("N/A");
-  if (k != 1 && k != 2 && k != 4 && k != 16) {
+  if (k != Id::ConductorImpedance && k != Id::ConductorProperties && k != Id::DifferentialPairs && k != Id::ViaProperties) {
     f.label("Label110").setCaption("N/A");
     f.label("Label285").setCaption("N/A");
   }
-  if (k != 16) f.label("Label72").setCaption("N/A");
+  if (k != Id::ViaProperties) f.label("Label72").setCaption("N/A");
 
   applyOptions(c);
   showOnlyPage(c);
-  if (k == 1 || k == 2 || k == 4) f.groupBox("GroupBox31").setEnabled(true);
-  if (k == 10) {
+  if (k == Id::ConductorImpedance || k == Id::ConductorProperties || k == Id::DifferentialPairs) f.groupBox("GroupBox31").setEnabled(true);
+  if (k == Id::OhmsLaw) {
     f.label("Label55").setEnabled(true);
     f.label("Label56").setEnabled(true);
   }
   if (page != nullptr) page->activationExtras();
 
-  f.get<TabControl>("TabControl1").setTabIndex(k);
+  f.get<TabControl>("TabControl1").setTabIndex(Index(k));
 
-  bool temperatureNA = k != 2 && k != 3 && k != 16;
-  if (k != 3) {
+  bool temperatureNA = k != Id::ConductorProperties && k != Id::Conversion && k != Id::ViaProperties;
+  if (k != Id::Conversion) {
     refillLayerRadio(c, temperatureNA);
     refillPlaneRadio(k, false);
   }
   bool comma = main_.decimalComma();
-  if (comma && k != 3 && k != 4 && k != 16) {
-    if (k == 0 || k == 2 || k == 8 || k == 9 || k == 11) refillLayerRadio(c, k != 2);
+  if (comma && k != Id::Conversion && k != Id::DifferentialPairs && k != Id::ViaProperties) {
+    if (k == Id::Bandwidth || k == Id::ConductorProperties || k == Id::Mechanical || k == Id::MinSpacing || k == Id::Padstack) refillLayerRadio(c, k != Id::ConductorProperties);
     refillPlaneRadio(k, true);
   }
 
-  writeProgramSetting(k);
+  writeProgramSetting(Index(k));
   main_.Button1Click(sender);
 }
 

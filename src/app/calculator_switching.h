@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "app/calculator_id.h"
 #include "app/window_part.h"
 
 namespace cq {
@@ -18,15 +19,15 @@ class CalculatorSwitching : public WindowPart {
   void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
 
-  void Activate(int calculator, Control* sender);
+  void Activate(CalculatorId calculator, Control* sender);
   void TabControl1Change(Control* sender);
 
  private:
-  void showInformationRows(int k);
+  void showInformationRows(CalculatorId k);
   void applyOptions(const CalculatorInfo& c);
   void showOnlyPage(const CalculatorInfo& c);
   void refillLayerRadio(const CalculatorInfo& c, bool withTemperatureNA);
-  void refillPlaneRadio(int k, bool comma);
+  void refillPlaneRadio(CalculatorId k, bool comma);
   void writeProgramSetting(int k);
 
   MainWindow& main_;

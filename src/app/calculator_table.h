@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/calculator_id.h"
+
 namespace cq {
 
 // Enabled state of an Options control: on, off, or left as it is.
@@ -43,6 +45,13 @@ const CalculatorInfo& Calculator(int index);
 inline constexpr std::string_view kObsoletePage = "GroupBox39";
 
 // The order in which the tab change compares the tab index.
-inline constexpr std::array<int, 19> kTabChangeOrder = {16, 2, 0, 4, 11, 8, 9, 1, 3, 13, 12, 15, 7, 5, 14, 17, 6, 10, 18};
+inline constexpr std::array<CalculatorId, kCalculatorCount> kTabChangeOrder = {
+    CalculatorId::ViaProperties,     CalculatorId::ConductorProperties, CalculatorId::Bandwidth,
+    CalculatorId::DifferentialPairs, CalculatorId::Padstack,            CalculatorId::Mechanical,
+    CalculatorId::MinSpacing,        CalculatorId::ConductorImpedance,  CalculatorId::Conversion,
+    CalculatorId::PlanarInductors,   CalculatorId::Pdn,                 CalculatorId::ThermalManagement,
+    CalculatorId::FusingCurrent,     CalculatorId::EmbeddedResistors,   CalculatorId::PpmXtal,
+    CalculatorId::Wavelength,        CalculatorId::ErEffective,         CalculatorId::OhmsLaw,
+    CalculatorId::XlXcReactance};
 
 }  // namespace cq

@@ -51,9 +51,9 @@ void MainWindow::Button1Click(Control* sender) {
   for (const auto& step : preSolveSteps_) step();
   // The dispatch reads the active calculator afresh; a calculator whose
   // solver is not registered solves nothing.
-  for (int index = 0; index < kCalculatorCount; ++index)
-    if (CurrentCalculator == index) {
-      if (CalculatorPage* p = page(static_cast<CalculatorId>(index))) p->solve(sender);
+  for (CalculatorPage* p : pages_)
+    if (CurrentCalculator == Index(p->id())) {
+      p->solve(sender);
       break;
     }
 }

@@ -6,11 +6,6 @@
 
 namespace cq {
 
-namespace {
-// The calculator that refuses "Air" as its substrate.
-constexpr int kErEffective = 6;
-}  // namespace
-
 void SubstrateSelection::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.ComboBox1Change", [this](Control* sender) { ComboBox1Change(sender); });
   handlers.add("TForm1.Edit7Click", [this](Control* sender) { Edit7Click(sender); });
@@ -43,7 +38,7 @@ void SubstrateSelection::ComboBox1Change(Control* sender) {
   const bool comma = main_.decimalComma();
   const int selected = materials_->itemIndex();
   if (const SubstrateRow* row = MaterialValues(selected)) apply(*row, comma);
-  if (selected == kAirSubstrate && main_.CurrentCalculator == kErEffective) {
+  if (selected == kAirSubstrate && main_.CurrentCalculator == Index(CalculatorId::ErEffective)) {
     main_.app().dialogs().showInfo("Air cannot be selected for this calculator");
     materials_->setItemIndex(kDefaultSubstrate);
     apply(SubstrateTable()[kDefaultSubstrate], comma);

@@ -16,7 +16,6 @@
 namespace cq {
 
 namespace {
-constexpr int kViaProperties = 16;
 
 // The order in which the switch converts the fields, whichever page owns
 // them; a field that holds no number is reported by this order.
@@ -108,7 +107,7 @@ void UnitsSwitch::refillCopperRadio(RadioGroup& radio, CopperRadio kind, const s
 }
 
 void UnitsSwitch::refillPlaneRadio(bool metric) {
-  if (tabs_->tabIndex() == kViaProperties) {
+  if (tabs_->tabIndex() == Index(CalculatorId::ViaProperties)) {
     // The property selection on the via page keeps its item.
     const int item = std::max(plane_->itemIndex(), 0);
     plane_->setItems({"Via Properties", "Differential Vias"});

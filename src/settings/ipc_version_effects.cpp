@@ -2,13 +2,12 @@
 
 #include <string>
 
+#include "app/calculator_id.h"
 #include "platform/control_group.h"
 
 namespace cq {
 
 namespace {
-constexpr int kConductorProperties = 2;
-constexpr int kViaProperties = 16;
 constexpr int kSingleViaLayout = 0;     // " Property Selection " item "Via Properties"
 constexpr int kDifferentialLayout = 1;  // item "Differential Vias"
 
@@ -52,7 +51,7 @@ void IpcVersionEffects::apply(int mode, int calculator) const {
 }
 
 void IpcVersionEffects::viaHeight(int mode, int calculator) const {
-  if (calculator != kViaProperties) return;
+  if (calculator != Index(CalculatorId::ViaProperties)) return;
   const int layout = planeThickness_.itemIndex();
   // On the single-via layout the height is an input only with the
   // modifiers; on the differential layout the same field is the plane
@@ -78,7 +77,7 @@ void IpcVersionEffects::modifierInputs(int mode) const {
 }
 
 void IpcVersionEffects::planeThickness(int mode, int calculator) const {
-  if (calculator != kConductorProperties) return;
+  if (calculator != Index(CalculatorId::ConductorProperties)) return;
   if (planePresent_.itemIndex() == 0)
     planeThickness_.setEnabled(false);
   else if (mode == kIpcWithModifiers && planePresent_.itemIndex() == 1)
