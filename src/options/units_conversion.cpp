@@ -26,9 +26,9 @@ std::vector<UnitsText> UnitBoxes(std::initializer_list<std::string_view> boxes, 
   return rows;
 }
 
-std::vector<UnitsField> Lengths(std::initializer_list<std::string_view> fields) {
+std::vector<UnitsField> Lengths(std::initializer_list<FieldStep> fields) {
   std::vector<UnitsField> rows;
-  for (std::string_view field : fields) rows.push_back({field, UnitsKind::Length});
+  for (const FieldStep& field : fields) rows.push_back({.name = field.name, .kind = UnitsKind::Length, .step = field.step});
   return rows;
 }
 

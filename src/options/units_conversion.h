@@ -40,6 +40,11 @@ struct UnitsField {
   // "N/A" (nothing to size) stays "N/A" instead of failing.
   bool keepsNotApplicable = false;
   UnitsCondition condition = {};
+  // The field's place in the switch's conversion sequence (1 first), which
+  // runs across the pages; a field that holds no number is reported by it.
+  int step = 0;
+  // Towards Metric this field comes right after the named one instead.
+  std::string_view metricAfter = {};
 };
 
 enum class UnitsProperty { Text, Hint, Visible, Left, Width };
@@ -67,7 +72,11 @@ inline std::vector<UnitsText> MilsOrMm(std::initializer_list<std::string_view> b
   return UnitBoxes(boxes, "mils", "mm");
 }
 
-// Length fields, each converted by the length rule.
-std::vector<UnitsField> Lengths(std::initializer_list<std::string_view> fields);
+// Length fields, each converted by the length rule, with their steps.
+struct FieldStep {
+  std::string_view name;
+  int step;
+};
+std::vector<UnitsField> Lengths(std::initializer_list<FieldStep> fields);
 
 }  // namespace cq

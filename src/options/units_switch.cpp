@@ -15,24 +15,13 @@
 
 namespace cq {
 
-namespace {
 
-// The order in which the switch converts the fields, whichever page owns
-// them; a field that holds no number is reported by this order.
-constexpr std::array<std::string_view, 37> kToImperialOrder = {
-    "Edit3",   "Edit4",   "Edit5",   "Edit6",   "Edit9",  "Edit335", "Edit15",  "Edit136", "Edit138", "Edit18",
-    "Edit21",  "Edit26",  "Edit27",  "Edit32",  "Edit33", "Edit398", "Edit34",  "Edit35",  "Edit211", "Edit213",
-    "Edit67",  "Edit68",  "Edit74",  "Edit80",  "Edit126", "Edit132", "Edit140", "Edit228", "Edit229", "Edit89",
-    "Edit91",  "Edit92",  "Edit157", "Edit25",  "Edit46", "Edit158", "Edit154"};
-
-// Towards Metric the sheet resistance comes right after the conductor width.
-std::vector<std::string_view> toMetricOrder() {
-  std::vector<std::string_view> order(kToImperialOrder.begin(), kToImperialOrder.end());
-  order.erase(std::ranges::find(order, "Edit154"));
-  order.insert(std::ranges::find(order, "Edit15") + 1, "Edit154");
-  return order;
+std::vector<UnitsPage> UnitsPagesOf(const MainWindow& main) {
+  std::vector<UnitsPage> pages = AllUnitsPages();
+  for (CalculatorPage* page : main.pages())
+    if (const UnitsPage* table = page->unitsTable()) pages.push_back(*table);
+  return pages;
 }
-}  // namespace
 
 UnitsSwitch::UnitsSwitch(MainWindow& main, CopperWeightRadios& copper) : main_(main), copper_(copper) {}
 
@@ -48,11 +37,7 @@ void UnitsSwitch::attach(Form& form) {
   base_ = &form.radio("RadioGroup4");
   plane_ = &form.radio("RadioGroup5");
   tabs_ = &form.get<TabControl>("TabControl1");
-  const std::vector<std::string_view> metricOrder = toMetricOrder();
-  std::vector<UnitsPage> pages = AllUnitsPages();
-  for (CalculatorPage* page : main_.pages())
-    if (const UnitsPage* table = page->unitsTable()) pages.push_back(*table);
-  tables_ = std::make_unique<UnitsTables>(form, pages, kToImperialOrder, metricOrder);
+  tables_ = std::make_unique<UnitsTables>(form, UnitsPagesOf(main_));
 }
 
 void UnitsSwitch::RadioGroup6Click(Control* sender) {

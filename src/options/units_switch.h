@@ -5,6 +5,7 @@
 // and solving.
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/window_part.h"
 #include "options/copper_items.h"
@@ -14,6 +15,10 @@ namespace cq {
 
 class MainWindow;
 class CopperWeightRadios;
+
+// The tables the switch applies: the Options panel's own, then every
+// registered page's.
+std::vector<UnitsPage> UnitsPagesOf(const MainWindow& main);
 
 class UnitsSwitch : public WindowPart {
  public:

@@ -40,32 +40,36 @@ UnitsTables::BoundCondition UnitsTables::bind(const UnitsCondition& condition) c
   return {&form_.radio(std::string(condition.radio)), condition.items};
 }
 
-UnitsTables::UnitsTables(Form& form, const std::vector<UnitsPage>& pages,
-                         std::span<const std::string_view> toImperialOrder,
-                         std::span<const std::string_view> toMetricOrder)
-    : form_(form) {
+UnitsTables::UnitsTables(Form& form, const std::vector<UnitsPage>& pages) : form_(form) {
   for (const UnitsPage& page : pages) {
     for (const UnitsText& row : page.texts)
       texts_.push_back({&form.control(std::string(row.control)), row, bind(row.condition)});
     for (const UnitsField& row : page.fields)
       fields_.push_back({&form.edit(std::string(row.name)), row, bind(row.condition)});
   }
-  toImperial_ = ordered(toImperialOrder);
-  toMetric_ = ordered(toMetricOrder);
+  toImperial_ = fields_;
+  std::ranges::stable_sort(toImperial_, {}, [](const BoundField& f) { return f.row.step; });
+  for (size_t i = 0; i < toImperial_.size(); ++i) {
+    const UnitsField& row = toImperial_[i].row;
+    if (row.step <= 0) throw DescriptionError("Units switch: " + std::string(row.name) + " has no step");
+    if (i > 0 && toImperial_[i - 1].row.step == row.step)
+      throw DescriptionError("Units switch: " + std::string(row.name) + " shares its step");
+  }
+  toMetric_ = toImperial_;
+  for (const BoundField& moved : toImperial_) {
+    if (moved.row.metricAfter.empty()) continue;
+    std::erase_if(toMetric_, [&](const BoundField& f) { return f.row.name == moved.row.name; });
+    auto after = std::ranges::find_if(toMetric_, [&](const BoundField& f) { return f.row.name == moved.row.metricAfter; });
+    if (after == toMetric_.end())
+      throw DescriptionError("Units switch: no field " + std::string(moved.row.metricAfter) + " to follow");
+    toMetric_.insert(after + 1, moved);
+  }
 }
 
-std::vector<UnitsTables::BoundField> UnitsTables::ordered(std::span<const std::string_view> order) const {
-  if (order.size() != fields_.size())
-    throw DescriptionError("Units switch: the field order and the page tables differ in size");
-  std::vector<BoundField> result;
-  for (std::string_view name : order) {
-    auto it = std::ranges::find_if(fields_, [&](const BoundField& f) { return f.row.name == name; });
-    if (it == fields_.end()) throw DescriptionError("Units switch: no page converts " + std::string(name));
-    if (std::ranges::any_of(result, [&](const BoundField& f) { return f.row.name == name; }))
-      throw DescriptionError("Units switch: " + std::string(name) + " is ordered twice");
-    result.push_back(*it);
-  }
-  return result;
+std::vector<std::string_view> UnitsTables::order(bool toMetric) const {
+  std::vector<std::string_view> names;
+  for (const BoundField& f : toMetric ? toMetric_ : toImperial_) names.push_back(f.row.name);
+  return names;
 }
 
 UnitsPlan UnitsTables::plan(bool toMetric) const {

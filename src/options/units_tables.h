@@ -2,7 +2,6 @@
 // The pages' Units switch tables bound to the main window, and the one
 // routine that applies them: every field is read before any is written, so
 // a field that holds no number leaves the whole window as it was.
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,12 +39,13 @@ class UnitsPlan {
 
 class UnitsTables {
  public:
-  // Each field of the tables must appear once in each order and the orders
-  // name no other field; a table naming an unknown control fails here.
-  UnitsTables(Form& form, const std::vector<UnitsPage>& pages, std::span<const std::string_view> toImperialOrder,
-              std::span<const std::string_view> toMetricOrder);
+  // The fields convert in the order of their steps, which must be distinct;
+  // a table naming an unknown control fails here.
+  UnitsTables(Form& form, const std::vector<UnitsPage>& pages);
 
   UnitsPlan plan(bool toMetric) const;
+  // The fields in the order each direction converts them.
+  std::vector<std::string_view> order(bool toMetric) const;
 
  private:
   struct BoundCondition {
@@ -64,7 +64,6 @@ class UnitsTables {
     BoundCondition condition;
   };
   BoundCondition bind(const UnitsCondition& condition) const;
-  std::vector<BoundField> ordered(std::span<const std::string_view> order) const;
 
   Form& form_;
   std::vector<BoundText> texts_;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <vector>
 
 #include "app/calculator_table.h"
 #include "support/test_program.h"
@@ -90,6 +91,45 @@ TEST(Activation, ATextThatIsNoNumberEndsTheActivationAtItsFirstSolve) {
   EXPECT_EQ(shown[0].text, "'x' is not a valid floating point value");
   // The error came from the first selection's solve, before the settings write.
   EXPECT_EQ(p.setting("Program"), "10");
+}
+
+// The tab change empties the layer radio before the Differential Pairs
+// activation runs, so that page's activation starts from no items; the menu
+// item does not. Seen when the activation writes the radio's caption, before
+// its refill.
+class LayerItemsAtCaption : public ControlObserver {
+ public:
+  explicit LayerItemsAtCaption(Form& form) : form_(form) { form_.addObserver(this); }
+  ~LayerItemsAtCaption() override { form_.removeObserver(this); }
+  void propertyChanged(Control& control, Prop prop) override {
+    if (control.name() == "RadioGroup3" && prop == Prop::Caption)
+      seen.push_back(form_.radio("RadioGroup3").items().size());
+  }
+  std::vector<size_t> seen;
+
+ private:
+  Form& form_;
+};
+
+TEST(Activation, TheTabChangeEmptiesTheLayerRadioBeforeDifferentialPairs) {
+  struct Row {
+    bool byTab;
+    int calculator;
+    size_t itemsAtSelection;
+  };
+  // Coming from Via Properties, whose layer radio holds three layer sets.
+  for (const Row& row : {Row{true, 4, 0}, Row{false, 4, 3}, Row{true, 1, 3}}) {
+    TestProgram p;
+    p.chooseMenu("ViaProperties1");
+    LayerItemsAtCaption observer(p.form());
+    if (row.byTab)
+      p.chooseTab(row.calculator);
+    else
+      p.chooseMenu(row.calculator == 4 ? "DifferentialPairs1" : "RFImpedances1");
+    ASSERT_FALSE(observer.seen.empty());
+    EXPECT_EQ(observer.seen.front(), row.itemsAtSelection) << row.byTab << " " << row.calculator;
+    EXPECT_EQ(p.items("RadioGroup3").size(), 6u);
+  }
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 
 #include "options/copper_items.h"
 #include "options/units_conversion.h"
+#include "options/units_switch.h"
+#include "options/units_tables.h"
 #include "platform/controls.h"
 #include "support/test_program.h"
 
@@ -264,6 +266,35 @@ TEST(UnitsSwitch, ReportsTheFirstBadFieldInTheOrderOfItsDirection) {
   u.selectRadio("RadioGroup6", kMetric);
   ASSERT_EQ(u.messages().size(), 1u);
   EXPECT_EQ(u.takeMessages()[0].text, "'sheet' is not a valid floating point value");
+}
+
+// The conversion sequence runs across the pages; each page's table states
+// the steps of its own fields. The sequence below is the switch's documented
+// one, written out by hand.
+TEST(UnitsSwitch, ConvertsTheFieldsOfAllPagesInOneSequence) {
+  TestProgram t;
+  const UnitsTables tables(t.form(), UnitsPagesOf(t.main()));
+  const std::vector<std::string_view> toImperial = {
+      "Edit3",   "Edit4",   "Edit5",   "Edit6",   "Edit9",   "Edit335", "Edit15",  "Edit136", "Edit138", "Edit18",
+      "Edit21",  "Edit26",  "Edit27",  "Edit32",  "Edit33",  "Edit398", "Edit34",  "Edit35",  "Edit211", "Edit213",
+      "Edit67",  "Edit68",  "Edit74",  "Edit80",  "Edit126", "Edit132", "Edit140", "Edit228", "Edit229", "Edit89",
+      "Edit91",  "Edit92",  "Edit157", "Edit25",  "Edit46",  "Edit158", "Edit154"};
+  EXPECT_EQ(tables.order(false), toImperial);
+  // Towards Metric the sheet resistance follows the conductor width.
+  std::vector<std::string_view> toMetric(toImperial.begin(), toImperial.end() - 1);
+  toMetric.insert(toMetric.begin() + 7, "Edit154");
+  EXPECT_EQ(tables.order(true), toMetric);
+}
+
+TEST(UnitsSwitch, TablesWithoutAStepOrSharingOneFailWhenTheWindowIsBuilt) {
+  TestProgram t;
+  const UnitsPage noStep{"Fixture", {}, {{.name = "Edit3", .kind = UnitsKind::Length}}};
+  EXPECT_THROW(UnitsTables(t.form(), {noStep}), DescriptionError);
+  const UnitsPage shared{"Fixture", {}, Lengths({{"Edit3", 4}, {"Edit4", 4}})};
+  EXPECT_THROW(UnitsTables(t.form(), {shared}), DescriptionError);
+  const UnitsPage strayFollow{"Fixture", {}, {{.name = "Edit3", .kind = UnitsKind::Length, .step = 1,
+                                               .metricAfter = "Edit999"}}};
+  EXPECT_THROW(UnitsTables(t.form(), {strayFollow}), DescriptionError);
 }
 
 TEST(UnitsSwitch, StoresTheUnitSystemAndSolvesOncePerSelectionSwapAndAtTheEnd) {

@@ -59,7 +59,7 @@ const UnitsPage* PdnPage::unitsTable() const {
   static const UnitsPage table{
       "PDN Calculator",
       {{"Edit231", UnitsProperty::Text, "Sq.In", "Sq.mm"}, {"Edit232", UnitsProperty::Text, "mils", "mm"}},
-      {{"Edit228", UnitsKind::Area}, {"Edit229", UnitsKind::Length}}};
+      {{.name = "Edit228", .kind = UnitsKind::Area, .step = 28}, {.name = "Edit229", .kind = UnitsKind::Length, .step = 29}}};
   return &table;
 }
 

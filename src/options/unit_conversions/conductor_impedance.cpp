@@ -3,7 +3,7 @@
 namespace cq {
 
 UnitsPage ConductorImpedanceUnits() {
-  return {"Conductor Impedance", MilsOrMm({"Edit71", "Edit72", "Edit75"}), Lengths({"Edit67", "Edit68", "Edit74"})};
+  return {"Conductor Impedance", MilsOrMm({"Edit71", "Edit72", "Edit75"}), Lengths({{"Edit67", 21}, {"Edit68", 22}, {"Edit74", 23}})};
 }
 
 }  // namespace cq

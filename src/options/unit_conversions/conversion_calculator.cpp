@@ -12,7 +12,7 @@ UnitsPage ConversionCalculatorUnits() {
            {"Edit145", UnitsProperty::Text, "um", "in"},
            {"Edit86", UnitsProperty::Text, "\u00B0F", "\u00B0C"},
            {"Edit87", UnitsProperty::Text, "\u00B0C", "\u00B0F"}},
-          Lengths({"Edit80"})};
+          Lengths({{"Edit80", 24}})};
 }
 
 }  // namespace cq

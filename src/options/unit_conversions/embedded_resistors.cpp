@@ -17,9 +17,10 @@ UnitsPage EmbeddedResistorsUnits() {
            {"Edit165", UnitsProperty::Width, "53", "53", annular},
            {"Edit154", UnitsProperty::Hint, "Enter the resistive value of the material per square inch.",
             "Enter the resistive value of the material per square mm."}},
-          {{"Edit157", UnitsKind::Length},
-           {"Edit158", UnitsKind::Length, UnitsRead::Locale, false, rectangular},
-           {"Edit154", UnitsKind::PerArea}}};
+          {{.name = "Edit157", .kind = UnitsKind::Length, .step = 33},
+           {.name = "Edit158", .kind = UnitsKind::Length, .condition = rectangular, .step = 36},
+           // Towards Metric the sheet resistance comes right after the conductor width.
+           {.name = "Edit154", .kind = UnitsKind::PerArea, .step = 37, .metricAfter = "Edit15"}}};
 }
 
 }  // namespace cq

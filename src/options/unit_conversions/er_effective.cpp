@@ -2,6 +2,6 @@
 
 namespace cq {
 
-UnitsPage ErEffectiveUnits() { return {"Er Effective", MilsOrMm({"Edit222", "Edit223"}), Lengths({"Edit25", "Edit46"})}; }
+UnitsPage ErEffectiveUnits() { return {"Er Effective", MilsOrMm({"Edit222", "Edit223"}), Lengths({{"Edit25", 34}, {"Edit46", 35}})}; }
 
 }  // namespace cq

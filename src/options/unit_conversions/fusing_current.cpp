@@ -2,6 +2,6 @@
 
 namespace cq {
 
-UnitsPage FusingCurrentUnits() { return {"Fusing Current", MilsOrMm({"Edit155"}), Lengths({"Edit140"})}; }
+UnitsPage FusingCurrentUnits() { return {"Fusing Current", MilsOrMm({"Edit155"}), Lengths({{"Edit140", 27}})}; }
 
 }  // namespace cq

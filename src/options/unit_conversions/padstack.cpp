@@ -4,9 +4,10 @@ namespace cq {
 
 UnitsPage PadstackUnits() {
   UnitsPage page{"Padstack Calculator", MilsOrMm({"Edit59", "Edit60", "Edit61", "Edit212", "Edit214"}),
-                 Lengths({"Edit33", "Edit211", "Edit213"})};
+                 Lengths({{"Edit33", 15}, {"Edit211", 19}, {"Edit213", 20}})};
   // A pad without a ring or an isolation reads "N/A".
-  for (const char* name : {"Edit34", "Edit35"}) page.fields.push_back({name, UnitsKind::Length, UnitsRead::Locale, true});
+  for (const FieldStep& field : {FieldStep{"Edit34", 17}, FieldStep{"Edit35", 18}})
+    page.fields.push_back({.name = field.name, .kind = UnitsKind::Length, .keepsNotApplicable = true, .step = field.step});
   return page;
 }
 
