@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "app/layouts/conductor_layouts.h"
+#include "calc/conductor/conductor_properties_layouts.h"
 #include "app/layouts/differential_layouts.h"
 #include "app/layouts/impedance_layouts.h"
-#include "app/layouts/inductor_layouts.h"
-#include "app/layouts/via_layouts.h"
+#include "calc/electrical/planar_inductor_layouts.h"
+#include "calc/via/via_layouts.h"
 #include "support/test_program.h"
 
 namespace cq::test {

@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
-#include "app/layouts/conductor_cross_section.h"
-#include "app/layouts/conductor_layouts.h"
+#include "calc/conductor/conductor_cross_section.h"
+#include "calc/conductor/conductor_properties_layouts.h"
 #include "app/main_window.h"
 #include "calc/conductor/conductor_properties_model.h"
 #include "calc/conductor/conductor_properties_solver.h"

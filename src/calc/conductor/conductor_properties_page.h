@@ -21,6 +21,7 @@ class ConductorPropertiesPage : public CalculatorPage {
   void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
   void solve(Control* sender) override;
+  const UnitsPage* unitsTable() const override;
   void activationExtras() override;
   const LayoutTable* structureLayouts() const override;
   void afterStructureLayout(int item) override;

@@ -16,6 +16,7 @@ class FusingCurrentPage : public CalculatorPage {
   CalculatorId id() const override { return CalculatorId::FusingCurrent; }
   void registerHandlers(HandlerRegistry& handlers) override;
   void solve(Control* sender) override;
+  const UnitsPage* unitsTable() const override;
   void activationExtras() override;
   void attach(Form& form) override;
 

@@ -17,6 +17,7 @@ class ConversionPage : public CalculatorPage {
   CalculatorId id() const override { return CalculatorId::Conversion; }
   void registerHandlers(HandlerRegistry& handlers) override;
   void solve(Control* sender) override;
+  const UnitsPage* unitsTable() const override;
   void attach(Form& form) override;
 
   void CheckBox3Click(Control* sender);

@@ -15,6 +15,7 @@ class EmbeddedResistorsPage : public CalculatorPage {
   CalculatorId id() const override { return CalculatorId::EmbeddedResistors; }
   void registerHandlers(HandlerRegistry& handlers) override;
   void solve(Control* sender) override;
+  const UnitsPage* unitsTable() const override;
   void attach(Form& form) override;
 
   void RadioGroup11Click(Control* sender);

@@ -1,6 +1,6 @@
 #include "calc/electrical/planar_inductors_page.h"
 
-#include "app/layouts/inductor_layouts.h"
+#include "calc/electrical/planar_inductor_layouts.h"
 #include "app/main_window.h"
 #include "calc/electrical/planar_inductor_model.h"
 #include "platform/checked_math.h"

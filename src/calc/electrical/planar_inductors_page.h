@@ -14,6 +14,7 @@ class PlanarInductorsPage : public CalculatorPage {
   CalculatorId id() const override { return CalculatorId::PlanarInductors; }
   void registerHandlers(HandlerRegistry& handlers) override;
   void solve(Control* sender) override;
+  const UnitsPage* unitsTable() const override;
   const LayoutTable* structureLayouts() const override;
   void attach(Form& form) override;
 

@@ -14,6 +14,7 @@ class ErEffectivePage : public CalculatorPage {
   CalculatorId id() const override { return CalculatorId::ErEffective; }
   void registerHandlers(HandlerRegistry& handlers) override;
   void solve(Control* sender) override;
+  const UnitsPage* unitsTable() const override;
   void attach(Form& form) override;
 
   void Button5Click(Control* sender);

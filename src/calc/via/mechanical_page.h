@@ -13,6 +13,7 @@ class MechanicalPage : public CalculatorPage {
   CalculatorId id() const override { return CalculatorId::Mechanical; }
   void registerHandlers(HandlerRegistry& handlers) override;
   void solve(Control* sender) override;
+  const UnitsPage* unitsTable() const override;
   void attach(Form& form) override;
 
   void SolveMechanicalInformation();

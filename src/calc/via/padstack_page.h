@@ -19,6 +19,7 @@ class PadstackPage : public CalculatorPage {
   void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
   void solve(Control* sender) override;
+  const UnitsPage* unitsTable() const override;
   // A BGA land is looked up, not solved.
   bool solveEnabled() const override;
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/layouts/via_defaults.h"
-#include "app/layouts/via_layouts.h"
+#include "calc/via/via_defaults.h"
+#include "calc/via/via_layouts.h"
 #include "app/main_window.h"
 #include "calc/conductor/copper_choices.h"
 #include "calc/via/differential_via_solver.h"

@@ -20,6 +20,7 @@ class ViaPage : public CalculatorPage {
   void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
   void solve(Control* sender) override;
+  const UnitsPage* unitsTable() const override;
   void activationExtras() override { showIpcMode(); }
   // The layer set: its layout, then the defaults of that set.
   const LayoutTable* structureLayouts() const override;

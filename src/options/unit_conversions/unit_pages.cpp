@@ -3,10 +3,7 @@
 namespace cq {
 
 std::vector<UnitsPage> AllUnitsPages() {
-  return {ViaPropertiesUnits(),      ConductorPropertiesUnits(), ManualCopperUnits(),  DifferentialPairsUnits(),
-          PadstackUnits(),           ConductorImpedanceUnits(),  ConversionCalculatorUnits(), FusingCurrentUnits(),
-                          PlanarInductorsUnits(),     EmbeddedResistorsUnits(),    ErEffectiveUnits(),
-          MechanicalUnits()};
+  return {ManualCopperUnits(), DifferentialPairsUnits(), ConductorImpedanceUnits()};
 }
 
 }  // namespace cq

@@ -6,18 +6,9 @@
 
 namespace cq {
 
-UnitsPage ViaPropertiesUnits();
-UnitsPage ConductorPropertiesUnits();
 UnitsPage ManualCopperUnits();
 UnitsPage DifferentialPairsUnits();
-UnitsPage PadstackUnits();
 UnitsPage ConductorImpedanceUnits();
-UnitsPage ConversionCalculatorUnits();
-UnitsPage FusingCurrentUnits();
-UnitsPage PlanarInductorsUnits();
-UnitsPage EmbeddedResistorsUnits();
-UnitsPage ErEffectiveUnits();
-UnitsPage MechanicalUnits();
 
 // Every page the switch reaches.
 std::vector<UnitsPage> AllUnitsPages();

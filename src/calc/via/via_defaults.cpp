@@ -1,4 +1,4 @@
-#include "app/layouts/via_defaults.h"
+#include "calc/via/via_defaults.h"
 
 #include "platform/numbers.h"
 

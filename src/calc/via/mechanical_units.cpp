@@ -1,8 +1,11 @@
-#include "options/unit_conversions/unit_pages.h"
+#include "calc/via/mechanical_page.h"
+
+#include "options/units_conversion.h"
 
 namespace cq {
 
-UnitsPage MechanicalUnits() {
+namespace {
+UnitsPage table() {
   // No value to convert: the thread chart of the unit system shows, and the
   // wire resistance names its length.
   return {"Mechanical Information",
@@ -10,6 +13,12 @@ UnitsPage MechanicalUnits() {
            {"GroupBox46", UnitsProperty::Visible, "0", "1"},
            {"Label200", UnitsProperty::Text, "Ohms per 1000'", "Ohms per km"}},
           {}};
+}
+}  // namespace
+
+const UnitsPage* MechanicalPage::unitsTable() const {
+  static const UnitsPage units = table();
+  return &units;
 }
 
 }  // namespace cq

@@ -1,5 +1,5 @@
 // The default via texts of each layer set by unit system and decimal mode.
-#include "app/layouts/via_defaults.h"
+#include "calc/via/via_defaults.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,11 @@
-#include "options/unit_conversions/unit_pages.h"
+#include "calc/electrical/embedded_resistors_page.h"
+
+#include "options/units_conversion.h"
 
 namespace cq {
 
-UnitsPage EmbeddedResistorsUnits() {
+namespace {
+UnitsPage table() {
   // The two rectangular types take a width; the annular type takes a
   // target resistance in the same field, which keeps its value.
   const UnitsCondition rectangular{"RadioGroup11", {0, 1}};
@@ -21,6 +24,12 @@ UnitsPage EmbeddedResistorsUnits() {
            {.name = "Edit158", .kind = UnitsKind::Length, .condition = rectangular, .step = 36},
            // Towards Metric the sheet resistance comes right after the conductor width.
            {.name = "Edit154", .kind = UnitsKind::PerArea, .step = 37, .metricAfter = "Edit15"}}};
+}
+}  // namespace
+
+const UnitsPage* EmbeddedResistorsPage::unitsTable() const {
+  static const UnitsPage units = table();
+  return &units;
 }
 
 }  // namespace cq

@@ -1,4 +1,4 @@
-#include "app/layouts/inductor_layouts.h"
+#include "calc/electrical/planar_inductor_layouts.h"
 
 namespace cq {
 

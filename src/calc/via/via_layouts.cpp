@@ -1,4 +1,4 @@
-#include "app/layouts/via_layouts.h"
+#include "calc/via/via_layouts.h"
 
 namespace cq {
 

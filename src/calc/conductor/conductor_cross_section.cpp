@@ -1,4 +1,4 @@
-#include "app/layouts/conductor_cross_section.h"
+#include "calc/conductor/conductor_cross_section.h"
 
 #include "platform/control_group.h"
 

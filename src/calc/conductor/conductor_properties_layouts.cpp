@@ -1,4 +1,4 @@
-#include "app/layouts/conductor_layouts.h"
+#include "calc/conductor/conductor_properties_layouts.h"
 
 #include "app/layouts/copper_controls.h"
 

@@ -1,8 +1,11 @@
-#include "options/unit_conversions/unit_pages.h"
+#include "calc/electrical/conversion_page.h"
+
+#include "options/units_conversion.h"
 
 namespace cq {
 
-UnitsPage ConversionCalculatorUnits() {
+namespace {
+UnitsPage table() {
   // The unit system is the direction of the conversion: the outputs name
   // the other system's units. The temperature input keeps its value.
   return {"Conversion Calculator",
@@ -13,6 +16,12 @@ UnitsPage ConversionCalculatorUnits() {
            {"Edit86", UnitsProperty::Text, "\u00B0F", "\u00B0C"},
            {"Edit87", UnitsProperty::Text, "\u00B0C", "\u00B0F"}},
           Lengths({{"Edit80", 24}})};
+}
+}  // namespace
+
+const UnitsPage* ConversionPage::unitsTable() const {
+  static const UnitsPage units = table();
+  return &units;
 }
 
 }  // namespace cq

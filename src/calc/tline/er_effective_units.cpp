@@ -1,0 +1,18 @@
+#include "calc/tline/er_effective_page.h"
+
+#include "options/units_conversion.h"
+
+namespace cq {
+
+namespace {
+UnitsPage table() {
+  return {"Er Effective", MilsOrMm({"Edit222", "Edit223"}), Lengths({{"Edit25", 34}, {"Edit46", 35}})};
+}
+}  // namespace
+
+const UnitsPage* ErEffectivePage::unitsTable() const {
+  static const UnitsPage units = table();
+  return &units;
+}
+
+}  // namespace cq
