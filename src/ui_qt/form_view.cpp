@@ -21,6 +21,7 @@
 #include <QSlider>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 
 #include "platform/button_group.h"
@@ -131,12 +132,6 @@ FormView::FormView(Form& form) : QWidget(nullptr), form_(form) {
   own(client_, form, true);
   client_->setMouseTracking(true);
 
-  for (Control* c : form.allControls()) createWidget(*c);
-  stackGraphicControls(form);
-  for (Control* c : form.allControls()) {
-    if (const Entry* e = entryOf(*c)) syncAll(*c, *e);
-    stackGraphicControls(*c);
-  }
   applyWindowFlags();
   syncForm(Prop::Caption);
   syncForm(Prop::Bounds);
@@ -188,6 +183,8 @@ const FormView::Entry* FormView::entryOf(const Control& control) const {
 
 QWidget* FormView::widgetFor(const Control& control) const {
   if (&control == &form_) return client_;
+  // Whoever asks for a widget gets it built, hidden page or not.
+  const_cast<FormView*>(this)->buildFor(control);
   const Entry* e = entryOf(control);
   return e ? e->widget : nullptr;
 }
@@ -202,7 +199,108 @@ QAction* FormView::actionFor(const MenuItem& item) const {
   return it == actions_.end() ? nullptr : it->second;
 }
 
-QPixmap FormView::grabClientArea() const { return client_->grab(); }
+QPixmap FormView::grabClientArea() const {
+  const_cast<FormView*>(this)->buildContents();
+  return client_->grab();
+}
+
+bool FormView::shownInModel(const Control& control) {
+  if (!control.visible()) return false;
+  auto* pages = dynamic_cast<const PageControl*>(control.parent());
+  if (!pages) return true;
+  const auto& siblings = pages->children();
+  return std::find(siblings.begin(), siblings.end(), &control) - siblings.begin() == pages->activePage();
+}
+
+const Control* FormView::deferredRootOf(const Control& control) const {
+  const Control* root = nullptr;
+  for (const Control* c = &control; c && c != &form_; c = c->parent())
+    if (deferred_.count(c)) root = c;
+  return root;
+}
+
+void FormView::buildContents() {
+  if (built_) return;
+  built_ = true;
+  // Containers the user cannot see (the pages of the calculators not
+  // chosen) get their widgets when they are first shown.
+  build(form_, true);
+}
+
+void FormView::buildFor(const Control& control) {
+  buildContents();
+  while (!entryOf(control)) {
+    const Control* root = deferredRootOf(control);
+    if (!root) return;
+    deferred_.erase(root);
+    build(*root, false);
+  }
+}
+
+void FormView::build(const Control& root, bool deferHidden) {
+  auto inside = [&root](const Control* c) {
+    for (; c; c = c->parent())
+      if (c == &root) return true;
+    return false;
+  };
+  std::vector<Control*> created;
+  if (&root != &form_) {
+    // The root first: its children need it as their parent.
+    auto& self = const_cast<Control&>(root);
+    if (createWidget(self)) {
+      created.push_back(&self);
+      keepStackingOrder(self);
+    }
+  }
+  for (Control* c : form_.allControls()) {
+    if (c == &root || !inside(c) || deferredRootOf(*c)) continue;
+    if (deferHidden && !c->children().empty() && kindOf(*c) != Kind::None && !shownInModel(*c)) {
+      deferred_.insert(c);
+      continue;
+    }
+    if (createWidget(*c)) created.push_back(c);
+  }
+  stackGraphicControls(root.parent() ? *root.parent() : root);
+  stackGraphicControls(root);
+  for (Control* c : created) {
+    syncAll(*c, *entryOf(*c));
+    stackGraphicControls(*c);
+  }
+  if (&root != &form_) orderFocusChain();
+  if (Control* focused = form_.focused())
+    if (const Entry* e = entryOf(*focused)) syncFocus(*focused, *e);
+}
+
+void FormView::keepStackingOrder(const Control& control) {
+  // Under the siblings made after it, as if it had been made with them.
+  const auto& siblings = control.parent()->children();
+  auto it = std::find(siblings.begin(), siblings.end(), &control);
+  for (++it; it != siblings.end(); ++it)
+    if (const Entry* e = entryOf(**it); e && e->kind != Kind::Label && e->kind != Kind::Image) {
+      entryOf(control)->widget->stackUnder(e->widget);
+      return;
+    }
+}
+
+void FormView::orderFocusChain() {
+  // As if every widget had been built at once: the controls in creation
+  // order, then the items of the radio groups, which their first filling
+  // makes after all the controls.
+  std::vector<QWidget*> chain;
+  std::vector<QWidget*> radios;
+  for (Control* c : form_.allControls()) {
+    const Entry* e = entryOf(*c);
+    if (!e) continue;
+    if (e->kind == Kind::RadioGroup) {
+      for (QRadioButton* b : static_cast<RadioGroupWidget*>(e->widget)->allButtons())
+        if (b->focusPolicy() != Qt::NoFocus) radios.push_back(b);
+    } else if (e->widget->focusPolicy() != Qt::NoFocus) {
+      chain.push_back(e->widget);
+    }
+  }
+  chain.insert(chain.end(), radios.begin(), radios.end());
+  for (size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
 
 FormView::Kind FormView::kindOf(const Control& c) {
   if (dynamic_cast<const MenuItem*>(&c) || dynamic_cast<const Timer*>(&c) || dynamic_cast<const DialogComponent*>(&c) ||
@@ -585,6 +683,8 @@ void FormView::syncFocus(Control& control, const Entry& entry) {
 
 void FormView::syncPages(Control& pageControl) {
   for (Control* page : pageControl.children())
+    if (deferred_.count(page) && shownInModel(*page)) buildFor(*page);
+  for (Control* page : pageControl.children())
     if (const Entry* e = entryOf(*page)) {
       syncGeometry(*page, *e);
       syncVisible(*page, *e);
@@ -818,6 +918,9 @@ void FormView::syncForm(Prop prop) {
         if (!shownOnce_ && form_.centered()) centreOnScreen();
         shownOnce_ = true;
         show();
+        // The controls come with the first frame, after the show handler
+        // has hidden what it hides.
+        if (!built_ && windowHandle()) windowHandle()->installEventFilter(this);
         raise();
         activateWindow();
       } else {
@@ -840,8 +943,14 @@ void FormView::propertyChanged(Control& control, Prop prop) {
     syncAction(*item);
     return;
   }
+  if (!built_) return;  // built from the model when first shown
   const Entry* entry = entryOf(control);
   if (!entry) {
+    if (deferred_.count(&control)) {
+      if (prop == Prop::Visible && shownInModel(control)) buildFor(control);
+      return;
+    }
+    if (deferredRootOf(control)) return;
     // A control created after the window was built.
     if (createWidget(control)) {
       const Entry* created = entryOf(control);
@@ -932,6 +1041,10 @@ bool FormView::handleKey(Control& control, QObject* watched, QKeyEvent* event) {
 
 bool FormView::eventFilter(QObject* watched, QEvent* event) {
   if (destroying_) return false;
+  if (watched == windowHandle()) {
+    if (event->type() == QEvent::Expose) buildContents();
+    return false;
+  }
   auto it = owners_.find(watched);
   if (it == owners_.end()) return false;
   Control& control = *it->second.control;

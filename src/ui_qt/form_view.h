@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/form.h"
@@ -84,6 +85,16 @@ class FormView : public QWidget, public ControlObserver {
   };
 
   static Kind kindOf(const Control& control);
+  // Shown by the model: visible, and the active page of a page control.
+  static bool shownInModel(const Control& control);
+  // The widgets of the controls: the whole window at its first frame or
+  // first need, a container hidden then when it is first shown or needed.
+  void buildContents();
+  void buildFor(const Control& control);
+  void build(const Control& root, bool deferHidden);
+  const Control* deferredRootOf(const Control& control) const;
+  void keepStackingOrder(const Control& control);
+  void orderFocusChain();
   QWidget* parentWidgetOf(const Control& control) const;
   QWidget* createWidget(Control& control);
   void connectUserEvents(Control& control, Kind kind, QWidget* widget);
@@ -118,6 +129,8 @@ class FormView : public QWidget, public ControlObserver {
   std::unordered_map<const Control*, std::string> statusPanel0_;
   std::vector<std::pair<StatusBar*, StatusBarWidget*>> hintBars_;
   const QObject* pressed_ = nullptr;
+  std::unordered_set<const Control*> deferred_;
+  bool built_ = false;
   bool shownOnce_ = false;
   bool destroying_ = false;
 };
