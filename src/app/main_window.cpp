@@ -15,10 +15,13 @@ void MainWindow::create() {
   handlers_.add("TForm1.Button1Click", [this](Control* sender) { Button1Click(sender); });
   for (auto& part : parts_) part->registerHandlers(handlers_);
   form_ = &app_.addForm(LoadForm(app_, "forms/TForm1.json", handlers_));
+  decimalMode_ = &form_->label("Label165");
+  units_ = &form_->radio("RadioGroup6");
+  neverEmpty_ = {&form_->edit("Edit85"), &form_->edit("Edit80")};
   for (auto& part : parts_) part->attach(*form_);
 }
 
-bool MainWindow::decimalComma() const { return form_->label("Label165").caption() == "1"; }
+bool MainWindow::decimalComma() const { return decimalMode_->caption() == "1"; }
 
 std::string MainWindow::localize(std::string text) const { return LocalizeDecimalPoint(std::move(text), decimalComma()); }
 
@@ -26,12 +29,12 @@ void MainWindow::registerPage(CalculatorPage& page) {
   if (this->page(page.id()) != nullptr)
     throw DescriptionError("calculator " + std::to_string(Index(page.id())) + " has two pages");
   pages_.push_back(&page);
+  pageById_.at(static_cast<size_t>(Index(page.id()))) = &page;
 }
 
 CalculatorPage* MainWindow::page(CalculatorId id) const {
-  for (CalculatorPage* p : pages_)
-    if (p->id() == id) return p;
-  return nullptr;
+  const int index = Index(id);
+  return index >= 0 && index < kCalculatorCount ? pageById_[static_cast<size_t>(index)] : nullptr;
 }
 
 void MainWindow::finishUnitsChange(Control* sender) {
@@ -44,18 +47,12 @@ void MainWindow::addPreSolveStep(std::function<void()> step) { preSolveSteps_.pu
 
 void MainWindow::Button1Click(Control* sender) {
   // The conversion calculator's two inputs never stay empty.
-  for (const char* name : {"Edit85", "Edit80"}) {
-    Edit& input = form_->edit(name);
-    if (input.text().empty()) input.setText("0");
-  }
+  for (Edit* input : neverEmpty_)
+    if (input->text().empty()) input->setText("0");
   for (const auto& step : preSolveSteps_) step();
   // The dispatch reads the active calculator afresh; a calculator whose
   // solver is not registered solves nothing.
-  for (CalculatorPage* p : pages_)
-    if (CurrentCalculator == Index(p->id())) {
-      p->solve(sender);
-      break;
-    }
+  if (CalculatorPage* p = page(static_cast<CalculatorId>(CurrentCalculator))) p->solve(sender);
 }
 
 }  // namespace cq

@@ -73,6 +73,9 @@ class MainWindow {
 
   // The decimal mode kept in the hidden Label165: "1" is a decimal comma.
   bool decimalComma() const;
+  // The hidden Label165 and the Units radio, which every page reads.
+  const Label& decimalModeLabel() const { return *decimalMode_; }
+  const RadioGroup& unitsRadio() const { return *units_; }
   // A formatted result in the decimal mode (the first '.' becomes ',').
   std::string localize(std::string text) const;
 
@@ -84,6 +87,10 @@ class MainWindow {
 
   std::vector<std::unique_ptr<WindowPart>> parts_;
   std::vector<CalculatorPage*> pages_;
+  std::array<CalculatorPage*, kCalculatorCount> pageById_{};
+  const Label* decimalMode_ = nullptr;
+  std::array<Edit*, 2> neverEmpty_{};
+  const RadioGroup* units_ = nullptr;
   std::vector<std::function<void()>> preSolveSteps_;
   std::function<void(CalculatorId, Control*)> activation_;
 };

@@ -13,10 +13,10 @@ Dialogs& PageContext::dialogs() const { return main_.app().dialogs(); }
 
 WorkingValues& PageContext::values() const { return main_.values; }
 
-int PageContext::unitsIndex() const { return main_.form().radio("RadioGroup6").itemIndex(); }
+int PageContext::unitsIndex() const { return main_.unitsRadio().itemIndex(); }
 
 DecimalMode PageContext::decimalMode() const {
-  const std::string& mode = main_.form().label("Label165").caption();
+  const std::string& mode = main_.decimalModeLabel().caption();
   if (mode == "0") return DecimalMode::Point;
   if (mode == "1") return DecimalMode::Comma;
   return DecimalMode::Unknown;
