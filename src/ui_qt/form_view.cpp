@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -267,8 +268,25 @@ void FormView::build(const Control& root, bool deferHidden) {
     stackGraphicControls(*c);
   }
   if (&root != &form_) orderFocusChain();
+  // Made inside a window already on screen: their layouts settle before
+  // the frame is drawn, as they would have when the window was shown.
+  if (isVisible()) settleLayouts(created);
   if (Control* focused = form_.focused())
     if (const Entry* e = entryOf(*focused)) syncFocus(*focused, *e);
+}
+
+void FormView::settleLayouts(const std::vector<Control*>& created) {
+  std::vector<QObject*> objects;
+  const std::unordered_set<const Control*> made(created.begin(), created.end());
+  for (Control* c : created) {
+    if (made.count(c->parent())) continue;  // reached through its parent
+    QWidget* w = entryOf(*c)->widget;
+    objects.push_back(w);
+    for (QObject* child : w->findChildren<QObject*>()) objects.push_back(child);
+  }
+  // A layout that settles asks its parent to settle again: twice is enough.
+  for (int pass = 0; pass < 2; ++pass)
+    for (QObject* o : objects) QCoreApplication::sendPostedEvents(o, 0);
 }
 
 void FormView::keepStackingOrder(const Control& control) {

@@ -95,6 +95,7 @@ class FormView : public QWidget, public ControlObserver {
   const Control* deferredRootOf(const Control& control) const;
   void keepStackingOrder(const Control& control);
   void orderFocusChain();
+  void settleLayouts(const std::vector<Control*>& created);
   QWidget* parentWidgetOf(const Control& control) const;
   QWidget* createWidget(Control& control);
   void connectUserEvents(Control& control, Kind kind, QWidget* widget);
