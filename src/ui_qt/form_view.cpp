@@ -28,6 +28,7 @@
 #include "platform/button_group.h"
 #include "platform/resources.h"
 #include "ui_qt/button_group_widget.h"
+#include "ui_qt/described_font.h"
 #include "ui_qt/keys.h"
 #include "ui_qt/multi_row_tab_strip.h"
 #include "ui_qt/theme.h"
@@ -54,16 +55,22 @@ Qt::Alignment horizontal(Alignment a) {
 }
 
 QFont toQFont(const Font& f) {
-  QFont q;
-  if (!f.name.empty()) q.setFamily(qs(f.name));
-  if (f.height > 0) q.setPixelSize(f.height);
-  q.setBold(f.bold);
-  q.setItalic(f.italic);
+  QFont q = DescribedFont(qs(f.name), f.height, f.bold, f.italic);
   q.setUnderline(f.underline);
   return q;
 }
 
 QString cssColor(const QColor& c) { return c.name(QColor::HexRgb); }
+
+QString FontSheet(const QFont& f) {
+  QString css = QStringLiteral("font-family: \"%1\"; font-size: %2px; font-weight: %3; font-style: %4;")
+                    .arg(f.family())
+                    .arg(f.pixelSize())
+                    .arg(f.bold() ? QStringLiteral("bold") : QStringLiteral("normal"))
+                    .arg(f.italic() ? QStringLiteral("italic") : QStringLiteral("normal"));
+  if (f.underline()) css += QStringLiteral("text-decoration: underline;");
+  return css;
+}
 
 // The first colour of its own up the parent chain: what a control that
 // draws over its parent stands on.
@@ -636,16 +643,6 @@ void FormView::syncVisible(Control& control, const Entry& entry) {
 void FormView::syncStyle(Control& control, const Entry& entry) {
   QWidget* w = entry.widget;
   const Font font = EffectiveFont(control);
-  w->setFont(toQFont(font));
-  if (entry.kind == Kind::TabControl || entry.kind == Kind::PageControl) {
-    // The strip has its own tab font unless the model gives one.
-    if (font.name.empty() || font.height == 0) {
-      QFont f = w->font();
-      if (font.name.empty()) f.setFamily(QStringLiteral("Verdana"));
-      if (font.height == 0) f.setPixelSize(12);
-      w->setFont(f);
-    }
-  }
 
   // Fields draw their own face, buttons always the style's: their text
   // stands on that, not on the window.
@@ -660,20 +657,31 @@ void FormView::syncStyle(Control& control, const Entry& entry) {
   const bool marks = entry.kind == Kind::CheckBox || entry.kind == Kind::RadioGroup;
   const QColor markField = marks ? ToQColor(backgroundUnder(control)) : QColor();
 
-  QString props;
+  // The font goes into the sheet too: a widget under a style sheet gets back
+  // the font it had when a sheet was last applied, whatever setFont said
+  // since, so only the sheet's own font holds through theme changes.
+  Font shown = font;
+  if (entry.kind == Kind::TabControl || entry.kind == Kind::PageControl) {
+    // The strip has its own tab font unless the model gives one.
+    if (shown.name.empty()) shown.name = "Verdana";
+    if (shown.height == 0) shown.height = 12;
+  }
+  const QFont qfont = toQFont(shown);
+  QString props = FontSheet(qfont);
   if (text.isValid()) props += QStringLiteral("color: %1;").arg(cssColor(text));
   const QColor fill = entry.kind == Kind::CheckBox ? markField : back;
   if (fill.isValid()) props += QStringLiteral("background-color: %1;").arg(cssColor(fill));
   QString sheet;
   const QString id = QLatin1Char('#') + w->objectName();
-  if (!props.isEmpty()) sheet = id + QStringLiteral(" {") + props + QLatin1Char('}');
-  if (entry.kind == Kind::RadioGroup && (text.isValid() || markField.isValid())) {
-    QString items;
+  sheet = id + QStringLiteral(" {") + props + QLatin1Char('}');
+  if (entry.kind == Kind::RadioGroup) {
+    QString items = FontSheet(qfont);
     if (text.isValid()) items += QStringLiteral("color: %1;").arg(cssColor(text));
     if (markField.isValid()) items += QStringLiteral("background-color: %1;").arg(cssColor(markField));
     sheet += id + QStringLiteral(" > QRadioButton {") + items + QLatin1Char('}');
   }
   if (w->styleSheet() != sheet) w->setStyleSheet(sheet);
+  w->setFont(qfont);
 }
 
 void FormView::syncStyleTree(Control& control) {

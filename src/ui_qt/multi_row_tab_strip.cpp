@@ -1,5 +1,7 @@
 #include "ui_qt/multi_row_tab_strip.h"
 
+#include "ui_qt/described_font.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -61,9 +63,7 @@ int DisplayRow(int row, int selectedRow, int rowCount) {
 }
 
 MultiRowTabStrip::MultiRowTabStrip(QWidget* parent) : QWidget(parent) {
-  QFont f(QStringLiteral("Verdana"));
-  f.setPixelSize(12);
-  setFont(f);
+  setFont(DescribedFont(QStringLiteral("Verdana"), 12));
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_Hover);
