@@ -63,11 +63,10 @@ QFont toQFont(const Font& f) {
 QString cssColor(const QColor& c) { return c.name(QColor::HexRgb); }
 
 QString FontSheet(const QFont& f) {
-  QString css = QStringLiteral("font-family: \"%1\"; font-size: %2px; font-weight: %3; font-style: %4;")
-                    .arg(f.family())
-                    .arg(f.pixelSize())
-                    .arg(f.bold() ? QStringLiteral("bold") : QStringLiteral("normal"))
-                    .arg(f.italic() ? QStringLiteral("italic") : QStringLiteral("normal"));
+  QString css = QStringLiteral("font-family: \"%1\"; font-weight: %2; font-style: %3;")
+                    .arg(f.family(), f.bold() ? QStringLiteral("bold") : QStringLiteral("normal"),
+                         f.italic() ? QStringLiteral("italic") : QStringLiteral("normal"));
+  if (f.pixelSize() > 0) css += QStringLiteral("font-size: %1px;").arg(f.pixelSize());
   if (f.underline()) css += QStringLiteral("text-decoration: underline;");
   return css;
 }

@@ -15,6 +15,25 @@ namespace cq::ui {
 
 namespace {
 constexpr const char* kPlatformStyle = "Windows";
+
+QString sheetResource(const std::string& path) {
+  const std::string_view sheet = resource(path);
+  return QString::fromUtf8(sheet.data(), static_cast<qsizetype>(sheet.size()));
+}
+
+// The group frames every style shares, then the style's own sheet.
+QString fullSheet(const QString& own) { return sheetResource("styles/group-frames.qss") + own; }
+
+// The platform's own drawing: on Windows its native style; elsewhere Qt's
+// Fusion, the clean style of the Linux desktops, not whatever plain style a
+// bare X server leaves.
+QString platformStyleName() {
+#ifdef Q_OS_WIN
+  return QApplication::style()->name();
+#else
+  return QStringLiteral("Fusion");
+#endif
+}
 }  // namespace
 
 void ShowStyleErrorBox(const std::string& message) {
@@ -22,7 +41,7 @@ void ShowStyleErrorBox(const std::string& message) {
 }
 
 QtStyles::QtStyles(std::function<void(const std::string&)> reportError)
-    : reportError_(std::move(reportError)), platformStyle_(QApplication::style()->name()) {}
+    : reportError_(std::move(reportError)), platformStyle_(platformStyleName()) {}
 
 std::vector<std::string> QtStyles::names() {
   return {"Charcoal Dark Slate", "Charcoal HiRes", "Slate", kPlatformStyle, "Windows10"};
@@ -48,15 +67,14 @@ bool QtStyles::trySetStyle(const std::string& name) {
 void QtStyles::applyPlatformStyle() {
   QApplication::setStyle(QStyleFactory::create(platformStyle_));
   QApplication::setPalette(QApplication::style()->standardPalette());
-  qApp->setStyleSheet(QString());
+  qApp->setStyleSheet(fullSheet(QString()));
 }
 
 void QtStyles::applyCarriedStyle(const QString& name) {
   // Fusion draws every control from the palette, so the colours hold.
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   QApplication::setPalette(*CarriedStylePalette(name));
-  const std::string_view sheet = resource(StyleSheetPath(name).toStdString());
-  qApp->setStyleSheet(QString::fromUtf8(sheet.data(), static_cast<qsizetype>(sheet.size())));
+  qApp->setStyleSheet(fullSheet(sheetResource(StyleSheetPath(name).toStdString())));
 }
 
 }  // namespace cq::ui

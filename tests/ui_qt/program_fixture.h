@@ -2,6 +2,7 @@
 // The whole program with its Qt views on fake services (no box, no sleep,
 // no real settings); a test may swap in a Qt service of its own.
 #include <memory>
+#include <string>
 
 #include "app/program.h"
 #include "support/fake_services.h"
@@ -12,11 +13,13 @@ namespace cq::test {
 
 class ProgramWithViews {
  public:
-  // With printer set, printing goes there instead of the fake.
-  explicit ProgramWithViews(Printer* printer = nullptr)
+  // With printer set, printing goes there instead of the fake; separator is
+  // the locale's decimal separator the program starts with.
+  explicit ProgramWithViews(Printer* printer = nullptr, const std::string& separator = ".")
       : services_{fakes.dialogs, fakes.settings, fakes.shell,  fakes.locale, fakes.loop,
                   fakes.clock,   printer ? *printer : fakes.printer, fakes.styles, fakes.process},
         program_(services_) {
+    fakes.locale.separator = separator;
     program_.createWindows();
     frontEnd_ = std::make_unique<ui::FrontEnd>(program_);
   }
