@@ -66,12 +66,13 @@ struct Running {
 
 void endRound() { QApplication::processEvents(); }
 
-// Building (and dropping) the views of all seven windows.
+// Attaching (and dropping) the views of all seven windows, with the
+// widgets of what the main window shows and an image of it.
 void QtAttachViews(benchmark::State& state) {
   Running run(false);
   for (auto _ : state) {
     ui::FrontEnd views(run.program);
-    benchmark::DoNotOptimize(views.views().size());
+    benchmark::DoNotOptimize(views.view("Form1")->grabClientArea().size());
   }
 }
 BENCHMARK(QtAttachViews)->Unit(benchmark::kMillisecond);
@@ -130,6 +131,50 @@ void QtRadioIndexes(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(radios.size()));
 }
 BENCHMARK(QtRadioIndexes)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// A user's switch to a painted frame of the main window: the model's
+// handlers and solves, the views' updates and a full repaint.
+template <typename Switch>
+void switchToPaintedFrame(benchmark::State& state, Switch userSwitch) {
+  Running run(true);
+  ui::FormView* view = run.frontEnd->view("Form1");
+  int round = 0;
+  for (auto _ : state) {
+    userSwitch(run.program.form("Form1"), ++round % 2);
+    QApplication::processEvents();
+    view->repaint();
+  }
+}
+
+void QtUnitsSwitchFrame(benchmark::State& state) {
+  switchToPaintedFrame(state, [](Form& main, int units) { main.get<RadioGroup>("RadioGroup6").userSelect(units); });
+}
+BENCHMARK(QtUnitsSwitchFrame)->Unit(benchmark::kMillisecond);
+
+// Between Via Properties and Conductor Properties; the first switch to a
+// page also builds its widgets.
+void QtTabSwitchFrame(benchmark::State& state) {
+  switchToPaintedFrame(state, [](Form& main, int other) {
+    main.get<TabControl>("TabControl1").userSelect(other ? 2 : 16);
+  });
+}
+BENCHMARK(QtTabSwitchFrame)->Unit(benchmark::kMillisecond);
+
+// The first switch to a page after start, which builds its widgets.
+void QtFirstTabSwitchFrame(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto run = std::make_unique<Running>(true);
+    state.ResumeTiming();
+    run->program.form("Form1").get<TabControl>("TabControl1").userSelect(2);
+    QApplication::processEvents();
+    run->frontEnd->view("Form1")->repaint();
+    state.PauseTiming();
+    run.reset();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(QtFirstTabSwitchFrame)->Iterations(10)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace cq::test
