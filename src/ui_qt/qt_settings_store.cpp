@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QSettings>
 #include <QStringList>
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -29,6 +30,11 @@ QVariant wholeText(const QVariant& v) {
 QSettings::Status statusOfWholeFile(QSettings& settings) {
   settings.allKeys();
   return settings.status();
+}
+
+bool isPrintable(const QString& text) {
+  return std::all_of(text.begin(), text.end(),
+                     [](QChar c) { return c.isPrint() && c != QChar::ReplacementCharacter; });
 }
 
 std::unique_ptr<QSettings> userSettings() {
@@ -95,7 +101,16 @@ bool QtSettingsStore::keyExists(const std::string& key) {
   const QString group = groupOf(key);
   // Only the general section's values make the file's key: other keys are
   // groups of their own.
-  if (group.isEmpty()) return !settings_->childKeys().isEmpty();
+  if (group.isEmpty()) {
+    // Random bytes in a damaged file read as values too, but their names
+    // and texts hold control characters and broken UTF-8: only a value that
+    // someone could have written makes the key, so the first start installs
+    // the settings over junk.
+    const QStringList names = settings_->childKeys();
+    return std::any_of(names.begin(), names.end(), [this](const QString& name) {
+      return isPrintable(name) && isPrintable(wholeText(settings_->value(name)).toString());
+    });
+  }
   settings_->beginGroup(group);
   const bool exists = !settings_->allKeys().isEmpty();
   settings_->endGroup();
