@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/input_check.h"
 #include "app/main_window.h"
 #include "platform/errors.h"
 #include "platform/format.h"
@@ -48,18 +49,11 @@ void Temperatures::attach(Form& form) {
 
 void Temperatures::ValidateTempRise() {
   auto& v = main_.values;
-  auto& dialogs = main_.app().dialogs();
-  v.TempRise = ParseLocaleFloat(rise_->text());
-  if (v.TempRise > 200) {
-    dialogs.showInfo("Maximum temperature rise can't be greater than 200C");
-    rise_->setText("200");
-    v.TempRise = 200.0;
-  }
-  if (v.TempRise <= 0) {
-    dialogs.showInfo("Minimum temperature rise can't be less than 0C");
-    rise_->setText("1");
-    v.TempRise = 1.0;
-  }
+  const PageContext page(main_);
+  v.TempRise = *CheckInput(page, *rise_,
+                           {[](double rise) { return rise > 200; }, "Maximum temperature rise can't be greater than 200C", "200"});
+  v.TempRise = *CheckValue(page, *rise_, v.TempRise,
+                           {[](double rise) { return rise <= 0; }, "Minimum temperature rise can't be less than 0C", "1"});
   riseBar_->setPosition(barPosition(*riseBar_, v.TempRise));
   v.TempRiseF = v.TempRise * 1.8;
   riseF_->setCaption(main_.localize(Format("%0.1f", v.TempRiseF)));
@@ -67,19 +61,13 @@ void Temperatures::ValidateTempRise() {
 
 void Temperatures::ValidateAmbientTemp() {
   auto& v = main_.values;
-  auto& dialogs = main_.app().dialogs();
-  v.AmbientTemp = ParseLocaleFloat(ambient_->text());
-  if (v.AmbientTemp > 200) {
-    dialogs.showInfo("Maximum ambient temperature can't be greater than 200C");
-    ambient_->setText("200");
-    v.AmbientTemp = 200.0;
-  }
+  const PageContext page(main_);
+  v.AmbientTemp = *CheckInput(
+      page, *ambient_, {[](double t) { return t > 200; }, "Maximum ambient temperature can't be greater than 200C", "200"});
   ambientBar_->setPosition(barPosition(*ambientBar_, v.AmbientTemp));
-  if (v.AmbientTemp < -80) {
-    dialogs.showInfo("Minimum ambient temperature can't be less than -80C");
-    ambient_->setText("-80");
-    v.AmbientTemp = -80.0;
-  }
+  v.AmbientTemp = *CheckValue(
+      page, *ambient_, v.AmbientTemp,
+      {[](double t) { return t < -80; }, "Minimum ambient temperature can't be less than -80C", "-80"});
   v.AmbientTempF = v.AmbientTemp * 1.8 + 32;
   ambientF_->setCaption(main_.localize(Format("%0.1f", v.AmbientTempF)));
 }

@@ -1,8 +1,8 @@
 #include "calc/conductor/fusing_current_page.h"
 
+#include "app/input_check.h"
 #include "app/main_window.h"
 #include "calc/conductor/copper_choices.h"
-#include "calc/conductor/corrected_input.h"
 #include "calc/conductor/cross_section_text.h"
 #include "calc/conductor/conductor_properties_model.h"
 #include "calc/conductor/fusing_current_model.h"
@@ -53,11 +53,10 @@ void FusingCurrentPage::SolveFusingCurrent() {
   v.ConductorWidth = ParseLocaleFloat(width_->text());
 
   // Both are parsed again after their check: a correction counts at once.
-  auto& dialogs = main_.app().dialogs();
-  const double seconds = ParseCorrected(
-      dialogs, *time_, [](double t) { return t <= 0; }, "Fuse time can't be less than or equal to 0", "1");
-  const double multiplier = ParseCorrected(
-      dialogs, *multiplier_, [](double m) { return m < 1; }, "Multiplier can't be less than 1", "1");
+  const double seconds =
+      *CheckInput(page(), *time_, {[](double t) { return t <= 0; }, "Fuse time can't be less than or equal to 0", "1"});
+  const double multiplier =
+      *CheckInput(page(), *multiplier_, {[](double m) { return m < 1; }, "Multiplier can't be less than 1", "1"});
 
   // One conductor; an etch item outside the radio leaves the previous area.
   if (auto area = EtchedCrossSection(EtchFactorItem(options), v.ConductorWidth, v.TotalCopperThickness, false, 1))

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "app/input_check.h"
 #include "app/main_window.h"
 #include "calc/conductor/min_spacing_table.h"
 #include "platform/control_group.h"
@@ -61,12 +62,11 @@ void MinSpacingPage::showDevicePicture(int device) {
 void MinSpacingPage::SolveMinConductorSpacing(Control* sender) {
   // Parsed whatever range is chosen, so a bad text stops every solve here.
   volts_ = ParseLocaleFloat(voltage_->text());
-  if (volts_ < kLowestVoltage) {
-    main_.app().dialogs().showInfo("Voltage must be equal to or greater than 501V");
-    voltage_->setText("501");
-    // The full solve parses the corrected text; this run goes on with it.
-    main_.Button1Click(sender);
-  }
+  // The full solve parses the corrected text; this run goes on with it.
+  CheckValue(page(), *voltage_, volts_,
+             {[](double volts) { return volts < kLowestVoltage; }, "Voltage must be equal to or greater than 501V", "501",
+              {}, FollowUp::Resolve},
+             sender);
 
   const int unit = units_->itemIndex();
   if (unit != 0 && unit != 1) return;

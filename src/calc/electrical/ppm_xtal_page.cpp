@@ -1,5 +1,6 @@
 #include "calc/electrical/ppm_xtal_page.h"
 
+#include "app/input_check.h"
 #include "app/main_window.h"
 #include "calc/electrical/ppm_xtal_model.h"
 #include "platform/checked_math.h"
@@ -36,12 +37,7 @@ void PpmXtalPage::attach(Form& form) {
 }
 
 double PpmXtalPage::readPositive(Edit& field, const char* message) {
-  const double value = ParseLocaleFloat(field.text());
-  if (value <= 0) {
-    main_.app().dialogs().showInfo(message);
-    field.setText("1");
-  }
-  return value;
+  return *CheckInput(page(), field, {[](double value) { return value <= 0; }, message, "1", {}, FollowUp::KeepTyped});
 }
 
 void PpmXtalPage::writeResult(Edit& field, const char* format, double value) {

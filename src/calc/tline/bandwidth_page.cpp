@@ -1,5 +1,7 @@
 #include "calc/tline/bandwidth_page.h"
 
+#include "app/input_check.h"
+#include "app/input_messages.h"
 #include "app/main_window.h"
 #include "calc/tline/bandwidth_model.h"
 #include "calc/tline/unit_box.h"
@@ -108,13 +110,10 @@ void BandwidthPage::SolveBandwidth(Control* sender) {
   const double riseNs = ParseLocaleFloat(input_->text());
   auto& values = main_.values;
   values.SubstrateEr = ParseLocaleFloat(er_->text());
-  if (values.SubstrateEr < 1) {
-    main_.app().dialogs().showInfo("Minimum dielectric constant value can't be less than 1");
-    er_->setText("1");
-    // The nested solve reads Er 1 and writes every result; this one then
-    // finishes with the Er it left.
-    main_.Button1Click(sender);
-  }
+  // The nested solve reads Er 1 and writes every result; this one then
+  // finishes with the Er it left.
+  CheckValue(page(), *er_, values.SubstrateEr,
+             {[](double value) { return value < 1; }, kMinimumErMessage, "1", {}, FollowUp::Resolve}, sender);
   const double er = values.SubstrateEr;
 
   const double bandwidthMhz = SignalBandwidthMhz(riseNs);

@@ -1,5 +1,6 @@
 #include "calc/via/via_input_checks.h"
 
+#include "app/input_messages.h"
 #include "calc/via/single_via_model.h"
 #include "platform/numbers.h"
 
@@ -114,7 +115,7 @@ std::vector<ViaNotice> ViaInputNotices(const ViaCheckInputs& in, const ViaCheckC
   }
 
   if (in.er > 350) n.add(ViaField::Er, "Maximum dielectric constant value can't be greater than 350", "350");
-  if (in.er < 1) n.add(ViaField::Er, "Minimum dielectric constant value can't be less than 1", "1");
+  if (in.er < 1) n.add(ViaField::Er, std::string(kMinimumErMessage), "1");
   return n.list;
 }
 

@@ -1,5 +1,6 @@
 #include "calc/via/via_solver.h"
 
+#include "app/input_check.h"
 #include "app/main_window.h"
 #include "app/temperatures.h"
 #include "calc/conductor/copper_choices.h"
@@ -132,16 +133,15 @@ void ViaSolver::writeAspectRatio(double ratio, int layerSet) {
 }
 
 void ViaSolver::readViaCount() {
-  auto& dialogs = main_.app().dialogs();
+  // Both limits test the typed count.
+  const PageContext page(main_);
   const double count = read(viaCount_);
-  if (count > kMaximumViaCount) {
-    dialogs.showInfo("Via count cannot be greater than 999");
-    viaCount_.setText("999");
-  }
-  if (count < kMinimumViaCount) {
-    dialogs.showInfo("Via count cannot be less than 1");
-    viaCount_.setText("1");
-  }
+  CheckValue(page, viaCount_, count,
+             {[](double n) { return n > kMaximumViaCount; }, "Via count cannot be greater than 999", "999", {},
+              FollowUp::KeepTyped});
+  CheckValue(page, viaCount_, count,
+             {[](double n) { return n < kMinimumViaCount; }, "Via count cannot be less than 1", "1", {},
+              FollowUp::KeepTyped});
 }
 
 void ViaSolver::solveSingleVia(bool metric) {
