@@ -2,7 +2,7 @@
 // Copper thickness of the base-copper and plating selections, or of the
 // manual thickness boxes. Mils in Imperial, mm in Metric.
 #include <optional>
-#include <string_view>
+#include <string>
 
 namespace cq {
 
@@ -23,8 +23,10 @@ struct CopperSelection {
   int baseItem = -1;             // RadioGroup4
   int platingItem = -1;          // RadioGroup1
   bool manual = false;           // TForm6.CheckBox1 "Enter copper weight manually"
-  std::string_view baseText = {};     // Edit136, read only while manual
-  std::string_view platingText = {};  // Edit138, read only while manual
+  // Copies of Edit136 and Edit138, read only while manual: the selection
+  // outlives any later write to the boxes.
+  std::string baseText;
+  std::string platingText;
 };
 
 // Writes base and plating from the selection. From the radios, an index
