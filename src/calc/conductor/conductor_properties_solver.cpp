@@ -1,5 +1,6 @@
 #include "calc/conductor/conductor_properties_solver.h"
 
+#include "app/input_check.h"
 #include "app/main_window.h"
 #include "app/temperatures.h"
 #include "calc/conductor/conductor_properties_limits.h"
@@ -104,10 +105,9 @@ void ConductorPropertiesSolver::readLengths(bool metric) {
   v_.pcbThickness = read(pcbThickness_);
   noticeBelowMinimum(v_.pcbThickness, pcbThickness_, "PCB Thickness can't be less than ", metric);
   v_.count = read(count_);
-  if (v_.count < kMinimumParallelCount) {
-    dialogs.showInfo("Parallel conductor count can't be less than 2");
-    count_.setText("2");
-  }
+  CheckValue(PageContext(main_), count_, v_.count,
+             {[](double count) { return count < kMinimumParallelCount; },
+              "Parallel conductor count can't be less than 2", "2", {}, FollowUp::KeepTyped});
 }
 
 void ConductorPropertiesSolver::readPlane(bool metric) {
