@@ -31,7 +31,9 @@ MicrostripDispersion MicrostripDispersionModel(double w, double h, double t, dou
   const double u = Div(w, h);
 
   const double th = std::tanh(Sqrt(Mul(6.517, u)));
-  m.u1 = Add(u, Mul(tr / kPi, Log(Add(1, Mul(Mul(Div(10.8731272, tr), th), th)))));
+  // The thickness correction vanishes with the thickness (t ln t -> 0), so
+  // bare zero copper keeps the plain width ratio.
+  m.u1 = tr == 0 ? u : Add(u, Mul(tr / kPi, Log(Add(1, Mul(Mul(Div(10.8731272, tr), th), th)))));
   m.ur = Add(u, Mul(Sub(m.u1, u), Add(1, 1 / std::cosh(Sqrt(Sub(er, 1))))) / 2);
 
   const double ur2 = Mul(m.ur, m.ur);

@@ -18,8 +18,8 @@ struct MicrostripDispersion {
 };
 
 // Lengths in mm, frequency in GHz (the dispersion constants are fitted to
-// GHz x mm). The callers establish er > 1, w > 0, h > 0. h = 0 or t = 0
-// raise the division-by-zero error; steps outside a function's domain go
+// GHz x mm). The callers establish er > 1, w > 0, h > 0, t >= 0. h = 0
+// raises the division-by-zero error; steps outside a function's domain go
 // through the maths-error convention of checked_math.h.
 MicrostripDispersion MicrostripDispersionModel(double w, double h, double t, double er, double ghz);
 

@@ -174,3 +174,23 @@ TEST(ErEffectivePage, SendToWavelengthCalculatorFromAnotherFrequencyUnit) {
 
 }  // namespace
 }  // namespace cq::test
+
+namespace cq::test {
+namespace {
+
+// Typed copper of 0 + 0 mils: the thickness correction is at its limit, so
+// 5 x 10 mils, Er 4.6, 500 MHz give eef 3.169760 (python3, the chain with
+// u1 = u) and no error box.
+TEST(ErEffectivePage, ZeroTypedCopperSolvesAtTheThinLimit) {
+  TestProgram t;
+  OpenCalculator(t, "ErEffective1");
+  t.form("Form6").show();
+  t.click("Form6.CheckBox1");
+  t.takeMessages();
+  EnterAll(t, {{"Edit136", "0"}, {"Edit138", "0"}, {"Edit224", "500"}});
+  EXPECT_TRUE(t.takeMessages().empty());
+  EXPECT_EQ(t.text("Edit221"), "3.1698");
+}
+
+}  // namespace
+}  // namespace cq::test

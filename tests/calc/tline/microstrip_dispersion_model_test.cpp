@@ -3,6 +3,7 @@
 // failures on zero lengths.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -56,9 +57,28 @@ TEST(MicrostripDispersionModel, MilsBecomeMillimetres) {
   EXPECT_DOUBLE_EQ(MilsToModelMm(10), 10.0 / 1000 * 25.4);
 }
 
-TEST(MicrostripDispersionModel, ZeroHeightOrThicknessDividesByZero) {
+TEST(MicrostripDispersionModel, ZeroHeightDividesByZero) {
   EXPECT_THROW(MicrostripDispersionModel(0.127, 0, 0.053, 4.6, 0.5), ZeroDivideError);
-  EXPECT_THROW(MicrostripDispersionModel(0.127, 0.254, 0, 4.6, 0.5), ZeroDivideError);
+}
+
+// Zero copper is the limit of the thickness correction: the width ratio is
+// left as it is, and the results meet those of a vanishing thickness.
+TEST(MicrostripDispersionModel, ZeroThicknessIsTheLimitOfAThinConductor) {
+  std::vector<std::string> reports;
+  SetMathErrorReporter([&](const std::string& text) { reports.push_back(text); });
+  for (const double ghz : {0.0, 0.5, 10.0}) {
+    const MicrostripDispersion at = MicrostripDispersionModel(0.127, 0.254, 0, 4.6, ghz);
+    const MicrostripDispersion near = MicrostripDispersionModel(0.127, 0.254, 1e-12, 4.6, ghz);
+    EXPECT_DOUBLE_EQ(at.u1, 0.5);  // 0.127 / 0.254
+    EXPECT_DOUBLE_EQ(at.ur, 0.5);
+    EXPECT_TRUE(std::isfinite(at.eef) && std::isfinite(at.zo)) << ghz;
+    EXPECT_NEAR(at.eef, near.eef, 1e-6) << ghz;
+    EXPECT_NEAR(at.zo, near.zo, 1e-6) << ghz;
+    // A thinner conductor is narrower in effect: higher impedance than 2.1 mils.
+    EXPECT_GT(at.z0, MicrostripDispersionModel(0.127, 0.254, 0.05334, 4.6, ghz).z0) << ghz;
+  }
+  SetMathErrorReporter({});
+  EXPECT_TRUE(reports.empty());
 }
 
 // W = 0 collapses both corrected ratios to 0: the logarithm of 0 in a is
