@@ -19,6 +19,7 @@
 #include "calc/tline/wavelength_page.h"
 #include "calc/electrical/conversion_page.h"
 #include "calc/electrical/embedded_resistors_page.h"
+#include "calc/electrical/ohms_law_page.h"
 #include "calc/electrical/planar_inductors_page.h"
 #include "calc/electrical/ppm_xtal_page.h"
 #include "calc/electrical/reactance_page.h"
@@ -90,6 +91,7 @@ void Program::createWindows() {
   main_->addPage<PdnPage>(page);
   main_->addPage<PpmXtalPage>(page);
   main_->addPage<XlXcReactancePage>(page);
+  main_->addPage<OhmsLawPage>(page);
   main_->addPage<PadstackPage>(page);
   main_->addPage<MechanicalPage>(page);
   main_->addPage<ConversionPage>(page);

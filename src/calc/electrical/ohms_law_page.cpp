@@ -1,0 +1,141 @@
+#include "calc/electrical/ohms_law_page.h"
+
+#include <array>
+#include <string>
+
+#include "calc/electrical/ohms_law_model.h"
+#include "platform/format.h"
+#include "platform/numbers.h"
+
+namespace cq {
+
+namespace {
+
+// What the Solve For radio writes into the panel, one row per item.
+struct EirLabels {
+  const char* first;   // Label307 and its unit box Edit248
+  const char* second;  // Label308, Edit247
+  const char* result;  // Label306, Edit249
+  const char* firstHint;
+  const char* secondHint;
+  const char* resultHint;
+  int resultUnitLeft;
+};
+
+constexpr std::array<EirLabels, 3> kEirLabels = {{
+    {"Amps", "Ohms", "Volts", "Enter the amperage.", "Enter the resistance.", "Calculated voltage based on inputs.", 492},
+    {"Volts", "Ohms", "Amps", "Enter the voltage.", "Enter the resistance.", "Calculated amperage based on inputs.", 486},
+    {"Volts", "Amps", "Ohms", "Enter the voltage.", "Enter the amperage.", "Calculated resistance based on inputs.", 486},
+}};
+constexpr int kInputUnitLeft = 486;
+
+constexpr std::array<const char*, 9> kTabPanels = {"Panel17", "Panel15", "Panel22", "Panel20", "Panel21",
+                                                   "Panel25", "Panel27", "Panel29", "Panel31"};
+
+const char* TotalCaption(int tab) {
+  if (tab >= 7) return "Total Inductance";
+  if (tab >= 5) return "Total Capacitance";
+  return "Total Resistance";
+}
+
+void PlaceLeft(Control& control, int left) {
+  Bounds bounds = control.bounds();
+  bounds.left = left;
+  control.setBounds(bounds);
+}
+
+}  // namespace
+
+struct OhmsLawPage::Controls {
+  explicit Controls(Form& f)
+      : solveFor(f.radio("RadioGroup13")),
+        tabs(f.get<TabControl>("TabControl3")),
+        firstCaption(f.label("Label307")),
+        secondCaption(f.label("Label308")),
+        resultCaption(f.label("Label306")),
+        first(f.edit("Edit245")),
+        second(f.edit("Edit246")),
+        result(f.edit("Edit244")),
+        firstUnit(f.edit("Edit248")),
+        secondUnit(f.edit("Edit247")),
+        resultUnit(f.edit("Edit249")),
+        power(f.edit("Edit250")),
+        totalCaption(f.label("Label55")),
+        total(f.label("Label56")),
+        current(f.label("Label320")) {
+    for (std::size_t i = 0; i < kTabPanels.size(); ++i) panels[i] = &f.get<Panel>(kTabPanels[i]);
+  }
+  RadioGroup& solveFor;
+  TabControl& tabs;
+  Label& firstCaption;
+  Label& secondCaption;
+  Label& resultCaption;
+  Edit& first;
+  Edit& second;
+  Edit& result;
+  Edit& firstUnit;
+  Edit& secondUnit;
+  Edit& resultUnit;
+  Edit& power;
+  Label& totalCaption;
+  Label& total;
+  Label& current;
+  std::array<Panel*, kTabPanels.size()> panels{};
+};
+
+OhmsLawPage::OhmsLawPage(PageContext context) : CalculatorPage(context) {}
+
+OhmsLawPage::~OhmsLawPage() = default;
+
+void OhmsLawPage::registerHandlers(HandlerRegistry& handlers) {
+  handlers.add("TForm1.RadioGroup13Click", [this](Control* sender) { RadioGroup13Click(sender); });
+  handlers.add("TForm1.TabControl3Change", [this](Control* sender) { TabControl3Change(sender); });
+}
+
+void OhmsLawPage::attach(Form& form) { c_ = std::make_unique<Controls>(form); }
+
+void OhmsLawPage::RadioGroup13Click(Control* sender) {
+  const int item = c_->solveFor.itemIndex();
+  if (item >= 0 && item < static_cast<int>(kEirLabels.size())) {
+    const EirLabels& l = kEirLabels[static_cast<std::size_t>(item)];
+    c_->firstCaption.setCaption(l.first);
+    c_->firstUnit.setText(l.first);
+    c_->secondCaption.setCaption(l.second);
+    c_->secondUnit.setText(l.second);
+    c_->resultCaption.setCaption(l.result);
+    c_->resultUnit.setText(l.result);
+    c_->first.setHint(l.firstHint);
+    c_->second.setHint(l.secondHint);
+    c_->result.setHint(l.resultHint);
+    PlaceLeft(c_->firstUnit, kInputUnitLeft);
+    PlaceLeft(c_->secondUnit, kInputUnitLeft);
+    PlaceLeft(c_->resultUnit, l.resultUnitLeft);
+  }
+  page().solve(sender);
+}
+
+void OhmsLawPage::TabControl3Change(Control* sender) {
+  const int tab = c_->tabs.tabIndex();
+  for (std::size_t i = 0; i < c_->panels.size(); ++i) c_->panels[i]->setVisible(static_cast<int>(i) == tab);
+  c_->totalCaption.setCaption(TotalCaption(tab));
+  c_->current.setCaption("N/A");
+  page().solve(sender);
+}
+
+void OhmsLawPage::solveEir() {
+  c_->totalCaption.setCaption("Total Resistance");
+  c_->total.setCaption("N/A");
+  const double first = ParseLocaleFloat(c_->first.text());
+  const double second = ParseLocaleFloat(c_->second.text());
+  const int item = c_->solveFor.itemIndex();
+  const EirResult r = SolveEir(static_cast<EirSolveFor>(item < 0 || item > 2 ? 0 : item), first, second);
+  c_->result.setText(page().localize(Format("%.4f", r.value)));
+  c_->power.setText(page().localize(Format("%.4f", r.watts)));
+}
+
+void OhmsLawPage::SolveOhmsLaw(Control* /*sender*/) {
+  // The panel's formats know only a point or a comma.
+  if (page().decimalMode() != DecimalMode::Unknown) solveEir();
+}
+
+}  // namespace cq

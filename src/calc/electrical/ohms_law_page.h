@@ -1,0 +1,32 @@
+#pragma once
+// The Ohm's Law page (calculator 10): the E-I-R panel, solved on every
+// solve, above the tab control of small network calculators.
+#include <memory>
+
+#include "app/calculator_page.h"
+
+namespace cq {
+
+class OhmsLawPage : public CalculatorPage {
+ public:
+  explicit OhmsLawPage(PageContext context);
+  ~OhmsLawPage() override;
+  CalculatorId id() const override { return CalculatorId::OhmsLaw; }
+  void registerHandlers(HandlerRegistry& handlers) override;
+  void attach(Form& form) override;
+  void solve(Control* sender) override { SolveOhmsLaw(sender); }
+
+  // The Solve For radio: relabels the panel; the input texts keep their
+  // numbers and are read in their new meaning.
+  void RadioGroup13Click(Control* sender);
+  void TabControl3Change(Control* sender);
+  void SolveOhmsLaw(Control* sender);
+
+ private:
+  void solveEir();
+
+  struct Controls;
+  std::unique_ptr<Controls> c_;
+};
+
+}  // namespace cq
