@@ -1,5 +1,7 @@
 #include "app/setting_writer.h"
 
+#include <exception>
+
 #include "app/settings_key.h"
 #include "platform/registry.h"
 
@@ -9,9 +11,15 @@ namespace {
 HeldSettingFailures* held = nullptr;
 }  // namespace
 
-HeldSettingFailures::HeldSettingFailures() : outer_(held) { held = this; }
+HeldSettingFailures::HeldSettingFailures(Dialogs& dialogs)
+    : dialogs_(dialogs), unwinding_(std::uncaught_exceptions()), outer_(held) {
+  held = this;
+}
 
-HeldSettingFailures::~HeldSettingFailures() { held = outer_; }
+HeldSettingFailures::~HeldSettingFailures() {
+  held = outer_;
+  if (first_ && std::uncaught_exceptions() > unwinding_) dialogs_.showError(FailedToSetData(*first_).what());
+}
 
 void HeldSettingFailures::raiseFirst() {
   if (!first_) return;

@@ -16,10 +16,12 @@ void WriteSetting(SettingsStore& store, const std::string& name, std::string& ke
 // While one is alive, a refused write does not end the handler: the first
 // refused name is held, and raiseFirst() raises its registry error. A chain
 // of handlers that must not stop half way (the Units switch) finishes on
-// screen and reports the failure once.
+// screen and reports the failure once. Left by another error before
+// raiseFirst(), it shows the held failure in the error box first, so a lost
+// write never passes for a stored one.
 class HeldSettingFailures {
  public:
-  HeldSettingFailures();
+  explicit HeldSettingFailures(Dialogs& dialogs);
   ~HeldSettingFailures();
   HeldSettingFailures(const HeldSettingFailures&) = delete;
   HeldSettingFailures& operator=(const HeldSettingFailures&) = delete;
@@ -28,6 +30,8 @@ class HeldSettingFailures {
 
  private:
   friend void WriteSetting(SettingsStore&, const std::string&, std::string&, const std::string&);
+  Dialogs& dialogs_;
+  int unwinding_;
   HeldSettingFailures* outer_;
   std::optional<std::string> first_;
 };

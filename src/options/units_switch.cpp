@@ -53,7 +53,7 @@ void UnitsSwitch::RadioGroup6Click(Control* sender) {
   }
   // From here on a refused write does not stop the switch half way: the
   // window finishes switching and the first refused value is reported once.
-  HeldSettingFailures failures;
+  HeldSettingFailures failures(main_.app().dialogs());
   readStoredCopper();
   plan.apply();
 

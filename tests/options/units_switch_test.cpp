@@ -347,6 +347,24 @@ TEST(UnitsSwitch, ARefusedWriteFinishesTheSwitchAndIsReportedOnce) {
   }
 }
 
+// A solve that fails inside the switch ends it with its own error; the
+// refused write held until then is not lost without a word.
+TEST(UnitsSwitch, ARefusedWriteIsReportedWhenASolveErrorEndsTheSwitch) {
+  StartOptions options;
+  options.settings = TestProgram::installedSettings();
+  TestProgram t(options);
+  t.fakes.settings.refusedValues = {"Plate_Weight", "Base_Weight", "Units", "Program"};
+  t.type("Edit7", "abc");
+  t.takeMessages();
+  t.selectRadio("RadioGroup6", kMetric);
+  const std::vector<Message> shown = t.takeMessages();
+  ASSERT_GE(shown.size(), 2u);
+  EXPECT_EQ(shown[0], (Message{Message::Kind::Error, "Failed to set data for 'Plate_Weight'", ""}));
+  EXPECT_EQ(shown[1].kind, Message::Kind::Error);
+  EXPECT_NE(shown[1].text.find("abc"), std::string::npos) << shown[1].text;
+  EXPECT_EQ(t.setting("Units"), "0");
+}
+
 struct CopperCase {
   const char* separator;
   const char* baseStored;
