@@ -99,8 +99,8 @@ void Program::createWindows() {
   main_->addPage<PlanarInductorsPage>(page);
   main_->addPage<ViaPage>(page, temperatures);
   main_->addPage<BandwidthPage>(page);
-  main_->addPage<WavelengthPage>(page);
-  main_->addPage<ErEffectivePage>(page);
+  auto& wavelength = main_->addPage<WavelengthPage>(page);
+  main_->addPage<ErEffectivePage>(page, wavelength);
   main_->addPart<SettingsWindowOpeners>(app_);
   smallWindow("forms/TForm6.json").addPart<ProgramOptionsWindow>(*main_);
   smallWindow("forms/TForm8.json").addPart<SettingsScriptInstaller>(app_);

@@ -6,6 +6,12 @@
 
 namespace cq::test {
 
+void PrintTo(const Message& m, std::ostream* os) {
+  static const char* const kinds[] = {"info", "question", "error", "math error"};
+  *os << kinds[static_cast<int>(m.kind)] << " \"" << m.text << "\"";
+  if (!m.caption.empty()) *os << " (caption \"" << m.caption << "\")";
+}
+
 void FakeDialogs::opened() {
   if (whileOpen) {
     auto action = whileOpen;

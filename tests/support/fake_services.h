@@ -4,6 +4,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -18,6 +19,8 @@ struct Message {
   std::string caption;
   friend bool operator==(const Message&, const Message&) = default;
 };
+// A failing check shows the box as its kind and texts.
+void PrintTo(const Message& m, std::ostream* os);
 
 class FakeDialogs : public Dialogs {
  public:

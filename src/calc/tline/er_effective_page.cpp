@@ -3,15 +3,11 @@
 #include "app/main_window.h"
 #include "calc/conductor/copper_choices.h"
 #include "calc/tline/microstrip_dispersion_model.h"
+#include "calc/tline/wavelength_page.h"
 #include "platform/format.h"
 #include "platform/numbers.h"
 
 namespace cq {
-
-namespace {
-constexpr int kFrequencyInput = 1;  // RadioGroup22
-constexpr int kMhz = 1;             // RadioGroup21 in frequency mode
-}  // namespace
 
 void ErEffectivePage::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.Button5Click", [this](Control* sender) { Button5Click(sender); });
@@ -32,10 +28,6 @@ void ErEffectivePage::attach(Form& form) {
   height_ = &form.edit("Edit46");
   frequency_ = &form.edit("Edit224");
   result_ = &form.edit("Edit221");
-  wavelengthMethod_ = &form.radio("RadioGroup22");
-  wavelengthUnit_ = &form.radio("RadioGroup21");
-  wavelengthInput_ = &form.edit("Edit103");
-  wavelengthErEff_ = &form.edit("Edit150");
 }
 
 void ErEffectivePage::SolveErEffective(Control*) {
@@ -75,17 +67,11 @@ void ErEffectivePage::SolveErEffective(Control*) {
   result_->setText(main_.localize(Format("%.4f", m.eef)));
 }
 
-void ErEffectivePage::showWavelengthInMhz() {
-  // The frequency handed over is in MHz; read as a period in ns it would
-  // give a wrong wavelength. Each move solves once (still this calculator).
-  if (wavelengthMethod_->itemIndex() != kFrequencyInput) wavelengthMethod_->setItemIndex(kFrequencyInput);
-  if (wavelengthUnit_->itemIndex() != kMhz) wavelengthUnit_->setItemIndex(kMhz);
-}
-
 void ErEffectivePage::Button5Click(Control* sender) {
-  showWavelengthInMhz();
-  wavelengthInput_->setText(frequency_->text());
-  wavelengthErEff_->setText(result_->text());
+  // The texts as they are: this page is not solved again, so a text on it
+  // that is no number stops nothing. The frequency is in MHz; the
+  // Wavelength page shows it so before its activation solves.
+  wavelength_.receiveFromErEffective(frequency_->text(), result_->text());
   page().activate(CalculatorId::Wavelength, sender);
 }
 

@@ -7,10 +7,12 @@
 namespace cq {
 
 class MainWindow;
+class WavelengthPage;
 
 class ErEffectivePage : public CalculatorPage {
  public:
-  explicit ErEffectivePage(PageContext context) : CalculatorPage(context), main_(context.main()) {}
+  ErEffectivePage(PageContext context, WavelengthPage& wavelength)
+      : CalculatorPage(context), main_(context.main()), wavelength_(wavelength) {}
   CalculatorId id() const override { return CalculatorId::ErEffective; }
   void registerHandlers(HandlerRegistry& handlers) override;
   void solve(Control* sender) override;
@@ -21,9 +23,8 @@ class ErEffectivePage : public CalculatorPage {
   void SolveErEffective(Control* sender);
 
  private:
-  void showWavelengthInMhz();
-
   MainWindow& main_;
+  WavelengthPage& wavelength_;
   Form* form_ = nullptr;
   RadioGroup* units_ = nullptr;             // RadioGroup6
   Edit* er_ = nullptr;                      // Edit7
@@ -36,10 +37,6 @@ class ErEffectivePage : public CalculatorPage {
   Edit* height_ = nullptr;                  // Edit46
   Edit* frequency_ = nullptr;               // Edit224
   Edit* result_ = nullptr;                  // Edit221
-  RadioGroup* wavelengthMethod_ = nullptr;  // RadioGroup22
-  RadioGroup* wavelengthUnit_ = nullptr;    // RadioGroup21
-  Edit* wavelengthInput_ = nullptr;         // Edit103
-  Edit* wavelengthErEff_ = nullptr;         // Edit150
 };
 
 }  // namespace cq

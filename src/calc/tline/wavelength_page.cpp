@@ -10,6 +10,7 @@ namespace cq {
 
 namespace {
 constexpr int kPeriod = 0;
+constexpr int kFrequency = 1;
 constexpr int kMhz = 1;
 }  // namespace
 
@@ -21,6 +22,12 @@ void WavelengthPage::registerHandlers(HandlerRegistry& handlers) {
 }
 
 void WavelengthPage::solve(Control* sender) { SolveWavelength(sender); }
+
+void WavelengthPage::activationExtras() {
+  if (!handedOver_) return;
+  handedOver_ = false;
+  showFrequencyInMhz();
+}
 
 void WavelengthPage::attach(Form& form) {
   units_ = &form.radio("RadioGroup6");
@@ -45,7 +52,11 @@ void WavelengthPage::TrackBar4Change(Control* sender) {
 
 void WavelengthPage::RadioGroup21Click(Control* sender) {
   if (auto place = WavelengthUnitBox(periodInput(), inputUnits_->itemIndex())) PlaceUnitBox(*inputUnit_, *place);
-  main_.Button1Click(sender);
+  solveUnlessQuiet(sender);
+}
+
+void WavelengthPage::solveUnlessQuiet(Control* sender) {
+  if (!quiet_) main_.Button1Click(sender);
 }
 
 void WavelengthPage::refillUnits(std::initializer_list<const char*> items, int selected) {
@@ -73,7 +84,22 @@ void WavelengthPage::RadioGroup22Click(Control* sender) {
     inputUnits_->setHint("Select units for frequency.");
     input_->setHint("Enter the signal frequency.");
   }
-  main_.Button1Click(sender);
+  solveUnlessQuiet(sender);
+}
+
+void WavelengthPage::receiveFromErEffective(const std::string& mhz, const std::string& erEff) {
+  input_->setText(mhz);
+  erEff_->setText(erEff);
+  handedOver_ = true;
+}
+
+void WavelengthPage::showFrequencyInMhz() {
+  // Laying out runs no solve and reads no field, so nothing ends it half
+  // way; the flag is back before the activation solves.
+  quiet_ = true;
+  inputMethod_->setItemIndex(kFrequency);
+  inputUnits_->setItemIndex(kMhz);
+  quiet_ = false;
 }
 
 void WavelengthPage::Button4Click(Control* sender) {

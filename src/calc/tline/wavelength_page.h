@@ -2,6 +2,7 @@
 // The Wavelength Calculator page (calculator 17): wavelength in a medium
 // from a period or a frequency, and the hand-over to Er Effective.
 #include <initializer_list>
+#include <string>
 
 #include "app/calculator_page.h"
 
@@ -16,6 +17,7 @@ class WavelengthPage : public CalculatorPage {
   void registerHandlers(HandlerRegistry& handlers) override;
   void solve(Control* sender) override;
   void attach(Form& form) override;
+  void activationExtras() override;
 
   void TrackBar4Change(Control* sender);
   void RadioGroup21Click(Control* sender);
@@ -23,9 +25,18 @@ class WavelengthPage : public CalculatorPage {
   void Button4Click(Control* sender);
   void SolveWavelength(Control* sender);
 
+  // The Er Effective hand-over: its frequency in MHz and its result, as
+  // texts. The activation that follows shows the input as a frequency in
+  // MHz before it solves.
+  void receiveFromErEffective(const std::string& mhz, const std::string& erEff);
+
  private:
   bool periodInput() const;
   void refillUnits(std::initializer_list<const char*> items, int selected);
+  // During the activation: the radios move to "Frequency" and "MHz" and lay
+  // the page out, and leave the solving to the activation.
+  void showFrequencyInMhz();
+  void solveUnlessQuiet(Control* sender);
 
   MainWindow& main_;
   RadioGroup* units_ = nullptr;          // RadioGroup6
@@ -39,6 +50,8 @@ class WavelengthPage : public CalculatorPage {
   Label* fractionText_ = nullptr;        // Label222
   Edit* result_ = nullptr;               // Edit104
   Edit* erEffectiveFrequency_ = nullptr;  // Edit224
+  bool handedOver_ = false;
+  bool quiet_ = false;
 };
 
 }  // namespace cq

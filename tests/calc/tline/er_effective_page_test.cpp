@@ -155,6 +155,32 @@ TEST(ErEffectivePage, SendToWavelengthCalculatorHandsOverInMhz) {
   EXPECT_EQ(t.text("Edit104"), "13.85649 Inches");
 }
 
+// The hand-over solves only the Wavelength page, by its activation (the
+// layer and plane refills and the final solve): three solves, and a text
+// on Er Effective that would fail its solve stops nothing. 500 MHz in the
+// last result 2.9022 gives the 13.85649 in. above.
+TEST(ErEffectivePage, SendSolvesOnlyTheWavelengthPageAndSwitchesItWhole) {
+  for (const auto& [field, typed] : Texts{{"", ""}, {"Edit25", "abc"}, {"Edit7", "1"}}) {
+    SCOPED_TRACE(field + " " + typed);
+    TestProgram t;
+    OpenCalculator(t, "ErEffective1");
+    if (!field.empty()) t.type(field, typed);  // typed, not solved
+    t.click("Button5");
+    EXPECT_EQ(t.takeMessages(), std::vector<Message>{});
+    EXPECT_EQ(t.takeSolves(), 3);
+    EXPECT_EQ(t.main().CurrentCalculator, 17);
+    EXPECT_EQ(t.itemIndex("RadioGroup22"), 1);
+    EXPECT_EQ(t.items("RadioGroup21"), (std::vector<std::string>{"GHz", "MHz", "KHz", "Hz"}));
+    EXPECT_EQ(t.itemIndex("RadioGroup21"), 1);
+    ExpectTexts(t, {{"Label220", "Frequency"}, {"Edit280", "MHz"}, {"Edit103", "500"}, {"Edit150", "2.9022"},
+                    {"Edit104", "13.85649 Inches"}});
+    EXPECT_EQ(t.control("Edit280").bounds().left, 122);
+    EXPECT_EQ(t.control("Edit280").bounds().width, 42);
+    // What was typed on Er Effective waits there for its next solve.
+    if (!field.empty()) EXPECT_EQ(t.text(field), typed);
+  }
+}
+
 // A Wavelength page left on "Frequency" in GHz is brought back to MHz;
 // Metric 0.254 mm height etc. give 2.9031: 299792458 / (sqrt(2.9031) x 500)
 // x 0.0001 = 35.19004 cm.
