@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
+#include <ostream>
 
 #include "platform/application.h"
 #include "platform/errors.h"
@@ -45,6 +46,8 @@ std::string ColorName(Color c) {
   for (int i = 0; i < 6; ++i) s[static_cast<size_t>(6 - i)] = hex[(c.value >> (4 * i)) & 0xF];
   return s;
 }
+
+std::ostream& operator<<(std::ostream& os, Color c) { return os << ColorName(c); }
 
 Control::Control(std::string type, std::string name) : type_(std::move(type)), name_(std::move(name)) {}
 

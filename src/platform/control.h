@@ -4,6 +4,7 @@
 // changes run which handler) live here once, so no handler repeats them.
 #include <cstdint>
 #include <functional>
+#include <iosfwd>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -37,6 +38,8 @@ inline constexpr Color Yellow{0xFFFF00};
 // "clNavy", "navy", "#000080" -> Color; unknown names throw DescriptionError.
 Color ParseColor(std::string_view text);
 std::string ColorName(Color c);
+// The name, for failed checks and logs.
+std::ostream& operator<<(std::ostream& os, Color c);
 
 struct Font {
   std::string name;  // empty: inherited from the parent

@@ -201,12 +201,23 @@ void PadstackSolver::solveConductorPadTh(Control* sender, bool metric, bool two)
   result1_->setText(length(metric ? (two ? "%.4f mm" : "%.3f mm") : "%.2f mils", maxPad));
   result2_->setText(length(format, RingLeft(maxPad, hole)));
 
-  if (width < 0) correctAndSolve(sender, *input2_, "0", "Conductor width should be greater than zero.");
-  if (spacing < 0) correctAndSolve(sender, *input3_, "0", "Spacing constraint should be at least zero.");
+  // A correction solves again at once, and that solve writes the results,
+  // colours and warning from the corrected inputs: they stand, and this
+  // solve, whose values are the uncorrected ones, ends.
+  if (width < 0) {
+    correctAndSolve(sender, *input2_, "0", "Conductor width should be greater than zero.");
+    return;
+  }
+  if (spacing < 0) {
+    correctAndSolve(sender, *input3_, "0", "Spacing constraint should be at least zero.");
+    return;
+  }
   const Minimum minPitch = ComputedMinimum(minPad);
-  if (minPitch.value > pitch)
+  if (minPitch.value > pitch) {
     correctAndSolve(sender, *input1_, minPitch.text,
                     "Distance between pads cannont be less than the hole diameter + annular ring x2.");
+    return;
+  }
 
   const bool tooSmall = minPad > maxPad;
   const Color colour = tooSmall ? colors::Red : colors::Navy;

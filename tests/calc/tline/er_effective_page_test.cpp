@@ -177,7 +177,9 @@ TEST(ErEffectivePage, SendSolvesOnlyTheWavelengthPageAndSwitchesItWhole) {
     EXPECT_EQ(t.control("Edit280").bounds().left, 122);
     EXPECT_EQ(t.control("Edit280").bounds().width, 42);
     // What was typed on Er Effective waits there for its next solve.
-    if (!field.empty()) EXPECT_EQ(t.text(field), typed);
+    if (!field.empty()) {
+      EXPECT_EQ(t.text(field), typed);
+    }
   }
 }
 

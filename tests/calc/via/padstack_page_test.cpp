@@ -307,8 +307,8 @@ TEST(PadstackPage, PadTooSmallTurnsRed) {
   EXPECT_FALSE(t.showing("Memo3"));
 }
 
-// Pitch 40 < 46: corrected to 46 and solved again (pad 46 - 36 = 10); the
-// outer solve colours with its own pitch 40 (pad 4 < 46): red.
+// Pitch 40 < 46: corrected to 46 and solved again (pad 46 - 36 = 10 < 46:
+// red), and that solve's results stand.
 TEST(PadstackPage, PitchBelowHoleAndRingIsCorrected) {
   TestProgram t;
   OpenCalculator(t, "Padstacks1");
@@ -352,6 +352,50 @@ TEST(PadstackPage, NegativeWidthAndSpacingAreZeroed) {
   Enter(t, "Edit35", "-2");
   EXPECT_EQ(t.takeMessages(), std::vector<Message>{InfoBox("Spacing constraint should be at least zero.")});
   EXPECT_EQ(t.text("Edit35"), "0");
+}
+
+// After a correction the nested solve's results stand and the solve that
+// made it ends. Pitch 50, W -20 (hole 32, ring 7, S 12): the outer solve
+// reads D = 50 - (24 - 20) = 46, not below 2m + d = 46, but the nested one
+// reads W 0: D = 50 - 24 = 26, A = (26 - 32) / 2 = -3, below 46: red with
+// the warning. Two conductors, W -20 at the defaults (100, 10, 10): nested
+// W 0 gives D = 100 - 30 = 70, A = 19, navy.
+TEST(PadstackPage, ANestedSolveAfterACorrectionHasTheLastWord) {
+  struct Row {
+    int type;
+    Texts typed;
+    std::vector<Message> messages;
+    int solves;
+    const char *pad, *ring;
+    bool warning;
+  };
+  const char* kWidth = "Conductor width should be greater than zero.";
+  const char* kSpacing = "Spacing constraint should be at least zero.";
+  const Row rows[] = {
+      {2, {{"Edit33", "50"}, {"Edit34", "-20"}}, {InfoBox(kWidth)}, 2, "26.00 mils", "-3.00 mils", true},
+      {4, {{"Edit34", "-20"}}, {InfoBox(kWidth)}, 2, "70.00 mils", "19.00 mils", false},
+      // Both negative: W is zeroed, the nested solve zeroes S and solves
+      // once more: 100 - 0 = 100 (one) or 100 - 0 = 100 (two), ring 34.
+      {2, {{"Edit34", "-2"}, {"Edit35", "-3"}}, {InfoBox(kWidth), InfoBox(kSpacing)}, 3, "100.00 mils", "34.00 mils",
+       false},
+      {4, {{"Edit34", "-2"}, {"Edit35", "-3"}}, {InfoBox(kWidth), InfoBox(kSpacing)}, 3, "100.00 mils", "34.00 mils",
+       false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::to_string(row.type) + " " + row.typed.back().second);
+    TestProgram t;
+    OpenCalculator(t, "Padstacks1");
+    choosePadType(t, row.type);
+    t.takeMessages();
+    t.takeSolves();
+    EnterAll(t, row.typed);
+    EXPECT_EQ(t.takeMessages(), row.messages);
+    EXPECT_EQ(t.takeSolves(), row.solves);
+    ExpectTexts(t, {{"Edit36", row.pad}, {"Edit37", row.ring}, {"Label56", "46.00 mils"}});
+    EXPECT_EQ(t.fontColor("Edit36"), row.warning ? colors::Red : colors::Navy);
+    EXPECT_EQ(t.fontColor("Edit37"), row.warning ? colors::Red : colors::Navy);
+    EXPECT_EQ(t.showing("Memo3"), row.warning);
+  }
 }
 
 // Pitch 40, land 13, spacing 6: 40 - 13 - 12 = 15; two: (40 - 13 - 18) / 2 = 4.5.
