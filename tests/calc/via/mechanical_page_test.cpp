@@ -153,10 +153,10 @@ TEST(WireGaugeEdges, UnitsSwitchSwapsChartsCaptionAndRewritesEveryResult) {
   TestProgram t;
   openPage(t, false);
   t.selectCombo("ComboBox3", 33);  // AWG 30
-  // Until the switch first runs both charts show and the caption is the
-  // designed one.
+  // Before the switch first runs the Imperial chart alone shows and the
+  // caption is the designed one.
   EXPECT_TRUE(t.showing("GroupBox19"));
-  EXPECT_TRUE(t.showing("GroupBox46"));
+  EXPECT_FALSE(t.showing("GroupBox46"));
   EXPECT_EQ(t.text("Label200"), "Ohms per 1000 feet");
   const auto drill = memoLines(t, "Memo1");
   const auto imperial = memoLines(t, "Memo2");
@@ -181,6 +181,31 @@ TEST(WireGaugeEdges, UnitsSwitchSwapsChartsCaptionAndRewritesEveryResult) {
   EXPECT_EQ(memoLines(t, "Memo1"), drill);
   EXPECT_EQ(memoLines(t, "Memo2"), imperial);
   EXPECT_EQ(memoLines(t, "Memo4"), metric);
+}
+
+// A start shows the one chart of the stored unit system, so the two never
+// lie on top of each other; both memos look alike.
+TEST(WireGaugeEdges, AStartShowsTheChartOfItsUnitSystemOnly) {
+  for (const char* units : {"0", "1"}) {
+    SCOPED_TRACE(units);
+    StartOptions options;
+    options.settings = TestProgram::installedSettings();
+    options.settings["Units"] = units;
+    options.settings["Program"] = "8";
+    TestProgram t(options);
+    const bool metric = std::string(units) == "1";
+    EXPECT_TRUE(t.showing("GroupBox11"));
+    EXPECT_EQ(t.showing("GroupBox19"), !metric);
+    EXPECT_EQ(t.showing("GroupBox46"), metric);
+  }
+  TestProgram t;
+  const Control& metric = t.control("Memo4");
+  const Control& imperial = t.control("Memo2");
+  EXPECT_EQ(metric.color(), imperial.color());
+  EXPECT_EQ(metric.font().color, imperial.font().color);
+  EXPECT_EQ(metric.font().bold, imperial.font().bold);
+  EXPECT_EQ(metric.bounds().left, imperial.bounds().left);
+  EXPECT_EQ(metric.bounds().width, imperial.bounds().width);
 }
 
 TEST(WireGaugeEdges, ChartsReadTheSameInCommaMode) {
