@@ -38,6 +38,15 @@ void DiffPairModelEdgeInternalSym(benchmark::State& state) {
 }
 BENCHMARK(DiffPairModelEdgeInternalSym);
 
+void DiffPairModelEdgeInternalAsym(benchmark::State& state) {
+  for (auto _ : state) {
+    const double zo = AsymStriplinePairZo(kEr, kW, kH, kH2, kT, false);
+    benchmark::DoNotOptimize(CouplingFigures(zo, StriplinePairZdiff(zo, kS, kH + kH2 + kT),
+                                             SaturationLength(kEr, 1, false)));
+  }
+}
+BENCHMARK(DiffPairModelEdgeInternalAsym);
+
 void DiffPairModelEdgeEmbedded(benchmark::State& state) {
   for (auto _ : state) {
     const double e = EmbeddedPairEffectiveEr(kEr, kH2, kH);

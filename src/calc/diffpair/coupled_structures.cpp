@@ -1,5 +1,6 @@
 #include "calc/diffpair/coupled_structures.h"
 
+#include "calc/tline/asym_stripline/asym_stripline_model.h"
 #include "platform/checked_math.h"
 
 namespace cq {
@@ -36,6 +37,11 @@ double SymStriplinePairZo(double er, double w, double h, double t, bool metric) 
   const double logarithm = metric ? WidthLog(1.9, h, w, t)
                                   : Log(Div(Mul(4, h), Mul(2.1048653, Add(Mul(0.8, w), t))));
   return Mul(Div(60, Sqrt(er)), logarithm);
+}
+
+double AsymStriplinePairZo(double er, double w, double h1, double h2, double t, bool metric) {
+  const double toMils = metric ? 1000 / 25.4 : 1;
+  return AsymStriplineDefaultModel(w * toMils, h1 * toMils, h2 * toMils, t * toMils, er).zo;
 }
 
 double StriplinePairZdiff(double zo, double s, double href) {

@@ -14,6 +14,9 @@ double EdgeMicrostripZdiff(double zo, double s, double href);
 // Edge-coupled stripline centred between planes h apart. The metric formula
 // keeps its own rounded constant, so the two unit systems differ slightly.
 double SymStriplinePairZo(double er, double w, double h, double t, bool metric);
+// Edge-coupled stripline off centre, H1 and H2 from the planes: the
+// offset-stripline model, which works in mils (metric lengths are mm).
+double AsymStriplinePairZo(double er, double w, double h1, double h2, double t, bool metric);
 // Both stripline pairs; href is the plane-to-plane distance.
 double StriplinePairZdiff(double zo, double s, double href);
 

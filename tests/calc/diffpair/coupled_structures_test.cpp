@@ -69,6 +69,25 @@ TEST(StriplinePairs, SymmetricImpedanceInBothUnitSystems) {
   EXPECT_NEAR(SaturationLength(kEr, 1, false), 2750.8891843, 1e-6);
 }
 
+TEST(StriplinePairs, OffsetPairUsesTheOffsetStriplineModel) {
+  // Worked examples of the offset pair, S 5, Er 4.6, texts to 3 decimals.
+  struct Case { double w, h1, h2, t; bool metric; double zo, zdiff; };
+  const Case cases[] = {
+      {10, 15, 5, 0.7, false, 36.650, 59.693},        // wide, b = 20.7
+      {10, 5, 15, 0.7, false, 36.650, 59.693},        // heights exchanged
+      {10, 10, 10, 0.7, false, 47.273, 76.996},       // equal heights still solve
+      {5, 15, 10, 0.7, false, 64.345, 101.313},       // narrow, W / (H1 + H2) = 0.2
+      {0.254, 0.381, 0.127, 0.018, true, 36.644, 59.680},
+      {0.127, 0.381, 0.254, 0.01778, true, 64.345, 101.313},
+  };
+  for (const Case& c : cases) {
+    const double zo = AsymStriplinePairZo(kEr, c.w, c.h1, c.h2, c.t, c.metric);
+    EXPECT_NEAR(zo, c.zo, 5e-4) << c.w << " " << c.h1 << " " << c.h2;
+    const double s = c.metric ? 0.127 : 5;
+    EXPECT_NEAR(StriplinePairZdiff(zo, s, c.h1 + c.h2 + c.t), c.zdiff, 5e-4) << c.w;
+  }
+}
+
 TEST(EmbeddedPair, WorkedExample) {
   // W 10, S 5, H1 5, H2 15, T 0.7 mils, Er 4.6 (python3).
   const double e = EmbeddedPairEffectiveEr(kEr, 5, 15);
