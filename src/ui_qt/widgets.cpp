@@ -67,6 +67,12 @@ void SvgImageWidget::paintEvent(QPaintEvent*) {
   p.drawPixmap(0, 0, cache_);
 }
 
+void SvgImageWidget::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  // A picture not on screen (the splash once it closed) keeps no bitmap.
+  cache_ = {};
+}
+
 StatusBarWidget::StatusBarWidget(QWidget* parent) : QWidget(parent) {}
 
 void StatusBarWidget::setPanels(std::vector<StatusPanelView> panels) {

@@ -43,6 +43,7 @@ class SvgImageWidget : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   QByteArray svg_;
