@@ -62,6 +62,28 @@ QFont toQFont(const Font& f) {
 
 QString cssColor(const QColor& c) { return c.name(QColor::HexRgb); }
 
+// A read-only edit placed inside another edit's box: a unit text shown in
+// that field, drawn without a box of its own.
+bool isInsetUnitText(const Control& c) {
+  const auto* edit = dynamic_cast<const Edit*>(&c);
+  if (!edit || !edit->readOnly() || !c.parent()) return false;
+  const Bounds& b = c.bounds();
+  const QRect inner(b.left, b.top, b.width, b.height);
+  for (const Control* sibling : c.parent()->children()) {
+    if (sibling == &c || !dynamic_cast<const Edit*>(sibling)) continue;
+    const Bounds& o = sibling->bounds();
+    if (QRect(o.left, o.top, o.width, o.height).contains(inner)) return true;
+  }
+  return false;
+}
+
+// A plain coloured square, as a picture's colour legend uses: outlined in
+// the text colour, so that a dark colour still shows on a dark style.
+bool isSwatch(const Control& c) {
+  constexpr int kMinSide = 8;
+  return c.caption().empty() && c.children().empty() && c.bounds().width >= kMinSide && c.bounds().height >= kMinSide;
+}
+
 QString FontSheet(const QFont& f) {
   QString css = QStringLiteral("font-family: \"%1\"; font-weight: %2; font-style: %3;")
                     .arg(f.family(), f.bold() ? QStringLiteral("bold") : QStringLiteral("normal"),
@@ -670,6 +692,10 @@ void FormView::syncStyle(Control& control, const Entry& entry) {
   if (text.isValid()) props += QStringLiteral("color: %1;").arg(cssColor(text));
   const QColor fill = entry.kind == Kind::CheckBox ? markField : back;
   if (fill.isValid()) props += QStringLiteral("background-color: %1;").arg(cssColor(fill));
+  if (entry.kind == Kind::Edit && isInsetUnitText(control))
+    props += QStringLiteral("border: none; background: transparent; padding: 0px;");
+  if (entry.kind == Kind::Panel && fill.isValid() && isSwatch(control))
+    props += QStringLiteral("border: 1px solid %1;").arg(cssColor(QApplication::palette().color(QPalette::WindowText)));
   QString sheet;
   const QString id = QLatin1Char('#') + w->objectName();
   sheet = id + QStringLiteral(" {") + props + QLatin1Char('}');
@@ -987,6 +1013,8 @@ void FormView::propertyChanged(Control& control, Prop prop) {
   switch (prop) {
     case Prop::Bounds:
       syncGeometry(control, *entry);
+      // A unit text moved into or out of its field changes its look.
+      if (entry->kind == Kind::Edit) syncStyle(control, *entry);
       if (entry->kind == Kind::PageControl) syncPages(control);
       break;
     case Prop::Visible: syncVisible(control, *entry); break;

@@ -20,7 +20,12 @@ QPixmap RenderSvg(const QByteArray& svg, QSize logicalSize, qreal devicePixelRat
   pm.fill(Qt::transparent);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
-  renderer.render(&p, QRectF(QPointF(0, 0), QSizeF(logicalSize)));
+  // Drawn whole and undistorted, centred where the box has another shape.
+  QSizeF drawn = renderer.viewBoxF().size();
+  if (drawn.isEmpty()) drawn = QSizeF(logicalSize);
+  drawn.scale(QSizeF(logicalSize), Qt::KeepAspectRatio);
+  const QPointF corner((logicalSize.width() - drawn.width()) / 2, (logicalSize.height() - drawn.height()) / 2);
+  renderer.render(&p, QRectF(corner, drawn));
   return pm;
 }
 

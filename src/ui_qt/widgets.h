@@ -16,7 +16,8 @@ class QToolButton;
 namespace cq::ui {
 
 // An SVG rendered at the device's pixel density, for sharp pictures on
-// high-resolution screens. An empty or broken picture gives a null pixmap.
+// high-resolution screens, whole and with its own proportions. An empty or
+// broken picture gives a null pixmap.
 QPixmap RenderSvg(const QByteArray& svg, QSize logicalSize, qreal devicePixelRatio);
 
 class PanelWidget : public QFrame {
@@ -34,7 +35,7 @@ class PanelWidget : public QFrame {
   bool captionShown_ = true;
 };
 
-// A picture stretched to the widget.
+// A picture as large as the widget allows, in its own proportions.
 class SvgImageWidget : public QWidget {
  public:
   explicit SvgImageWidget(QWidget* parent = nullptr);
