@@ -97,7 +97,7 @@ QString FontSheet(const QFont& f) {
 // draws over its parent stands on.
 Color backgroundUnder(const Control& control) {
   for (const Control* c = &control; c; c = c->parent())
-    if (!c->color().isDefault()) return c->color();
+    if (const Color own = StyledBackground(c->color(), ActiveTheme()); !own.isDefault()) return own;
   return colors::Default;
 }
 
@@ -668,9 +668,9 @@ void FormView::syncStyle(Control& control, const Entry& entry) {
   // Fields draw their own face, buttons always the style's: their text
   // stands on that, not on the window.
   const bool field = entry.kind == Kind::Edit || entry.kind == Kind::Memo || entry.kind == Kind::ComboBox;
-  const Color under = entry.kind == Kind::Button ? colors::Default : field ? control.color() : backgroundUnder(control);
+  const Color under = entry.kind == Kind::Button ? colors::Default : field ? StyledBackground(control.color(), ActiveTheme()) : backgroundUnder(control);
   const QColor text = under.isDefault() ? ReadableTextColor(font.color, ActiveTheme()) : TextColorOver(font.color, under);
-  const QColor back = entry.kind == Kind::Button ? QColor() : ToQColor(control.color());
+  const QColor back = entry.kind == Kind::Button ? QColor() : ToQColor(StyledBackground(control.color(), ActiveTheme()));
 
   // Check and radio marks are drawn in the text colour over the field
   // colour: over a colour of the model's, the field takes that colour, so a
@@ -957,7 +957,7 @@ void FormView::syncForm(Prop prop) {
     case Prop::Color: {
       const Font font = EffectiveFont(form_);
       client_->setFont(toQFont(font));
-      const QColor back = ToQColor(form_.color());
+      const QColor back = ToQColor(StyledBackground(form_.color(), ActiveTheme()));
       const QString sheet = back.isValid() ? QStringLiteral("#%1 { background-color: %2; }").arg(client_->objectName(), cssColor(back))
                                            : QString();
       if (client_->styleSheet() != sheet) client_->setStyleSheet(sheet);

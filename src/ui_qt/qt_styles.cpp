@@ -59,7 +59,7 @@ bool QtStyles::trySetStyle(const std::string& name) {
   else
     applyCarriedStyle(QString::fromStdString(name));
   active_ = name;
-  SetActiveTheme({IsDarkPalette(QApplication::palette())});
+  SetActiveTheme({IsDarkPalette(QApplication::palette()), name != kPlatformStyle});
   FormView::restyleAll();
   return true;
 }

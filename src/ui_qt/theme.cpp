@@ -18,6 +18,10 @@ QColor ToQColor(Color c) {
                 static_cast<int>(c.value & 0xFF));
 }
 
+Color StyledBackground(Color c, const Theme& theme) {
+  return theme.carried && c == colors::White ? colors::Default : c;
+}
+
 QColor ReadableTextColor(Color font, const Theme& theme) {
   QColor c = ToQColor(font);
   if (!c.isValid() || !theme.dark) return c;

@@ -9,6 +9,8 @@ namespace cq::ui {
 
 struct Theme {
   bool dark = false;
+  // One of the program's own styles, which paint every window themselves.
+  bool carried = false;
 };
 
 const Theme& ActiveTheme();
@@ -16,6 +18,11 @@ void SetActiveTheme(Theme theme);
 
 // The model colour as a QColor; invalid for the style's own colour.
 QColor ToQColor(Color c);
+
+// A background colour of the model as the style shows it: under a carried
+// style a white window or field takes the style's own colour, so that no
+// window mixes a white face with the style's dark fields and buttons.
+Color StyledBackground(Color c, const Theme& theme);
 
 // Text colour to draw for a model font colour over the style's own
 // background. On a dark style a dark colour (navy results, red warnings) is

@@ -132,8 +132,9 @@ TEST_F(QtStylesTest, AHiddenWindowShowsTheStyleChosenWhileItWasHidden) {
   }
 }
 
-TEST_F(QtStylesTest, MarksAndButtonsStayReadableOnAWhiteWindowUnderADarkStyle) {
-  // The Program Options window is white; dark styles have black fields.
+TEST_F(QtStylesTest, AWhiteWindowTakesADarkStylesOwnFaceAndStaysReadable) {
+  // The Program Options window is white; dark styles have black fields and
+  // buttons, so the window shows the style's own face instead of white.
   test::SmallForm model;
   model.form.setColor(colors::White);
   RadioGroup& radio = model.form.create<RadioGroup>("RadioGroup1");
@@ -154,10 +155,15 @@ TEST_F(QtStylesTest, MarksAndButtonsStayReadableOnAWhiteWindowUnderADarkStyle) {
   for (QWidget* w : {static_cast<QWidget*>(item), box}) {
     w->ensurePolished();
     const QPalette& p = w->palette();
-    // The mark on its field, and the caption on the white window.
+    // The mark on its field, and the caption on the style's window.
     EXPECT_GE(contrast(p.color(QPalette::Text), p.color(QPalette::Base)), 7.0) << w->objectName().toStdString();
-    EXPECT_GE(contrast(p.color(QPalette::WindowText), QColor(Qt::white)), 7.0) << w->objectName().toStdString();
+    EXPECT_GE(contrast(p.color(QPalette::WindowText), QApplication::palette().color(QPalette::Window)), 7.0)
+        << w->objectName().toStdString();
   }
+  EXPECT_FALSE(view.clientArea()->styleSheet().contains("#ffffff"));
+  // The platform's own style shows the white the window asks for.
+  ASSERT_TRUE(styles.trySetStyle("Windows"));
+  EXPECT_TRUE(view.clientArea()->styleSheet().contains("#ffffff"));
   // A button keeps the style's face: its caption stands on that.
   QWidget* face = view.widgetFor("Button1");
   face->ensurePolished();
