@@ -18,6 +18,16 @@ constexpr int kSingleViaLayout = 0;
 constexpr int kDifferentialViaLayout = 1;
 }  // namespace
 
+// The fields a new layer set starts from, and the plating unit box.
+struct ViaPage::LayerSetFields {
+  explicit LayerSetFields(Form& f)
+      : platingUnit(f.edit("Edit56")), height(f.edit("Edit6")), hole(f.edit("Edit3")), plating(f.edit("Edit9")) {}
+  Edit& platingUnit;
+  Edit& height;
+  Edit& hole;
+  Edit& plating;
+};
+
 ViaPage::ViaPage(PageContext context, Temperatures& temperatures)
     : CalculatorPage(context), main_(context.main()), temperatures_(temperatures) {}
 
@@ -29,6 +39,7 @@ void ViaPage::registerHandlers(HandlerRegistry& handlers) {
 
 void ViaPage::attach(Form& form) {
   form_ = &form;
+  layerSet_ = std::make_unique<LayerSetFields>(form);
   solver_ = std::make_unique<ViaSolver>(main_, temperatures_);
   differential_ = std::make_unique<DifferentialViaSolver>(main_);
   solver_->setDifferentialModel([this] { differential_->Solve(); });
@@ -42,12 +53,12 @@ const LayoutTable* ViaPage::structureLayouts() const { return &ViaLayouts(); }
 
 void ViaPage::afterStructureLayout(int item) {
   const bool metric = page().metric();
-  form_->edit("Edit56").setText(metric ? "mm" : "mils");
+  layerSet_->platingUnit.setText(metric ? "mm" : "mils");
   // A new layer set starts from its own defaults, replacing what was typed.
-  if (auto defaults = ViaDefaults(item, metric, form_->label("Label165").caption())) {
-    form_->edit("Edit6").setText(defaults->height);
-    form_->edit("Edit3").setText(defaults->hole);
-    form_->edit("Edit9").setText(defaults->plating);
+  if (auto defaults = ViaDefaults(item, metric, page().main().decimalModeLabel().caption())) {
+    layerSet_->height.setText(defaults->height);
+    layerSet_->hole.setText(defaults->hole);
+    layerSet_->plating.setText(defaults->plating);
   }
 }
 

@@ -46,6 +46,8 @@ class ViaPage : public CalculatorPage {
   MainWindow& main_;
   Temperatures& temperatures_;
   Form* form_ = nullptr;
+  struct LayerSetFields;
+  std::unique_ptr<LayerSetFields> layerSet_;
   std::unique_ptr<ViaSolver> solver_;
   std::unique_ptr<DifferentialViaSolver> differential_;
 };
