@@ -51,24 +51,27 @@ std::vector<PageSetup> AllPages() {
 // box (the text holds the given part).
 struct DesignedText {
   int calculator;
+  int planeItem;  // the layout it belongs to
   const char* field;
   const char* part;
 };
 const DesignedText kDesignedTexts[] = {
     // Differential vias: a total reflection passes nothing.
-    {16, "Edit13", "-INF dB"},
+    {16, 1, "Edit13", "-INF dB"},
     // Differential vias: geometry or an anisotropy that leaves a root or a
     // logarithm without a real value writes "not a number" results.
-    {16, "Edit50", "NAN"},
-    {16, "Edit8", "NAN"},
-    {16, "Edit10", "NAN"},
-    {16, "Edit49", "NAN"},
-    {16, "Edit13", "NAN"},
+    {16, 1, "Edit50", "NAN"},
+    {16, 1, "Edit8", "NAN"},
+    {16, 1, "Edit10", "NAN"},
+    {16, 1, "Edit49", "NAN"},
+    {16, 1, "Edit13", "NAN"},
 };
 
-bool IsDesigned(int calculator, const std::string& field, const std::string& text) {
+bool IsDesigned(const PageSetup& page, const std::string& field, const std::string& text) {
   for (const DesignedText& d : kDesignedTexts)
-    if (d.calculator == calculator && field == d.field && text.find(d.part) != std::string::npos) return true;
+    if (d.calculator == page.calculator && d.planeItem == page.planeItem && field == d.field &&
+        text.find(d.part) != std::string::npos)
+      return true;
   return false;
 }
 
@@ -119,7 +122,7 @@ TEST_P(ExtremeInputs, OverflowIsReportedNeverShownAsAResult) {
       if (mathsBox) continue;
       for (Control* c : t->form().allControls()) {
         if (!c->showing() || !ShowsNonFinite(c->caption())) continue;
-        if (IsDesigned(page.calculator, c->name(), c->caption())) continue;
+        if (IsDesigned(page, c->name(), c->caption())) continue;
         ADD_FAILURE() << field << " \"" << typed << "\" + Enter: " << c->name() << " shows \"" << c->caption()
                       << "\"" << (shown.empty() ? " with no message" : ", first message: " + shown.front().text);
       }
