@@ -1,7 +1,6 @@
 #include "app/page_context.h"
 
 #include "app/main_window.h"
-#include "platform/numbers.h"
 
 namespace cq {
 
@@ -22,9 +21,9 @@ DecimalMode PageContext::decimalMode() const {
   return DecimalMode::Unknown;
 }
 
-std::string PageContext::localize(std::string text) const {
-  return LocalizeDecimalPoint(std::move(text), decimalComma());
-}
+bool PageContext::decimalComma() const { return main_.decimalComma(); }
+
+std::string PageContext::localize(std::string text) const { return main_.localize(std::move(text)); }
 
 void PageContext::solve(Control* sender) const { main_.Button1Click(sender); }
 

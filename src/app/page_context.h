@@ -31,11 +31,9 @@ class PageContext {
   bool metric() const { return unitsIndex() == 1; }
 
   DecimalMode decimalMode() const;
-  bool decimalComma() const { return decimalMode() == DecimalMode::Comma; }
+  bool decimalComma() const;
   // A formatted result in the decimal mode (the first '.' becomes ',').
   std::string localize(std::string text) const;
-  // Point or comma twin of a fixed text, as the decimal mode says.
-  const char* pick(const char* point, const char* comma) const { return decimalComma() ? comma : point; }
 
   // The whole solve operation, as "Solve!" runs it.
   void solve(Control* sender) const;
