@@ -76,7 +76,9 @@ void CalculatorSwitching::applyOptions(const CalculatorInfo& c) {
   apply(f, {"Edit66", "Label9"}, o.tg);
   apply(f, {"Edit1", "UpDown1", "Label1", "Label2"}, o.rise);
   apply(f, {"Edit2", "UpDown2", "Label3", "Label4"}, o.amb);
-  apply(f, {"Edit136", "Edit137", "Edit138", "Edit139"}, o.man);
+  // The groups with their boxes: a page that reads the typed thicknesses
+  // must take them however manual copper was turned on.
+  apply(f, {"GroupBox31", "Edit136", "Edit137", "GroupBox32", "Edit138", "Edit139"}, o.man);
   apply(f, {"Edit227", "UpDown6"}, o.vias);
 }
 
@@ -153,7 +155,6 @@ void CalculatorSwitching::Activate(CalculatorId k, Control* sender) {
 
   applyOptions(c);
   showOnlyPage(c);
-  if (k == Id::ConductorImpedance || k == Id::ConductorProperties || k == Id::DifferentialPairs) f.groupBox("GroupBox31").setEnabled(true);
   if (k == Id::OhmsLaw) {
     f.label("Label55").setEnabled(true);
     f.label("Label56").setEnabled(true);
