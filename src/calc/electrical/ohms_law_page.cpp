@@ -90,9 +90,15 @@ OhmsLawPage::~OhmsLawPage() = default;
 void OhmsLawPage::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.RadioGroup13Click", [this](Control* sender) { RadioGroup13Click(sender); });
   handlers.add("TForm1.TabControl3Change", [this](Control* sender) { TabControl3Change(sender); });
+  handlers.add("TForm1.CheckBox6Click", [this](Control* sender) { resistorTabs_->CheckBox6Click(sender); });
+  handlers.add("TForm1.RadioGroup16Click", [this](Control* sender) { resistorTabs_->RadioGroup16Click(sender); });
+  handlers.add("TForm1.RadioGroup23Click", [this](Control* sender) { resistorTabs_->RadioGroup23Click(sender); });
 }
 
-void OhmsLawPage::attach(Form& form) { c_ = std::make_unique<Controls>(form); }
+void OhmsLawPage::attach(Form& form) {
+  c_ = std::make_unique<Controls>(form);
+  resistorTabs_ = std::make_unique<OhmsLawResistorTabs>(page(), form);
+}
 
 void OhmsLawPage::RadioGroup13Click(Control* sender) {
   const int item = c_->solveFor.itemIndex();
@@ -136,6 +142,14 @@ void OhmsLawPage::solveEir() {
 void OhmsLawPage::SolveOhmsLaw(Control* /*sender*/) {
   // The panel's formats know only a point or a comma.
   if (page().decimalMode() != DecimalMode::Unknown) solveEir();
+  switch (c_->tabs.tabIndex()) {
+    case 0: resistorTabs_->solveLedBias(); break;
+    case 1: resistorTabs_->solveSeries(); break;
+    case 2: resistorTabs_->solveParallel(); break;
+    case 3: resistorTabs_->solvePiPad(); break;
+    case 4: resistorTabs_->solveTPad(); break;
+    default: break;
+  }
 }
 
 }  // namespace cq

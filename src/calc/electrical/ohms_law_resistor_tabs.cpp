@@ -1,0 +1,313 @@
+#include "calc/electrical/ohms_law_resistor_tabs.h"
+
+#include <array>
+#include <string>
+
+#include "calc/electrical/ohms_law_networks_model.h"
+#include "platform/checked_math.h"
+#include "platform/format.h"
+#include "platform/numbers.h"
+
+namespace cq {
+
+namespace {
+
+constexpr int kRowCount = 4;
+
+// One resistor row: the input with its caption and unit box, then the
+// result caption, the voltage drop or current and the power with theirs.
+struct RowNames {
+  const char* caption;
+  const char* input;
+  const char* inputUnit;
+  const char* resultCaption;
+  const char* amount;
+  const char* amountUnit;
+  const char* power;
+  const char* powerUnit;
+};
+struct NetworkNames {
+  const char* voltage;
+  const char* count;
+  std::array<RowNames, kRowCount> rows;
+};
+
+constexpr NetworkNames kSeriesNames = {
+    "Edit252",
+    "RadioGroup16",
+    {{{"Label311", "Edit253", "Edit260", "Label315", "Edit262", "Edit266", "Edit301", "Edit305"},
+      {"Label312", "Edit254", "Edit259", "Label316", "Edit263", "Edit267", "Edit302", "Edit306"},
+      {"Label313", "Edit255", "Edit258", "Label317", "Edit264", "Edit268", "Edit303", "Edit307"},
+      {"Label314", "Edit256", "Edit257", "Label318", "Edit265", "Edit269", "Edit304", "Edit308"}}}};
+constexpr NetworkNames kParallelNames = {
+    "Edit309",
+    "RadioGroup23",
+    {{{"Label283", "Edit310", "Edit317", "Label345", "Edit319", "Edit323", "Edit327", "Edit331"},
+      {"Label342", "Edit311", "Edit316", "Label346", "Edit320", "Edit324", "Edit328", "Edit332"},
+      {"Label343", "Edit312", "Edit315", "Label347", "Edit321", "Edit325", "Edit329", "Edit333"},
+      {"Label344", "Edit313", "Edit314", "Label348", "Edit322", "Edit326", "Edit330", "Edit334"}}}};
+
+struct Row {
+  Row(Form& f, const RowNames& n)
+      : parts{&f.label(n.caption), &f.edit(n.input),    &f.edit(n.inputUnit), &f.label(n.resultCaption),
+              &f.edit(n.amount),   &f.edit(n.amountUnit), &f.edit(n.power),   &f.edit(n.powerUnit)} {}
+  Edit& input() const { return static_cast<Edit&>(*parts[1]); }
+  Edit& amount() const { return static_cast<Edit&>(*parts[4]); }
+  Edit& amountUnit() const { return static_cast<Edit&>(*parts[5]); }
+  Edit& power() const { return static_cast<Edit&>(*parts[6]); }
+  std::array<Control*, 8> parts;
+};
+
+struct Network {
+  Network(Form& f, const NetworkNames& n)
+      : voltage(f.edit(n.voltage)),
+        count(f.radio(n.count)),
+        rows{Row(f, n.rows[0]), Row(f, n.rows[1]), Row(f, n.rows[2]), Row(f, n.rows[3])} {}
+
+  // Two, three or four resistors by the count radio.
+  int used() const { return count.itemIndex() == 2 ? 4 : count.itemIndex() == 1 ? 3 : 2; }
+  void showUsedRows() {
+    for (int k = 0; k < kRowCount; ++k)
+      for (Control* part : rows[static_cast<std::size_t>(k)].parts) part->setVisible(k < used());
+  }
+  // Every row's input is read, also those the count hides.
+  std::array<double, kRowCount> resistors() const {
+    std::array<double, kRowCount> r{};
+    for (std::size_t k = 0; k < r.size(); ++k) r[k] = ParseLocaleFloat(rows[k].input().text());
+    return r;
+  }
+
+  Edit& voltage;
+  RadioGroup& count;
+  std::array<Row, kRowCount> rows;
+};
+
+// A pad's inputs, its two movable result boxes and the third one.
+struct PadNames {
+  const char* attenuation;
+  const char* zin;
+  const char* zout;
+  const char* larger;
+  const char* smaller;
+  const char* third;
+};
+constexpr PadNames kPiNames = {"Edit288", "Edit281", "Edit282", "Edit283", "Edit284", "Edit285"};
+constexpr PadNames kTNames = {"Edit290", "Edit292", "Edit294", "Edit295", "Edit296", "Edit297"};
+
+struct Pad {
+  Pad(Form& f, const PadNames& n)
+      : attenuation(f.edit(n.attenuation)),
+        zin(f.edit(n.zin)),
+        zout(f.edit(n.zout)),
+        larger(f.edit(n.larger)),
+        smaller(f.edit(n.smaller)),
+        third(f.edit(n.third)) {}
+  Edit& attenuation;
+  Edit& zin;
+  Edit& zout;
+  Edit& larger;
+  Edit& smaller;
+  Edit& third;
+};
+
+// The rows "R1" (the Zin side) and "R2" (the Zout side) of a pad.
+constexpr int kZinRowTop = 40;
+constexpr int kZoutRowTop = 96;
+constexpr const char* kZinRowHint = "R1 value based on inputs.";
+constexpr const char* kZoutRowHint = "R2 value based on inputs.";
+
+void PlaceInRow(Edit& box, int top, const char* hint) {
+  Bounds bounds = box.bounds();
+  bounds.top = top;
+  box.setBounds(bounds);
+  box.setHint(hint);
+}
+
+// What CheckBox6 makes of the LED tab.
+struct LedLabels {
+  const char* thirdCaption;  // Label305
+  const char* thirdText;     // Edit239
+  const char* thirdHint;
+  int thirdUnitWidth, thirdUnitLeft;
+  const char* thirdUnit;      // Edit243
+  const char* resultCaption;  // Label303
+  const char* resultHint;     // Edit237
+  int resultUnitWidth, resultUnitLeft;
+  const char* resultUnit;  // Edit240
+};
+constexpr std::array<LedLabels, 2> kLedLabels = {{
+    {"LED Current", "10", "Enter the desired LED current.", 33, 106, "mA", "Resistor Value",
+     "Calculated resistor value based on inputs.", 57, 262, "Ohms"},
+    {"Resistor Value", "1000", "Enter the desired LED resistor value.", 57, 86, "Ohms", "LED Current",
+     "Calculated LED current based on inputs.", 33, 282, "mA"},
+}};
+
+void PlaceUnit(Edit& box, int width, int left, const char* text) {
+  Bounds bounds = box.bounds();
+  bounds.width = width;
+  bounds.left = left;
+  box.setBounds(bounds);
+  box.setText(text);
+}
+
+}  // namespace
+
+struct OhmsLawResistorTabs::Controls {
+  explicit Controls(Form& f)
+      : supply(f.edit("Edit236")),
+        forward(f.edit("Edit238")),
+        third(f.edit("Edit239")),
+        thirdCaption(f.label("Label305")),
+        thirdUnit(f.edit("Edit243")),
+        ledResult(f.edit("Edit237")),
+        ledResultCaption(f.label("Label303")),
+        ledResultUnit(f.edit("Edit240")),
+        ledPower(f.edit("Edit299")),
+        solveForCurrent(f.checkBox("CheckBox6")),
+        series(f, kSeriesNames),
+        parallel(f, kParallelNames),
+        pi(f, kPiNames),
+        t(f, kTNames),
+        totalCaption(f.label("Label55")),
+        total(f.label("Label56")),
+        currentCaption(f.label("Label319")),
+        current(f.label("Label320")) {}
+  Edit& supply;
+  Edit& forward;
+  Edit& third;
+  Label& thirdCaption;
+  Edit& thirdUnit;
+  Edit& ledResult;
+  Label& ledResultCaption;
+  Edit& ledResultUnit;
+  Edit& ledPower;
+  CheckBox& solveForCurrent;
+  Network series;
+  Network parallel;
+  Pad pi;
+  Pad t;
+  Label& totalCaption;
+  Label& total;
+  Label& currentCaption;
+  Label& current;
+};
+
+OhmsLawResistorTabs::OhmsLawResistorTabs(PageContext page, Form& form)
+    : page_(page), c_(std::make_unique<Controls>(form)) {}
+
+OhmsLawResistorTabs::~OhmsLawResistorTabs() = default;
+
+void OhmsLawResistorTabs::CheckBox6Click(Control* sender) {
+  const LedLabels& l = kLedLabels[c_->solveForCurrent.checked() ? 1 : 0];
+  c_->thirdCaption.setCaption(l.thirdCaption);
+  c_->third.setText(l.thirdText);
+  c_->third.setHint(l.thirdHint);
+  PlaceUnit(c_->thirdUnit, l.thirdUnitWidth, l.thirdUnitLeft, l.thirdUnit);
+  c_->ledResultCaption.setCaption(l.resultCaption);
+  c_->ledResult.setHint(l.resultHint);
+  PlaceUnit(c_->ledResultUnit, l.resultUnitWidth, l.resultUnitLeft, l.resultUnit);
+  page_.solve(sender);
+}
+
+void OhmsLawResistorTabs::RadioGroup16Click(Control* sender) {
+  c_->series.showUsedRows();
+  page_.solve(sender);
+}
+
+void OhmsLawResistorTabs::RadioGroup23Click(Control* sender) {
+  c_->parallel.showUsedRows();
+  page_.solve(sender);
+}
+
+namespace {
+void Write(const PageContext& page, Edit& box, const char* format, double value) {
+  box.setText(page.localize(Format(format, value)));
+}
+void Write(const PageContext& page, Label& label, const char* format, double value) {
+  label.setCaption(page.localize(Format(format, value)));
+}
+}  // namespace
+
+void OhmsLawResistorTabs::solveLedBias() {
+  const double supply = ParseLocaleFloat(c_->supply.text());
+  const double forward = ParseLocaleFloat(c_->forward.text());
+  const double third = ParseLocaleFloat(c_->third.text());
+  const LedBias r = c_->solveForCurrent.checked() ? LedCurrentFromResistor(supply, forward, third)
+                                                  : LedResistorFromCurrent(supply, forward, third);
+  Write(page_, c_->ledResult, "%.1f", r.value);
+  Write(page_, c_->ledPower, "%.4f", r.watts);
+}
+
+void OhmsLawResistorTabs::solveSeries() {
+  Network& n = c_->series;
+  c_->currentCaption.setCaption("Series Current");
+  c_->totalCaption.setCaption("Total Resistance");
+  for (const Row& row : n.rows) row.amountUnit().setText("V");
+  const double volts = ParseLocaleFloat(n.voltage.text());
+  const auto r = n.resistors();
+  const int used = n.used();
+  const double total = SeriesSum(std::span(r).first(static_cast<std::size_t>(used)));
+  Write(page_, c_->total, "%.3f Ohm's", total);
+  const double amps = Div(volts, total);
+  Write(page_, c_->current, "%.8f Amps", amps);
+  for (std::size_t k = 0; k < static_cast<std::size_t>(used); ++k) {
+    const double drop = Mul(r[k], amps);
+    Write(page_, n.rows[k].amount(), "%.4f", drop);
+    Write(page_, n.rows[k].power(), "%.4f", Mul(drop, amps));
+  }
+}
+
+void OhmsLawResistorTabs::solveParallel() {
+  Network& n = c_->parallel;
+  c_->currentCaption.setCaption("Total Current");
+  c_->totalCaption.setCaption("Total Resistance");
+  for (const Row& row : n.rows) row.amountUnit().setText("A");
+  const double volts = ParseLocaleFloat(n.voltage.text());
+  const auto r = n.resistors();
+  const int used = n.used();
+  const double total = ParallelSum(std::span(r).first(static_cast<std::size_t>(used)));
+  Write(page_, c_->total, "%.4f Ohm's", total);
+  Write(page_, c_->current, "%.8f Amps", Div(volts, total));
+  for (std::size_t k = 0; k < static_cast<std::size_t>(used); ++k) {
+    const double amps = Div(volts, r[k]);
+    Write(page_, n.rows[k].amount(), "%.4f", amps);
+    Write(page_, n.rows[k].power(), "%.4f", Mul(volts, amps));
+  }
+}
+
+namespace {
+// The resistor at the larger impedance stands in the row of the side that
+// has it: "R1" for Zin, "R2" for Zout.
+void PlacePadRows(const Pad& pad, bool zinLarger) {
+  PlaceInRow(pad.larger, zinLarger ? kZinRowTop : kZoutRowTop, zinLarger ? kZinRowHint : kZoutRowHint);
+  PlaceInRow(pad.smaller, zinLarger ? kZoutRowTop : kZinRowTop, zinLarger ? kZoutRowHint : kZinRowHint);
+}
+}  // namespace
+
+void OhmsLawResistorTabs::solvePiPad() {
+  const Pad& pad = c_->pi;
+  c_->totalCaption.setCaption("Total Resistance");
+  const double zin = ParseLocaleFloat(pad.zin.text());
+  const double zout = ParseLocaleFloat(pad.zout.text());
+  const double db = ParseLocaleFloat(pad.attenuation.text());
+  const PadResistors r = PiPad(zin, zout, db);
+  Write(page_, pad.larger, "%.2f Ohms", r.atLarger);
+  Write(page_, pad.smaller, "%.2f Ohms", r.atSmaller);
+  PlacePadRows(pad, zin >= zout);
+  Write(page_, pad.third, "%.2f Ohms", r.third);
+}
+
+void OhmsLawResistorTabs::solveTPad() {
+  const Pad& pad = c_->t;
+  c_->totalCaption.setCaption("Total Resistance");
+  const double zin = ParseLocaleFloat(pad.zin.text());
+  const double zout = ParseLocaleFloat(pad.zout.text());
+  const double db = ParseLocaleFloat(pad.attenuation.text());
+  const PadResistors r = TPad(zin, zout, db);
+  Write(page_, pad.third, "%.2f Ohms", r.third);
+  Write(page_, pad.larger, "%.2f Ohms", r.atLarger);
+  Write(page_, pad.smaller, "%.2f Ohms", r.atSmaller);
+  PlacePadRows(pad, zin >= zout);
+}
+
+}  // namespace cq

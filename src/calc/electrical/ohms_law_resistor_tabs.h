@@ -1,0 +1,32 @@
+#pragma once
+// The Ohm's Law tabs of resistors: LED bias, resistors in series and in
+// parallel, and the PI and T attenuator pads.
+#include <memory>
+
+#include "app/page_context.h"
+#include "platform/form.h"
+
+namespace cq {
+
+class OhmsLawResistorTabs {
+ public:
+  OhmsLawResistorTabs(PageContext page, Form& form);
+  ~OhmsLawResistorTabs();
+
+  void CheckBox6Click(Control* sender);
+  void RadioGroup16Click(Control* sender);
+  void RadioGroup23Click(Control* sender);
+
+  void solveLedBias();
+  void solveSeries();
+  void solveParallel();
+  void solvePiPad();
+  void solveTPad();
+
+ private:
+  struct Controls;
+  PageContext page_;
+  std::unique_ptr<Controls> c_;
+};
+
+}  // namespace cq
