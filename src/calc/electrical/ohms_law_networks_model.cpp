@@ -8,28 +8,18 @@ namespace cq {
 
 namespace {
 constexpr double kMilliPerUnit = 1000;
-
-struct PadTerms {
-  double k;
-  double zmax;
-  double zmin;
-};
-
-PadTerms Terms(double zin, double zout, double attenuationDb) {
-  return {Pow(10, Div(attenuationDb, 20)), std::max(zin, zout), std::min(zin, zout)};
-}
 }  // namespace
 
-LedBias LedResistorFromCurrent(double supplyVolts, double forwardVolts, double milliamps) {
-  const double drop = Sub(supplyVolts, forwardVolts);
-  const double amps = Div(milliamps, kMilliPerUnit);
-  return {Div(drop, amps), Mul(drop, amps)};
+double LedResistorOhms(double supplyVolts, double forwardVolts, double milliamps) {
+  return Div(Sub(supplyVolts, forwardVolts), Div(milliamps, kMilliPerUnit));
 }
 
-LedBias LedCurrentFromResistor(double supplyVolts, double forwardVolts, double ohms) {
-  const double drop = Sub(supplyVolts, forwardVolts);
-  const double milliamps = Mul(Div(drop, ohms), kMilliPerUnit);
-  return {milliamps, Mul(drop, Div(milliamps, kMilliPerUnit))};
+double LedWattsAtCurrent(double supplyVolts, double forwardVolts, double milliamps) {
+  return Mul(Sub(supplyVolts, forwardVolts), Div(milliamps, kMilliPerUnit));
+}
+
+double LedMilliamps(double supplyVolts, double forwardVolts, double ohms) {
+  return Mul(Div(Sub(supplyVolts, forwardVolts), ohms), kMilliPerUnit);
 }
 
 double SeriesSum(std::span<const double> values) {
@@ -44,22 +34,27 @@ double ParallelSum(std::span<const double> values) {
   return Div(1, conductance);
 }
 
-PadResistors PiPad(double zin, double zout, double attenuationDb) {
-  const PadTerms t = Terms(zin, zout, attenuationDb);
-  const double k2 = Pow(t.k, 2);
-  const double s = Sqrt(Div(t.zmax, t.zmin));
-  const double k2m1 = Sub(k2, 1);
-  return {Div(Mul(t.zmax, k2m1), Add(Sub(k2, Mul(Mul(2, t.k), s)), 1)),
-          Div(Mul(t.zmin, k2m1), Add(Sub(k2, Div(Mul(2, t.k), s)), 1)),
-          Mul(Div(k2m1, t.k), Mul(Sqrt(Mul(t.zmax, t.zmin)), 0.5))};
+PadTerms PadTermsFor(double zin, double zout, double attenuationDb) {
+  const double k = Pow(10, Div(attenuationDb, 20));
+  return {k, Pow(k, 2), std::max(zin, zout), std::min(zin, zout)};
 }
 
-PadResistors TPad(double zin, double zout, double attenuationDb) {
-  const PadTerms t = Terms(zin, zout, attenuationDb);
-  const double k2 = Pow(t.k, 2);
-  const double shunt = Mul(Div(t.k, Sub(k2, 1)), Mul(2, Sqrt(Mul(t.zmax, t.zmin))));
-  const double ratio = Div(Add(k2, 1), Sub(k2, 1));
-  return {Sub(Mul(ratio, t.zmax), shunt), Sub(Mul(ratio, t.zmin), shunt), shunt};
+double PiSqrtRatio(const PadTerms& t) { return Sqrt(Div(t.zmax, t.zmin)); }
+
+double PiShuntAtLarger(const PadTerms& t, double sqrtRatio) {
+  return Div(Mul(t.zmax, Sub(t.k2, 1)), Add(Sub(t.k2, Mul(Mul(2, t.k), sqrtRatio)), 1));
+}
+
+double PiShuntAtSmaller(const PadTerms& t, double sqrtRatio) {
+  return Div(Mul(t.zmin, Sub(t.k2, 1)), Add(Sub(t.k2, Div(Mul(2, t.k), sqrtRatio)), 1));
+}
+
+double PiSeries(const PadTerms& t) { return Mul(Div(Sub(t.k2, 1), t.k), Mul(Sqrt(Mul(t.zmax, t.zmin)), 0.5)); }
+
+double TShunt(const PadTerms& t) { return Mul(Div(t.k, Sub(t.k2, 1)), Mul(2, Sqrt(Mul(t.zmax, t.zmin)))); }
+
+double TSeries(const PadTerms& t, double z, double shunt) {
+  return Sub(Mul(Div(Add(t.k2, 1), Sub(t.k2, 1)), z), shunt);
 }
 
 }  // namespace cq

@@ -2,31 +2,40 @@
 // The Ohm's Law tabs' arithmetic: the LED series resistor, two to four
 // resistors in series or in parallel and the resistive attenuator pads.
 // Divisions by zero and bad roots raise as the floating-point unit traps.
+// Each result has a function of its own so that the page can show it
+// before the next one can fail.
 #include <span>
 
 namespace cq {
 
-// The resistor in ohms for a current in milliamperes, or the current in
-// milliamperes for a resistor in ohms; watts in the resistor either way.
-struct LedBias {
-  double value;
-  double watts;
-};
-LedBias LedResistorFromCurrent(double supplyVolts, double forwardVolts, double milliamps);
-LedBias LedCurrentFromResistor(double supplyVolts, double forwardVolts, double ohms);
+// The resistor in ohms for a current in milliamperes, and its watts.
+double LedResistorOhms(double supplyVolts, double forwardVolts, double milliamps);
+double LedWattsAtCurrent(double supplyVolts, double forwardVolts, double milliamps);
+// The current in milliamperes through a resistor in ohms.
+double LedMilliamps(double supplyVolts, double forwardVolts, double ohms);
 
 double SeriesSum(std::span<const double> values);
 double ParallelSum(std::span<const double> values);
 
-// The three resistors of a pad, at Zin, at Zout and the third (the series
-// one of a PI pad, the shunt of a T pad). A pad below its minimum loss has
+// What both pads derive from their inputs. A pad below its minimum loss has
 // a negative resistor: it is returned with its sign.
-struct PadResistors {
-  double atLarger;   // at max(Zin, Zout)
-  double atSmaller;  // at min(Zin, Zout)
-  double third;
+struct PadTerms {
+  double k;   // voltage ratio of the attenuation
+  double k2;  // k squared
+  double zmax;
+  double zmin;
 };
-PadResistors PiPad(double zin, double zout, double attenuationDb);
-PadResistors TPad(double zin, double zout, double attenuationDb);
+PadTerms PadTermsFor(double zin, double zout, double attenuationDb);
+
+// PI pad: the shunts at the larger and the smaller impedance and the series
+// resistor between them; sqrtRatio is sqrt(zmax / zmin).
+double PiSqrtRatio(const PadTerms& t);
+double PiShuntAtLarger(const PadTerms& t, double sqrtRatio);
+double PiShuntAtSmaller(const PadTerms& t, double sqrtRatio);
+double PiSeries(const PadTerms& t);
+
+// T pad: the shunt, then the series resistor on the side of impedance z.
+double TShunt(const PadTerms& t);
+double TSeries(const PadTerms& t, double z, double shunt);
 
 }  // namespace cq

@@ -232,10 +232,14 @@ void OhmsLawResistorTabs::solveLedBias() {
   const double supply = ParseLocaleFloat(c_->supply.text());
   const double forward = ParseLocaleFloat(c_->forward.text());
   const double third = ParseLocaleFloat(c_->third.text());
-  const LedBias r = c_->solveForCurrent.checked() ? LedCurrentFromResistor(supply, forward, third)
-                                                  : LedResistorFromCurrent(supply, forward, third);
-  Write(page_, c_->ledResult, "%.1f", r.value);
-  Write(page_, c_->ledPower, "%.4f", r.watts);
+  if (c_->solveForCurrent.checked()) {
+    const double milliamps = LedMilliamps(supply, forward, third);
+    Write(page_, c_->ledResult, "%.1f", milliamps);
+    Write(page_, c_->ledPower, "%.4f", LedWattsAtCurrent(supply, forward, milliamps));
+  } else {
+    Write(page_, c_->ledResult, "%.1f", LedResistorOhms(supply, forward, third));
+    Write(page_, c_->ledPower, "%.4f", LedWattsAtCurrent(supply, forward, third));
+  }
 }
 
 void OhmsLawResistorTabs::solveSeries() {
@@ -282,32 +286,41 @@ void PlacePadRows(const Pad& pad, bool zinLarger) {
   PlaceInRow(pad.larger, zinLarger ? kZinRowTop : kZoutRowTop, zinLarger ? kZinRowHint : kZoutRowHint);
   PlaceInRow(pad.smaller, zinLarger ? kZoutRowTop : kZinRowTop, zinLarger ? kZoutRowHint : kZinRowHint);
 }
+
+struct PadInputs {
+  PadTerms terms;
+  bool zinLarger;
+};
+// Zin, Zout and the attenuation, read in this order.
+PadInputs ReadPad(const Pad& pad) {
+  const double zin = ParseLocaleFloat(pad.zin.text());
+  const double zout = ParseLocaleFloat(pad.zout.text());
+  return {PadTermsFor(zin, zout, ParseLocaleFloat(pad.attenuation.text())), zin >= zout};
+}
 }  // namespace
 
 void OhmsLawResistorTabs::solvePiPad() {
   const Pad& pad = c_->pi;
   c_->totalCaption.setCaption("Total Resistance");
-  const double zin = ParseLocaleFloat(pad.zin.text());
-  const double zout = ParseLocaleFloat(pad.zout.text());
-  const double db = ParseLocaleFloat(pad.attenuation.text());
-  const PadResistors r = PiPad(zin, zout, db);
-  Write(page_, pad.larger, "%.2f Ohms", r.atLarger);
-  Write(page_, pad.smaller, "%.2f Ohms", r.atSmaller);
-  PlacePadRows(pad, zin >= zout);
-  Write(page_, pad.third, "%.2f Ohms", r.third);
+  const PadInputs in = ReadPad(pad);
+  const PadTerms& t = in.terms;
+  const double s = PiSqrtRatio(t);
+  Write(page_, pad.larger, "%.2f Ohms", PiShuntAtLarger(t, s));
+  Write(page_, pad.smaller, "%.2f Ohms", PiShuntAtSmaller(t, s));
+  PlacePadRows(pad, in.zinLarger);
+  Write(page_, pad.third, "%.2f Ohms", PiSeries(t));
 }
 
 void OhmsLawResistorTabs::solveTPad() {
   const Pad& pad = c_->t;
   c_->totalCaption.setCaption("Total Resistance");
-  const double zin = ParseLocaleFloat(pad.zin.text());
-  const double zout = ParseLocaleFloat(pad.zout.text());
-  const double db = ParseLocaleFloat(pad.attenuation.text());
-  const PadResistors r = TPad(zin, zout, db);
-  Write(page_, pad.third, "%.2f Ohms", r.third);
-  Write(page_, pad.larger, "%.2f Ohms", r.atLarger);
-  Write(page_, pad.smaller, "%.2f Ohms", r.atSmaller);
-  PlacePadRows(pad, zin >= zout);
+  const PadInputs in = ReadPad(pad);
+  const PadTerms& t = in.terms;
+  const double shunt = TShunt(t);
+  Write(page_, pad.third, "%.2f Ohms", shunt);
+  Write(page_, pad.larger, "%.2f Ohms", TSeries(t, t.zmax, shunt));
+  Write(page_, pad.smaller, "%.2f Ohms", TSeries(t, t.zmin, shunt));
+  PlacePadRows(pad, in.zinLarger);
 }
 
 }  // namespace cq
