@@ -147,7 +147,7 @@ void CalculatorSwitching::Activate(CalculatorId k, Control* sender) {
 
   bool solverWritesCopper = k == Id::ConductorImpedance || k == Id::ConductorProperties || k == Id::DifferentialPairs || k == Id::ErEffective;
   if (!solverWritesCopper) f.label("Label56").setCaption("N/A");
-  if (k != Id::ConductorImpedance && k != Id::ConductorProperties && k != Id::DifferentialPairs && k != Id::ViaProperties) {
+  if (k != Id::ConductorProperties && k != Id::DifferentialPairs && k != Id::ViaProperties) {
     f.label("Label110").setCaption("N/A");
     f.label("Label285").setCaption("N/A");
   }

@@ -3,13 +3,11 @@
 #include "app/calculator_page.h"
 #include "app/calculator_table.h"
 #include "app/layouts/differential_layouts.h"
-#include "app/layouts/impedance_layouts.h"
 #include "app/main_window.h"
 
 namespace cq {
 
 namespace {
-constexpr int kConductorImpedance = 1;
 constexpr int kDifferentialPairs = 4;
 }  // namespace
 
@@ -27,10 +25,7 @@ void LayerRadio::attach(Form& form) {
   form_ = &form;
   layer_ = &form.radio("RadioGroup3");
   tabs_ = &form.get<TabControl>("TabControl1");
-  plating_ = &form.radio("RadioGroup1");
-  baseCopper_ = &form.radio("RadioGroup4");
   // The order in which the handler compares the tab index.
-  addPage(kConductorImpedance, ImpedanceLayouts(), [this](int item) { forceCoplanarCopper(item); });
   addPage(kDifferentialPairs, DifferentialLayouts());
   for (CalculatorPage* page : main_.pages())
     if (const LayoutTable* table = page->structureLayouts())
@@ -55,12 +50,5 @@ void LayerRadio::RadioGroup3Click(Control* sender) {
   main_.Button1Click(sender);
 }
 
-void LayerRadio::forceCoplanarCopper(int item) {
-  if (item != kCoplanarWave) return;
-  // The table has disabled both copper groups. Each selection that changes
-  // its radio runs that radio's click handler, which stores it and solves.
-  plating_->setItemIndex(kCoplanarPlatingItem);
-  baseCopper_->setItemIndex(kCoplanarBaseItem);
-}
 
 }  // namespace cq

@@ -33,14 +33,11 @@ class LayerRadio : public WindowPart {
     std::function<void(int item)> after;
   };
   void addPage(int calculator, const LayoutTable& table, std::function<void(int item)> after = {});
-  void forceCoplanarCopper(int item);
 
   MainWindow& main_;
   Form* form_ = nullptr;
   RadioGroup* layer_ = nullptr;
   TabControl* tabs_ = nullptr;
-  RadioGroup* plating_ = nullptr;
-  RadioGroup* baseCopper_ = nullptr;
   std::vector<Page> pages_;
 };
 

@@ -15,6 +15,7 @@
 #include "calc/conductor/fusing_current_page.h"
 #include "calc/conductor/thermal_management_page.h"
 #include "calc/tline/bandwidth_page.h"
+#include "calc/tline/conductor_impedance_page.h"
 #include "calc/tline/er_effective_page.h"
 #include "calc/tline/wavelength_page.h"
 #include "calc/electrical/conversion_page.h"
@@ -99,6 +100,7 @@ void Program::createWindows() {
   main_->addPage<PlanarInductorsPage>(page);
   main_->addPage<ViaPage>(page, temperatures);
   main_->addPage<BandwidthPage>(page);
+  main_->addPage<ConductorImpedancePage>(page);
   auto& wavelength = main_->addPage<WavelengthPage>(page);
   main_->addPage<ErEffectivePage>(page, wavelength);
   main_->addPart<SettingsWindowOpeners>(app_);

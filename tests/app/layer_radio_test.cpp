@@ -9,7 +9,7 @@
 
 #include "calc/conductor/conductor_properties_layouts.h"
 #include "app/layouts/differential_layouts.h"
-#include "app/layouts/impedance_layouts.h"
+#include "calc/tline/impedance/impedance_layouts.h"
 #include "calc/electrical/planar_inductor_layouts.h"
 #include "calc/via/via_layouts.h"
 #include "support/test_program.h"

@@ -133,7 +133,7 @@ TEST_F(Substrate, AirIsAcceptedOnEveryOtherCalculator) {
   t->chooseMenu("ErEffective1");
   EXPECT_EQ(t->takeMessages().size(), 1u);
   EXPECT_EQ(t->text("Edit7"), "1.001");
-  t->chooseMenu("RFImpedances1");
+  t->chooseMenu("PDNImpedance1");
   choose(0);
   choose(kAirSubstrate);
   expectBoard("Air", "1", "N/A", 1.0);

@@ -1,5 +1,6 @@
 #include "calc/tline/er_effective_page.h"
 
+#include "app/input_messages.h"
 #include "app/main_window.h"
 #include "calc/conductor/copper_choices.h"
 #include "calc/tline/microstrip_dispersion_model.h"
@@ -56,7 +57,7 @@ void ErEffectivePage::SolveErEffective(Control*) {
   if (v.SubstrateEr <= 1) {
     // The result keeps the last valid solve; the corrected Er counts from
     // the next one.
-    main_.app().dialogs().showInfo("Minimum Er value can't be less than or equal to 1");
+    main_.app().dialogs().showInfo(std::string(kErAboveOneMessage));
     er_->setText(main_.decimalComma() ? "1,001" : "1.001");
     return;
   }

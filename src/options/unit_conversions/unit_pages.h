@@ -8,7 +8,6 @@ namespace cq {
 
 UnitsPage ManualCopperUnits();
 UnitsPage DifferentialPairsUnits();
-UnitsPage ConductorImpedanceUnits();
 
 // Every page the switch reaches.
 std::vector<UnitsPage> AllUnitsPages();

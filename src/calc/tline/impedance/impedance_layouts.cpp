@@ -1,4 +1,4 @@
-#include "app/layouts/impedance_layouts.h"
+#include "calc/tline/impedance/impedance_layouts.h"
 
 #include "app/layouts/copper_controls.h"
 

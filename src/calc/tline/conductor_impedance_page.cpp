@@ -1,0 +1,41 @@
+#include "calc/tline/conductor_impedance_page.h"
+
+#include "calc/tline/impedance/impedance_controls.h"
+#include "calc/tline/impedance/impedance_layouts.h"
+#include "calc/tline/impedance/impedance_solve.h"
+
+namespace cq {
+
+namespace {
+constexpr int kDefaultFormula = 0;
+}  // namespace
+
+ConductorImpedancePage::ConductorImpedancePage(PageContext context) : CalculatorPage(context) {}
+
+ConductorImpedancePage::~ConductorImpedancePage() = default;
+
+void ConductorImpedancePage::registerHandlers(HandlerRegistry& handlers) {
+  handlers.add("TForm1.RadioGroup24Click", [this](Control* sender) { RadioGroup24Click(sender); });
+}
+
+void ConductorImpedancePage::attach(Form& form) { c_ = std::make_unique<ImpedanceControls>(form); }
+
+void ConductorImpedancePage::solve(Control* sender) { SolveConductorImpedance(page(), *c_, sender); }
+
+const LayoutTable* ConductorImpedancePage::structureLayouts() const { return &ImpedanceLayouts(); }
+
+void ConductorImpedancePage::afterStructureLayout(int item) {
+  if (item != kCoplanarWave) return;
+  // The table has disabled both copper groups. Each selection that changes
+  // its radio runs that radio's click handler, which stores it and solves.
+  c_->plating.setItemIndex(kCoplanarPlatingItem);
+  c_->baseCopper.setItemIndex(kCoplanarBaseItem);
+}
+
+void ConductorImpedancePage::RadioGroup24Click(Control* sender) {
+  // Only the default model has a narrow and a wide mode to tell.
+  c_->mode.setVisible(c_->formula.itemIndex() == kDefaultFormula);
+  page().solve(sender);
+}
+
+}  // namespace cq

@@ -1,0 +1,32 @@
+#pragma once
+// The Conductor Impedance page (calculator 1, GroupBox15): one conductor in
+// one of six structures, its " Formula Selection " radio, the structure
+// layouts of the layer radio and the solve.
+#include <memory>
+
+#include "app/calculator_page.h"
+
+namespace cq {
+
+struct ImpedanceControls;
+
+class ConductorImpedancePage : public CalculatorPage {
+ public:
+  explicit ConductorImpedancePage(PageContext context);
+  ~ConductorImpedancePage() override;
+  CalculatorId id() const override { return CalculatorId::ConductorImpedance; }
+  void registerHandlers(HandlerRegistry& handlers) override;
+  void attach(Form& form) override;
+  void solve(Control* sender) override;
+  const UnitsPage* unitsTable() const override;
+  const LayoutTable* structureLayouts() const override;
+  // The coplanar wave guide is solved for fixed copper weights.
+  void afterStructureLayout(int item) override;
+
+  void RadioGroup24Click(Control* sender);
+
+ private:
+  std::unique_ptr<ImpedanceControls> c_;
+};
+
+}  // namespace cq

@@ -1,0 +1,19 @@
+#include "calc/tline/conductor_impedance_page.h"
+
+#include "options/units_conversion.h"
+
+namespace cq {
+
+namespace {
+UnitsPage table() {
+  return {"Conductor Impedance", MilsOrMm({"Edit71", "Edit72", "Edit75"}),
+          Lengths({{"Edit67", 21}, {"Edit68", 22}, {"Edit74", 23}})};
+}
+}  // namespace
+
+const UnitsPage* ConductorImpedancePage::unitsTable() const {
+  static const UnitsPage units = table();
+  return &units;
+}
+
+}  // namespace cq

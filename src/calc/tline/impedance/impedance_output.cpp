@@ -1,0 +1,72 @@
+#include "calc/tline/impedance/impedance_output.h"
+
+#include <string>
+
+#include "platform/checked_math.h"
+#include "platform/format.h"
+#include "platform/numbers.h"
+
+namespace cq {
+
+namespace {
+
+constexpr double kCmPerInch = 2.54;
+constexpr double kZoLow = 40;
+constexpr double kZoHigh = 90;
+
+void WriteGuarded(ImpedanceSolve& s, Edit& field, double value, std::string_view format, ResultGuard guard) {
+  // The guard compares, and comparing a value that is no number traps.
+  if (guard == ResultGuard::ErrorIfNotPositive && CheckNumber(value) <= 0) {
+    field.setText("Error");
+    return;
+  }
+  field.setText(s.localize(Format(format, value)));
+}
+
+void WriteRow(ImpedanceSolve& s, Label& row, bool inRange, const std::string& value) {
+  row.setFontColor(inRange ? colors::Black : colors::Red);
+  row.setCaption(s.localize(inRange ? value : Format("%s Warning!", value)));
+}
+
+}  // namespace
+
+void WriteCopperText(ImpedanceSolve& s, double thickness) {
+  s.c.totalCopper.setCaption(
+      s.localize(s.metric ? Format("%3.0f um", thickness * 1000) : Format("%.2f mils", thickness)));
+}
+
+void WriteImpedanceResults(ImpedanceSolve& s, double zo, std::string_view zoFormat, double tpdPerInch,
+                           ResultGuard guard) {
+  s.v.CharacteristicImpedance = zo;
+  s.c.zo.setText(s.localize(Format(zoFormat, zo)));
+
+  const double tpd = s.metric ? Div(tpdPerInch, kCmPerInch) : tpdPerInch;
+  WriteGuarded(s, s.c.tpd, tpd, s.metric ? "%.4f ps/cm" : "%.4f ps/in", guard);
+  const double co = Div(tpd, zo);
+  WriteGuarded(s, s.c.co, co, s.metric ? "%.4f pF/cm" : "%.4f pF/in", guard);
+  const double lo = Mul(Mul(zo, zo), co) / 1000;
+  WriteGuarded(s, s.c.lo, lo, s.metric ? "%.4f nH/cm" : "%.4f nH/in", guard);
+}
+
+void ClearImpedanceResults(ImpedanceSolve& s) {
+  for (Edit* field : {&s.c.zo, &s.c.tpd, &s.c.co, &s.c.lo}) field->setText("");
+}
+
+void WriteRestriction(ImpedanceSolve& s, Label& line, std::string_view text) {
+  std::string shown(text);
+  if (s.page.decimalComma())
+    for (char& ch : shown)
+      if (ch == '.') ch = ',';
+  line.setCaption(shown);
+}
+
+void WriteRangeRow(ImpedanceSolve& s, Label& row, double value, double lo, double hi) {
+  const bool inRange = lo <= CheckNumber(value) && value <= hi;
+  WriteRow(s, row, inRange, inRange ? FormatGeneralFloat(value) : Format("%.1f", value));
+}
+
+void WriteImpedanceRow(ImpedanceSolve& s, double zo) {
+  WriteRow(s, s.c.impedanceRow, kZoLow <= CheckNumber(zo) && zo <= kZoHigh, Format("%.4f", zo));
+}
+
+}  // namespace cq
