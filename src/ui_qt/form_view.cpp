@@ -70,9 +70,11 @@ bool isInsetUnitText(const Control& c) {
   const Bounds& b = c.bounds();
   const QRect inner(b.left, b.top, b.width, b.height);
   for (const Control* sibling : c.parent()->children()) {
-    if (sibling == &c || !dynamic_cast<const Edit*>(sibling)) continue;
+    // A memo or a box of the same bounds is another control in the same
+    // place (the other layout's result), not a field the text sits in.
+    if (sibling == &c || !dynamic_cast<const Edit*>(sibling) || dynamic_cast<const Memo*>(sibling)) continue;
     const Bounds& o = sibling->bounds();
-    if (QRect(o.left, o.top, o.width, o.height).contains(inner)) return true;
+    if (o != b && QRect(o.left, o.top, o.width, o.height).contains(inner)) return true;
   }
   return false;
 }
