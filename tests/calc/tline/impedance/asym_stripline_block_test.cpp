@@ -54,7 +54,9 @@ TEST(AsymStriplineBlock, WorkedExamplesForEachFormula) {
                       {"Edit73", shown(c.lo)},
                       {"Label56", shown("0.70 mils")}});
       EXPECT_EQ(t.showing("Label116"), c.mode != nullptr);
-      if (c.mode) EXPECT_EQ(t.text("Label116"), c.mode);
+      if (c.mode) {
+        EXPECT_EQ(t.text("Label116"), c.mode);
+      }
       EXPECT_EQ(t.showing("Label188"), c.note);
       EXPECT_EQ(t.showing("Label191"), c.note);
       EXPECT_TRUE(t.takeMessages().empty());
