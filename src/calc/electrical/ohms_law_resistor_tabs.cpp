@@ -1,6 +1,7 @@
 #include "calc/electrical/ohms_law_resistor_tabs.h"
 
 #include <array>
+#include <span>
 #include <string>
 
 #include "calc/electrical/ohms_law_networks_model.h"
@@ -58,6 +59,13 @@ struct Row {
   std::array<Control*, 8> parts;
 };
 
+struct NetworkInputs {
+  double volts;
+  std::array<double, kRowCount> ohms;
+  std::size_t count;  // the rows the count radio shows
+  std::span<const double> used() const { return std::span(ohms).first(count); }
+};
+
 struct Network {
   Network(Form& f, const NetworkNames& n)
       : voltage(f.edit(n.voltage)),
@@ -70,11 +78,13 @@ struct Network {
     for (int k = 0; k < kRowCount; ++k)
       for (Control* part : rows[static_cast<std::size_t>(k)].parts) part->setVisible(k < used());
   }
-  // Every row's input is read, also those the count hides.
-  std::array<double, kRowCount> resistors() const {
-    std::array<double, kRowCount> r{};
-    for (std::size_t k = 0; k < r.size(); ++k) r[k] = ParseLocaleFloat(rows[k].input().text());
-    return r;
+  // Labels the result unit boxes, then reads the voltage and every row's
+  // input, also those the count hides.
+  NetworkInputs read(const char* amountUnit) const {
+    for (const Row& row : rows) row.amountUnit().setText(amountUnit);
+    NetworkInputs in{ParseLocaleFloat(voltage.text()), {}, static_cast<std::size_t>(used())};
+    for (std::size_t k = 0; k < in.ohms.size(); ++k) in.ohms[k] = ParseLocaleFloat(rows[k].input().text());
+    return in;
   }
 
   Edit& voltage;
@@ -246,16 +256,13 @@ void OhmsLawResistorTabs::solveSeries() {
   Network& n = c_->series;
   c_->currentCaption.setCaption("Series Current");
   c_->totalCaption.setCaption("Total Resistance");
-  for (const Row& row : n.rows) row.amountUnit().setText("V");
-  const double volts = ParseLocaleFloat(n.voltage.text());
-  const auto r = n.resistors();
-  const int used = n.used();
-  const double total = SeriesSum(std::span(r).first(static_cast<std::size_t>(used)));
+  const NetworkInputs in = n.read("V");
+  const double total = SeriesSum(in.used());
   Write(page_, c_->total, "%.3f Ohm's", total);
-  const double amps = Div(volts, total);
+  const double amps = Div(in.volts, total);
   Write(page_, c_->current, "%.8f Amps", amps);
-  for (std::size_t k = 0; k < static_cast<std::size_t>(used); ++k) {
-    const double drop = Mul(r[k], amps);
+  for (std::size_t k = 0; k < in.count; ++k) {
+    const double drop = Mul(in.ohms[k], amps);
     Write(page_, n.rows[k].amount(), "%.4f", drop);
     Write(page_, n.rows[k].power(), "%.4f", Mul(drop, amps));
   }
@@ -265,17 +272,14 @@ void OhmsLawResistorTabs::solveParallel() {
   Network& n = c_->parallel;
   c_->currentCaption.setCaption("Total Current");
   c_->totalCaption.setCaption("Total Resistance");
-  for (const Row& row : n.rows) row.amountUnit().setText("A");
-  const double volts = ParseLocaleFloat(n.voltage.text());
-  const auto r = n.resistors();
-  const int used = n.used();
-  const double total = ParallelSum(std::span(r).first(static_cast<std::size_t>(used)));
+  const NetworkInputs in = n.read("A");
+  const double total = ParallelSum(in.used());
   Write(page_, c_->total, "%.4f Ohm's", total);
-  Write(page_, c_->current, "%.8f Amps", Div(volts, total));
-  for (std::size_t k = 0; k < static_cast<std::size_t>(used); ++k) {
-    const double amps = Div(volts, r[k]);
+  Write(page_, c_->current, "%.8f Amps", Div(in.volts, total));
+  for (std::size_t k = 0; k < in.count; ++k) {
+    const double amps = Div(in.volts, in.ohms[k]);
     Write(page_, n.rows[k].amount(), "%.4f", amps);
-    Write(page_, n.rows[k].power(), "%.4f", Mul(volts, amps));
+    Write(page_, n.rows[k].power(), "%.4f", Mul(in.volts, amps));
   }
 }
 
