@@ -1015,8 +1015,15 @@ void FormView::propertyChanged(Control& control, Prop prop) {
   switch (prop) {
     case Prop::Bounds:
       syncGeometry(control, *entry);
-      // A unit text moved into or out of its field changes its look.
-      if (entry->kind == Kind::Edit) syncStyle(control, *entry);
+      // A unit text moved into or out of its field changes its look; so
+      // does a sibling it moved onto or away from (two boxes that trade
+      // places meet on the way).
+      if (entry->kind == Kind::Edit && control.parent()) {
+        for (Control* sibling : control.parent()->children())
+          if (const Entry* e = entryOf(*sibling); e && e->kind == Kind::Edit) syncStyle(*sibling, *e);
+      } else if (entry->kind == Kind::Edit) {
+        syncStyle(control, *entry);
+      }
       if (entry->kind == Kind::PageControl) syncPages(control);
       break;
     case Prop::Visible: syncVisible(control, *entry); break;

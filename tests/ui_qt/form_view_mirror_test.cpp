@@ -112,3 +112,29 @@ TEST_F(FormViewMirrorTest, AFieldThatIsNoTabStopTakesTheFocusOnlyByClick) {
 
 }  // namespace
 }  // namespace cq::ui
+
+namespace cq::ui {
+namespace {
+
+// Two result boxes that trade places stand on each other for a moment; once
+// apart, neither may keep the borderless look of a unit text inside a field.
+TEST(FormViewInsetUnitText, BoxesThatTradePlacesKeepTheirFrames) {
+  test::SmallForm model;
+  Edit& upper = model.form.create<Edit>("Edit1");
+  Edit& lower = model.form.create<Edit>("Edit2");
+  for (Edit* e : {&upper, &lower}) e->setReadOnly(true);
+  upper.setBounds({10, 10, 100, 21});
+  lower.setBounds({10, 60, 100, 21});
+  FormView view(model.form);
+  model.form.show();
+  test::Pump(20);
+  upper.setBounds({10, 60, 100, 21});
+  test::Pump(20);
+  lower.setBounds({10, 10, 100, 21});
+  test::Pump(20);
+  for (const char* name : {"Edit1", "Edit2"})
+    EXPECT_FALSE(view.widget<QLineEdit>(name)->styleSheet().contains("border: none")) << name;
+}
+
+}  // namespace
+}  // namespace cq::ui
