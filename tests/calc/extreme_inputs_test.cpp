@@ -29,6 +29,8 @@ struct PageSetup {
   bool metric;
   // A layout of the page that is not its first (the plane radio's item).
   int planeItem = -1;
+  // A structure of the layer radio that is not its first.
+  int structureItem = -1;
   friend void PrintTo(const PageSetup& p, std::ostream* os) { *os << p.name; }
 };
 
@@ -44,6 +46,12 @@ std::vector<PageSetup> AllPages() {
   // The Via Properties page's second layout.
   pages.push_back({"DifferentialVias_Imperial", 16, false, 1});
   pages.push_back({"DifferentialVias_Metric", 16, true, 1});
+  // The Conductor Impedance page's other structures.
+  const char* const structures[] = {"", "MicrostripEmbed", "Stripline", "StriplineAsym", "DualStripline",
+                                    "CoplanarWave"};
+  for (int item = 1; item < 6; ++item)
+    for (bool metric : {false, true})
+      pages.push_back({std::string(structures[item]) + (metric ? "_Metric" : "_Imperial"), 1, metric, -1, item});
   return pages;
 }
 
@@ -87,6 +95,7 @@ std::unique_ptr<TestProgram> StartOn(const PageSetup& page) {
   auto t = std::make_unique<TestProgram>(options);
   t->chooseMenu(std::string(Calculator(page.calculator).menuItem));
   if (page.planeItem >= 0) t->selectRadio("RadioGroup5", page.planeItem);
+  if (page.structureItem >= 0) t->selectRadio("RadioGroup3", page.structureItem);
   t->takeMessages();
   return t;
 }

@@ -2,17 +2,13 @@
 #include "calc/tline/asym_stripline/asym_stripline_model.h"
 #include "calc/tline/impedance/impedance_blocks.h"
 #include "calc/tline/impedance/impedance_output.h"
-#include "platform/checked_math.h"
+#include "calc/tline/impedance/inner_lengths.h"
+#include "calc/tline/stripline_model.h"
 #include "platform/numbers.h"
 
 namespace cq {
 
 namespace {
-
-double MmToMils(double mm) { return mm / 25.4 * 1000; }
-
-// 1.017 ns per foot in vacuum, 12 inches per foot.
-double StriplineTpdPerInch(double er) { return 1000 * 1.017 * Sqrt(er) / 12; }
 
 enum Formula { kDefault = 0, kIpc2141 = 1, kWadell = 2 };
 
@@ -47,7 +43,7 @@ void SolveAsymStriplineBlock(ImpedanceSolve& s) {
     case kWadell: zo = AsymStriplineWadell(w, h1, h2, t, er); break;
     default: return;
   }
-  WriteImpedanceResults(s, zo, "%.3f Ohms", StriplineTpdPerInch(er), ResultGuard::ErrorIfNotPositive);
+  WriteImpedanceResults(s, zo, "%.3f Ohms", StriplineDelayPsPerInch(er), ResultGuard::ErrorIfNotPositive);
 }
 
 }  // namespace cq

@@ -9,16 +9,19 @@ namespace cq {
 
 void SolveMicrostripBlock(ImpedanceSolve& s);
 void SolveAsymStriplineBlock(ImpedanceSolve& s);
+void SolveEmbeddedMicrostripBlock(ImpedanceSolve& s);
+void SolveStriplineBlock(ImpedanceSolve& s);
+void SolveDualStriplineBlock(ImpedanceSolve& s);
+void SolveCoplanarWaveguideBlock(ImpedanceSolve& s);
 
-// In the order of the structure radio; nullptr: no block yet, the results
-// stay empty.
+// In the order of the structure radio.
 inline constexpr std::array<ImpedanceBlock, 6> kImpedanceBlocks = {
-    SolveMicrostripBlock,     // "Microstrip"
-    nullptr,                  // "Microstrip Embed"
-    nullptr,                  // "Stripline"
-    SolveAsymStriplineBlock,  // "Stripline Asym"
-    nullptr,                  // "Dual Stripline"
-    nullptr,                  // "Coplanar Wave"
+    SolveMicrostripBlock,          // "Microstrip"
+    SolveEmbeddedMicrostripBlock,  // "Microstrip Embed"
+    SolveStriplineBlock,           // "Stripline"
+    SolveAsymStriplineBlock,       // "Stripline Asym"
+    SolveDualStriplineBlock,       // "Dual Stripline"
+    SolveCoplanarWaveguideBlock,   // "Coplanar Wave"
 };
 
 }  // namespace cq

@@ -48,10 +48,6 @@ void WriteImpedanceResults(ImpedanceSolve& s, double zo, std::string_view zoForm
   WriteGuarded(s, s.c.lo, lo, s.metric ? "%.4f nH/cm" : "%.4f nH/in", guard);
 }
 
-void ClearImpedanceResults(ImpedanceSolve& s) {
-  for (Edit* field : {&s.c.zo, &s.c.tpd, &s.c.co, &s.c.lo}) field->setText("");
-}
-
 void WriteRestriction(ImpedanceSolve& s, Label& line, std::string_view text) {
   std::string shown(text);
   if (s.page.decimalComma())

@@ -20,9 +20,6 @@ enum class ResultGuard { None, ErrorIfNotPositive };
 void WriteImpedanceResults(ImpedanceSolve& s, double zo, std::string_view zoFormat, double tpdPerInch,
                            ResultGuard guard);
 
-// Empties the four results: a structure that gives nothing shows nothing.
-void ClearImpedanceResults(ImpedanceSolve& s);
-
 // A fixed restriction text, with commas for its points in comma mode.
 void WriteRestriction(ImpedanceSolve& s, Label& line, std::string_view text);
 

@@ -49,11 +49,7 @@ void SolveConductorImpedance(const PageContext& page, ImpedanceControls& c, Cont
 
   const int item = c.structure.itemIndex();
   if (item < 0 || item >= static_cast<int>(kImpedanceBlocks.size())) return;
-  if (ImpedanceBlock block = kImpedanceBlocks[item]) {
-    block(s);
-  } else {
-    ClearImpedanceResults(s);
-  }
+  kImpedanceBlocks[item](s);
 }
 
 }  // namespace cq

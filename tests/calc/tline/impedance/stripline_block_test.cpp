@@ -1,0 +1,104 @@
+// The centred stripline on the Conductor Impedance page. Expected texts:
+// python3, 60 / sqrt(4.6) ln(1.9 (2H + T) / (0.8 W + T)), Tpd sqrt(4.6)
+// 1.017 / 12 1000 ps/in (/ 2.54 per cm), Co = Tpd / Zo, Lo = Zo^2 Co / 1000.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "calc/tline/impedance/structure_steps.h"
+
+namespace cq::test {
+namespace {
+
+TEST(StriplineBlock, TheWorkedExamplesInBothUnitSystems) {
+  TestProgram t;
+  OpenStructure(t, kStripline);
+  t.pressEnter("Edit67");
+  // W 5, H 10 mils, base copper 0.7 mils.
+  ExpectTexts(t, {{"Edit70", "59.431 Ohms"},
+                  {"Edit77", "181.7685 ps/in"},
+                  {"Edit76", "3.0585 pF/in"},
+                  {"Edit73", "10.8027 nH/in"},
+                  {"Label56", "0.70 mils"},
+                  {"Label85", "5mils < (W) < 15mils"},
+                  {"Label86", "5mils < (2H) < 15mils"},
+                  {"Label246", "40< Ohms < 90"},
+                  {"Label107", "(W) = "},
+                  {"Label108", "5"},
+                  {"Label111", "(H) = "},
+                  {"Label112", "10"},
+                  {"Label261", "59.4311"}});
+  for (const char* row : {"Label108", "Label112", "Label261"}) EXPECT_EQ(t.fontColor(row), colors::Black) << row;
+
+  // The defaults converted: W 0.127, H 0.254 mm, copper 0.018 mm.
+  t.selectRadio("RadioGroup6", 1);
+  ExpectTexts(t, {{"Edit70", "59.391 Ohms"},
+                  {"Edit77", "71.5624 ps/cm"},
+                  {"Edit76", "1.2049 pF/cm"},
+                  {"Edit73", "4.2502 nH/cm"},
+                  {"Label56", " 18 um"},
+                  {"Label85", "0.127mm < (W) < 0.381mm"},
+                  {"Label86", "0.127mm < (2H) < 0.381mm"},
+                  {"Label108", "0.127"},
+                  {"Label112", "0.254"},
+                  {"Label261", "59.3913"}});
+  EXPECT_EQ(t.fontColor("Label108"), colors::Black);
+  EXPECT_TRUE(t.takeMessages().empty());
+}
+
+TEST(StriplineBlock, RangeRowsTurnRedOutsideTheirBounds) {
+  const struct {
+    bool metric;
+    const char *w, *h;
+    const char *wRow, *hRow, *zoRow;
+  } rows[] = {
+      {false, "15", "10", "15", "10", "31.6227 Warning!"},
+      {false, "16", "10", "16.0 Warning!", "10", "29.9138 Warning!"},
+      {false, "4.9", "10", "4.9 Warning!", "10", "59.9114"},
+      // The bound is on H itself, though the line speaks of 2H.
+      {false, "5", "4", "5", "4.0 Warning!", "35.1819 Warning!"},
+      {false, "5", "20", "5", "20.0 Warning!", "78.3449"},
+      // The metric bounds are 0.1269 and 0.3811, both inside.
+      {true, "0.1269", "0.254", "0.1269", "0.254", "59.4100"},
+      {true, "0.3811", "0.254", "0.3811", "0.254", "31.6084 Warning!"},
+      {true, "0.5", "0.254", "0.5 Warning!", "0.254", "24.3852 Warning!"},
+  };
+  for (const auto& r : rows) {
+    TestProgram t;
+    OpenStructure(t, kStripline, r.metric);
+    EnterAll(t, {{"Edit67", r.w}, {"Edit68", r.h}});
+    ExpectTexts(t, {{"Label108", r.wRow}, {"Label112", r.hRow}, {"Label261", r.zoRow}});
+    for (const auto& [row, text] : {std::pair{"Label108", r.wRow}, {"Label112", r.hRow}, {"Label261", r.zoRow}}) {
+      const bool warned = std::string(text).find("Warning!") != std::string::npos;
+      EXPECT_EQ(t.fontColor(row), warned ? colors::Red : colors::Black) << row << " " << r.w << " " << r.h;
+    }
+  }
+}
+
+TEST(StriplineBlock, CommaModeWritesCommasInLinesRowsAndResults) {
+  TestProgram t(CommaStart());
+  OpenStructure(t, kStripline, true);
+  EnterAll(t, {{"Edit67", "0,5"}, {"Edit68", "0,254"}});
+  ExpectTexts(t, {{"Label85", "0,127mm < (W) < 0,381mm"},
+                  {"Label86", "0,127mm < (2H) < 0,381mm"},
+                  {"Label108", "0,5 Warning!"},
+                  {"Label112", "0,254"},
+                  {"Label261", "24,3852 Warning!"},
+                  {"Edit70", "24,385 Ohms"}});
+  EXPECT_TRUE(t.takeMessages().empty());
+}
+
+// 0.8 W + T beyond 1.9 (2H + T): the logarithm is negative and every value
+// is written as it is (this structure has no "Error" guard).
+TEST(StriplineBlock, AVeryWideConductorShowsNegativeValues) {
+  TestProgram t;
+  OpenStructure(t, kStripline);
+  Enter(t, "Edit67", "60");
+  ExpectTexts(t, {{"Edit70", "-5.978 Ohms"},
+                  {"Edit77", "181.7685 ps/in"},
+                  {"Edit76", "-30.4060 pF/in"},
+                  {"Edit73", "-1.0866 nH/in"}});
+}
+
+}  // namespace
+}  // namespace cq::test

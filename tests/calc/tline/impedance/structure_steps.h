@@ -1,0 +1,20 @@
+#pragma once
+// Opening one structure of the Conductor Impedance page for a test.
+#include "support/page_steps.h"
+#include "support/test_program.h"
+
+namespace cq::test {
+
+enum ImpedanceStructure { kMicrostripEmbed = 1, kStripline = 2, kDualStripline = 4, kCoplanarWave = 5 };
+
+// The page on the structure, in Metric when asked; the messages and solves
+// of getting there are forgotten.
+inline void OpenStructure(TestProgram& t, ImpedanceStructure item, bool metric = false) {
+  OpenCalculator(t, "RFImpedances1");
+  t.selectRadio("RadioGroup3", item);
+  if (metric) t.selectRadio("RadioGroup6", 1);
+  t.takeMessages();
+  t.takeSolves();
+}
+
+}  // namespace cq::test
