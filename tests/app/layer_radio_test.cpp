@@ -46,6 +46,7 @@ std::string actual(Control& c, LayoutProperty p) {
     case LayoutProperty::Hint: return c.hint();
     case LayoutProperty::Left: return std::to_string(c.bounds().left);
     case LayoutProperty::Top: return std::to_string(c.bounds().top);
+    case LayoutProperty::Width: return std::to_string(c.bounds().width);
   }
   return {};
 }

@@ -63,6 +63,7 @@ void PageLayout::applyCell(Control& c, LayoutProperty property, const LayoutCell
     case LayoutProperty::Hint: c.setHint(std::string(cell.text)); break;
     case LayoutProperty::Left: c.setLeft(cell.number); break;
     case LayoutProperty::Top: c.setTop(cell.number); break;
+    case LayoutProperty::Width: c.setWidth(cell.number); break;
   }
 }
 

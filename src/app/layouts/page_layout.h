@@ -10,7 +10,7 @@
 
 namespace cq {
 
-enum class LayoutProperty { Visible, Enabled, Caption, Hint, Left, Top };
+enum class LayoutProperty { Visible, Enabled, Caption, Hint, Left, Top, Width };
 
 // One cell: a number (a flag or a coordinate), a text, or "keep".
 struct LayoutCell {

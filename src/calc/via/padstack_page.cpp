@@ -1,6 +1,7 @@
 #include "calc/via/padstack_page.h"
 
-#include <algorithm>
+#include <array>
+#include <vector>
 
 #include "app/main_window.h"
 #include "calc/via/bga_land_table.h"
@@ -16,6 +17,46 @@ namespace {
 constexpr int kBgaLand = static_cast<int>(PadType::BgaLand);
 }  // namespace
 
+// The type's defaults go to these fields by name.
+struct PadstackPage::Controls {
+  explicit Controls(Form& f)
+      : layout(f, PadstackLayouts(), kPadstackTypeCount),
+        padType(f.radio("RadioGroup14")),
+        padStyle(f.radio("RadioGroup7")),
+        holeType(f.comboBox("ComboBox2")),
+        ball(f.comboBox("ComboBox4")),
+        hole(f.edit("Edit33")),
+        ring(f.edit("Edit34")),
+        isolation(f.edit("Edit35")),
+        land(f.edit("Edit36")),
+        variation(f.edit("Edit37")),
+        results{&land, &variation, &f.edit("Edit38"), &f.edit("Edit39"), &f.edit("Edit40")},
+        landCaption(f.label("Label55")),
+        variationCaption(f.label("Label56")),
+        decimalMode(f.label("Label165")),
+        notes{&f.get<Memo>("Memo3"), &f.get<Memo>("Memo5")} {
+    for (const auto& type : PadstackDefaults())
+      for (const auto& d : type) defaults.push_back(&f.edit(d.control));
+  }
+  PageLayout layout;
+  RadioGroup& padType;
+  RadioGroup& padStyle;
+  ComboBox& holeType;
+  ComboBox& ball;
+  Edit& hole;       // Edit33
+  Edit& ring;       // Edit34
+  Edit& isolation;  // Edit35
+  Edit& land;       // Edit36
+  Edit& variation;  // Edit37
+  std::array<Edit*, 5> results;
+  Label& landCaption;
+  Label& variationCaption;
+  Label& decimalMode;
+  std::array<Memo*, 2> notes;
+  // The fields of PadstackDefaults(), type after type.
+  std::vector<Edit*> defaults;
+};
+
 PadstackPage::PadstackPage(PageContext context)
     : CalculatorPage(context), main_(context.main()), solver_(std::make_unique<PadstackSolver>(context.main())) {}
 
@@ -23,7 +64,7 @@ PadstackPage::~PadstackPage() = default;
 
 void PadstackPage::solve(Control* sender) { solver_->SolvePadstack(sender); }
 
-bool PadstackPage::solveEnabled() const { return padType_->itemIndex() != kBgaLand; }
+bool PadstackPage::solveEnabled() const { return c_->padType.itemIndex() != kBgaLand; }
 
 void PadstackPage::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.RadioGroup14Click", [this](Control* sender) { RadioGroup14Click(sender); });
@@ -34,77 +75,45 @@ void PadstackPage::registerHandlers(HandlerRegistry& handlers) {
 
 void PadstackPage::attach(Form& form) {
   solver_->attach(form);
-  form_ = &form;
-  units_ = &form.radio("RadioGroup6");
-  padType_ = &form.radio("RadioGroup14");
-  padStyle_ = &form.radio("RadioGroup7");
-  holeType_ = &form.comboBox("ComboBox2");
-  ball_ = &form.comboBox("ComboBox4");
-  hole_ = &form.edit("Edit33");
-  ring_ = &form.edit("Edit34");
-  isolation_ = &form.edit("Edit35");
-  decimalMode_ = &form.label("Label165");
-  // Every control a layout names must exist before the first click.
-  for (const char* name : PadstackToggledControls()) form.control(name);
-  for (const char* name : PadstackPictures()) form.image(name);
+  c_ = std::make_unique<Controls>(form);
 }
 
-bool PadstackPage::metric() const { return units_->itemIndex() == 1; }
-
-void PadstackPage::layOut(int type) {
-  Form& f = *form_;
-  const PadstackTypeLayout& layout = PadstackTypeLayouts().at(static_cast<size_t>(type));
-  for (const char* picture : PadstackPictures())
-    f.control(picture).setVisible(std::string_view(picture) == layout.picture);
-  for (const char* name : PadstackToggledControls()) {
-    const bool shown = std::any_of(layout.shown.begin(), layout.shown.end(),
-                                   [name](const char* s) { return std::string_view(s) == name; });
-    f.control(name).setVisible(shown);
-  }
-  for (const auto& c : layout.captions) f.label(c.control).setCaption(c.caption);
-  for (const auto& h : layout.hints) f.control(h.control).setHint(h.hint);
-  if (layout.enablesInputs)
-    for (Edit* input : {hole_, ring_, isolation_}) input->setEnabled(true);
-  for (const char* name : layout.widened) f.control(name).setWidth(layout.resultWidth);
-  units_->setEnabled(layout.usesUnits);
-  f.button("Button1").setEnabled(layout.usesUnits);
-}
+bool PadstackPage::metric() const { return page().metric(); }
 
 void PadstackPage::writeDefaults(int type) {
-  const PadstackTypeLayout& layout = PadstackTypeLayouts().at(static_cast<size_t>(type));
-  const int unit = units_->itemIndex();
+  const int unit = page().unitsIndex();
   if (unit != 0 && unit != 1) return;
   const bool comma = main_.decimalComma();
-  for (const auto& d : layout.defaults)
-    form_->edit(d.control).setText(unit == 0 ? std::string(d.imperial) : LocalizeDecimalPoint(d.metric, comma));
+  size_t field = 0;
+  for (int t = 0; t < type; ++t) field += PadstackDefaults()[static_cast<size_t>(t)].size();
+  for (const auto& d : PadstackDefaults().at(static_cast<size_t>(type)))
+    c_->defaults[field++]->setText(unit == 0 ? std::string(d.imperial) : LocalizeDecimalPoint(d.metric, comma));
 }
 
 void PadstackPage::fillBallList() {
-  const std::string& mode = decimalMode_->caption();
+  const std::string& mode = c_->decimalMode.caption();
   if (mode != "0" && mode != "1") return;
   const bool comma = mode == "1";
   std::vector<std::string> balls;
   for (const auto& row : BgaLandTable()) balls.push_back(BgaText(row.ball, comma));
-  ball_->setText(balls.front());
-  ball_->setItems(std::move(balls));
+  c_->ball.setText(balls.front());
+  c_->ball.setItems(std::move(balls));
 }
 
 void PadstackPage::RadioGroup14Click(Control* sender) {
-  Form& f = *form_;
-  f.get<Memo>("Memo3").setVisible(false);
-  f.get<Memo>("Memo5").setVisible(false);
-  for (const char* result : {"Edit36", "Edit37", "Edit38", "Edit39", "Edit40"}) f.edit(result).setFontColor(colors::Navy);
-  const int type = padType_->itemIndex();
+  for (Memo* note : c_->notes) note->setVisible(false);
+  for (Edit* result : c_->results) result->setFontColor(colors::Navy);
+  const int type = c_->padType.itemIndex();
   if (type < 0 || type >= kPadstackTypeCount) return;
-  layOut(type);
+  c_->layout.apply(type);
   writeDefaults(type);
-  if (type == static_cast<int>(PadType::ThruHole)) holeType_->setItemIndex(0);
+  if (type == static_cast<int>(PadType::ThruHole)) c_->holeType.setItemIndex(0);
   if (type == kBgaLand) {
     fillBallList();
     const BgaLand& first = BgaLandTable().front();
     const bool comma = main_.decimalComma();
-    f.edit("Edit36").setText(BgaText(first.land, comma));
-    f.edit("Edit37").setText(BgaText(first.variation, comma));
+    c_->land.setText(BgaText(first.land, comma));
+    c_->variation.setText(BgaText(first.variation, comma));
     ComboBox4Change(sender);
     return;
   }
@@ -112,33 +121,32 @@ void PadstackPage::RadioGroup14Click(Control* sender) {
 }
 
 void PadstackPage::ComboBox2Change(Control* sender) {
-  const int row = holeType_->itemIndex();
+  const int row = c_->holeType.itemIndex();
   if (row < 0 || row >= kHoleTypePresetCount) return;
   const HoleTypePreset& preset = HoleTypePresets()[static_cast<size_t>(row)];
   // Changing the pad style saves or restores the ring texts and solves.
-  padStyle_->setItemIndex(preset.padStyle);
-  padStyle_->setEnabled(preset.editable);
-  hole_->setEnabled(preset.editable);
-  const int unit = units_->itemIndex();
-  if (unit == 0) hole_->setText(preset.imperialHole);
-  if (unit == 1) hole_->setText(LocalizeDecimalPoint(preset.metricHole, main_.decimalComma()));
+  c_->padStyle.setItemIndex(preset.padStyle);
+  c_->padStyle.setEnabled(preset.editable);
+  c_->hole.setEnabled(preset.editable);
+  const int unit = page().unitsIndex();
+  if (unit == 0) c_->hole.setText(preset.imperialHole);
+  if (unit == 1) c_->hole.setText(LocalizeDecimalPoint(preset.metricHole, main_.decimalComma()));
   if (row > 0) {
-    ring_->setText("N/A");
-    isolation_->setText("N/A");
+    c_->ring.setText("N/A");
+    c_->isolation.setText("N/A");
   }
   main_.Button1Click(sender);
 }
 
 void PadstackPage::ComboBox4Change(Control*) {
-  Form& f = *form_;
-  f.label("Label55").setCaption("Land Diameter");
-  f.label("Label56").setCaption("Larger land variation");
-  const int row = ball_->itemIndex();
-  const std::string& mode = decimalMode_->caption();
+  c_->landCaption.setCaption("Land Diameter");
+  c_->variationCaption.setCaption("Larger land variation");
+  const int row = c_->ball.itemIndex();
+  const std::string& mode = c_->decimalMode.caption();
   if (row < 0 || row >= kBgaLandCount || (mode != "0" && mode != "1")) return;
   const BgaLand& land = BgaLandTable()[static_cast<size_t>(row)];
-  f.edit("Edit36").setText(BgaText(land.land, mode == "1"));
-  f.edit("Edit37").setText(BgaText(land.variation, mode == "1"));
+  c_->land.setText(BgaText(land.land, mode == "1"));
+  c_->variation.setText(BgaText(land.variation, mode == "1"));
 }
 
 std::string PadstackPage::restored(const SavedText& saved) const {
@@ -154,15 +162,15 @@ std::string PadstackPage::restored(const SavedText& saved) const {
 }
 
 void PadstackPage::RadioGroup7Click(Control* sender) {
-  const int style = padStyle_->itemIndex();
+  const int style = c_->padStyle.itemIndex();
   if (style == 1) {
     const bool inMetric = metric();
     const char* format = inMetric ? "%0.4f" : "%0.2f";
-    savedAnnularRing_ = {Format(format, ParseLocaleFloat(ring_->text())), inMetric};
-    savedIsolationWidth_ = {Format(format, ParseLocaleFloat(isolation_->text())), inMetric};
+    savedAnnularRing_ = {Format(format, ParseLocaleFloat(c_->ring.text())), inMetric};
+    savedIsolationWidth_ = {Format(format, ParseLocaleFloat(c_->isolation.text())), inMetric};
   } else if (style == 0) {
-    ring_->setText(restored(savedAnnularRing_));
-    isolation_->setText(restored(savedIsolationWidth_));
+    c_->ring.setText(restored(savedAnnularRing_));
+    c_->isolation.setText(restored(savedIsolationWidth_));
   }
   main_.Button1Click(sender);
 }

@@ -37,23 +37,14 @@ class PadstackPage : public CalculatorPage {
   };
 
   bool metric() const;
-  void layOut(int type);
   void writeDefaults(int type);
   void fillBallList();
   std::string restored(const SavedText& saved) const;
 
   MainWindow& main_;
   std::unique_ptr<PadstackSolver> solver_;
-  Form* form_ = nullptr;
-  RadioGroup* units_ = nullptr;
-  RadioGroup* padType_ = nullptr;
-  RadioGroup* padStyle_ = nullptr;
-  ComboBox* holeType_ = nullptr;
-  ComboBox* ball_ = nullptr;
-  Edit* hole_ = nullptr;       // Edit33
-  Edit* ring_ = nullptr;       // Edit34
-  Edit* isolation_ = nullptr;  // Edit35
-  Label* decimalMode_ = nullptr;
+  struct Controls;
+  std::unique_ptr<Controls> c_;
   SavedText savedAnnularRing_;
   SavedText savedIsolationWidth_;
 };

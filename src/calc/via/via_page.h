@@ -30,24 +30,17 @@ class ViaPage : public CalculatorPage {
 
   void showIpcMode();
   void layOut(int item);
-  void singleViaLayout();
-  void differentialViaLayout();
   void CheckBox5Click(Control* sender);
   void SolveViaProperties();
 
  private:
-  void show(std::initializer_list<const char*> names, bool shown);
-  void enable(std::initializer_list<const char*> names, bool enabled);
-  void hint(const char* name, const char* text);
-  void caption(const char* name, const char* text);
   // Both vias in one opening or each in its own, as CheckBox5 says.
   void showOpeningPicture();
 
   MainWindow& main_;
   Temperatures& temperatures_;
-  Form* form_ = nullptr;
-  struct LayerSetFields;
-  std::unique_ptr<LayerSetFields> layerSet_;
+  struct Controls;
+  std::unique_ptr<Controls> c_;
   std::unique_ptr<ViaSolver> solver_;
   std::unique_ptr<DifferentialViaSolver> differential_;
 };
