@@ -27,6 +27,7 @@
 #include "calc/via/mechanical_page.h"
 #include "calc/via/padstack_page.h"
 #include "calc/via/via_page.h"
+#include "calc/diffpair/differential_pairs_page.h"
 #include "options/copper_weight_radios.h"
 #include "options/substrate_selection.h"
 #include "options/units_switch.h"
@@ -99,6 +100,7 @@ void Program::createWindows() {
   main_->addPage<EmbeddedResistorsPage>(page);
   main_->addPage<PlanarInductorsPage>(page);
   main_->addPage<ViaPage>(page, temperatures);
+  main_->addPage<DifferentialPairsPage>(page);
   main_->addPage<BandwidthPage>(page);
   main_->addPage<ConductorImpedancePage>(page);
   auto& wavelength = main_->addPage<WavelengthPage>(page);

@@ -17,7 +17,8 @@ const std::map<std::string, Color, std::less<>>& namedColors() {
       {"default", colors::Default}, {"black", colors::Black}, {"navy", colors::Navy},
       {"red", colors::Red},         {"green", colors::Green}, {"blue", colors::Blue},
       {"maroon", colors::Maroon},   {"white", colors::White}, {"gray", colors::Gray},
-      {"yellow", colors::Yellow},   {"windowtext", colors::Default}, {"btnface", colors::Default},
+      {"yellow", colors::Yellow},   {"lime", colors::Lime},
+      {"windowtext", colors::Default}, {"btnface", colors::Default},
   };
   return names;
 }

@@ -34,6 +34,7 @@ inline constexpr Color Maroon{0x800000};
 inline constexpr Color White{0xFFFFFF};
 inline constexpr Color Gray{0x808080};
 inline constexpr Color Yellow{0xFFFF00};
+inline constexpr Color Lime{0x00FF00};
 }  // namespace colors
 // "clNavy", "navy", "#000080" -> Color; unknown names throw DescriptionError.
 Color ParseColor(std::string_view text);

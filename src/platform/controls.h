@@ -168,6 +168,14 @@ class ComboBox : public KeyControl {
   int dropDownCount_ = 8;
 };
 
+// A filled square; its brush is the control's colour.
+class Shape : public Control {
+ public:
+  explicit Shape(std::string name) : Control("Shape", std::move(name)) {}
+  Color brush() const { return color(); }
+  void setBrush(Color c) { setColor(c); }
+};
+
 class TrackBar : public Control {
  public:
   explicit TrackBar(std::string name) : Control("TrackBar", std::move(name)) {}

@@ -203,6 +203,9 @@ class Loader {
     if (type == "Panel") {
       allowed({});
       created = &make<Panel>(name, parent);
+    } else if (type == "Shape") {
+      allowed({});
+      created = &make<Shape>(name, parent);
     } else if (type == "GroupBox") {
       allowed({});
       created = &make<GroupBox>(name, parent);

@@ -356,7 +356,8 @@ FormView::Kind FormView::kindOf(const Control& c) {
     return Kind::None;
   if (dynamic_cast<const Memo*>(&c)) return Kind::Memo;
   if (dynamic_cast<const Edit*>(&c)) return Kind::Edit;
-  if (dynamic_cast<const Panel*>(&c)) return Kind::Panel;
+  // A shape draws as a plain coloured panel: a swatch.
+  if (dynamic_cast<const Panel*>(&c) || dynamic_cast<const Shape*>(&c)) return Kind::Panel;
   if (dynamic_cast<const GroupBox*>(&c)) return Kind::GroupBox;
   if (dynamic_cast<const Label*>(&c)) return Kind::Label;
   if (dynamic_cast<const Button*>(&c)) return Kind::Button;

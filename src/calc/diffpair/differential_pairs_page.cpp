@@ -1,0 +1,83 @@
+#include "calc/diffpair/differential_pairs_page.h"
+
+#include "app/main_window.h"
+#include "calc/diffpair/diffpair_tables.h"
+#include "platform/format.h"
+
+namespace cq {
+
+namespace {
+constexpr int kDifferentialViasItem = 1;
+constexpr int kDefaultProtocolItem = 0;
+}  // namespace
+
+struct DifferentialPairsPage::Controls {
+  explicit Controls(Form& f)
+      : protocol(f.comboBox("ComboBox5")),
+        target(f.edit("Edit151")),
+        tolerance(f.trackBar("TrackBar1")),
+        toleranceCaption(f.label("Label46")),
+        viaSelection(f.radio("RadioGroup5")),
+        viaPairImpedance(f.edit("Edit386")) {}
+  ComboBox& protocol;
+  Edit& target;
+  TrackBar& tolerance;
+  Label& toleranceCaption;
+  RadioGroup& viaSelection;
+  Edit& viaPairImpedance;
+};
+
+DifferentialPairsPage::DifferentialPairsPage(PageContext context) : CalculatorPage(context) {}
+
+DifferentialPairsPage::~DifferentialPairsPage() = default;
+
+void DifferentialPairsPage::registerHandlers(HandlerRegistry& handlers) {
+  handlers.add("TForm1.TrackBar1Change", [this](Control* sender) { TrackBar1Change(sender); });
+  handlers.add("TForm1.ComboBox5Change", [this](Control* sender) { ComboBox5Change(sender); });
+  handlers.add("TForm1.Edit151Click", [this](Control* sender) { Edit151Click(sender); });
+  handlers.add("TForm1.Edit151Exit", [this](Control* sender) { Edit151Exit(sender); });
+  handlers.add("TForm1.Button18Click", [this](Control* sender) { Button18Click(sender); });
+}
+
+void DifferentialPairsPage::attach(Form& form) { c_ = std::make_unique<Controls>(form); }
+
+void DifferentialPairsPage::solve(Control* /*sender*/) {}
+
+void DifferentialPairsPage::showTolerance() {
+  const ZdiffToleranceStep& step = ZdiffTolerance(c_->tolerance.position());
+  c_->toleranceCaption.setCaption(page().decimalComma() ? step.commaCaption : step.caption);
+}
+
+void DifferentialPairsPage::TrackBar1Change(Control* sender) {
+  showTolerance();
+  page().solve(sender);
+}
+
+void DifferentialPairsPage::ComboBox5Change(Control* sender) {
+  const int item = c_->protocol.itemIndex();
+  if (item >= 0 && item < kDifferentialProtocolCount)
+    if (const char* target = DifferentialProtocol(item).target) c_->target.setText(target);
+  page().solve(sender);
+}
+
+void DifferentialPairsPage::Edit151Click(Control* /*sender*/) {
+  // Typing a target of one's own makes the protocol "Custom"; no solve.
+  c_->target.setText("");
+  c_->protocol.setItemIndex(kCustomProtocolItem);
+}
+
+void DifferentialPairsPage::Edit151Exit(Control* /*sender*/) {
+  if (!c_->target.text().empty()) return;
+  c_->protocol.setItemIndex(kDefaultProtocolItem);
+  c_->target.setText(DifferentialProtocol(kDefaultProtocolItem).target);
+}
+
+void DifferentialPairsPage::Button18Click(Control* sender) {
+  page().activate(CalculatorId::ViaProperties, sender);
+  // The selection runs the radio's click: the differential-via layout and a solve.
+  c_->viaSelection.setItemIndex(kDifferentialViasItem);
+  c_->viaPairImpedance.setText(page().localize(Format("%.3f", page().values().DifferentialImpedance)));
+  page().solve(sender);
+}
+
+}  // namespace cq

@@ -1,0 +1,34 @@
+#pragma once
+// The Differential Pairs page (calculator 4, GroupBox8): the protocol
+// targets, the tolerance track bar, the target box and the hand-over of
+// the pair's impedance to the differential-via calculator.
+#include <memory>
+
+#include "app/calculator_page.h"
+
+namespace cq {
+
+class DifferentialPairsPage : public CalculatorPage {
+ public:
+  explicit DifferentialPairsPage(PageContext context);
+  ~DifferentialPairsPage() override;
+  CalculatorId id() const override { return CalculatorId::DifferentialPairs; }
+  void registerHandlers(HandlerRegistry& handlers) override;
+  void attach(Form& form) override;
+  void solve(Control* sender) override;
+  // The tolerance caption follows the decimal mode from the first showing on.
+  void activationExtras() override { showTolerance(); }
+
+  void TrackBar1Change(Control* sender);
+  void ComboBox5Change(Control* sender);
+  void Edit151Click(Control* sender);
+  void Edit151Exit(Control* sender);
+  void Button18Click(Control* sender);
+
+ private:
+  void showTolerance();
+  struct Controls;
+  std::unique_ptr<Controls> c_;
+};
+
+}  // namespace cq
