@@ -29,9 +29,9 @@ TEST(AsymStriplineBlock, ExtremeInputsReportOrGiveFiniteResults) {
           t.selectRadio("RadioGroup24", formula);
           t.takeMessages();
           Enter(t, field, extreme);
-          const bool reported = !t.takeMessages().empty();
+          if (!t.takeMessages().empty()) continue;
           for (const char* result : {"Edit70", "Edit77", "Edit76", "Edit73"})
-            if (!reported) EXPECT_TRUE(Finite(t.text(result))) << result << " " << t.text(result);
+            EXPECT_TRUE(Finite(t.text(result))) << result << " " << t.text(result);
         }
 }
 
