@@ -1,5 +1,10 @@
 #include "ui_qt/theme.h"
 
+#include <QApplication>
+#include <QPalette>
+#include <algorithm>
+#include <cmath>
+
 namespace cq::ui {
 
 namespace {
@@ -22,21 +27,52 @@ Color StyledBackground(Color c, const Theme& theme) {
   return theme.carried && c == colors::White ? colors::Default : c;
 }
 
+double ContrastRatio(const QColor& a, const QColor& b) {
+  auto channel = [](float c) { return c <= 0.03928f ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+  auto luminance = [&](const QColor& c) {
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+  };
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor ReadableOn(const QColor& text, const std::vector<QColor>& backgrounds) {
+  auto readable = [&](const QColor& c) {
+    return std::all_of(backgrounds.begin(), backgrounds.end(),
+                       [&](const QColor& bg) { return ContrastRatio(c, bg) >= kMinTextContrast; });
+  };
+  if (!text.isValid() || backgrounds.empty() || readable(text)) return text;
+  // Away from the backgrounds' lightness, the hue kept: lighter over dark
+  // ones, darker over light ones.
+  double average = 0;
+  for (const QColor& bg : backgrounds) average += bg.lightnessF();
+  const bool lighten = average / static_cast<double>(backgrounds.size()) < 0.5;
+  float h = 0, s = 0, l = 0, a = 0;
+  text.getHslF(&h, &s, &l, &a);
+  constexpr float kStep = 0.01f;
+  for (float next = l; next >= 0.0f && next <= 1.0f; next += lighten ? kStep : -kStep) {
+    const QColor c = QColor::fromHslF(h, s, next, a);
+    if (readable(c)) return c;
+  }
+  return lighten ? QColor(Qt::white) : QColor(Qt::black);
+}
+
+std::vector<QColor> StyleTextBackgrounds() {
+  const QPalette p = QApplication::palette();
+  // The window, the fields and the read-only fields.
+  return {p.color(QPalette::Window), p.color(QPalette::Base), p.color(QPalette::AlternateBase)};
+}
+
 QColor ReadableTextColor(Color font, const Theme& theme) {
   QColor c = ToQColor(font);
-  if (!c.isValid() || !theme.dark) return c;
-  if (c.value() == 0) return {};  // black: the dark style's own light text
-  float h = 0, s = 0, l = 0, a = 0;
-  c.getHslF(&h, &s, &l, &a);
-  // Below this lightness a colour vanishes on a charcoal background.
-  constexpr float kMinLightness = 0.6f;
-  if (l >= kMinLightness) return c;
-  return QColor::fromHslF(h, s, 0.72f, a);
+  if (!c.isValid()) return c;
+  if (theme.dark && c.value() == 0) return {};  // black: the dark style's own light text
+  return ReadableOn(c, StyleTextBackgrounds());
 }
 
 QColor TextColorOver(Color font, Color background) {
-  if (QColor c = ToQColor(font); c.isValid()) return c;
   QColor bg = ToQColor(background);
+  if (QColor c = ToQColor(font); c.isValid()) return bg.isValid() ? ReadableOn(c, {bg}) : c;
   if (!bg.isValid()) return {};
   return bg.lightnessF() < 0.5f ? QColor(Qt::white) : QColor(Qt::black);
 }

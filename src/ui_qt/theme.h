@@ -2,6 +2,7 @@
 // The active colour style as the views need it: whether window and field
 // backgrounds are dark, so that the model's text colours stay readable.
 #include <QColor>
+#include <vector>
 
 #include "platform/control.h"
 
@@ -24,15 +25,30 @@ QColor ToQColor(Color c);
 // window mixes a white face with the style's dark fields and buttons.
 Color StyledBackground(Color c, const Theme& theme);
 
+// The least contrast of text against its background that a user reads
+// without effort (the web accessibility guidelines' figure for text).
+inline constexpr double kMinTextContrast = 4.5;
+
+// Contrast ratio of two colours, 1 (same) to 21 (black on white).
+double ContrastRatio(const QColor& a, const QColor& b);
+
+// The text colour, its lightness moved just as far as it takes to reach
+// kMinTextContrast against every background given.
+QColor ReadableOn(const QColor& text, const std::vector<QColor>& backgrounds);
+
+// What the active style draws text on: window, fields, read-only fields.
+std::vector<QColor> StyleTextBackgrounds();
+
 // Text colour to draw for a model font colour over the style's own
-// background. On a dark style a dark colour (navy results, red warnings) is
-// lightened with its hue kept, and black becomes the style's own text
-// colour; on a light style the model colour is used as it is. Invalid means
-// "the style's own colour".
+// backgrounds: the model colour made readable on them (navy results and red
+// warnings lightened on a dark style, darkened where a light one is too
+// pale for them), and black on a dark style the style's own text colour.
+// Invalid means "the style's own colour".
 QColor ReadableTextColor(Color font, const Theme& theme);
 
-// Text colour over an explicit model background: the model colour, or black
-// or white by the background's lightness when the model leaves it default.
+// Text colour over an explicit model background: the model colour made
+// readable on it, or black or white by the background's lightness when the
+// model leaves it default.
 QColor TextColorOver(Color font, Color background);
 
 }  // namespace cq::ui

@@ -39,13 +39,7 @@ int overflow(const QWidget& w) {
     if (g->title().isEmpty()) return 0;
     // Where the style puts the title; its trailing blanks show nothing, so
     // they may reach the frame's other end.
-    QStyleOptionGroupBox opt;
-    opt.initFrom(g);
-    opt.text = g->title();
-    opt.lineWidth = 1;
-    opt.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
-    opt.textAlignment = g->alignment();
-    const QRect label = w.style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, g);
+    const QRect label = GroupTitleRect(*g);
     QString title = g->title();
     while (title.endsWith(QLatin1Char(' '))) title.chop(1);
     return std::max(0, label.left() + textWidth(w, title) - (w.width() - 1));
@@ -66,6 +60,16 @@ bool boundsOverlap(const Control& a, const Control& b) {
 std::string pairText(const Control& a, const Control& b) { return a.name() + " and " + b.name(); }
 
 }  // namespace
+
+QRect GroupTitleRect(const QGroupBox& g) {
+  QStyleOptionGroupBox opt;
+  opt.initFrom(&g);
+  opt.text = g.title();
+  opt.lineWidth = 1;
+  opt.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+  opt.textAlignment = g.alignment();
+  return g.style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, &g);
+}
 
 std::vector<std::string> LayoutFaults(const FormView& view, const OverlapAllowance& allowed) {
   std::vector<std::string> faults;

@@ -7,9 +7,15 @@
 #include <utility>
 #include <vector>
 
+class QGroupBox;
+class QRect;
+
 namespace cq::ui {
 
 class FormView;
+
+// Where the group's style draws its title, in the group's coordinates.
+QRect GroupTitleRect(const QGroupBox& group);
 
 // Pairs of control names that may overlap on screen although their
 // described bounds do not (each name pair in either order).
