@@ -93,11 +93,13 @@ void OhmsLawPage::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.CheckBox6Click", [this](Control* sender) { resistorTabs_->CheckBox6Click(sender); });
   handlers.add("TForm1.RadioGroup16Click", [this](Control* sender) { resistorTabs_->RadioGroup16Click(sender); });
   handlers.add("TForm1.RadioGroup23Click", [this](Control* sender) { resistorTabs_->RadioGroup23Click(sender); });
+  reactiveTabs_.registerHandlers(handlers);
 }
 
 void OhmsLawPage::attach(Form& form) {
   c_ = std::make_unique<Controls>(form);
   resistorTabs_ = std::make_unique<OhmsLawResistorTabs>(page(), form);
+  reactiveTabs_.attach(form);
 }
 
 void OhmsLawPage::RadioGroup13Click(Control* sender) {
@@ -148,7 +150,7 @@ void OhmsLawPage::SolveOhmsLaw(Control* /*sender*/) {
     case 2: resistorTabs_->solveParallel(); break;
     case 3: resistorTabs_->solvePiPad(); break;
     case 4: resistorTabs_->solveTPad(); break;
-    default: break;
+    default: reactiveTabs_.solveTab(c_->tabs.tabIndex()); break;
   }
 }
 

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/calculator_page.h"
+#include "calc/electrical/ohms_law_reactive_tabs.h"
 #include "calc/electrical/ohms_law_resistor_tabs.h"
 
 namespace cq {
@@ -29,6 +30,7 @@ class OhmsLawPage : public CalculatorPage {
   struct Controls;
   std::unique_ptr<Controls> c_;
   std::unique_ptr<OhmsLawResistorTabs> resistorTabs_;
+  OhmsLawReactiveTabs reactiveTabs_{page()};
 };
 
 }  // namespace cq

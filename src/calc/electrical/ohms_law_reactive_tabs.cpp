@@ -1,0 +1,168 @@
+#include "calc/electrical/ohms_law_reactive_tabs.h"
+
+#include <array>
+#include <span>
+
+#include "calc/electrical/reactive_network_model.h"
+#include "platform/format.h"
+#include "platform/numbers.h"
+
+namespace cq {
+
+namespace {
+
+constexpr std::size_t kRows = 4;
+constexpr std::size_t kUnits = 3;
+
+struct RowNames {
+  const char* caption;
+  const char* input;
+  const char* unit;
+};
+
+struct TabNames {
+  int tab;  // of TabControl3
+  const char* count;
+  const char* countClick;
+  const char* units;
+  const char* unitsClick;
+  std::array<RowNames, kRows> rows;
+  const char* total;
+  const char* totalCaption;  // Label55 while the tab is solved
+  std::array<const char*, kUnits> unitTexts;
+  NetworkRule rule;
+};
+
+constexpr std::array<const char*, kUnits> kCapacitorUnits = {"uF", "nF", "pF"};
+constexpr std::array<const char*, kUnits> kInductorUnits = {"mH", "uH", "nH"};
+
+constexpr std::array<TabNames, 4> kTabs = {{
+    {5, "RadioGroup25", "TForm1.RadioGroup25Click", "RadioGroup26", "TForm1.RadioGroup26Click",
+     {{{"Label278", "Edit346", "Edit353"},
+       {"Label282", "Edit347", "Edit352"},
+       {"Label286", "Edit348", "Edit351"},
+       {"Label297", "Edit349", "Edit350"}}},
+     "Edit354", "Total Capacitance", kCapacitorUnits, NetworkRule::ReciprocalSum},
+    {6, "RadioGroup27", "TForm1.RadioGroup27Click", "RadioGroup28", "TForm1.RadioGroup28Click",
+     {{{"Label364", "Edit356", "Edit363"},
+       {"Label365", "Edit357", "Edit362"},
+       {"Label366", "Edit358", "Edit361"},
+       {"Label367", "Edit359", "Edit360"}}},
+     "Edit364", "Total Capacitance", kCapacitorUnits, NetworkRule::Sum},
+    {7, "RadioGroup29", "TForm1.RadioGroup29Click", "RadioGroup30", "TForm1.RadioGroup30Click",
+     {{{"Label369", "Edit366", "Edit373"},
+       {"Label370", "Edit367", "Edit372"},
+       {"Label371", "Edit368", "Edit371"},
+       {"Label372", "Edit369", "Edit370"}}},
+     "Edit374", "Total Inductance", kInductorUnits, NetworkRule::Sum},
+    {8, "RadioGroup31", "TForm1.RadioGroup31Click", "RadioGroup32", "TForm1.RadioGroup32Click",
+     {{{"Label374", "Edit376", "Edit383"},
+       {"Label375", "Edit377", "Edit382"},
+       {"Label376", "Edit378", "Edit381"},
+       {"Label377", "Edit379", "Edit380"}}},
+     "Edit384", "Total Inductance", kInductorUnits, NetworkRule::ReciprocalSum},
+}};
+
+struct Row {
+  Row(Form& f, const RowNames& n) : caption(f.label(n.caption)), input(f.edit(n.input)), unit(f.edit(n.unit)) {}
+  void show(bool visible) {
+    caption.setVisible(visible);
+    input.setVisible(visible);
+    unit.setVisible(visible);
+  }
+  Label& caption;
+  Edit& input;
+  Edit& unit;
+};
+
+}  // namespace
+
+struct OhmsLawReactiveTabs::Tab {
+  Tab(Form& f, const TabNames& n)
+      : names(n),
+        count(f.radio(n.count)),
+        units(f.radio(n.units)),
+        rows{Row(f, n.rows[0]), Row(f, n.rows[1]), Row(f, n.rows[2]), Row(f, n.rows[3])},
+        total(f.edit(n.total)) {}
+
+  // Two, three or four values by the count radio.
+  std::size_t used() const { return count.itemIndex() == 2 ? 4 : count.itemIndex() == 1 ? 3 : 2; }
+  // The unit radio's text; nullptr while it has no item.
+  const char* unitText() const {
+    const int item = units.itemIndex();
+    return item >= 0 && item < static_cast<int>(kUnits) ? names.unitTexts[static_cast<std::size_t>(item)] : nullptr;
+  }
+
+  const TabNames& names;
+  RadioGroup& count;
+  RadioGroup& units;
+  std::array<Row, kRows> rows;
+  Edit& total;
+};
+
+struct OhmsLawReactiveTabs::Tabs {
+  explicit Tabs(Form& f)
+      : all{Tab(f, kTabs[0]), Tab(f, kTabs[1]), Tab(f, kTabs[2]), Tab(f, kTabs[3])},
+        totalCaption(f.label("Label55")),
+        totalInformation(f.label("Label56")),
+        currentCaption(f.label("Label319")) {}
+  Tab* find(int tab) {
+    for (Tab& t : all)
+      if (t.names.tab == tab) return &t;
+    return nullptr;
+  }
+  std::array<Tab, kTabs.size()> all;
+  // The Information rows.
+  Label& totalCaption;
+  Label& totalInformation;
+  Label& currentCaption;
+};
+
+OhmsLawReactiveTabs::OhmsLawReactiveTabs(PageContext page) : page_(page) {}
+
+OhmsLawReactiveTabs::~OhmsLawReactiveTabs() = default;
+
+void OhmsLawReactiveTabs::registerHandlers(HandlerRegistry& handlers) {
+  for (std::size_t i = 0; i < kTabs.size(); ++i) {
+    handlers.add(kTabs[i].countClick, [this, i](Control* sender) { showCountedRows(i, sender); });
+    handlers.add(kTabs[i].unitsClick, [this, i](Control* sender) { applyUnit(i, sender); });
+  }
+}
+
+void OhmsLawReactiveTabs::attach(Form& form) { tabs_ = std::make_unique<Tabs>(form); }
+
+void OhmsLawReactiveTabs::showCountedRows(std::size_t index, Control* sender) {
+  Tab& tab = tabs_->all[index];
+  // Hidden rows keep their texts; the solve still reads them.
+  for (std::size_t k = 0; k < kRows; ++k) tab.rows[k].show(k < tab.used());
+  page_.solve(sender);
+}
+
+void OhmsLawReactiveTabs::applyUnit(std::size_t index, Control* sender) {
+  Tab& tab = tabs_->all[index];
+  // A label only: the typed values are not converted.
+  if (const char* unit = tab.unitText()) {
+    for (Row& row : tab.rows) row.unit.setText(unit);
+    totalUnitSuffix_ = unit;
+  }
+  page_.solve(sender);
+}
+
+void OhmsLawReactiveTabs::solveTab(int index) {
+  Tab* found = tabs_->find(index);
+  if (found == nullptr) return;
+  Tab& tab = *found;
+  tabs_->currentCaption.setCaption("Series Current");
+  tabs_->totalCaption.setCaption(tab.names.totalCaption);
+  if (const char* unit = tab.unitText()) totalUnitSuffix_ = unit;
+
+  std::array<double, kRows> values{};
+  for (std::size_t k = 0; k < kRows; ++k) values[k] = ParseLocaleFloat(tab.rows[k].input.text());
+  const double total = NetworkTotal(tab.names.rule, std::span<const double>(values.data(), tab.used()));
+
+  const std::string text = page_.localize(Format("%.4f %s", total, totalUnitSuffix_));
+  tabs_->totalInformation.setCaption(text);
+  tab.total.setText(text);
+}
+
+}  // namespace cq
