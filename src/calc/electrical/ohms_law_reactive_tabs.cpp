@@ -3,7 +3,7 @@
 #include <array>
 #include <span>
 
-#include "calc/electrical/reactive_network_model.h"
+#include "calc/electrical/ohms_law_networks_model.h"
 #include "platform/format.h"
 #include "platform/numbers.h"
 
@@ -20,6 +20,10 @@ struct RowNames {
   const char* unit;
 };
 
+// The values are added as typed: the unit is a label only. Capacitors in
+// series and inductors in parallel combine as resistors in parallel.
+using NetworkTotal = double (*)(std::span<const double> values);
+
 struct TabNames {
   int tab;  // of TabControl3
   const char* count;
@@ -30,7 +34,7 @@ struct TabNames {
   const char* total;
   const char* totalCaption;  // Label55 while the tab is solved
   std::array<const char*, kUnits> unitTexts;
-  NetworkRule rule;
+  NetworkTotal totalOf;
 };
 
 constexpr std::array<const char*, kUnits> kCapacitorUnits = {"uF", "nF", "pF"};
@@ -42,25 +46,25 @@ constexpr std::array<TabNames, 4> kTabs = {{
        {"Label282", "Edit347", "Edit352"},
        {"Label286", "Edit348", "Edit351"},
        {"Label297", "Edit349", "Edit350"}}},
-     "Edit354", "Total Capacitance", kCapacitorUnits, NetworkRule::ReciprocalSum},
+     "Edit354", "Total Capacitance", kCapacitorUnits, ParallelSum},
     {6, "RadioGroup27", "TForm1.RadioGroup27Click", "RadioGroup28", "TForm1.RadioGroup28Click",
      {{{"Label364", "Edit356", "Edit363"},
        {"Label365", "Edit357", "Edit362"},
        {"Label366", "Edit358", "Edit361"},
        {"Label367", "Edit359", "Edit360"}}},
-     "Edit364", "Total Capacitance", kCapacitorUnits, NetworkRule::Sum},
+     "Edit364", "Total Capacitance", kCapacitorUnits, SeriesSum},
     {7, "RadioGroup29", "TForm1.RadioGroup29Click", "RadioGroup30", "TForm1.RadioGroup30Click",
      {{{"Label369", "Edit366", "Edit373"},
        {"Label370", "Edit367", "Edit372"},
        {"Label371", "Edit368", "Edit371"},
        {"Label372", "Edit369", "Edit370"}}},
-     "Edit374", "Total Inductance", kInductorUnits, NetworkRule::Sum},
+     "Edit374", "Total Inductance", kInductorUnits, SeriesSum},
     {8, "RadioGroup31", "TForm1.RadioGroup31Click", "RadioGroup32", "TForm1.RadioGroup32Click",
      {{{"Label374", "Edit376", "Edit383"},
        {"Label375", "Edit377", "Edit382"},
        {"Label376", "Edit378", "Edit381"},
        {"Label377", "Edit379", "Edit380"}}},
-     "Edit384", "Total Inductance", kInductorUnits, NetworkRule::ReciprocalSum},
+     "Edit384", "Total Inductance", kInductorUnits, ParallelSum},
 }};
 
 struct Row {
@@ -158,7 +162,7 @@ void OhmsLawReactiveTabs::solveTab(int index) {
 
   std::array<double, kRows> values{};
   for (std::size_t k = 0; k < kRows; ++k) values[k] = ParseLocaleFloat(tab.rows[k].input.text());
-  const double total = NetworkTotal(tab.names.rule, std::span<const double>(values.data(), tab.used()));
+  const double total = tab.names.totalOf(std::span<const double>(values.data(), tab.used()));
 
   const std::string text = page_.localize(Format("%.4f %s", total, totalUnitSuffix_));
   tabs_->totalInformation.setCaption(text);
