@@ -77,6 +77,14 @@ TEST(OhmsLawPage, SolveForRelabelsAndReadsTheSameTextsAnew) {
   }
 }
 
+TEST(OhmsLawPage, EnterInTheResultBoxSolvesToo) {
+  TestProgram t;
+  OpenCalculator(t, "OhmsLaw1");
+  t.pressEnter("Edit244");
+  EXPECT_EQ(t.takeSolves(), 1);
+  ExpectTexts(t, {{"Edit244", "12.0000"}});
+}
+
 TEST(OhmsLawPage, NegativeInputsAreComputed) {
   TestProgram t;
   OpenCalculator(t, "OhmsLaw1");

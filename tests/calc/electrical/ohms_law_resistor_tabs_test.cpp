@@ -339,6 +339,27 @@ TEST(OhmsLawResistorTabs, PadDivisionsByZeroKeepTheLastResults) {
   }
 }
 
+TEST(OhmsLawResistorTabs, ANegativeImpedanceGivesTheRootsDomainBoxAndNoNumbers) {
+  // Every square root of a negative ratio or product reports once and goes
+  // on with "not a number": two roots on the PI pad, one on the T pad.
+  const struct {
+    int tab;
+    const char* zout;
+    int roots;
+    std::vector<std::string> results;
+  } cases[] = {{kPiPad, "Edit282", 2, {"Edit283", "Edit284", "Edit285"}},
+               {kTPad, "Edit294", 1, {"Edit295", "Edit296", "Edit297"}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.zout);
+    TestProgram t;
+    OpenTab(t, c.tab);
+    Enter(t, c.zout, "-50");
+    const Message domain{Message::Kind::MathError, "sqrt: DOMAIN error", "cirquet"};
+    EXPECT_EQ(t.takeMessages(), std::vector<Message>(static_cast<std::size_t>(c.roots), domain));
+    for (const std::string& box : c.results) EXPECT_EQ(t.text(box), "+NAN Ohms") << box;
+  }
+}
+
 TEST(OhmsLawResistorTabs, AnEirFailureKeepsTheTabFromSolving) {
   TestProgram t;
   OpenTab(t, kSeries);
