@@ -2,14 +2,9 @@
 
 #include "app/calculator_page.h"
 #include "app/calculator_table.h"
-#include "app/layouts/differential_layouts.h"
 #include "app/main_window.h"
 
 namespace cq {
-
-namespace {
-constexpr int kDifferentialPairs = 4;
-}  // namespace
 
 void LayerRadio::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.RadioGroup3Click", [this](Control* sender) { RadioGroup3Click(sender); });
@@ -26,7 +21,6 @@ void LayerRadio::attach(Form& form) {
   layer_ = &form.radio("RadioGroup3");
   tabs_ = &form.get<TabControl>("TabControl1");
   // The order in which the handler compares the tab index.
-  addPage(kDifferentialPairs, DifferentialLayouts());
   for (CalculatorPage* page : main_.pages())
     if (const LayoutTable* table = page->structureLayouts())
       addPage(Index(page->id()), *table, [page](int item) { page->afterStructureLayout(item); });

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "calc/conductor/conductor_properties_layouts.h"
-#include "app/layouts/differential_layouts.h"
+#include "calc/diffpair/differential_layouts.h"
 #include "calc/tline/impedance/impedance_layouts.h"
 #include "calc/electrical/planar_inductor_layouts.h"
 #include "calc/via/via_layouts.h"

@@ -1,6 +1,7 @@
 #include "calc/diffpair/differential_pairs_page.h"
 
 #include "app/main_window.h"
+#include "calc/diffpair/differential_layouts.h"
 #include "calc/diffpair/diffpair_tables.h"
 #include "platform/format.h"
 
@@ -40,6 +41,8 @@ void DifferentialPairsPage::registerHandlers(HandlerRegistry& handlers) {
 }
 
 void DifferentialPairsPage::attach(Form& form) { c_ = std::make_unique<Controls>(form); }
+
+const LayoutTable* DifferentialPairsPage::structureLayouts() const { return &DifferentialLayouts(); }
 
 void DifferentialPairsPage::solve(Control* /*sender*/) {}
 

@@ -18,6 +18,8 @@ class DifferentialPairsPage : public CalculatorPage {
   void solve(Control* sender) override;
   // The tolerance caption follows the decimal mode from the first showing on.
   void activationExtras() override { showTolerance(); }
+  const LayoutTable* structureLayouts() const override;
+  const UnitsPage* unitsTable() const override;
 
   void TrackBar1Change(Control* sender);
   void ComboBox5Change(Control* sender);

@@ -3,7 +3,7 @@
 namespace cq {
 
 std::vector<UnitsPage> AllUnitsPages() {
-  return {ManualCopperUnits(), DifferentialPairsUnits()};
+  return {ManualCopperUnits()};
 }
 
 }  // namespace cq

@@ -7,7 +7,6 @@
 namespace cq {
 
 UnitsPage ManualCopperUnits();
-UnitsPage DifferentialPairsUnits();
 
 // Every page the switch reaches.
 std::vector<UnitsPage> AllUnitsPages();

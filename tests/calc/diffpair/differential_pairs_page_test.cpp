@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "app/main_window.h"
 #include "support/page_steps.h"
@@ -153,6 +154,98 @@ TEST(DifferentialPairsPage, SendToViaCalculatorHandsOverTheImpedanceAndSolves) {
     t.pressEnter("Edit386");
     EXPECT_EQ(t.text("Edit13"), loss) << "the hand-over's own solve used the new impedance";
   }
+}
+
+constexpr const char* kAbove = "Enter the conductor's distance above its reference plane.";
+constexpr const char* kBelow = "Enter the conductor's distance below its reference plane.";
+constexpr const char* kPlanes = "Enter the distance between the two reference planes.";
+constexpr const char* kSubstrate = "Enter the thickness of the substrate.";
+
+struct StructureCase {
+  int item;
+  const char* picture;
+  const char* heightCaption;
+  const char* heightHint;
+  const char* secondHeightHint;  // nullptr: the second height row is hidden
+  bool zo;
+  bool plating;
+};
+
+const StructureCase kStructures[] = {
+    {0, "Image1", "Conductor Height (H)", kAbove, nullptr, true, true},
+    {1, "Image4", "Conductor Height (H)", kPlanes, nullptr, true, false},
+    {2, "Image23", "Conductor Height (H1)", kAbove, kBelow, true, false},
+    {3, "Image21", "Conductor Height (H1)", kAbove, kSubstrate, true, false},
+    {4, "Image17", "Conductor Height (H)", kPlanes, nullptr, false, false},
+    {5, "Image18", "Conductor Height (H)", kSubstrate, nullptr, false, false},
+};
+const char* const kPictures[] = {"Image1", "Image4", "Image23", "Image21", "Image17", "Image18"};
+
+// Each structure reached from every other one: nothing a previous layout
+// left may survive into the next.
+TEST(DifferentialPairsPage, EachStructureShowsItsPictureCaptionsAndHintsFromAnyOther) {
+  TestProgram t;
+  OpenCalculator(t, kMenu);
+  EXPECT_EQ(t.items("RadioGroup3"),
+            (std::vector<std::string>{"Edge Cpld Ext", "Edge Cpld Int Sym", "Edge Cpld Int Asym", "Edge Cpld Embed",
+                                      "Broad Cpld Shld", "Broad Cpld NShld"}));
+  for (const auto& from : kStructures)
+    for (const auto& c : kStructures) {
+      if (from.item == c.item) continue;
+      SCOPED_TRACE(std::to_string(from.item) + " -> " + std::to_string(c.item));
+      t.selectRadio("RadioGroup3", from.item);
+      t.selectRadio("RadioGroup3", c.item);
+      for (const char* picture : kPictures) EXPECT_EQ(t.showing(picture), picture == std::string(c.picture)) << picture;
+      EXPECT_EQ(t.text("Label40"), c.heightCaption);
+      EXPECT_EQ(t.control("Edit27").hint(), c.heightHint);
+      const bool second = c.secondHeightHint != nullptr;
+      for (const char* row : {"Label58", "Edit32", "Edit65"}) EXPECT_EQ(t.showing(row), second) << row;
+      if (second) {
+        EXPECT_EQ(t.text("Label58"), "Conductor Height (H2)");
+        EXPECT_EQ(t.control("Edit32").hint(), c.secondHeightHint);
+      }
+      EXPECT_EQ(t.showing("Edit28"), c.zo);
+      EXPECT_EQ(t.showing("Label43"), c.zo);
+      for (const char* plating : {"RadioGroup1", "GroupBox32", "Edit138", "Edit139"})
+        EXPECT_EQ(t.enabled(plating), c.plating) << plating;
+      for (const char* note : {"Label192", "Label259", "Label394"}) EXPECT_FALSE(t.showing(note)) << note;
+    }
+}
+
+TEST(DifferentialPairsPage, ReactivationReturnsToTheFirstStructureAndKeepsTheChoices) {
+  TestProgram t;
+  OpenCalculator(t, kMenu);
+  t.selectRadio("RadioGroup3", 5);
+  t.selectCombo("ComboBox5", 3);
+  t.moveTrackBar("TrackBar1", 7);
+  t.type("Edit21", "12");
+  OpenCalculator(t, "ViaProperties1");
+  OpenCalculator(t, kMenu);
+  EXPECT_EQ(t.itemIndex("RadioGroup3"), 0);
+  EXPECT_TRUE(t.showing("Image1"));
+  EXPECT_FALSE(t.showing("Image18"));
+  EXPECT_TRUE(t.showing("Edit28"));
+  EXPECT_EQ(t.control("Edit27").hint(), kAbove);
+  EXPECT_EQ(t.itemIndex("ComboBox5"), 3);
+  EXPECT_EQ(t.text("Edit151"), "90");
+  EXPECT_EQ(t.text("Label46"), "20%");
+  EXPECT_EQ(t.text("Edit21"), "12");
+}
+
+// The switch converts the lengths (mils x 25.4 / 1000, by hand) and leaves
+// the voltage, the rise time and the target as typed.
+TEST(DifferentialPairsPage, TheUnitsSwitchConvertsOnlyTheLengths) {
+  TestProgram t;
+  OpenCalculator(t, kMenu);
+  t.selectRadio("RadioGroup3", 2);
+  t.selectRadio("RadioGroup6", 1);
+  ExpectTexts(t, {{"Edit21", "0.254"}, {"Edit26", "0.127"}, {"Edit27", "0.381"}, {"Edit32", "0.127"},
+                  {"Edit398", "2.54"}, {"Edit394", "1"}, {"Edit400", "1"}, {"Edit151", "100"},
+                  {"Edit62", "mm"}, {"Edit63", "mm"}, {"Edit64", "mm"}, {"Edit65", "mm"}, {"Edit399", "mm"},
+                  {"Edit395", "Volts"}, {"Edit401", "ns"}, {"Edit152", "Ohms"}});
+  t.selectRadio("RadioGroup6", 0);
+  ExpectTexts(t, {{"Edit21", "10"}, {"Edit26", "5"}, {"Edit27", "15"}, {"Edit32", "5"}, {"Edit398", "100"},
+                  {"Edit62", "mils"}, {"Edit399", "mils"}});
 }
 
 }  // namespace

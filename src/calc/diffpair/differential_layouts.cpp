@@ -1,4 +1,4 @@
-#include "app/layouts/differential_layouts.h"
+#include "calc/diffpair/differential_layouts.h"
 
 #include "app/layouts/copper_controls.h"
 
