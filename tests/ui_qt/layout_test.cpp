@@ -79,6 +79,7 @@ TEST(Layout, EveryPageAndWindowFitsInEveryThemeUnitAndSeparator) {
     QtStyles styles([](const std::string&) {});
     auto& tabs = p.form().get<TabControl>("TabControl1");
     auto& units = p.form().get<RadioGroup>("RadioGroup6");
+    auto& structures = p.form().get<RadioGroup>("RadioGroup3");
     for (int unit : {0, 1}) {
       // The Units switch is open on the calculator the program starts with.
       tabs.userSelect(16);
@@ -89,6 +90,14 @@ TEST(Layout, EveryPageAndWindowFitsInEveryThemeUnitAndSeparator) {
         for (const CalculatorInfo& calc : Calculators()) {
           tabs.userSelect(calc.index);
           faults.add(std::string(calc.tabCaption), LayoutFaults(p.view(), kAllowedOverlaps), c);
+          // Each structure of the layer radio lays the page out anew.
+          const int first = structures.itemIndex();
+          for (int item = 0; item < static_cast<int>(structures.items().size()); ++item) {
+            if (item == first || !structures.effectivelyEnabled()) continue;
+            structures.userSelect(item);
+            faults.add(std::string(calc.tabCaption) + " / " + structures.items()[item],
+                       LayoutFaults(p.view(), kAllowedOverlaps), c);
+          }
         }
         for (const auto& v : p.frontEnd().views()) {
           if (&v->form() == &p.form()) continue;
