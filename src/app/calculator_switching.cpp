@@ -1,6 +1,7 @@
 #include "app/calculator_switching.h"
 
 #include <initializer_list>
+#include <vector>
 
 #include "app/calculator_page.h"
 #include "app/calculator_table.h"
@@ -13,17 +14,81 @@ namespace cq {
 namespace {
 
 using Id = CalculatorId;
+using Group = std::vector<Control*>;
 
-void apply(Form& f, std::initializer_list<const char*> names, Set state) {
-  if (state == Set::Keep) return;
-  for (const char* n : names) f.control(n).setEnabled(state == Set::On);
+Group Bind(Form& f, std::initializer_list<const char*> names) {
+  Group group;
+  for (const char* n : names) group.push_back(&f.control(n));
+  return group;
 }
 
-void setShown(Form& f, std::initializer_list<const char*> names, bool shown) {
-  for (const char* n : names) f.control(n).setVisible(shown);
+void enableAs(const Group& group, Set state) {
+  if (state == Set::Keep) return;
+  for (Control* c : group) c->setEnabled(state == Set::On);
+}
+
+void setShown(const Group& group, bool shown) {
+  for (Control* c : group) c->setVisible(shown);
 }
 
 }  // namespace
+
+// Every control the contract touches, found when the window is built.
+struct CalculatorSwitching::Controls {
+  explicit Controls(Form& f)
+      : tabs(f.get<TabControl>("TabControl1")),
+        layer(f.radio("RadioGroup3")),
+        plane(f.radio("RadioGroup5")),
+        solve(f.button("Button1")),
+        differentialRows(Bind(f, {"Label395", "Label397", "Label396", "Label398", "Label400", "Label403"})),
+        viaRows(Bind(f, {"Label349", "Label350"})),
+        ohmsLawRows(Bind(f, {"Label319", "Label320"})),
+        temperatureRows(Bind(f, {"Label23", "Label24", "Label26", "Label27", "Label28"})),
+        temperatureCaption(f.label("Label23")),
+        copperCaption(f.label("Label55")),
+        copperThickness(f.label("Label56")),
+        thermal(f.label("Label110")),
+        thermalCount(f.label("Label285")),
+        voltageDrop(f.label("Label72")),
+        riseTemperature(f.label("Label27")),
+        ambientTemperature(f.label("Label28")),
+        base(Bind(f, {"RadioGroup4"})),
+        plate(Bind(f, {"RadioGroup1"})),
+        layerGroup(Bind(f, {"RadioGroup3"})),
+        planeGroup(Bind(f, {"RadioGroup5"})),
+        units(Bind(f, {"RadioGroup6"})),
+        substrate(Bind(f, {"ComboBox1"})),
+        er(Bind(f, {"Edit7", "Label36"})),
+        material(Bind(f, {"Label35"})),
+        tg(Bind(f, {"Edit66", "Label9"})),
+        rise(Bind(f, {"Edit1", "UpDown1", "Label1", "Label2"})),
+        ambient(Bind(f, {"Edit2", "UpDown2", "Label3", "Label4"})),
+        manualCopper(Bind(f, {"GroupBox31", "Edit136", "Edit137", "GroupBox32", "Edit138", "Edit139"})),
+        vias(Bind(f, {"Edit227", "UpDown6"})),
+        obsoletePage(f.groupBox(std::string(kObsoletePage))) {
+    for (const auto& c : Calculators()) pages.push_back(&f.groupBox(std::string(c.page)));
+  }
+  TabControl& tabs;
+  RadioGroup& layer;
+  RadioGroup& plane;
+  Button& solve;
+  Group differentialRows, viaRows, ohmsLawRows, temperatureRows;
+  Label& temperatureCaption;
+  Label& copperCaption;
+  Label& copperThickness;
+  Label& thermal;
+  Label& thermalCount;
+  Label& voltageDrop;
+  Label& riseTemperature;
+  Label& ambientTemperature;
+  Group base, plate, layerGroup, planeGroup, units, substrate, er, material, tg, rise, ambient, manualCopper, vias;
+  GroupBox& obsoletePage;
+  std::vector<GroupBox*> pages;  // by calculator index
+};
+
+CalculatorSwitching::CalculatorSwitching(MainWindow& main) : main_(main) {}
+
+CalculatorSwitching::~CalculatorSwitching() = default;
 
 void CalculatorSwitching::registerHandlers(HandlerRegistry& handlers) {
   for (const auto& c : Calculators()) {
@@ -34,75 +99,67 @@ void CalculatorSwitching::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.TabControl1Change", [this](Control* sender) { TabControl1Change(sender); });
 }
 
-void CalculatorSwitching::attach(Form& form) {
-  form_ = &form;
-  // Every name the contract touches must exist before the first activation.
-  for (const auto& c : Calculators()) form.groupBox(std::string(c.page));
-  form.groupBox(std::string(kObsoletePage));
-}
+void CalculatorSwitching::attach(Form& form) { c_ = std::make_unique<Controls>(form); }
 
 void CalculatorSwitching::TabControl1Change(Control* sender) {
-  auto& tabs = form_->get<TabControl>("TabControl1");
   for (CalculatorId k : kTabChangeOrder)
-    if (tabs.tabIndex() == Index(k)) {
-      if (k == Id::DifferentialPairs) form_->radio("RadioGroup3").clearItems();
+    if (c_->tabs.tabIndex() == Index(k)) {
+      if (k == Id::DifferentialPairs) c_->layer.clearItems();
       Activate(k, sender);
     }
 }
 
 void CalculatorSwitching::showInformationRows(CalculatorId k) {
-  Form& f = *form_;
-  setShown(f, {"Label395", "Label397", "Label396", "Label398", "Label400", "Label403"}, k == Id::DifferentialPairs);
-  setShown(f, {"Label349", "Label350"}, k == Id::ViaProperties);
-  setShown(f, {"Label319", "Label320"}, k == Id::OhmsLaw);
-  setShown(f, {"Label23", "Label24", "Label26", "Label27", "Label28"}, k != Id::DifferentialPairs && k != Id::OhmsLaw);
-  if (k != Id::OhmsLaw) f.label("Label55").setCaption(k == Id::ViaProperties ? "Power Dissipation (dBm)" : "Total Copper Thickness");
-  f.label("Label23").setCaption(k == Id::ViaProperties ? "Via Temperature" : "Conductor Temperature");
+  setShown(c_->differentialRows, k == Id::DifferentialPairs);
+  setShown(c_->viaRows, k == Id::ViaProperties);
+  setShown(c_->ohmsLawRows, k == Id::OhmsLaw);
+  setShown(c_->temperatureRows, k != Id::DifferentialPairs && k != Id::OhmsLaw);
+  if (k != Id::OhmsLaw)
+    c_->copperCaption.setCaption(k == Id::ViaProperties ? "Power Dissipation (dBm)" : "Total Copper Thickness");
+  c_->temperatureCaption.setCaption(k == Id::ViaProperties ? "Via Temperature" : "Conductor Temperature");
 }
 
 void CalculatorSwitching::applyOptions(const CalculatorInfo& c) {
-  Form& f = *form_;
   const OptionsRow& o = c.options;
-  apply(f, {"RadioGroup4"}, o.base);
-  apply(f, {"RadioGroup1"}, o.plate);
-  apply(f, {"RadioGroup3"}, o.layer);
-  auto& plane = f.radio("RadioGroup5");
-  plane.setVisible(o.planeVisible);
-  apply(f, {"RadioGroup5"}, o.plane);
-  apply(f, {"RadioGroup6"}, o.units);
-  apply(f, {"ComboBox1"}, o.sub);
-  apply(f, {"Edit7", "Label36"}, o.er);
-  apply(f, {"Label35"}, o.mat);
-  apply(f, {"Edit66", "Label9"}, o.tg);
-  apply(f, {"Edit1", "UpDown1", "Label1", "Label2"}, o.rise);
-  apply(f, {"Edit2", "UpDown2", "Label3", "Label4"}, o.amb);
+  enableAs(c_->base, o.base);
+  enableAs(c_->plate, o.plate);
+  enableAs(c_->layerGroup, o.layer);
+  c_->plane.setVisible(o.planeVisible);
+  enableAs(c_->planeGroup, o.plane);
+  enableAs(c_->units, o.units);
+  enableAs(c_->substrate, o.sub);
+  enableAs(c_->er, o.er);
+  enableAs(c_->material, o.mat);
+  enableAs(c_->tg, o.tg);
+  enableAs(c_->rise, o.rise);
+  enableAs(c_->ambient, o.amb);
   // The groups with their boxes: a page that reads the typed thicknesses
   // must take them however manual copper was turned on.
-  apply(f, {"GroupBox31", "Edit136", "Edit137", "GroupBox32", "Edit138", "Edit139"}, o.man);
-  apply(f, {"Edit227", "UpDown6"}, o.vias);
+  enableAs(c_->manualCopper, o.man);
+  enableAs(c_->vias, o.vias);
 }
 
 void CalculatorSwitching::showOnlyPage(const CalculatorInfo& c) {
   for (const auto& other : Calculators())
-    if (other.index != c.index) form_->control(std::string(other.page)).setVisible(false);
-  form_->control(std::string(kObsoletePage)).setVisible(false);
-  form_->control(std::string(c.page)).setVisible(true);
+    if (other.index != c.index) c_->pages[static_cast<size_t>(other.index)]->setVisible(false);
+  c_->obsoletePage.setVisible(false);
+  c_->pages[static_cast<size_t>(c.index)]->setVisible(true);
 }
 
 void CalculatorSwitching::refillLayerRadio(const CalculatorInfo& c, bool withTemperatureNA) {
-  auto& layer = form_->radio("RadioGroup3");
+  auto& layer = c_->layer;
   layer.clearItems();
   for (auto item : c.layer.items) layer.addItem(std::string(item));
   // Selecting in the emptied radio always runs its click handler, which solves.
   if (c.layer.selected >= 0) layer.setItemIndex(c.layer.selected);
   if (withTemperatureNA) {
-    form_->label("Label27").setCaption("N/A");
-    form_->label("Label28").setCaption("N/A");
+    c_->riseTemperature.setCaption("N/A");
+    c_->ambientTemperature.setCaption("N/A");
   }
 }
 
 void CalculatorSwitching::refillPlaneRadio(CalculatorId k, bool comma) {
-  auto& plane = form_->radio("RadioGroup5");
+  auto& plane = c_->plane;
   plane.clearItems();
   if (k == Id::ViaProperties) {
     plane.addItem("Via Properties");
@@ -121,12 +178,11 @@ void CalculatorSwitching::writeProgramSetting(int k) {
 }
 
 void CalculatorSwitching::Activate(CalculatorId k, Control* sender) {
-  Form& f = *form_;
   const CalculatorInfo& c = Calculator(Index(k));
 
   main_.CurrentCalculator = Index(k);
 
-  auto& plane = f.radio("RadioGroup5");
+  auto& plane = c_->plane;
   if (k == Id::ViaProperties) {
     plane.setCaption(" Property Selection ");
     plane.setHint("Select between single via properties and differential via properties.");
@@ -136,32 +192,32 @@ void CalculatorSwitching::Activate(CalculatorId k, Control* sender) {
   }
   showInformationRows(k);
 
-  auto& layer = f.radio("RadioGroup3");
+  auto& layer = c_->layer;
   layer.setCaption(std::string(c.layer.caption));
   bool tall = k == Id::ConductorImpedance || k == Id::DifferentialPairs || k == Id::PlanarInductors;
   layer.setHeight(tall ? 169 : 81);
   layer.setTop(tall ? 336 : 424);
 
   CalculatorPage* page = main_.page(k);
-  f.button("Button1").setEnabled(page == nullptr || page->solveEnabled());
+  c_->solve.setEnabled(page == nullptr || page->solveEnabled());
 
   bool solverWritesCopper = k == Id::ConductorImpedance || k == Id::ConductorProperties || k == Id::DifferentialPairs || k == Id::ErEffective;
-  if (!solverWritesCopper) f.label("Label56").setCaption("N/A");
+  if (!solverWritesCopper) c_->copperThickness.setCaption("N/A");
   if (k != Id::ConductorProperties && k != Id::DifferentialPairs && k != Id::ViaProperties) {
-    f.label("Label110").setCaption("N/A");
-    f.label("Label285").setCaption("N/A");
+    c_->thermal.setCaption("N/A");
+    c_->thermalCount.setCaption("N/A");
   }
-  if (k != Id::ViaProperties) f.label("Label72").setCaption("N/A");
+  if (k != Id::ViaProperties) c_->voltageDrop.setCaption("N/A");
 
   applyOptions(c);
   showOnlyPage(c);
   if (k == Id::OhmsLaw) {
-    f.label("Label55").setEnabled(true);
-    f.label("Label56").setEnabled(true);
+    c_->copperCaption.setEnabled(true);
+    c_->copperThickness.setEnabled(true);
   }
   if (page != nullptr) page->activationExtras();
 
-  f.get<TabControl>("TabControl1").setTabIndex(Index(k));
+  c_->tabs.setTabIndex(Index(k));
 
   bool temperatureNA = k != Id::ConductorProperties && k != Id::Conversion && k != Id::ViaProperties;
   if (k != Id::Conversion) {

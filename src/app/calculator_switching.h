@@ -3,6 +3,7 @@
 // every menu item and tab runs, and the tab change.
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "app/calculator_id.h"
@@ -15,7 +16,8 @@ struct CalculatorInfo;
 
 class CalculatorSwitching : public WindowPart {
  public:
-  explicit CalculatorSwitching(MainWindow& main) : main_(main) {}
+  explicit CalculatorSwitching(MainWindow& main);
+  ~CalculatorSwitching() override;
   void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
 
@@ -31,7 +33,8 @@ class CalculatorSwitching : public WindowPart {
   void writeProgramSetting(int k);
 
   MainWindow& main_;
-  Form* form_ = nullptr;
+  struct Controls;
+  std::unique_ptr<Controls> c_;
   std::string programValue_;
 };
 

@@ -4,6 +4,7 @@
 #include "platform/errors.h"
 #include "platform/form_loader.h"
 #include "platform/numbers.h"
+#include "platform/resources.h"
 
 namespace cq {
 
@@ -12,9 +13,14 @@ MainWindow::MainWindow(Application& app) : app_(app) {}
 MainWindow::~MainWindow() = default;
 
 void MainWindow::create() {
+  constexpr std::string_view kDescription = "forms/TForm1.json";
+  create(kDescription, resource(kDescription));
+}
+
+void MainWindow::create(std::string_view where, std::string_view description) {
   handlers_.add("TForm1.Button1Click", [this](Control* sender) { Button1Click(sender); });
   for (auto& part : parts_) part->registerHandlers(handlers_);
-  form_ = &app_.addForm(LoadForm(app_, "forms/TForm1.json", handlers_));
+  form_ = &app_.addForm(LoadFormText(app_, where, description, handlers_));
   decimalMode_ = &form_->label("Label165");
   units_ = &form_->radio("RadioGroup6");
   neverEmpty_ = {&form_->edit("Edit85"), &form_->edit("Edit80")};

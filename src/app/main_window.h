@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "app/calculator_id.h"
@@ -47,6 +48,8 @@ class MainWindow {
   // Registers every handler, builds the window from its description and
   // attaches the parts. The window is the application's main window.
   void create();
+  // The same from another description (where names it in errors).
+  void create(std::string_view where, std::string_view description);
 
   Application& app() { return app_; }
   const HandlerRegistry& handlers() const { return handlers_; }

@@ -1,0 +1,105 @@
+// A page finds every control it uses when the window is built: a window
+// description without one of them fails then, naming it, and never later at
+// an event.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <functional>
+#include <string>
+
+#include "app/calculator_switching.h"
+#include "app/main_window.h"
+#include "app/temperatures.h"
+#include "calc/conductor/pdn_page.h"
+#include "calc/via/padstack_page.h"
+#include "calc/via/via_page.h"
+#include "platform/errors.h"
+#include "platform/resources.h"
+#include "support/fake_services.h"
+
+namespace cq::test {
+namespace {
+
+using json = nlohmann::json;
+
+// The main window's description in one document, without the events (only
+// the parts under test register handlers) and without the named control.
+void Gather(const json& doc, json& controls) {
+  if (doc.contains("controls"))
+    for (const auto& c : doc["controls"]) controls.push_back(c);
+  if (doc.contains("include"))
+    for (const auto& inc : doc["include"]) Gather(json::parse(resource(inc.get<std::string>())), controls);
+}
+
+void Trim(json& j, const std::string& without) {
+  if (j.is_object()) {
+    j.erase("events");
+    j.erase("OnClick");
+    j.erase("bindings");
+  }
+  if (j.is_array()) {
+    json kept = json::array();
+    for (auto& child : j)
+      if (!(child.is_object() && child.contains("name") && child["name"] == without)) kept.push_back(child);
+    j = kept;
+  }
+  if (j.is_structured())
+    for (auto& child : j) Trim(child, without);
+}
+
+std::string MainDescription(const std::string& without) {
+  json root = json::parse(resource("forms/TForm1.json"));
+  json controls = json::array();
+  Gather(root, controls);
+  root.erase("include");
+  root["controls"] = controls;
+  Trim(root, without);
+  return root.dump();
+}
+
+struct Case {
+  const char* part;
+  const char* control;
+};
+
+// Builds the main window with only the named part.
+void Build(const std::string& part, const std::string& description) {
+  FakeServices fakes;
+  Application app(fakes.services());
+  MainWindow main(app);
+  const PageContext page(main);
+  if (part == "Padstack") main.addPage<PadstackPage>(page);
+  if (part == "Via") main.addPage<ViaPage>(page, main.addPart<Temperatures>(main));
+  if (part == "Pdn") main.addPage<PdnPage>(page);
+  if (part == "Switching") main.addPart<CalculatorSwitching>(main);
+  main.create("trimmed", description);
+}
+
+TEST(ControlsBoundAtBuild, AMissingControlFailsWhenTheWindowIsBuiltAndNamesIt) {
+  const Case cases[] = {
+      {"Padstack", "Edit40"},    // a cell of the type layout
+      {"Padstack", "Memo5"},     // hidden by the type radio
+      {"Via", "Label402"},       // a cell of the property selection
+      {"Via", "Image64"},        // the full-plane opening picture
+      {"Pdn", "Label295"},       // the reactance caption
+      {"Switching", "Label403"}, // an information row of the activation
+  };
+  for (const Case& c : cases) {
+    const std::string description = MainDescription(c.control);
+    ASSERT_EQ(description.find("\"" + std::string(c.control) + "\""), std::string::npos) << c.control;
+    try {
+      Build(c.part, description);
+      ADD_FAILURE() << c.part << " built without " << c.control;
+    } catch (const DescriptionError& e) {
+      EXPECT_NE(std::string(e.what()).find(c.control), std::string::npos) << c.part << ": " << e.what();
+    }
+  }
+}
+
+TEST(ControlsBoundAtBuild, TheWholeDescriptionBuildsEachPartAlone) {
+  // The trimmed document itself is sound: only the dropped control fails.
+  for (const char* part : {"Padstack", "Via", "Pdn", "Switching"}) EXPECT_NO_THROW(Build(part, MainDescription(""))) << part;
+}
+
+}  // namespace
+}  // namespace cq::test
