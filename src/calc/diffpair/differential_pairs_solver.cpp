@@ -1,0 +1,135 @@
+#include "calc/diffpair/differential_pairs_solver.h"
+
+#include "app/input_check.h"
+#include "app/input_messages.h"
+#include "app/working_values.h"
+#include "calc/conductor/copper_choices.h"
+#include "calc/diffpair/diffpair_solver_controls.h"
+#include "calc/diffpair/diffpair_tables.h"
+#include "calc/diffpair/pair_coupling.h"
+#include "calc/diffpair/pair_target.h"
+#include "platform/checked_math.h"
+#include "platform/format.h"
+#include "platform/numbers.h"
+
+namespace cq {
+
+DifferentialPairsSolver::DifferentialPairsSolver(PageContext page, Form& form)
+    : page_(page), c_(std::make_unique<Controls>(form)) {}
+
+DifferentialPairsSolver::~DifferentialPairsSolver() = default;
+
+void DifferentialPairsSolver::write(Edit& field, const std::string& text) { field.setText(page_.localize(text)); }
+
+void DifferentialPairsSolver::write(Label& label, const std::string& text) {
+  label.setCaption(page_.localize(text));
+}
+
+double DifferentialPairsSolver::read(const Edit& field) const { return ParseLocaleFloat(field.text()); }
+
+void DifferentialPairsSolver::SolveDifferentialPairs(Control* sender) {
+  c_->viaThermal110.setCaption("N/A");
+  c_->viaThermal285.setCaption("N/A");
+  const int unit = page_.unitsIndex();
+  if (unit != 0 && unit != 1) return;
+  auto& v = page_.values();
+  CopperWeightThickness(CopperSelectionOf(page_.form(), ProgramOptionsForm(page_.app())), v.BaseCopperThickness,
+                        v.PlatingThickness);
+
+  Front front{};
+  front.metric = unit == 1;
+  front.coupledLength = read(c_->coupledLength);
+  front.riseTime = read(c_->riseTime);
+  front.appliedVoltage = read(c_->appliedVoltage);
+  // The field is rewritten to 1 and this solve computes with what it says.
+  v.SubstrateEr = *CheckInput(page_, c_->er, {[](double er) { return er < 1; }, kMinimumErMessage, "1"});
+  v.ConductorWidth = read(c_->width);
+  v.ConductorSpacing = read(c_->spacing);
+
+  bool solved = false;
+  switch (c_->structure.itemIndex()) {
+    case 0: solved = EdgeCoupledMicrostrip(front); break;
+    case 1: solved = EdgeCoupledStripline(front); break;
+    case 2: solved = EdgeCoupledAsymStripline(front); break;
+    case 3: solved = EdgeCoupledEmbedded(front); break;
+    case 4: solved = BroadsideCoupled(front, true, sender); break;
+    case 5: solved = BroadsideCoupled(front, false, sender); break;
+    default: break;  // the radio is between a clear and its refill
+  }
+  if (solved) checkTarget();
+}
+
+void DifferentialPairsSolver::writeCopper(double t, bool metric) {
+  write(c_->totalCopper, metric ? Format("%3.0f um", Mul(t, 1000)) : Format("%.2f mils", t));
+}
+
+double DifferentialPairsSolver::writeSaturationLength(double permittivity, const Front& front) {
+  const double lsat = SaturationLength(permittivity, front.riseTime, front.metric);
+  write(c_->saturationLength, Format(front.metric ? "%.2f mm" : "%.2f mils", lsat));
+  return lsat;
+}
+
+void DifferentialPairsSolver::writeZo(double zo) {
+  page_.values().CharacteristicImpedance = zo;
+  write(c_->zo, Format("%.3f Ohms", zo));
+}
+
+void DifferentialPairsSolver::writeZdiff(double zdiff) {
+  page_.values().DifferentialImpedance = zdiff;
+  write(c_->zdiff, Format("%.3f Ohms", zdiff));
+}
+
+void DifferentialPairsSolver::writeRatios(double w, double s, double href) {
+  widthRatio_ = Div(w, href);
+  widthRatioText_ = Format("%.3f", widthRatio_);
+  write(c_->widthRatio, widthRatioText_);
+  spacingRatio_ = Div(s, href);
+  spacingRatioText_ = Format("%.3f", spacingRatio_);
+  write(c_->spacingRatio, spacingRatioText_);
+}
+
+void DifferentialPairsSolver::writeCoupling(std::optional<double> zo, double zdiff, double lsat, const Front& front) {
+  const double zodd = OddModeImpedance(zdiff);
+  write(c_->zodd, Format("%.3f Ohms", zodd));
+  if (!zo) {
+    // Without a single-ended impedance of this pair the even mode and the
+    // coupling would come from whatever pair was solved before.
+    for (Edit* field : {&c_->zeven, &c_->kb, &c_->kbUnterminated, &c_->kbDb, &c_->kbUnterminatedDb,
+                        &c_->nextTerminated, &c_->nextUnterminated}) {
+      field->setText("N/A");
+    }
+    return;
+  }
+  const double zeven = EvenModeImpedance(*zo, zodd);
+  write(c_->zeven, Format("%.3f Ohms", zeven));
+  const double kb = BackwardCouplingTerminated(zeven, zodd, *zo);
+  write(c_->kb, Format("%.4f", kb));
+  const double kbu = BackwardCouplingUnterminated(zeven, zodd);
+  write(c_->kbUnterminated, Format("%.4f", kbu));
+  write(c_->kbDb, Format("%.3f", CouplingDecibels(kb)));
+  write(c_->kbUnterminatedDb, Format("%.3f", CouplingDecibels(kbu)));
+  const auto next = [&](double coupling) {
+    return Format("%.4f V", NearEndVoltage(coupling, front.coupledLength, lsat, front.appliedVoltage));
+  };
+  write(c_->nextTerminated, next(kb));
+  write(c_->nextUnterminated, next(kbu));
+}
+
+void DifferentialPairsSolver::checkTarget() {
+  const ZdiffToleranceStep& tolerance = ZdiffTolerance(c_->tolerance.position());
+  const double target = read(c_->target);
+  const ZdiffBounds bounds = TargetBounds(target, tolerance.upperFactor, tolerance.lowerFactor);
+  write(c_->upperBound, Format("%.3f Ohms", bounds.upper));
+  write(c_->lowerBound, Format("%.3f Ohms", bounds.lower));
+  c_->withinTarget.setColor(ZdiffWithinTarget(page_.values().DifferentialImpedance, bounds) ? colors::Lime
+                                                                                             : colors::Red);
+  const auto mark = [this](Label& label, double ratio, const std::string& printed) {
+    const bool inRange = RatioInFormulaRange(ratio);
+    label.setFontColor(inRange ? colors::Black : colors::Red);
+    write(label, RatioText(printed, inRange));
+  };
+  mark(c_->widthRatio, widthRatio_, widthRatioText_);
+  mark(c_->spacingRatio, spacingRatio_, spacingRatioText_);
+}
+
+}  // namespace cq

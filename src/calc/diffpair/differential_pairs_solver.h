@@ -1,0 +1,63 @@
+#pragma once
+// The Differential Pairs solve: copper, the shared inputs and the Er check,
+// the structure chosen on the layer radio, the coupling figures of the pair,
+// then the target check and the ratio colours. Each text is written as soon
+// as its value is known, so an error later in the solve keeps it.
+#include <memory>
+#include <optional>
+
+#include "app/page_context.h"
+#include "platform/controls.h"
+
+namespace cq {
+
+class DifferentialPairsSolver {
+ public:
+  // Binds the page's controls; an unknown name fails here, not at a solve.
+  DifferentialPairsSolver(PageContext page, Form& form);
+  ~DifferentialPairsSolver();
+
+  void SolveDifferentialPairs(Control* sender);
+
+ private:
+  struct Controls;
+  // What the front reads for every structure.
+  struct Front {
+    bool metric;
+    double coupledLength;
+    double riseTime;
+    double appliedVoltage;
+  };
+
+  // The structures; false when the solve ends inside one.
+  bool EdgeCoupledMicrostrip(const Front& front);
+  bool EdgeCoupledStripline(const Front& front);
+  bool EdgeCoupledAsymStripline(const Front& front);
+  bool EdgeCoupledEmbedded(const Front& front);
+  bool BroadsideCoupled(const Front& front, bool shielded, Control* sender);
+
+  // The steps every structure shares, in the order it runs them.
+  void writeCopper(double t, bool metric);
+  double writeSaturationLength(double permittivity, const Front& front);
+  void writeZo(double zo);
+  void writeZdiff(double zdiff);
+  void writeRatios(double w, double s, double href);
+  // Zodd to NEXT; without a single-ended impedance (broadside pairs) only
+  // Zodd has a value.
+  void writeCoupling(std::optional<double> zo, double zdiff, double lsat, const Front& front);
+  void checkTarget();
+
+  void write(Edit& field, const std::string& text);
+  void write(Label& label, const std::string& text);
+  double read(const Edit& field) const;
+
+  PageContext page_;
+  std::unique_ptr<Controls> c_;
+  // The printed ratios, which the target check marks when out of range.
+  double widthRatio_ = 0;
+  double spacingRatio_ = 0;
+  std::string widthRatioText_;
+  std::string spacingRatioText_;
+};
+
+}  // namespace cq
