@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "calc/diffpair/differential_layouts.h"
+#include "calc/diffpair/differential_pairs_solver.h"
 #include "calc/diffpair/diffpair_tables.h"
 #include "platform/format.h"
 
@@ -40,11 +41,14 @@ void DifferentialPairsPage::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.Button18Click", [this](Control* sender) { Button18Click(sender); });
 }
 
-void DifferentialPairsPage::attach(Form& form) { c_ = std::make_unique<Controls>(form); }
+void DifferentialPairsPage::attach(Form& form) {
+  c_ = std::make_unique<Controls>(form);
+  solver_ = std::make_unique<DifferentialPairsSolver>(page(), form);
+}
 
 const LayoutTable* DifferentialPairsPage::structureLayouts() const { return &DifferentialLayouts(); }
 
-void DifferentialPairsPage::solve(Control* /*sender*/) {}
+void DifferentialPairsPage::solve(Control* sender) { solver_->SolveDifferentialPairs(sender); }
 
 void DifferentialPairsPage::showTolerance() {
   const ZdiffToleranceStep& step = ZdiffTolerance(c_->tolerance.position());

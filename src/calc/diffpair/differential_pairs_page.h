@@ -8,6 +8,8 @@
 
 namespace cq {
 
+class DifferentialPairsSolver;
+
 class DifferentialPairsPage : public CalculatorPage {
  public:
   explicit DifferentialPairsPage(PageContext context);
@@ -31,6 +33,7 @@ class DifferentialPairsPage : public CalculatorPage {
   void showTolerance();
   struct Controls;
   std::unique_ptr<Controls> c_;
+  std::unique_ptr<DifferentialPairsSolver> solver_;
 };
 
 }  // namespace cq

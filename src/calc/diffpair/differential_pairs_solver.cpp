@@ -5,9 +5,9 @@
 #include "app/working_values.h"
 #include "calc/conductor/copper_choices.h"
 #include "calc/diffpair/diffpair_solver_controls.h"
-#include "calc/diffpair/diffpair_tables.h"
 #include "calc/diffpair/pair_coupling.h"
 #include "calc/diffpair/pair_target.h"
+#include "calc/diffpair/zdiff_tolerance.h"
 #include "platform/checked_math.h"
 #include "platform/format.h"
 #include "platform/numbers.h"
@@ -116,12 +116,12 @@ void DifferentialPairsSolver::writeCoupling(std::optional<double> zo, double zdi
 }
 
 void DifferentialPairsSolver::checkTarget() {
-  const ZdiffToleranceStep& tolerance = ZdiffTolerance(c_->tolerance.position());
+  const ZdiffFactors tolerance = ComputeZdiffTolerance(c_->tolerance);
   const double target = read(c_->target);
-  const ZdiffBounds bounds = TargetBounds(target, tolerance.upperFactor, tolerance.lowerFactor);
+  const ZdiffBounds bounds = TargetBounds(target, tolerance.upper, tolerance.lower);
   write(c_->upperBound, Format("%.3f Ohms", bounds.upper));
   write(c_->lowerBound, Format("%.3f Ohms", bounds.lower));
-  c_->withinTarget.setColor(ZdiffWithinTarget(page_.values().DifferentialImpedance, bounds) ? colors::Lime
+  c_->withinTarget.setBrush(ZdiffWithinTarget(page_.values().DifferentialImpedance, bounds) ? colors::Lime
                                                                                              : colors::Red);
   const auto mark = [this](Label& label, double ratio, const std::string& printed) {
     const bool inRange = RatioInFormulaRange(ratio);

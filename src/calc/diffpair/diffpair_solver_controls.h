@@ -37,7 +37,7 @@ struct DifferentialPairsSolver::Controls {
         nextUnterminated(f.edit("Edit397")),
         upperBound(f.edit("Edit30")),
         lowerBound(f.edit("Edit31")),
-        withinTarget(f.control("Shape1")),
+        withinTarget(f.get<Shape>("Shape1")),
         equalHeightsNotice{&f.label("Label192"), &f.label("Label259"), &f.label("Label394")} {}
 
   RadioGroup& structure;
@@ -71,7 +71,7 @@ struct DifferentialPairsSolver::Controls {
   Edit& nextUnterminated;
   Edit& upperBound;
   Edit& lowerBound;
-  Control& withinTarget;  // Shape1
+  Shape& withinTarget;
   Label* equalHeightsNotice[3];
 };
 

@@ -207,6 +207,7 @@ TEST(DifferentialPairsSolve, BroadsideHeightWithoutCopperEndsAfterOneMessage) {
   TestProgram t;
   OpenStructure(t, 4, false);
   const std::string before = t.text("Edit29");
+  t.form("Form6").show();
   t.click("Form6.CheckBox1");
   // No copper: 4T + S equals 2T + S and fails again, so no second solve.
   t.type("Edit136", "0");
@@ -214,10 +215,10 @@ TEST(DifferentialPairsSolve, BroadsideHeightWithoutCopperEndsAfterOneMessage) {
   EXPECT_EQ(t.takeMessages(), std::vector<Message>{InfoBox(kHeightMessage)});
   EXPECT_EQ(t.takeSolves(), 1);
   ExpectTexts(t, {{"Edit27", "4"}, {"Edit29", before}, {"Label56", "0.00 mils"}});
-  // A height above S then solves: D = 0, so the shielded Zdiff is 0.
+  // A height above S then solves: D = 0.25 mils, Zdiff by python3.
   Enter(t, "Edit27", "5.5");
   EXPECT_TRUE(t.takeMessages().empty());
-  EXPECT_EQ(t.text("Edit388"), "0.000 Ohms");
+  ExpectTexts(t, {{"Edit29", "7.038 Ohms"}, {"Edit388", "3.519 Ohms"}});
 }
 
 TEST(DifferentialPairsSolve, EqualOffsetHeightsShowTheNoticeAndStillSolve) {
@@ -249,7 +250,7 @@ TEST(DifferentialPairsSolve, TargetIndicatorAndRatioColours) {
     SCOPED_TRACE(c.target);
     Enter(t, "Edit151", c.target);
     ExpectTexts(t, {{"Edit30", c.upper}, {"Edit31", c.lower}});
-    EXPECT_EQ(t.control("Shape1").color(), c.shape);
+    EXPECT_EQ(t.form().get<Shape>("Shape1").brush(), c.shape);
   }
 
   // Symmetric stripline, H 15: W/H of W / 15 and S/H of S / 15.
@@ -276,12 +277,15 @@ TEST(DifferentialPairsSolve, AnEmptyTargetStopsAfterTheResultsAndKeepsTheIndicat
   TestProgram t;
   OpenStructure(t, 0, false);
   Enter(t, "Edit151", "89");  // red, bounds 100.125 and 77.875
+  t.type("Edit21", "12");
   t.type("Edit151", "");
-  Enter(t, "Edit21", "12");
+  t.pressEnter("Edit151");
   EXPECT_EQ(t.takeMessages(), std::vector<Message>{ErrorBox("'' is not a valid floating point value")});
-  // W 12: Zo and Zdiff by python3, written before the target is read.
-  ExpectTexts(t, {{"Edit30", "100.125 Ohms"}, {"Label397", "0.800"}});
-  EXPECT_EQ(t.control("Shape1").color(), colors::Red);
+  // W 12: Zo, Zdiff and W/H by python3, written before the target is read;
+  // the bounds and the indicator stay as the last whole solve left them.
+  ExpectTexts(t, {{"Edit28", "72.285 Ohms"}, {"Edit29", "94.180 Ohms"}, {"Label397", "0.800"},
+                  {"Edit30", "100.125 Ohms"}, {"Edit31", "77.875 Ohms"}});
+  EXPECT_EQ(t.form().get<Shape>("Shape1").brush(), colors::Red);
 }
 
 TEST(DifferentialPairsSolve, DegenerateGeometryEndsWithTheFloatingPointError) {
