@@ -25,6 +25,9 @@ void ConductorImpedancePage::solve(Control* sender) { SolveConductorImpedance(pa
 const LayoutTable* ConductorImpedancePage::structureLayouts() const { return &ImpedanceLayouts(); }
 
 void ConductorImpedancePage::afterStructureLayout(int item) {
+  // The layout shows the mode text; it belongs to the default model only,
+  // so another formula chosen earlier keeps it hidden.
+  if (item == kStriplineAsym) showModeForFormula();
   if (item != kCoplanarWave) return;
   // The table has disabled both copper groups. Each selection that changes
   // its radio runs that radio's click handler, which stores it and solves.
@@ -33,9 +36,13 @@ void ConductorImpedancePage::afterStructureLayout(int item) {
 }
 
 void ConductorImpedancePage::RadioGroup24Click(Control* sender) {
-  // Only the default model has a narrow and a wide mode to tell.
-  c_->mode.setVisible(c_->formula.itemIndex() == kDefaultFormula);
+  showModeForFormula();
   page().solve(sender);
+}
+
+// Only the default model has a narrow and a wide mode to tell.
+void ConductorImpedancePage::showModeForFormula() {
+  c_->mode.setVisible(c_->formula.itemIndex() == kDefaultFormula);
 }
 
 }  // namespace cq

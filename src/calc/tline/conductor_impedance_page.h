@@ -26,6 +26,8 @@ class ConductorImpedancePage : public CalculatorPage {
   void RadioGroup24Click(Control* sender);
 
  private:
+  void showModeForFormula();
+
   std::unique_ptr<ImpedanceControls> c_;
 };
 

@@ -171,5 +171,22 @@ TEST(AsymStriplineBlock, TheFormulaRadioShowsTheModeForDefaultOnlyAndSolves) {
   EXPECT_EQ(t.text("Edit70"), "56.467 Ohms");
 }
 
+// Coming back to the structure with a published formula chosen shows no
+// mode text: the one left there belongs to an earlier default solve.
+TEST(AsymStriplineBlock, ReturningWithAPublishedFormulaKeepsTheModeHidden) {
+  TestProgram t;
+  OpenAsymStripline(t);
+  t.selectRadio("RadioGroup24", 2);
+  t.selectRadio("RadioGroup3", 2);
+  t.selectRadio("RadioGroup3", kStriplineAsym);
+  EXPECT_TRUE(t.showing("RadioGroup24"));
+  EXPECT_FALSE(t.showing("Label116"));
+  EXPECT_EQ(t.text("Edit70"), "53.813 Ohms");
+  t.selectRadio("RadioGroup24", 0);
+  t.selectRadio("RadioGroup3", 2);
+  t.selectRadio("RadioGroup3", kStriplineAsym);
+  EXPECT_TRUE(t.showing("Label116"));
+}
+
 }  // namespace
 }  // namespace cq::test
