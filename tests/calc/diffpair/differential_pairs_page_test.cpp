@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
+#include "platform/controls.h"
 #include "support/page_steps.h"
 #include "support/test_program.h"
 
@@ -20,19 +20,25 @@ struct ProtocolCase {
   int item;
   const char* caption;
   const char* target;
+  const char* upper;  // the target x 1.125 of the start tolerance, by hand
 };
+
+constexpr const char* k100 = "112.500 Ohms";
+constexpr const char* k90 = "101.250 Ohms";
+constexpr const char* k95 = "106.875 Ohms";
+constexpr const char* k85 = "95.625 Ohms";
 
 // The protocol list with the target each one writes.
 const ProtocolCase kProtocols[] = {
-    {0, "DDR2 CLK/DQS", "100"},   {1, "DDR3 CLK/DQS", "100"},
-    {2, "DDR4 CLK/DQS", "100"},   {3, "USB 2.X", "90"},
-    {4, "USB 3.X", "90"},         {5, "LVDS", "100"},
-    {6, "HDMI", "100"},           {7, "SATA", "100"},
-    {8, "Ethernet", "100"},       {9, "DisplayPort", "100"},
-    {10, "DisplayPort Eaglelake", "95"}, {11, "DisplayPort Calpella", "85"},
-    {12, "PCIe Gen1", "100"},     {13, "PCIe Gen2", "100"},
-    {14, "PCIe Gen3", "85"},      {15, "PCIe Gen4", "85"},
-    {16, "SSRX/SSTX", "90"},
+    {0, "DDR2 CLK/DQS", "100", k100},   {1, "DDR3 CLK/DQS", "100", k100},
+    {2, "DDR4 CLK/DQS", "100", k100},   {3, "USB 2.X", "90", k90},
+    {4, "USB 3.X", "90", k90},          {5, "LVDS", "100", k100},
+    {6, "HDMI", "100", k100},           {7, "SATA", "100", k100},
+    {8, "Ethernet", "100", k100},       {9, "DisplayPort", "100", k100},
+    {10, "DisplayPort Eaglelake", "95", k95}, {11, "DisplayPort Calpella", "85", k85},
+    {12, "PCIe Gen1", "100", k100},     {13, "PCIe Gen2", "100", k100},
+    {14, "PCIe Gen3", "85", k85},       {15, "PCIe Gen4", "85", k85},
+    {16, "SSRX/SSTX", "90", k90},
 };
 
 TEST(DifferentialPairsPage, EachProtocolWritesItsTargetAndSolvesOnce) {
@@ -50,6 +56,7 @@ TEST(DifferentialPairsPage, EachProtocolWritesItsTargetAndSolvesOnce) {
     t.selectCombo("ComboBox5", c.item);
     EXPECT_EQ(t.text("Edit151"), c.target);
     EXPECT_EQ(t.takeSolves(), 1);
+    EXPECT_EQ(t.text("Edit30"), c.upper) << "the solve used the new target";
   }
 }
 
@@ -62,19 +69,25 @@ TEST(DifferentialPairsPage, CustomKeepsTheTypedTargetAndSolves) {
   t.selectCombo("ComboBox5", kCustom);
   EXPECT_EQ(t.text("Edit151"), "93.5");
   EXPECT_EQ(t.takeSolves(), 1);
+  // 93.5 x 1.125 = 105.1875, printed with three decimals.
+  EXPECT_EQ(t.text("Edit30"), "105.188 Ohms");
 }
 
 struct ToleranceCase {
   int position;
   const char* point;
   const char* comma;
+  const char* upper;  // bounds of the target 100: 100 x (1 +/- 0.025 (p + 1)), python3
+  const char* lower;
 };
 
-// Captions of the ten steps, 2.5 % apart.
+// The ten steps, 2.5 % apart.
 const ToleranceCase kTolerances[] = {
-    {0, "2.5%", "2,5%"},   {1, "5%", "5%"},   {2, "7.5%", "7,5%"},   {3, "10%", "10%"},
-    {4, "12.5%", "12,5%"}, {5, "15%", "15%"}, {6, "17.5%", "17,5%"}, {7, "20%", "20%"},
-    {8, "22.5%", "22,5%"}, {9, "25%", "25%"},
+    {0, "2.5%", "2,5%", "102.500 Ohms", "97.500 Ohms"},   {1, "5%", "5%", "105.000 Ohms", "95.000 Ohms"},
+    {2, "7.5%", "7,5%", "107.500 Ohms", "92.500 Ohms"},   {3, "10%", "10%", "110.000 Ohms", "90.000 Ohms"},
+    {4, "12.5%", "12,5%", "112.500 Ohms", "87.500 Ohms"}, {5, "15%", "15%", "115.000 Ohms", "85.000 Ohms"},
+    {6, "17.5%", "17,5%", "117.500 Ohms", "82.500 Ohms"}, {7, "20%", "20%", "120.000 Ohms", "80.000 Ohms"},
+    {8, "22.5%", "22,5%", "122.500 Ohms", "77.500 Ohms"}, {9, "25%", "25%", "125.000 Ohms", "75.000 Ohms"},
 };
 
 TEST(DifferentialPairsPage, TheTrackBarShowsItsStepInEitherDecimalForm) {
@@ -82,6 +95,8 @@ TEST(DifferentialPairsPage, TheTrackBarShowsItsStepInEitherDecimalForm) {
     TestProgram t(DecimalStart(comma));
     OpenCalculator(t, kMenu);
     EXPECT_EQ(t.text("Label46"), comma ? "12,5%" : "12.5%") << "at start";
+    EXPECT_EQ(t.text("Edit30"), comma ? "112,500 Ohms" : "112.500 Ohms") << "at start";
+    EXPECT_EQ(t.text("Edit31"), comma ? "87,500 Ohms" : "87.500 Ohms") << "at start";
     for (const auto& c : kTolerances) {
       SCOPED_TRACE(c.position);
       // From the far end, so that each position is a move.
@@ -90,8 +105,25 @@ TEST(DifferentialPairsPage, TheTrackBarShowsItsStepInEitherDecimalForm) {
       t.moveTrackBar("TrackBar1", c.position);
       EXPECT_EQ(t.text("Label46"), comma ? c.comma : c.point);
       EXPECT_EQ(t.takeSolves(), 1);
+      EXPECT_EQ(t.text("Edit30"), comma ? WithComma(c.upper) : c.upper);
+      EXPECT_EQ(t.text("Edit31"), comma ? WithComma(c.lower) : c.lower);
     }
   }
+}
+
+// The start pair's Zdiff is 100.979 Ohms (the edge microstrip at its start
+// values). Against 90 it is inside 12.5 % (up to 101.25) but not 10 % (99).
+TEST(DifferentialPairsPage, MovingTheTrackBarRepaintsTheVerdict) {
+  TestProgram t;
+  OpenCalculator(t, kMenu);
+  ASSERT_EQ(t.text("Edit29"), "100.979 Ohms");
+  Enter(t, "Edit151", "90");
+  const Shape& verdict = t.form().get<Shape>("Shape1");
+  EXPECT_EQ(verdict.brush(), colors::Lime);
+  t.moveTrackBar("TrackBar1", 3);
+  EXPECT_EQ(verdict.brush(), colors::Red);
+  t.moveTrackBar("TrackBar1", 4);
+  EXPECT_EQ(verdict.brush(), colors::Lime);
 }
 
 TEST(DifferentialPairsPage, ClickingIntoTheTargetEmptiesItAndSelectsCustomWithoutSolving) {
@@ -131,29 +163,53 @@ TEST(DifferentialPairsPage, LeavingATypedTargetKeepsItAndCustom) {
   EXPECT_EQ(t.takeSolves(), 0);
 }
 
-// The send button hands the last Zdiff to the differential vias. The via
-// insertion loss reads Edit386, so a solve after the write shows in it.
-TEST(DifferentialPairsPage, SendToViaCalculatorHandsOverTheImpedanceAndSolves) {
-  for (bool comma : {false, true}) {
-    SCOPED_TRACE(comma ? "comma" : "point");
-    TestProgram t(DecimalStart(comma));
+// The send button hands the last solved Zdiff to the differential vias.
+// The via insertion loss reads Edit386, so a solve after the write shows in
+// it. Zdiff of the start pair: 100.979 Ohms in mils, 101.041 Ohms in mm
+// (the solver's worked examples).
+struct SendCase {
+  bool comma;
+  bool metric;
+  const char* sent;
+};
+
+TEST(DifferentialPairsPage, SendToViaCalculatorHandsOverTheSolvedImpedanceAndSolves) {
+  for (const SendCase& c : {SendCase{false, false, "100.979"}, SendCase{true, false, "100,979"},
+                            SendCase{false, true, "101.041"}, SendCase{true, true, "101,041"}}) {
+    SCOPED_TRACE(c.sent);
+    TestProgram t(DecimalStart(c.comma));
     OpenCalculator(t, "ViaProperties1");
     t.selectRadio("RadioGroup5", 1);
     const std::string lossWithDefault = t.text("Edit13");
     OpenCalculator(t, kMenu);
-    // 98.7654 with three decimals, by hand: 98.765.
-    t.main().values.DifferentialImpedance = 98.7654;
+    if (c.metric) t.selectRadio("RadioGroup6", 1);
+    t.selectRadio("RadioGroup3", 1);
+    // The last solve counts: back to the edge microstrip before sending.
+    t.selectRadio("RadioGroup3", 0);
+    t.takeMessages();
     t.click("Button18");
     EXPECT_TRUE(t.showing("GroupBox1"));
     EXPECT_FALSE(t.showing("GroupBox8"));
     EXPECT_EQ(t.itemIndex("RadioGroup5"), 1);
     EXPECT_TRUE(t.showing("Edit386"));
-    EXPECT_EQ(t.text("Edit386"), comma ? "98,765" : "98.765");
+    EXPECT_EQ(t.text("Edit386"), c.sent);
     const std::string loss = t.text("Edit13");
-    EXPECT_NE(loss, lossWithDefault);
+    if (!c.metric) EXPECT_NE(loss, lossWithDefault);
     t.pressEnter("Edit386");
     EXPECT_EQ(t.text("Edit13"), loss) << "the hand-over's own solve used the new impedance";
+    EXPECT_TRUE(t.takeMessages().empty());
   }
+}
+
+// The send takes the Zdiff of the last solve, whichever structure gave it.
+TEST(DifferentialPairsPage, SendWritesTheLastPairValueEvenFromAnotherStructure) {
+  TestProgram t;
+  OpenCalculator(t, kMenu);
+  t.selectRadio("RadioGroup3", 4);
+  // Broadside shielded at the start values: Zdiff 43.730 Ohms (worked example).
+  ASSERT_EQ(t.text("Edit29"), "43.730 Ohms");
+  t.click("Button18");
+  EXPECT_EQ(t.text("Edit386"), "43.730");
 }
 
 constexpr const char* kAbove = "Enter the conductor's distance above its reference plane.";
