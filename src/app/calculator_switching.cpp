@@ -99,7 +99,13 @@ void CalculatorSwitching::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.TabControl1Change", [this](Control* sender) { TabControl1Change(sender); });
 }
 
-void CalculatorSwitching::attach(Form& form) { c_ = std::make_unique<Controls>(form); }
+void CalculatorSwitching::attach(Form& form) {
+  c_ = std::make_unique<Controls>(form);
+  // The description stacks every page; a start whose settings fail before
+  // any activation would leave them drawn over each other. Until then the
+  // window shows the page of the selected tab alone.
+  showOnlyPage(Calculators()[0]);
+}
 
 void CalculatorSwitching::TabControl1Change(Control* sender) {
   for (CalculatorId k : kTabChangeOrder)
