@@ -115,6 +115,16 @@ void DifferentialPairsSolver::writeCoupling(std::optional<double> zo, double zdi
   write(c_->nextUnterminated, next(kbu));
 }
 
+void DifferentialPairsSolver::writeEdgePair(double zo, const std::function<double()>& zdiffOf, double href,
+                                            double lsat, const Front& front) {
+  writeZo(zo);
+  const double zdiff = zdiffOf();
+  writeZdiff(zdiff);
+  const auto& v = page_.values();
+  writeRatios(v.ConductorWidth, v.ConductorSpacing, href);
+  writeCoupling(zo, zdiff, lsat, front);
+}
+
 void DifferentialPairsSolver::checkTarget() {
   const ZdiffFactors tolerance = ComputeZdiffTolerance(c_->tolerance);
   const double target = read(c_->target);

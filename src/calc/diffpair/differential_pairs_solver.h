@@ -3,6 +3,7 @@
 // the structure chosen on the layer radio, the coupling figures of the pair,
 // then the target check and the ratio colours. Each text is written as soon
 // as its value is known, so an error later in the solve keeps it.
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -45,6 +46,9 @@ class DifferentialPairsSolver {
   // Zodd to NEXT; without a single-ended impedance (broadside pairs) only
   // Zodd has a value.
   void writeCoupling(std::optional<double> zo, double zdiff, double lsat, const Front& front);
+  // An edge-coupled pair from its Zo on: Zo, Zdiff, the ratios over href
+  // and the coupling figures, each written as soon as it is known.
+  void writeEdgePair(double zo, const std::function<double()>& zdiff, double href, double lsat, const Front& front);
   void checkTarget();
 
   void write(Edit& field, const std::string& text);

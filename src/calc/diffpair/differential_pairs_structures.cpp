@@ -26,11 +26,7 @@ bool DifferentialPairsSolver::EdgeCoupledMicrostrip(const Front& front) {
   c_->effectiveEr.setCaption(FormatGeneralFloat(er));
   const double lsat = writeSaturationLength(er, front);
   const double zo = EdgeMicrostripZo(v.SubstrateEr, v.ConductorWidth, h, v.TotalCopperThickness);
-  writeZo(zo);
-  const double zdiff = EdgeMicrostripZdiff(zo, v.ConductorSpacing, h);
-  writeZdiff(zdiff);
-  writeRatios(v.ConductorWidth, v.ConductorSpacing, h);
-  writeCoupling(zo, zdiff, lsat, front);
+  writeEdgePair(zo, [&] { return EdgeMicrostripZdiff(zo, v.ConductorSpacing, h); }, h, lsat, front);
   return true;
 }
 
@@ -42,11 +38,7 @@ bool DifferentialPairsSolver::EdgeCoupledStripline(const Front& front) {
   v.ConductorHeight = h;
   const double lsat = writeSaturationLength(v.SubstrateEr, front);
   const double zo = SymStriplinePairZo(v.SubstrateEr, v.ConductorWidth, h, v.TotalCopperThickness, front.metric);
-  writeZo(zo);
-  const double zdiff = StriplinePairZdiff(zo, v.ConductorSpacing, h);
-  writeZdiff(zdiff);
-  writeRatios(v.ConductorWidth, v.ConductorSpacing, h);
-  writeCoupling(zo, zdiff, lsat, front);
+  writeEdgePair(zo, [&] { return StriplinePairZdiff(zo, v.ConductorSpacing, h); }, h, lsat, front);
   return true;
 }
 
@@ -63,11 +55,7 @@ bool DifferentialPairsSolver::EdgeCoupledAsymStripline(const Front& front) {
   for (Label* notice : c_->equalHeightsNotice) notice->setVisible(h1 == h2);
   const double lsat = writeSaturationLength(v.SubstrateEr, front);
   const double zo = AsymStriplinePairZo(v.SubstrateEr, v.ConductorWidth, h1, h2, t, front.metric);
-  writeZo(zo);
-  const double zdiff = StriplinePairZdiff(zo, v.ConductorSpacing, b);
-  writeZdiff(zdiff);
-  writeRatios(v.ConductorWidth, v.ConductorSpacing, b);
-  writeCoupling(zo, zdiff, lsat, front);
+  writeEdgePair(zo, [&] { return StriplinePairZdiff(zo, v.ConductorSpacing, b); }, b, lsat, front);
   return true;
 }
 
@@ -93,12 +81,8 @@ bool DifferentialPairsSolver::EdgeCoupledEmbedded(const Front& front) {
   const double er = EmbeddedPairEffectiveEr(v.SubstrateEr, h1, h2);
   const double lsat = writeSaturationLength(er, front);
   const double zo = EmbeddedPairZo(er, v.ConductorWidth, h1, tMils);
-  writeZo(zo);
   // The pair couples through the substrate above it: S over H2.
-  const double zdiff = EdgeMicrostripZdiff(zo, v.ConductorSpacing, h2);
-  writeZdiff(zdiff);
-  writeRatios(v.ConductorWidth, v.ConductorSpacing, h2);
-  writeCoupling(zo, zdiff, lsat, front);
+  writeEdgePair(zo, [&] { return EdgeMicrostripZdiff(zo, v.ConductorSpacing, h2); }, h2, lsat, front);
   return true;
 }
 
