@@ -285,7 +285,7 @@ void FormView::build(const Control& root, bool deferHidden) {
   }
   for (Control* c : form_.allControls()) {
     if (c == &root || !inside(c) || deferredRootOf(*c)) continue;
-    if (deferHidden && !c->children().empty() && kindOf(*c) != Kind::None && !shownInModel(*c)) {
+    if (deferHidden && kindOf(*c) != Kind::None && !shownInModel(*c)) {
       deferred_.insert(c);
       continue;
     }
