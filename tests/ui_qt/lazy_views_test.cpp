@@ -11,6 +11,7 @@
 #include "app/calculator_table.h"
 #include "program_fixture.h"
 #include "qt_test_support.h"
+#include "ui_qt/form_view.h"
 #include "ui_qt/widgets.h"
 
 namespace cq::ui {
@@ -112,6 +113,42 @@ TEST_F(LazyViews, TabOrderIsAsIfEveryPageHadBeenBuiltAtOnce) {
   // boxes) are not built, and radio items that refills added are new.
   EXPECT_EQ(common(lazily, atOnce), common(atOnce, lazily));
   EXPECT_GT(lazily.size(), 200u);
+}
+
+// A field of the shown page that the model hides, its own ancestors shown.
+Edit* hiddenFieldOf(Control& container) {
+  for (Control* c : container.children()) {
+    if (!c->visible()) {
+      if (auto* edit = dynamic_cast<Edit*>(c)) return edit;
+      continue;
+    }
+    if (Edit* edit = hiddenFieldOf(*c)) return edit;
+  }
+  return nullptr;
+}
+
+TEST_F(LazyViews, AHiddenFieldIsBuiltWhenShownWithWhatTheModelWroteMeanwhile) {
+  const CalculatorInfo& via = Calculator(static_cast<int>(CalculatorId::ViaProperties));
+  Edit* field = hiddenFieldOf(p.form().get<GroupBox>(std::string(via.page)));
+  ASSERT_NE(field, nullptr);
+  EXPECT_EQ(builtWidget(main(), field->name()), nullptr);
+
+  field->setText("12.5");
+  field->setHint("Pad size|The pad's outer size");
+  field->setBounds({field->bounds().left + 3, field->bounds().top, field->bounds().width, field->bounds().height});
+  field->setVisible(true);
+  QApplication::processEvents();
+
+  auto* shown = qobject_cast<QLineEdit*>(builtWidget(main(), field->name()));
+  ASSERT_NE(shown, nullptr);
+  EXPECT_TRUE(shown->isVisible());
+  EXPECT_EQ(shown->text().toStdString(), "12.5");
+  EXPECT_EQ(shown->toolTip(), ShortHint("Pad size|The pad's outer size"));
+  EXPECT_EQ(shown->x(), field->bounds().left);
+  EXPECT_EQ(shown->width(), field->bounds().width);
+  // Tab reaches it among the page's fields, as if it had been built at start.
+  const auto chain = focusChain(main());
+  EXPECT_NE(std::find(chain.begin(), chain.end(), field->name()), chain.end());
 }
 
 TEST_F(LazyViews, AskingForAWidgetOfAHiddenPageBuildsIt) {
