@@ -115,6 +115,55 @@ TEST(OhmsLawPage, ANonNumberStopsTheSolve) {
   ExpectTexts(t, {{"Edit244", "12.0000"}});
 }
 
+TEST(OhmsLawPage, TheActivationSolvesPerPlaneRefillAndAtItsEnd) {
+  // One refill of the plane radio with a point, two with a comma, then the
+  // closing solve.
+  for (bool comma : {false, true}) {
+    SCOPED_TRACE(comma ? "comma" : "point");
+    TestProgram t(DecimalStart(comma));
+    t.chooseMenu("PDNImpedance1");
+    t.takeSolves();
+    t.chooseMenu("OhmsLaw1");
+    EXPECT_EQ(t.takeSolves(), comma ? 3 : 2);
+  }
+}
+
+TEST(OhmsLawPage, ABadPanelInputEndsTheActivationAtItsFirstSolve) {
+  TestProgram t;
+  OpenCalculator(t, "OhmsLaw1");
+  t.type("Edit245", "x");
+  t.chooseMenu("PDNImpedance1");
+  t.takeMessages();
+  t.takeSolves();
+  t.chooseMenu("OhmsLaw1");
+  EXPECT_EQ(t.takeMessages(), (std::vector<Message>{ErrorBox("'x' is not a valid floating point value")}));
+  EXPECT_EQ(t.takeSolves(), 1);
+  // The page is shown, but the choice is not stored.
+  EXPECT_TRUE(t.showing("GroupBox47"));
+  EXPECT_EQ(t.setting("Program"), "12");
+}
+
+TEST(OhmsLawPage, ATabInputsEnterAlsoRecomputesThePanel) {
+  // A new current typed but not entered counts from the next solve, which
+  // a tab input's Enter runs: 3 A x 12 ohm = 36 V, 36 V x 3 A = 108 W.
+  const struct {
+    int tab;
+    const char* field;
+    const char* text;
+  } cases[] = {{0, "Edit236", "12"}, {1, "Edit252", "5"}, {3, "Edit288", "3"}, {8, "Edit376", "330"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.field);
+    TestProgram t;
+    OpenCalculator(t, "OhmsLaw1");
+    SelectOhmsTab(t, c.tab);
+    t.type("Edit245", "3");
+    ExpectTexts(t, {{"Edit244", "12.0000"}});
+    Enter(t, c.field, c.text);
+    EXPECT_TRUE(t.takeMessages().empty());
+    ExpectTexts(t, {{"Edit244", "36.0000"}, {"Edit250", "108.0000"}});
+  }
+}
+
 TEST(OhmsLawPage, TheTabChangeShowsOnlyTheNewTabsPanel) {
   const char* panels[] = {"Panel17", "Panel15", "Panel22", "Panel20", "Panel21", "Panel25", "Panel27", "Panel29", "Panel31"};
   TestProgram t;
