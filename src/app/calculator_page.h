@@ -41,9 +41,10 @@ class CalculatorPage : public WindowPart {
   // uses it as its own selection).
   virtual void planeRadioSelected(int /*item*/) {}
 
-  // Ends a Units switch or an IPC method change in place of their solve;
-  // false: the page leaves that solve to them.
-  virtual bool finishUnitsChange(Control* /*sender*/) { return false; }
+  // Whether this page ends a Units switch or an IPC method change in place
+  // of their solve; at most one page does, checked when the window is built.
+  virtual bool finishesUnitsChange() const { return false; }
+  virtual void finishUnitsChange(Control* /*sender*/) {}
 
   // The page's rows of the Units switch; nullptr: nothing to convert.
   virtual const UnitsPage* unitsTable() const { return nullptr; }

@@ -25,6 +25,14 @@ void MainWindow::create(std::string_view where, std::string_view description) {
   units_ = &form_->radio("RadioGroup6");
   neverEmpty_ = {&form_->edit("Edit85"), &form_->edit("Edit80")};
   for (auto& part : parts_) part->attach(*form_);
+  for (CalculatorPage* p : pages_) {
+    if (!p->finishesUnitsChange()) continue;
+    // Two would leave the switch to whichever was registered first.
+    if (unitsFinisher_ != nullptr)
+      throw DescriptionError("calculators " + std::to_string(Index(unitsFinisher_->id())) + " and " +
+                             std::to_string(Index(p->id())) + " both end the Units switch");
+    unitsFinisher_ = p;
+  }
 }
 
 bool MainWindow::decimalComma() const { return decimalMode_->caption() == "1"; }
@@ -44,8 +52,10 @@ CalculatorPage* MainWindow::page(CalculatorId id) const {
 }
 
 void MainWindow::finishUnitsChange(Control* sender) {
-  for (CalculatorPage* p : pages_)
-    if (p->finishUnitsChange(sender)) return;
+  if (unitsFinisher_ != nullptr) {
+    unitsFinisher_->finishUnitsChange(sender);
+    return;
+  }
   Button1Click(sender);
 }
 

@@ -91,6 +91,7 @@ class MainWindow {
   std::vector<std::unique_ptr<WindowPart>> parts_;
   std::vector<CalculatorPage*> pages_;
   std::array<CalculatorPage*, kCalculatorCount> pageById_{};
+  CalculatorPage* unitsFinisher_ = nullptr;  // the page that ends a Units switch
   const Label* decimalMode_ = nullptr;
   std::array<Edit*, 2> neverEmpty_{};
   const RadioGroup* units_ = nullptr;

@@ -1,7 +1,9 @@
 #include "options/units_tables.h"
 
 #include <algorithm>
+#include <map>
 #include <stdexcept>
+#include <utility>
 
 #include "platform/errors.h"
 #include "platform/numbers.h"
@@ -41,9 +43,17 @@ UnitsTables::BoundCondition UnitsTables::bind(const UnitsCondition& condition) c
 }
 
 UnitsTables::UnitsTables(Form& form, const std::vector<UnitsPage>& pages) : form_(form) {
+  // A text that two pages write would take the last page's, so the order
+  // the pages were registered in would decide it.
+  std::map<std::pair<std::string_view, UnitsProperty>, std::string_view> writer;
   for (const UnitsPage& page : pages) {
-    for (const UnitsText& row : page.texts)
+    for (const UnitsText& row : page.texts) {
+      auto [it, added] = writer.try_emplace({row.control, row.property}, page.name);
+      if (!added && it->second != page.name)
+        throw DescriptionError("Units switch: " + std::string(row.control) + " is written by " +
+                               std::string(it->second) + " and " + std::string(page.name));
       texts_.push_back({&form.control(std::string(row.control)), row, bind(row.condition)});
+    }
     for (const UnitsField& row : page.fields)
       fields_.push_back({&form.edit(std::string(row.name)), row, bind(row.condition)});
   }

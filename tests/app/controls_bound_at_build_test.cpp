@@ -1,6 +1,6 @@
 // A page finds every control it uses when the window is built: a window
 // description without one of them fails then, naming it, and never later at
-// an event.
+// an event. So does a second page that would end the Units switch.
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
@@ -94,6 +94,40 @@ TEST(ControlsBoundAtBuild, AMissingControlFailsWhenTheWindowIsBuiltAndNamesIt) {
       EXPECT_NE(std::string(e.what()).find(c.control), std::string::npos) << c.part << ": " << e.what();
     }
   }
+}
+
+// A page that ends the Units switch in place of its solve.
+class UnitsFinishingPage : public CalculatorPage {
+ public:
+  UnitsFinishingPage(PageContext context, CalculatorId id) : CalculatorPage(context), id_(id) {}
+  CalculatorId id() const override { return id_; }
+  void attach(Form&) override {}
+  void solve(Control*) override {}
+  bool finishesUnitsChange() const override { return true; }
+  void finishUnitsChange(Control*) override { ++finished; }
+  int finished = 0;
+
+ private:
+  CalculatorId id_;
+};
+
+TEST(ControlsBoundAtBuild, OnlyOnePageMayEndTheUnitsSwitch) {
+  const std::string description = MainDescription("");
+  {
+    FakeServices fakes;
+    Application app(fakes.services());
+    MainWindow main(app);
+    auto& page = main.addPage<UnitsFinishingPage>(PageContext(main), CalculatorId::Pdn);
+    main.create("trimmed", description);
+    main.finishUnitsChange(nullptr);
+    EXPECT_EQ(page.finished, 1);
+  }
+  FakeServices fakes;
+  Application app(fakes.services());
+  MainWindow main(app);
+  main.addPage<UnitsFinishingPage>(PageContext(main), CalculatorId::Pdn);
+  main.addPage<UnitsFinishingPage>(PageContext(main), CalculatorId::Wavelength);
+  EXPECT_THROW(main.create("trimmed", description), DescriptionError);
 }
 
 TEST(ControlsBoundAtBuild, TheWholeDescriptionBuildsEachPartAlone) {

@@ -297,6 +297,16 @@ TEST(UnitsSwitch, TablesWithoutAStepOrSharingOneFailWhenTheWindowIsBuilt) {
   EXPECT_THROW(UnitsTables(t.form(), {strayFollow}), DescriptionError);
 }
 
+// Two pages writing one unit text would leave it to the later registered.
+TEST(UnitsSwitch, AUnitTextOfTwoPagesFailsWhenTheWindowIsBuilt) {
+  TestProgram t;
+  const UnitsPage first{"First", {{"Label8", UnitsProperty::Text, "mils", "mm"}}, {}};
+  const UnitsPage second{"Second", {{"Label8", UnitsProperty::Text, "in", "cm"}}, {}};
+  EXPECT_THROW(UnitsTables(t.form(), {first, second}), DescriptionError);
+  // One page may write a text under two conditions.
+  EXPECT_NO_THROW(UnitsTables(t.form(), {first, first}));
+}
+
 TEST(UnitsSwitch, StoresTheUnitSystemAndSolvesOncePerSelectionSwapAndAtTheEnd) {
   TestProgram t;
   t.takeSolves();

@@ -25,10 +25,8 @@ class ConductorPropertiesPage : public CalculatorPage {
   void activationExtras() override;
   const LayoutTable* structureLayouts() const override;
   void afterStructureLayout(int item) override;
-  bool finishUnitsChange(Control* sender) override {
-    swap_current_width_labels(sender);
-    return true;
-  }
+  bool finishesUnitsChange() const override { return true; }
+  void finishUnitsChange(Control* sender) override { swap_current_width_labels(sender); }
 
   // Bound to no event: " Solve For ", the Units switch and the IPC method
   // call it. Always ends in the solve.
