@@ -12,6 +12,7 @@
 #include "calc/tline/impedance/impedance_layouts.h"
 #include "calc/electrical/planar_inductor_layouts.h"
 #include "calc/via/via_layouts.h"
+#include "support/layout_steps.h"
 #include "support/test_program.h"
 
 namespace cq::test {
@@ -34,23 +35,6 @@ struct Sheet {
 };
 std::ostream& operator<<(std::ostream& os, const Sheet& s) { return os << s.menu; }
 
-std::string cellText(const LayoutCell& c) {
-  return c.kind == LayoutCell::Kind::Text ? std::string(c.text) : std::to_string(c.number);
-}
-
-std::string actual(Control& c, LayoutProperty p) {
-  switch (p) {
-    case LayoutProperty::Visible: return std::to_string(c.visible() ? 1 : 0);
-    case LayoutProperty::Enabled: return std::to_string(c.enabled() ? 1 : 0);
-    case LayoutProperty::Caption: return c.caption();
-    case LayoutProperty::Hint: return c.hint();
-    case LayoutProperty::Left: return std::to_string(c.bounds().left);
-    case LayoutProperty::Top: return std::to_string(c.bounds().top);
-    case LayoutProperty::Width: return std::to_string(c.bounds().width);
-  }
-  return {};
-}
-
 class LayoutSheets : public ::testing::TestWithParam<Sheet> {};
 
 TEST_P(LayoutSheets, EachStructureLeavesThePageAsItsColumnSays) {
@@ -70,7 +54,7 @@ TEST_P(LayoutSheets, EachStructureLeavesThePageAsItsColumnSays) {
       const LayoutCell& cell = row.cells[static_cast<size_t>(item)];
       if (cell.kind == LayoutCell::Kind::Keep) continue;
       for (auto name : row.controls)
-        EXPECT_EQ(actual(t.control(std::string(name)), row.property), cellText(cell))
+        EXPECT_EQ(Shown(t.control(std::string(name)), row.property), CellText(cell))
             << sheet.menu << " item " << item << " " << name;
     }
   }

@@ -12,6 +12,7 @@
 #include "app/calculator_table.h"
 #include "calc/via/padstack_layout.h"
 #include "calc/via/via_selection_layouts.h"
+#include "support/layout_steps.h"
 #include "support/page_steps.h"
 
 namespace cq::test {
@@ -34,23 +35,6 @@ std::vector<Sheet> Sheets() {
     if (const LayoutTable* table = page->structureLayouts())
       sheets.push_back({std::string(Calculator(Index(page->id())).menuItem), "RadioGroup3", table});
   return sheets;
-}
-
-std::string cellText(const LayoutCell& c) {
-  return c.kind == LayoutCell::Kind::Text ? std::string(c.text) : std::to_string(c.number);
-}
-
-std::string actual(Control& c, LayoutProperty p) {
-  switch (p) {
-    case LayoutProperty::Visible: return std::to_string(c.visible() ? 1 : 0);
-    case LayoutProperty::Enabled: return std::to_string(c.enabled() ? 1 : 0);
-    case LayoutProperty::Caption: return c.caption();
-    case LayoutProperty::Hint: return c.hint();
-    case LayoutProperty::Left: return std::to_string(c.bounds().left);
-    case LayoutProperty::Top: return std::to_string(c.bounds().top);
-    case LayoutProperty::Width: return std::to_string(c.bounds().width);
-  }
-  return {};
 }
 
 // What the user can see of each shown control, by "control property";
@@ -93,7 +77,7 @@ void ExpectColumn(TestProgram& t, const Sheet& s, int item, const std::string& p
     const LayoutCell& cell = row.cells[static_cast<size_t>(item)];
     if (cell.kind == LayoutCell::Kind::Keep) continue;
     for (auto name : row.controls)
-      EXPECT_EQ(actual(t.control(std::string(name)), row.property), cellText(cell)) << path << ": " << name;
+      EXPECT_EQ(Shown(t.control(std::string(name)), row.property), CellText(cell)) << path << ": " << name;
   }
 }
 
