@@ -1,5 +1,6 @@
 #include "calc/diffpair/coupled_structures.h"
 
+#include "calc/electrical/conversion_model.h"
 #include "calc/tline/asym_stripline/asym_stripline_model.h"
 #include "platform/checked_math.h"
 
@@ -40,8 +41,11 @@ double SymStriplinePairZo(double er, double w, double h, double t, bool metric) 
 }
 
 double AsymStriplinePairZo(double er, double w, double h1, double h2, double t, bool metric) {
-  const double toMils = metric ? 1000 / 25.4 : 1;
-  return AsymStriplineDefaultModel(w * toMils, h1 * toMils, h2 * toMils, t * toMils, er).zo;
+  // The mode is chosen on the lengths as entered; converting first can move
+  // a ratio of exactly 0.35 to just below it.
+  const AsymStriplineMode mode = AsymStriplineModeOf(w, h1, h2);
+  const auto mils = [metric](double v) { return metric ? conversion::MillimetresToMils(v) : v; };
+  return AsymStriplineDefaultModel(mils(w), mils(h1), mils(h2), mils(t), er, mode).zo;
 }
 
 double StriplinePairZdiff(double zo, double s, double href) {

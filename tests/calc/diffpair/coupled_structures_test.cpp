@@ -79,6 +79,9 @@ TEST(StriplinePairs, OffsetPairUsesTheOffsetStriplineModel) {
       {5, 15, 10, 0.7, false, 64.345, 101.313},       // narrow, W / (H1 + H2) = 0.2
       {0.254, 0.381, 0.127, 0.018, true, 36.644, 59.680},
       {0.127, 0.381, 0.254, 0.01778, true, 64.345, 101.313},
+      // W / (H1 + H2) is exactly 0.35 in mm, just below it once in mils:
+      // wide mode (python3; narrow would give 54.214 Ohms).
+      {0.7896, 1.2512, 1.0048, 0.018, true, 55.850, 76.171},
   };
   for (const Case& c : cases) {
     const double zo = AsymStriplinePairZo(kEr, c.w, c.h1, c.h2, c.t, c.metric);

@@ -42,14 +42,17 @@ AsymStriplineMode AsymStriplineModeOf(double w, double h1, double h2) {
 }
 
 AsymStripline AsymStriplineDefaultModel(double w, double h1, double h2, double t, double er) {
+  return AsymStriplineDefaultModel(w, h1, h2, t, er, AsymStriplineModeOf(w, h1, h2));
+}
+
+AsymStripline AsymStriplineDefaultModel(double w, double h1, double h2, double t, double er,
+                                        AsymStriplineMode mode) {
   const double b = Add(Add(h1, h2), t);
   const double d = std::fabs(h1 - h2);
   const double s = (b - d) / 2;
   const double c1 = Div(s, b) - Div(t, 2 * b);
   const double c2 = 1 - Div(t, b);
   const double x = w >= t ? Div(t, w) : Div(w, t);
-  const AsymStriplineMode mode = AsymStriplineModeOf(w, h1, h2);
-
   if (mode == AsymStriplineMode::Narrow) {
     const double d0 =
         w * (0.5008 + 1.0235 * x - 1.023 * x * x + 1.1564 * x * x * x - 0.4749 * x * x * x * x);

@@ -20,6 +20,10 @@ AsymStriplineMode AsymStriplineModeOf(double w, double h1, double h2);
 // has no answer (the square root's domain error, then the invalid-operation
 // error ends the solve).
 AsymStripline AsymStriplineDefaultModel(double w, double h1, double h2, double t, double er);
+// The same with the mode already chosen, for a caller that tests the ratio
+// in its own length unit before converting to mils.
+AsymStripline AsymStriplineDefaultModel(double w, double h1, double h2, double t, double er,
+                                        AsymStriplineMode mode);
 
 // The two published alternatives, with their constants as the program has
 // always used them.
