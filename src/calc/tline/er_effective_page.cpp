@@ -1,5 +1,6 @@
 #include "calc/tline/er_effective_page.h"
 
+#include "app/input_check.h"
 #include "app/input_messages.h"
 #include "app/main_window.h"
 #include "calc/conductor/copper_choices.h"
@@ -54,13 +55,10 @@ void ErEffectivePage::SolveErEffective(Control*) {
   const double t = toMm(v.TotalCopperThickness);
 
   v.SubstrateEr = ParseLocaleFloat(er_->text());
-  if (v.SubstrateEr <= 1) {
-    // The result keeps the last valid solve; the corrected Er counts from
-    // the next one.
-    main_.app().dialogs().showInfo(std::string(kErAboveOneMessage));
-    er_->setText(main_.decimalComma() ? "1,001" : "1.001");
-    return;
-  }
+  // The result keeps the last valid solve; the corrected Er counts from the
+  // next one.
+  const InputRule erAboveOne{[](double er) { return er <= 1; }, kErAboveOneMessage, "1.001", "1,001", FollowUp::End};
+  if (!CheckValue(page(), *er_, v.SubstrateEr, erAboveOne)) return;
 
   const double h = toMm(ParseLocaleFloat(height_->text()));
   const double ghz = ParseLocaleFloat(frequency_->text()) / 1000;
