@@ -57,6 +57,15 @@ std::string nonFiniteText(double value) {
   return text;
 }
 
+// The count of fractional digits of a double's exact decimal expansion.
+int fractionDigits(double magnitude) {
+  int exponent = 0;
+  const double fraction = std::frexp(magnitude, &exponent);
+  const auto mantissa = static_cast<unsigned long long>(std::ldexp(fraction, 53));
+  if (mantissa == 0) return 0;
+  return std::max(0, 53 - exponent - std::countr_zero(mantissa));
+}
+
 // The exact decimal expansion of a finite, non-negative double: every binary
 // fraction has a finite decimal one, with as many fractional digits as the
 // value has fractional bits. Rounding on these digits makes exact ties
@@ -67,11 +76,7 @@ struct Decimal {
 };
 
 Decimal exactDecimal(double magnitude) {
-  int exponent = 0;
-  const double fraction = std::frexp(magnitude, &exponent);
-  const auto mantissa = static_cast<unsigned long long>(std::ldexp(fraction, 53));
-  int fracDigits = 0;
-  if (mantissa != 0) fracDigits = std::max(0, 53 - exponent - std::countr_zero(mantissa));
+  const int fracDigits = fractionDigits(magnitude);
   char buf[1600];
   const auto res =
       std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::fixed, fracDigits);
@@ -106,6 +111,19 @@ bool roundDigits(std::string& digits, size_t count) {
     digits[i] = '0';
   }
   digits.insert(digits.begin(), '1');
+  return true;
+}
+
+// Fixed notation without building the exact expansion. When the expansion
+// runs past the first dropped digit, no exact tie is possible, so rounding
+// to nearest gives what half-up on the exact digits gives.
+bool quickFixedBody(double magnitude, int precision, bool alt, std::string& body) {
+  if (precision > 400 || fractionDigits(magnitude) <= precision + 1) return false;
+  char buf[800];
+  const auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::fixed, precision);
+  if (res.ec != std::errc()) return false;
+  body.assign(buf, res.ptr);
+  if (precision == 0 && alt) body += '.';
   return true;
 }
 
@@ -167,10 +185,14 @@ void formatFloat(std::string& out, const Directive& directive, double value) {
   }
   const bool negative = std::signbit(value);
   const std::string sign = negative ? "-" : directive.plus ? "+" : directive.space ? " " : "";
-  const Decimal exact = exactDecimal(std::fabs(value));
   const char c = directive.conversion;
   const int precision = directive.precision < 0 ? 6 : directive.precision;
   std::string body;
+  if ((c == 'f' || c == 'F') && quickFixedBody(std::fabs(value), precision, directive.alt, body)) {
+    emit(out, directive, sign, body, true);
+    return;
+  }
+  const Decimal exact = exactDecimal(std::fabs(value));
   if (c == 'f' || c == 'F') {
     body = fixedBody(exact, precision, directive.alt);
   } else if (c == 'e' || c == 'E') {
