@@ -1,5 +1,6 @@
 #include "calc/via/padstack_solver.h"
 
+#include "app/input_check.h"
 #include "app/main_window.h"
 #include "calc/via/padstack_model.h"
 #include "platform/format.h"
@@ -52,11 +53,13 @@ std::string PadstackSolver::length(const char* format, double value) const {
   return main_.localize(Format(format, value));
 }
 
-void PadstackSolver::correctAndSolve(Control* sender, Edit& field, const std::string& text, const char* message) {
-  main_.app().dialogs().showInfo(message);
-  field.setText(text);
-  main_.Button1Click(sender);
+bool PadstackSolver::passes(Control* sender, Edit& field, double value, const InputRule& rule) {
+  return CheckValue(PageContext(main_), field, value, rule, sender).has_value();
 }
+
+namespace {
+bool Negative(double v) { return v < 0; }
+}  // namespace
 
 void PadstackSolver::setThermalRowsShown(bool shown) {
   thermalInner_->setVisible(shown);
@@ -99,20 +102,22 @@ void PadstackSolver::readRemembered(Control* sender, Edit& field, Remembered& in
                                     const char* message) {
   if (field.text() == "N/A") return;
   into = {ParseLocaleFloat(field.text()), metric};
-  if (into.value < 0) correctAndSolve(sender, field, "0", message);
+  passes(sender, field, into.value, {Negative, message, "0", {}, FollowUp::Resolve});
 }
 
 void PadstackSolver::checkThruHoleHole(Control* sender, bool metric, bool plated) {
   if (!metric) {
-    if (hole_ < 1)
-      correctAndSolve(sender, *input1_, "1",
-                      plated ? "Hole diameter can't be less than 1mil." : "Hole diameter can't be less than 1mil...");
-    if (hole_ > 250)
-      correctAndSolve(sender, *input1_, "250",
-                      plated ? "Hole diameter can't be greater than 250mils. Holes larger the 250mils usually need "
-                               "to be routed out."
-                             : "Hole diameter can't be greater than 250mils. Holes larger the 250mils need to be "
-                               "routed out");
+    passes(sender, *input1_, hole_,
+           {[](double h) { return h < 1; },
+            plated ? "Hole diameter can't be less than 1mil." : "Hole diameter can't be less than 1mil...", "1", {},
+            FollowUp::Resolve});
+    passes(sender, *input1_, hole_,
+           {[](double h) { return h > 250; },
+            plated ? "Hole diameter can't be greater than 250mils. Holes larger the 250mils usually need "
+                     "to be routed out."
+                   : "Hole diameter can't be greater than 250mils. Holes larger the 250mils need to be "
+                     "routed out",
+            "250", {}, FollowUp::Resolve});
     return;
   }
   // Metric corrections count from the next solve; a decimal mode that is
@@ -204,20 +209,18 @@ void PadstackSolver::solveConductorPadTh(Control* sender, bool metric, bool two)
   // A correction solves again at once, and that solve writes the results,
   // colours and warning from the corrected inputs: they stand, and this
   // solve, whose values are the uncorrected ones, ends.
-  if (width < 0) {
-    correctAndSolve(sender, *input2_, "0", "Conductor width should be greater than zero.");
+  if (!passes(sender, *input2_, width,
+              {Negative, "Conductor width should be greater than zero.", "0", {}, FollowUp::ResolveAndEnd}))
     return;
-  }
-  if (spacing < 0) {
-    correctAndSolve(sender, *input3_, "0", "Spacing constraint should be at least zero.");
+  if (!passes(sender, *input3_, spacing,
+              {Negative, "Spacing constraint should be at least zero.", "0", {}, FollowUp::ResolveAndEnd}))
     return;
-  }
   const Minimum minPitch = ComputedMinimum(minPad);
-  if (minPitch.value > pitch) {
-    correctAndSolve(sender, *input1_, minPitch.text,
-                    "Distance between pads cannont be less than the hole diameter + annular ring x2.");
+  if (!passes(sender, *input1_, pitch,
+              {[&minPitch](double p) { return minPitch.value > p; },
+               "Distance between pads cannont be less than the hole diameter + annular ring x2.", minPitch.text, {},
+               FollowUp::ResolveAndEnd}))
     return;
-  }
 
   const bool tooSmall = minPad > maxPad;
   const Color colour = tooSmall ? colors::Red : colors::Navy;
@@ -231,11 +234,12 @@ void PadstackSolver::solveConductorPadBga(Control* sender, bool metric, bool two
   land_ = ParseLocaleFloat(input2_->text());
   landSpacing_ = ParseLocaleFloat(input3_->text());
   const Minimum minPitch = ComputedMinimum(land_);
-  if (landPitch_ < minPitch.value)
-    correctAndSolve(sender, *input1_, minPitch.text,
-                    "Distance between lands cannont be less than the land diameter.");
-  if (land_ < 0) correctAndSolve(sender, *input2_, "0", "Land diameter should be greater than zero.");
-  if (landSpacing_ < 0) correctAndSolve(sender, *input3_, "0", "Spacing constraint should be at least zero.");
+  passes(sender, *input1_, landPitch_,
+         {[&minPitch](double p) { return p < minPitch.value; },
+          "Distance between lands cannont be less than the land diameter.", minPitch.text, {}, FollowUp::Resolve});
+  passes(sender, *input2_, land_, {Negative, "Land diameter should be greater than zero.", "0", {}, FollowUp::Resolve});
+  passes(sender, *input3_, landSpacing_,
+         {Negative, "Spacing constraint should be at least zero.", "0", {}, FollowUp::Resolve});
 
   const double widest = MaxConductorBetweenLands(landPitch_, land_, landSpacing_, two);
   result1_->setText(length(metric ? "%.4f mm" : "%.3f mils", widest));
@@ -249,8 +253,8 @@ void PadstackSolver::solveConductorPadBga(Control* sender, bool metric, bool two
 void PadstackSolver::solveCornerToCorner(Control* sender, bool metric) {
   sideA_ = ParseLocaleFloat(input1_->text());
   sideB_ = ParseLocaleFloat(input2_->text());
-  if (sideA_ < 0) correctAndSolve(sender, *input1_, "0", "Side a should be greater than zero.");
-  if (sideB_ < 0) correctAndSolve(sender, *input2_, "0", "Side b should be greater than zero.");
+  passes(sender, *input1_, sideA_, {Negative, "Side a should be greater than zero.", "0", {}, FollowUp::Resolve});
+  passes(sender, *input2_, sideB_, {Negative, "Side b should be greater than zero.", "0", {}, FollowUp::Resolve});
   const double corner = CornerDistance(sideA_, sideB_);
   result1_->setText(length(metric ? "%.3f mm" : "%.2f mils", corner));
   const DrillRange drills = SuggestedDrills(corner, metric);

@@ -8,6 +8,8 @@
 
 namespace cq {
 
+struct InputRule;
+
 class MainWindow;
 
 class PadstackSolver {
@@ -34,7 +36,8 @@ class PadstackSolver {
   // shows the message, writes "0" and solves again.
   void readRemembered(Control* sender, Edit& field, Remembered& into, bool metric, const char* message);
   // Shows the message, writes the text and runs the whole solve again.
-  void correctAndSolve(Control* sender, Edit& field, const std::string& text, const char* message);
+  // The input check; false: the running solve ends.
+  bool passes(Control* sender, Edit& field, double value, const InputRule& rule);
   void setThermalRowsShown(bool shown);
   // Result text in the decimal mode.
   std::string length(const char* format, double value) const;
