@@ -35,6 +35,15 @@ void MainWindow::create(std::string_view where, std::string_view description) {
   }
 }
 
+void MainWindow::bindProgramOptions(Form& options) {
+  programOptions_ = std::make_unique<ProgramOptionsControls>(options);
+}
+
+ProgramOptionsControls& MainWindow::programOptions() const {
+  if (!programOptions_) throw DescriptionError("the Program Options window is not built");
+  return *programOptions_;
+}
+
 bool MainWindow::decimalComma() const { return decimalMode_->caption() == "1"; }
 
 std::string MainWindow::localize(std::string text) const { return LocalizeDecimalPoint(std::move(text), decimalComma()); }

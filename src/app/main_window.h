@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/calculator_id.h"
+#include "app/program_options_controls.h"
 #include "app/window_part.h"
 #include "app/working_values.h"
 #include "platform/application.h"
@@ -79,6 +80,10 @@ class MainWindow {
   // The hidden Label165 and the Units radio, which every page reads.
   const Label& decimalModeLabel() const { return *decimalMode_; }
   const RadioGroup& unitsRadio() const { return *units_; }
+  // Binds the Program Options window's choices once that window is built.
+  void bindProgramOptions(Form& options);
+  // Those choices; a DescriptionError before they are bound.
+  ProgramOptionsControls& programOptions() const;
   // A formatted result in the decimal mode (the first '.' becomes ',').
   std::string localize(std::string text) const;
 
@@ -95,6 +100,7 @@ class MainWindow {
   const Label* decimalMode_ = nullptr;
   std::array<Edit*, 2> neverEmpty_{};
   const RadioGroup* units_ = nullptr;
+  std::unique_ptr<ProgramOptionsControls> programOptions_;
   std::vector<std::function<void()>> preSolveSteps_;
   std::function<void(CalculatorId, Control*)> activation_;
 };

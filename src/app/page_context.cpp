@@ -12,6 +12,8 @@ Dialogs& PageContext::dialogs() const { return main_.app().dialogs(); }
 
 WorkingValues& PageContext::values() const { return main_.values; }
 
+ProgramOptionsControls& PageContext::programOptions() const { return main_.programOptions(); }
+
 int PageContext::unitsIndex() const { return main_.unitsRadio().itemIndex(); }
 
 DecimalMode PageContext::decimalMode() const {

@@ -11,6 +11,7 @@
 namespace cq {
 
 class MainWindow;
+struct ProgramOptionsControls;
 struct WorkingValues;
 
 // The decimal mode kept in the hidden Label165.
@@ -25,6 +26,8 @@ class PageContext {
   Form& form() const;
   Dialogs& dialogs() const;
   WorkingValues& values() const;
+  // The live choices of the Program Options window.
+  ProgramOptionsControls& programOptions() const;
 
   // The Units radio RadioGroup6: 0 Imperial, 1 Metric, -1 none selected.
   int unitsIndex() const;

@@ -37,12 +37,14 @@ void ProgramOptionsWindow::registerHandlers(HandlerRegistry& handlers) {
 
 void ProgramOptionsWindow::attach(Form& form) {
   form_ = &form;
-  ipcVersion_ = &form.radio("RadioGroup1");
-  etchFactor_ = &form.radio("RadioGroup2");
-  manualCopper_ = &form.checkBox("CheckBox1");
-  viaHeight_ = &form.checkBox("CheckBox2");
-  throughHoleLimit_ = &form.edit("Edit1");
-  microviaLimit_ = &form.edit("Edit2");
+  main_.bindProgramOptions(form);
+  ProgramOptionsControls& options = main_.programOptions();
+  ipcVersion_ = &options.ipcVersion;
+  etchFactor_ = &options.etchFactor;
+  manualCopper_ = &options.manualCopper;
+  viaHeight_ = &options.viaHeight;
+  throughHoleLimit_ = &options.throughHoleLimit;
+  microviaLimit_ = &options.microviaLimit;
   themes_ = &form.comboBox("cbxVclStyles");
   etch_ = std::make_unique<EtchFactorDisplay>(main_.form(), form);
   ipc_ = std::make_unique<IpcVersionEffects>(main_.form());

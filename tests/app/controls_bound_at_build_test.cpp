@@ -14,7 +14,9 @@
 #include "calc/via/padstack_page.h"
 #include "calc/via/via_page.h"
 #include "platform/errors.h"
+#include "platform/form_loader.h"
 #include "platform/resources.h"
+#include "settings/program_options_window.h"
 #include "support/fake_services.h"
 
 namespace cq::test {
@@ -94,6 +96,39 @@ TEST(ControlsBoundAtBuild, AMissingControlFailsWhenTheWindowIsBuiltAndNamesIt) {
       EXPECT_NE(std::string(e.what()).find(c.control), std::string::npos) << c.part << ": " << e.what();
     }
   }
+}
+
+// The Program Options window is built after the main one: the choices the
+// calculators read on every solve are bound then, not at their first solve.
+TEST(ControlsBoundAtBuild, AMissingProgramOptionsControlFailsWhenThatWindowIsBuilt) {
+  const char* controls[] = {
+      "CheckBox2",    // the via height left out of the IPC modifiers
+      "Edit2",        // the microvia aspect-ratio limit
+      "RadioGroup1",  // the IPC method
+  };
+  for (const char* control : controls) {
+    json options = json::parse(resource("forms/TForm6.json"));
+    Trim(options, control);
+    const std::string description = options.dump();
+    ASSERT_EQ(description.find("\"" + std::string(control) + "\""), std::string::npos) << control;
+    FakeServices fakes;
+    Application app(fakes.services());
+    MainWindow main(app);
+    main.create("trimmed", MainDescription(""));
+    auto form = LoadFormText(app, "trimmed", description, HandlerRegistry{});
+    ProgramOptionsWindow part(main);
+    try {
+      part.attach(*form);
+      ADD_FAILURE() << "Program Options built without " << control;
+    } catch (const DescriptionError& e) {
+      EXPECT_NE(std::string(e.what()).find(control), std::string::npos) << e.what();
+    }
+  }
+  // Unbound, the choices say so rather than reading a stale window.
+  FakeServices fakes;
+  Application app(fakes.services());
+  MainWindow main(app);
+  EXPECT_THROW(main.programOptions(), DescriptionError);
 }
 
 // A page that ends the Units switch in place of its solve.

@@ -91,9 +91,9 @@ void ConductorPropertiesPage::attach(Form& form) {
 }
 
 void ConductorPropertiesPage::activationExtras() {
-  const Form& options = ProgramOptionsForm(main_.app());
-  if (auto text = IpcModeText(IpcVersionItem(options)); !text.empty()) c_->ipcMode.setCaption(std::string(text));
-  c_->etchFactor.show(EtchFactorItem(options));
+  const ProgramOptionsControls& options = page().programOptions();
+  if (auto text = IpcModeText(options.ipcVersion.itemIndex()); !text.empty()) c_->ipcMode.setCaption(std::string(text));
+  c_->etchFactor.show(options.etchFactor.itemIndex());
   const int plane = c_->planePresent.itemIndex();
   if (plane == kNo) c_->planeWeight.setEnabled(false);
   if (plane == kYes) c_->planeWeight.setEnabled(true);
@@ -126,7 +126,7 @@ void ConductorPropertiesPage::swap_current_width_labels(Control* sender) {
 
 void ConductorPropertiesPage::RadioGroup8Click(Control* sender) {
   swap_current_width_labels(sender);
-  RadioGroup& etch = ProgramOptionsForm(main_.app()).radio("RadioGroup2");
+  RadioGroup& etch = page().programOptions().etchFactor;
   const int solveFor = c_->solveFor.itemIndex();
   if (solveFor == kAmperage) {
     etch.setEnabled(true);

@@ -49,6 +49,7 @@ ConductorPropertiesSolver::ConductorPropertiesSolver(MainWindow& main, Temperatu
     : main_(main),
       temperatures_(temperatures),
       form_(main.form()),
+      copper_(form_),
       units_(form_.radio("RadioGroup6")),
       layer_(form_.radio("RadioGroup3")),
       planeWeight_(form_.radio("RadioGroup5")),
@@ -98,7 +99,7 @@ void ConductorPropertiesSolver::readLengths(bool metric) {
   }
   noticeBelowMinimum(v_.length, length_, "Minimum conductor length can't be less than ", metric);
 
-  CopperWeightThickness(CopperSelectionOf(form_, ProgramOptionsForm(main_.app())), w.BaseCopperThickness,
+  CopperWeightThickness(CopperSelectionOf(copper_, main_.programOptions()), w.BaseCopperThickness,
                         w.PlatingThickness);
 
   // Checked on every solve, also while the fields are disabled or hidden.
@@ -154,7 +155,7 @@ void ConductorPropertiesSolver::writeCrossSection(bool metric) {
   const bool parallel = parallel_.itemIndex() == kYes;
   // Every later step divides by the count or by the area of no conductors.
   if (parallel && v_.count == 0) throw ZeroDivideError();
-  auto area = EtchedCrossSection(EtchFactorItem(ProgramOptionsForm(main_.app())), w.ConductorWidth,
+  auto area = EtchedCrossSection(main_.programOptions().etchFactor.itemIndex(), w.ConductorWidth,
                                  w.TotalCopperThickness, parallel, v_.count);
   if (!area) return;
   w.CrossSectionArea = *area;
@@ -164,7 +165,7 @@ void ConductorPropertiesSolver::writeCrossSection(bool metric) {
 
 void ConductorPropertiesSolver::solveCurrentOrWidth(bool metric) {
   auto& w = main_.values;
-  const int mode = IpcVersionItem(ProgramOptionsForm(main_.app()));
+  const int mode = main_.programOptions().ipcVersion.itemIndex();
   if (mode == kWithModifiers) {
     double current = IpcCurrentFormula(v_.areaSqMils, w.TempRise, kIpcK, 1);
     current = Mul(Mul(current, w.AreaModifier), v_.boardFactor);

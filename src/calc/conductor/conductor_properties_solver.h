@@ -2,6 +2,7 @@
 // SolveConductorProperties: reads the page and the Options panel, checks the
 // lengths, and writes the cross-section, current (or width), resistance,
 // power, voltage drop, skin depth and power in dBm.
+#include "calc/conductor/copper_choices.h"
 #include "platform/form.h"
 
 namespace cq {
@@ -48,6 +49,7 @@ class ConductorPropertiesSolver {
   MainWindow& main_;
   Temperatures& temperatures_;
   Form& form_;
+  CopperControls copper_;
   RadioGroup& units_;
   RadioGroup& layer_;
   RadioGroup& planeWeight_;

@@ -2,21 +2,22 @@
 
 namespace cq {
 
-Form& ProgramOptionsForm(const Application& app) { return app.form("Form6"); }
+CopperControls::CopperControls(const Form& main)
+    : units(main.radio("RadioGroup6")),
+      baseCopper(main.radio("RadioGroup4")),
+      plating(main.radio("RadioGroup1")),
+      manualBase(main.edit("Edit136")),
+      manualPlating(main.edit("Edit138")) {}
 
-CopperSelection CopperSelectionOf(const Form& main, const Form& programOptions) {
+CopperSelection CopperSelectionOf(const CopperControls& main, const ProgramOptionsControls& options) {
   CopperSelection s;
-  s.metric = main.radio("RadioGroup6").itemIndex() == 1;
-  s.baseItem = main.radio("RadioGroup4").itemIndex();
-  s.platingItem = main.radio("RadioGroup1").itemIndex();
-  s.manual = programOptions.checkBox("CheckBox1").checked();
-  s.baseText = main.edit("Edit136").text();
-  s.platingText = main.edit("Edit138").text();
+  s.metric = main.units.itemIndex() == 1;
+  s.baseItem = main.baseCopper.itemIndex();
+  s.platingItem = main.plating.itemIndex();
+  s.manual = options.manualCopper.checked();
+  s.baseText = main.manualBase.text();
+  s.platingText = main.manualPlating.text();
   return s;
 }
-
-int EtchFactorItem(const Form& programOptions) { return programOptions.radio("RadioGroup2").itemIndex(); }
-
-int IpcVersionItem(const Form& programOptions) { return programOptions.radio("RadioGroup1").itemIndex(); }
 
 }  // namespace cq

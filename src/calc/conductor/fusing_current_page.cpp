@@ -20,7 +20,7 @@ void FusingCurrentPage::solve(Control* /*sender*/) { SolveFusingCurrent(); }
 void FusingCurrentPage::activationExtras() { showEtchFactor(); }
 
 void FusingCurrentPage::attach(Form& form) {
-  form_ = &form;
+  copper_.emplace(form);
   units_ = &form.radio("RadioGroup6");
   width_ = &form.edit("Edit140");
   time_ = &form.edit("Edit153");
@@ -35,17 +35,17 @@ void FusingCurrentPage::attach(Form& form) {
 }
 
 void FusingCurrentPage::showEtchFactor() {
-  etchFactor_->show(EtchFactorItem(ProgramOptionsForm(main_.app())));
+  etchFactor_->show(page().programOptions().etchFactor.itemIndex());
 }
 
 void FusingCurrentPage::SolveFusingCurrent() {
   auto& v = main_.values;
   const bool metric = units_->itemIndex() == 1;
-  const Form& options = ProgramOptionsForm(main_.app());
+  const ProgramOptionsControls& options = page().programOptions();
 
   // The plating always counts: a fusing conductor is taken as bare copper
   // on the outside, whatever the layer radio says.
-  CopperWeightThickness(CopperSelectionOf(*form_, options), v.BaseCopperThickness, v.PlatingThickness);
+  CopperWeightThickness(CopperSelectionOf(*copper_, options), v.BaseCopperThickness, v.PlatingThickness);
   meltingTemp_->setCaption(main_.decimalComma() ? "1084,62°C" : "1084.62°C");
   v.TotalCopperThickness = Add(v.PlatingThickness, v.BaseCopperThickness);
   totalCopper_->setCaption(main_.localize(metric ? Format("%4.0f um", Mul(v.TotalCopperThickness, 1000))
@@ -59,7 +59,7 @@ void FusingCurrentPage::SolveFusingCurrent() {
       *CheckInput(page(), *multiplier_, {[](double m) { return m < 1; }, "Multiplier can't be less than 1", "1"});
 
   // One conductor; an etch item outside the radio leaves the previous area.
-  if (auto area = EtchedCrossSection(EtchFactorItem(options), v.ConductorWidth, v.TotalCopperThickness, false, 1))
+  if (auto area = EtchedCrossSection(options.etchFactor.itemIndex(), v.ConductorWidth, v.TotalCopperThickness, false, 1))
     v.CrossSectionArea = *area;
   crossSection_->setText(main_.localize(CrossSectionText(v.CrossSectionArea, metric)));
 

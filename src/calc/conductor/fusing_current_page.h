@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/calculator_page.h"
+#include "calc/conductor/copper_choices.h"
 #include "settings/etch_factor_display.h"
 
 namespace cq {
@@ -26,7 +27,7 @@ class FusingCurrentPage : public CalculatorPage {
 
  private:
   MainWindow& main_;
-  Form* form_ = nullptr;
+  std::optional<CopperControls> copper_;
   RadioGroup* units_ = nullptr;
   Edit* width_ = nullptr;
   Edit* time_ = nullptr;

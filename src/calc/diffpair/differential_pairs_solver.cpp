@@ -33,7 +33,7 @@ void DifferentialPairsSolver::SolveDifferentialPairs(Control* sender) {
   const int unit = page_.unitsIndex();
   if (unit != 0 && unit != 1) return;
   auto& v = page_.values();
-  CopperWeightThickness(CopperSelectionOf(page_.form(), ProgramOptionsForm(page_.app())), v.BaseCopperThickness,
+  CopperWeightThickness(CopperSelectionOf(c_->copper, page_.programOptions()), v.BaseCopperThickness,
                         v.PlatingThickness);
 
   Front front{};

@@ -1,5 +1,6 @@
 #pragma once
 // The controls the Differential Pairs solve reads and writes, bound once.
+#include "calc/conductor/copper_choices.h"
 #include "calc/diffpair/differential_pairs_solver.h"
 #include "platform/form.h"
 
@@ -38,7 +39,8 @@ struct DifferentialPairsSolver::Controls {
         upperBound(f.edit("Edit30")),
         lowerBound(f.edit("Edit31")),
         withinTarget(f.get<Shape>("Shape1")),
-        equalHeightsNotice{&f.label("Label192"), &f.label("Label259"), &f.label("Label394")} {}
+        equalHeightsNotice{&f.label("Label192"), &f.label("Label259"), &f.label("Label394")},
+        copper(f) {}
 
   RadioGroup& structure;
   Edit& er;
@@ -73,6 +75,7 @@ struct DifferentialPairsSolver::Controls {
   Edit& lowerBound;
   Shape& withinTarget;
   Label* equalHeightsNotice[3];
+  CopperControls copper;
 };
 
 }  // namespace cq

@@ -18,7 +18,7 @@ void ErEffectivePage::registerHandlers(HandlerRegistry& handlers) {
 void ErEffectivePage::solve(Control* sender) { SolveErEffective(sender); }
 
 void ErEffectivePage::attach(Form& form) {
-  form_ = &form;
+  copper_.emplace(form);
   units_ = &form.radio("RadioGroup6");
   er_ = &form.edit("Edit7");
   totalCopper_ = &form.label("Label56");
@@ -38,7 +38,7 @@ void ErEffectivePage::SolveErEffective(Control*) {
   const bool metric = unit == 1;
   auto& v = main_.values;
 
-  CopperWeightThickness(CopperSelectionOf(*form_, ProgramOptionsForm(main_.app())), v.BaseCopperThickness,
+  CopperWeightThickness(CopperSelectionOf(*copper_, page().programOptions()), v.BaseCopperThickness,
                         v.PlatingThickness);
   // A microstrip is an outer conductor, so the plating counts.
   v.TotalCopperThickness = v.PlatingThickness + v.BaseCopperThickness;

@@ -2,7 +2,10 @@
 // The Er Effective page (calculator 6): the effective permittivity of a
 // surface microstrip at a frequency, and the hand-over of that result to
 // the Wavelength Calculator.
+#include <optional>
+
 #include "app/calculator_page.h"
+#include "calc/conductor/copper_choices.h"
 
 namespace cq {
 
@@ -25,7 +28,7 @@ class ErEffectivePage : public CalculatorPage {
  private:
   MainWindow& main_;
   WavelengthPage& wavelength_;
-  Form* form_ = nullptr;
+  std::optional<CopperControls> copper_;
   RadioGroup* units_ = nullptr;             // RadioGroup6
   Edit* er_ = nullptr;                      // Edit7
   Label* totalCopper_ = nullptr;            // Label56

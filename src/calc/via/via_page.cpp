@@ -82,13 +82,13 @@ void ViaPage::showOpeningPicture() {
 }
 
 void ViaPage::showIpcMode() {
-  const int mode = ProgramOptionsForm(main_.app()).radio("RadioGroup1").itemIndex();
+  const int mode = page().programOptions().ipcVersion.itemIndex();
   if (auto text = IpcModeText(mode); !text.empty()) c_->ipcMode.setCaption(std::string(text));
 }
 
 void ViaPage::layOut(int item) {
   if (item == kSingleViaLayout) {
-    const bool withModifiers = ProgramOptionsForm(main_.app()).radio("RadioGroup1").itemIndex() == kIpcWithModifiers;
+    const bool withModifiers = page().programOptions().ipcVersion.itemIndex() == kIpcWithModifiers;
     for (Control* c : c_->heightRow) c->setEnabled(withModifiers);
     c_->fullPlane.setChecked(false);
     // Laid out before the layer set moves: its solve then sees the page whole.

@@ -56,7 +56,7 @@ ViaSolver::ViaSolver(MainWindow& main, Temperatures& temperatures)
 
 double ViaSolver::read(const Edit& edit) const { return ParseLocaleFloat(edit.text()); }
 
-const Form& ViaSolver::options() const { return ProgramOptionsForm(main_.app()); }
+const ProgramOptionsControls& ViaSolver::options() const { return main_.programOptions(); }
 
 void ViaSolver::write(Edit& field, const std::string& text) { field.setText(main_.localize(text)); }
 
@@ -124,8 +124,8 @@ void ViaSolver::SolveViaProperties() {
 
 void ViaSolver::writeAspectRatio(double ratio, int layerSet) {
   // The microvia has its own limit in Program Options.
-  const char* limitBox = layerSet == kViaMicrovia ? "Edit2" : "Edit1";
-  const double limit = ParseLocaleFloat(options().edit(limitBox).text());
+  const Edit& limitBox = layerSet == kViaMicrovia ? options().microviaLimit : options().throughHoleLimit;
+  const double limit = ParseLocaleFloat(limitBox.text());
   write(aspectRatio_, Format("%.2f:1", ratio));
   const bool exceeded = ratio > limit;
   aspectRatio_.setFontColor(exceeded ? colors::Red : colors::Black);
@@ -159,8 +159,8 @@ void ViaSolver::solveSingleVia(bool metric) {
   if (areaModifier) v.AreaModifier = *areaModifier;
 
   double modifiers = 1;
-  if (options().radio("RadioGroup1").itemIndex() == kIpcWithModifiers) {
-    const bool heightLeftOut = options().checkBox("CheckBox2").checked();
+  if (options().ipcVersion.itemIndex() == kIpcWithModifiers) {
+    const bool heightLeftOut = options().viaHeight.checked();
     modifiers = v.AreaModifier * (heightLeftOut ? 1 : boardFactor_) * v.SubstrateModifier;
   }
   const double amps = ViaCurrent(v.TempRise, areaSqMils, modifiers);

@@ -5,6 +5,7 @@
 // stops after the shared steps on that layout.
 #include <functional>
 
+#include "app/program_options_controls.h"
 #include "platform/form.h"
 
 namespace cq {
@@ -30,8 +31,8 @@ class ViaSolver {
   void show(const ViaNotice& notice);
   Edit& fieldOf(const ViaNotice& notice);
   double read(const Edit& edit) const;
-  // Program Options exists only after the main window: looked up per solve.
-  const Form& options() const;
+  // Bound when the Program Options window is built, after this solver.
+  const ProgramOptionsControls& options() const;
   void write(Edit& field, const std::string& text);
   void write(Label& label, const std::string& text);
 

@@ -28,7 +28,8 @@ ImpedanceControls::ImpedanceControls(Form& f)
       formula(f.radio("RadioGroup24")),
       structure(f.radio("RadioGroup3")),
       plating(f.radio("RadioGroup1")),
-      baseCopper(f.radio("RadioGroup4")) {
+      baseCopper(f.radio("RadioGroup4")),
+      copper(f) {
   // Captions the solve never writes: a missing one fails here, not later.
   for (const char* name : {"Label100", "Label101", "Label103", "Label104", "Label54", "Label114", "Label115"})
     f.label(name);

@@ -1,6 +1,7 @@
 #pragma once
 // The controls of the Conductor Impedance page and the Options panel that
 // its solve reads and writes, bound once when the window is built.
+#include "calc/conductor/copper_choices.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 
@@ -35,6 +36,7 @@ struct ImpedanceControls {
   RadioGroup& structure;     // RadioGroup3
   RadioGroup& plating;       // RadioGroup1
   RadioGroup& baseCopper;    // RadioGroup4
+  CopperControls copper;
 };
 
 }  // namespace cq

@@ -32,7 +32,7 @@ void SolveConductorImpedance(const PageContext& page, ImpedanceControls& c, Cont
   ImpedanceSolve s{page, c, page.values(), unit == 1, sender};
   WorkingValues& v = s.v;
 
-  CopperWeightThickness(CopperSelectionOf(page.form(), ProgramOptionsForm(page.app())), v.BaseCopperThickness,
+  CopperWeightThickness(CopperSelectionOf(c.copper, page.programOptions()), v.BaseCopperThickness,
                         v.PlatingThickness);
 
   // Each refused value is corrected and solved again; the blocks then read
