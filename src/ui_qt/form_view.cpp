@@ -152,6 +152,9 @@ FormView::FormView(Form& form) : QWidget(nullptr), form_(form) {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   if (MainMenu* menu = form.menu()) {
+    // The menus always stay in the window; saying so before the first bar
+    // exists also spares each bar the session-bus probe for a global menu.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     menuBar_ = new QMenuBar(this);
     menuBar_->setNativeMenuBar(false);
     layout->setMenuBar(menuBar_);

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/resources.h"
+#include "ui_qt/deferred_icon_style.h"
 #include "ui_qt/form_view.h"
 #include "ui_qt/message_box.h"
 #include "ui_qt/style_palettes.h"
@@ -65,14 +66,14 @@ bool QtStyles::trySetStyle(const std::string& name) {
 }
 
 void QtStyles::applyPlatformStyle() {
-  QApplication::setStyle(QStyleFactory::create(platformStyle_));
+  QApplication::setStyle(new DeferredIconStyle(QStyleFactory::create(platformStyle_)));
   QApplication::setPalette(QApplication::style()->standardPalette());
   qApp->setStyleSheet(fullSheet(QString()));
 }
 
 void QtStyles::applyCarriedStyle(const QString& name) {
   // Fusion draws every control from the palette, so the colours hold.
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QApplication::setStyle(new DeferredIconStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
   QApplication::setPalette(*CarriedStylePalette(name));
   qApp->setStyleSheet(fullSheet(sheetResource(StyleSheetPath(name).toStdString())));
 }

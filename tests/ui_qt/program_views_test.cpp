@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QAction>
 #include <QLayout>
 #include <QMenu>
@@ -83,6 +84,15 @@ TEST_F(ProgramViewsTest, ClickingATabReachesTheModel) {
   EXPECT_EQ(strip->currentIndex(), 16);
   test::ClickAt(strip, strip->tabRect(3).center());
   EXPECT_EQ(tabs.tabIndex(), 3);
+}
+
+// The menu bars are the window's own: no bar is handed to a desktop's
+// global menu, and none asks the session bus whether one exists.
+TEST_F(ProgramViewsTest, MenuBarsStayInTheWindow) {
+  QMenuBar* bar = p.view().menuBar();
+  ASSERT_NE(bar, nullptr);
+  EXPECT_FALSE(bar->isNativeMenuBar());
+  EXPECT_TRUE(QApplication::testAttribute(Qt::AA_DontUseNativeMenuBar));
 }
 
 TEST_F(ProgramViewsTest, MenusShowTheirCaptions) {
