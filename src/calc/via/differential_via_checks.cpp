@@ -9,21 +9,27 @@ constexpr double kOneMil = 1;
 constexpr double kOneMilInMm = 0.0254;
 constexpr double kTwoMils = 2;
 constexpr double kTwoMilsInMm = 0.0508;
+
+// Not larger than the hole: the vias touch at a spacing of one hole.
+InputRule NotLargerThanHole(double hole, std::string_view message, std::string_view corrected) {
+  return {[hole](double value) { return value <= hole; }, message, corrected, {}, FollowUp::ReadCorrected};
+}
 }  // namespace
 
-std::optional<DifferentialViaNotice> DifferentialViaSpacingNotice(double spacing, double hole, bool metric) {
-  // The vias touch at a spacing of one hole; the rewrite clears them by a mil.
-  if (spacing > hole) return std::nullopt;
-  return DifferentialViaNotice{DifferentialViaField::Spacing,
-                               "Minimum via spacing can't be less than or equal to via hole diameter",
-                               FormatGeneralFloat(hole + (metric ? kOneMilInMm : kOneMil))};
+std::string DifferentialViaSpacingText(double hole, bool metric) {
+  return FormatGeneralFloat(hole + (metric ? kOneMilInMm : kOneMil));
 }
 
-std::optional<DifferentialViaNotice> DifferentialViaOpeningNotice(DifferentialViaField field, double opening,
-                                                                  double hole, bool metric) {
-  if (opening > hole) return std::nullopt;
-  return DifferentialViaNotice{field, "Minimum gnd clearance can't be less than or equal to via hole diameter",
-                               FormatGeneralFloat(hole + (metric ? kTwoMilsInMm : kTwoMils))};
+std::string DifferentialViaOpeningText(double hole, bool metric) {
+  return FormatGeneralFloat(hole + (metric ? kTwoMilsInMm : kTwoMils));
+}
+
+InputRule DifferentialViaSpacingRule(double hole, std::string_view corrected) {
+  return NotLargerThanHole(hole, kViaSpacingMessage, corrected);
+}
+
+InputRule DifferentialViaOpeningRule(double hole, std::string_view corrected) {
+  return NotLargerThanHole(hole, kGndClearanceMessage, corrected);
 }
 
 }  // namespace cq

@@ -1,25 +1,26 @@
 #pragma once
 // The limits of the differential-via inputs: the spacing and both plane
 // opening sides must be larger than the hole. A refused value is replaced
-// by the hole plus one mil (spacing) or two mils (opening), or their mm.
-#include <optional>
+// by the hole plus one mil (spacing) or two mils (opening), or their mm, and
+// the solve goes on with the rewritten text.
 #include <string>
+#include <string_view>
+
+#include "app/input_check.h"
 
 namespace cq {
 
-enum class DifferentialViaField { Spacing, OpeningHeight, OpeningWidth };
+inline constexpr std::string_view kViaSpacingMessage =
+    "Minimum via spacing can't be less than or equal to via hole diameter";
+inline constexpr std::string_view kGndClearanceMessage =
+    "Minimum gnd clearance can't be less than or equal to via hole diameter";
 
-struct DifferentialViaNotice {
-  DifferentialViaField field;
-  std::string message;
-  std::string fieldText;
-  friend bool operator==(const DifferentialViaNotice&, const DifferentialViaNotice&) = default;
-};
+// The rewritten texts.
+std::string DifferentialViaSpacingText(double hole, bool metric);
+std::string DifferentialViaOpeningText(double hole, bool metric);
 
-std::optional<DifferentialViaNotice> DifferentialViaSpacingNotice(double spacing, double hole, bool metric);
-
-// field is OpeningHeight or OpeningWidth; both have the same limit.
-std::optional<DifferentialViaNotice> DifferentialViaOpeningNotice(DifferentialViaField field, double opening,
-                                                                  double hole, bool metric);
+// The rules; `corrected` must outlive the check. Both opening sides share one.
+InputRule DifferentialViaSpacingRule(double hole, std::string_view corrected);
+InputRule DifferentialViaOpeningRule(double hole, std::string_view corrected);
 
 }  // namespace cq

@@ -1,6 +1,8 @@
 #include "calc/via/differential_via_solver.h"
 
+#include "app/input_check.h"
 #include "app/main_window.h"
+#include "calc/via/differential_via_checks.h"
 #include "calc/via/differential_via_model.h"
 #include "platform/checked_math.h"
 #include "platform/format.h"
@@ -26,25 +28,19 @@ DifferentialViaSolver::DifferentialViaSolver(MainWindow& main)
 
 double DifferentialViaSolver::read(const Edit& edit) const { return ParseLocaleFloat(edit.text()); }
 
-double DifferentialViaSolver::checked(Edit& field, const std::optional<DifferentialViaNotice>& notice) {
-  if (!notice) return read(field);
-  main_.app().dialogs().showInfo(notice->message);
-  field.setText(notice->fieldText);
-  // The solve computes with what the field now shows.
-  return read(field);
-}
-
 void DifferentialViaSolver::write(Edit& field, const std::string& text) { field.setText(main_.localize(text)); }
 
 void DifferentialViaSolver::Solve() {
   const bool metric = units_.itemIndex() == 1;
   const double d = read(hole_);
   const double anisotropy = read(anisotropy_);
-  const double s = checked(spacing_, DifferentialViaSpacingNotice(read(spacing_), d, metric));
-  const double h = checked(openingHeight_, DifferentialViaOpeningNotice(DifferentialViaField::OpeningHeight,
-                                                                         read(openingHeight_), d, metric));
-  const double w = checked(openingWidth_, DifferentialViaOpeningNotice(DifferentialViaField::OpeningWidth,
-                                                                        read(openingWidth_), d, metric));
+  const PageContext page(main_);
+  const std::string spacingText = DifferentialViaSpacingText(d, metric);
+  const double s = *CheckInput(page, spacing_, DifferentialViaSpacingRule(d, spacingText));
+  const std::string openingText = DifferentialViaOpeningText(d, metric);
+  const InputRule opening = DifferentialViaOpeningRule(d, openingText);
+  const double h = *CheckInput(page, openingHeight_, opening);
+  const double w = *CheckInput(page, openingWidth_, opening);
   const double baud = read(baudRate_);
 
   const double erAvg = DifferentialViaAverageEr(main_.values.SubstrateEr, anisotropy);

@@ -2,9 +2,8 @@
 // The differential-via branch of the via solve: reads the pair's inputs,
 // refuses a spacing or plane opening that is not larger than the hole, and
 // writes the impedances, effective permittivity, stub length and loss.
-#include <optional>
+#include <string>
 
-#include "calc/via/differential_via_checks.h"
 #include "platform/form.h"
 
 namespace cq {
@@ -20,8 +19,6 @@ class DifferentialViaSolver {
 
  private:
   double read(const Edit& edit) const;
-  // The field's value, or the corrected one after the refusal's message.
-  double checked(Edit& field, const std::optional<DifferentialViaNotice>& notice);
   void write(Edit& field, const std::string& text);
 
   MainWindow& main_;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace cq {
 namespace {
 
@@ -24,13 +26,13 @@ TEST(DifferentialViaChecks, Spacing) {
       {0.254, 0.254, true, "0.2794"}, {0.2, 0.254, true, "0.2794"},
   };
   for (const Case& c : cases) {
-    const auto notice = DifferentialViaSpacingNotice(c.value, c.hole, c.metric);
-    if (!c.text) {
-      EXPECT_FALSE(notice) << c.value;
-      continue;
-    }
-    ASSERT_TRUE(notice) << c.value;
-    EXPECT_EQ(*notice, (DifferentialViaNotice{DifferentialViaField::Spacing, kSpacing, c.text}));
+    const std::string text = DifferentialViaSpacingText(c.hole, c.metric);
+    const InputRule rule = DifferentialViaSpacingRule(c.hole, text);
+    EXPECT_EQ(rule.refuses(c.value), c.text != nullptr) << c.value;
+    if (!c.text) continue;
+    EXPECT_EQ(rule.message, kSpacing);
+    EXPECT_EQ(rule.corrected, c.text);
+    EXPECT_EQ(rule.followUp, FollowUp::ReadCorrected);
   }
 }
 
@@ -39,16 +41,14 @@ TEST(DifferentialViaChecks, OpeningSides) {
       {40, 10, false, nullptr}, {10, 10, false, "12"},         {2, 10, false, "12"},
       {1.1, 1, false, nullptr}, {0.254, 0.254, true, "0.3048"}, {1.016, 0.254, true, nullptr},
   };
-  for (auto field : {DifferentialViaField::OpeningHeight, DifferentialViaField::OpeningWidth}) {
-    for (const Case& c : cases) {
-      const auto notice = DifferentialViaOpeningNotice(field, c.value, c.hole, c.metric);
-      if (!c.text) {
-        EXPECT_FALSE(notice) << c.value;
-        continue;
-      }
-      ASSERT_TRUE(notice) << c.value;
-      EXPECT_EQ(*notice, (DifferentialViaNotice{field, kClearance, c.text}));
-    }
+  for (const Case& c : cases) {
+    const std::string text = DifferentialViaOpeningText(c.hole, c.metric);
+    const InputRule rule = DifferentialViaOpeningRule(c.hole, text);
+    EXPECT_EQ(rule.refuses(c.value), c.text != nullptr) << c.value;
+    if (!c.text) continue;
+    EXPECT_EQ(rule.message, kClearance);
+    EXPECT_EQ(rule.corrected, c.text);
+    EXPECT_EQ(rule.followUp, FollowUp::ReadCorrected);
   }
 }
 
