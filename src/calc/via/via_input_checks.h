@@ -1,7 +1,8 @@
 #pragma once
-// The input limits of the Via Properties page: for values parsed before the
-// checks, the messages in order and the texts written into the fields, by
-// unit system and decimal mode.
+// The input limits of the Via Properties page: each check's rule on the
+// value parsed before any check ran, its message and the text written into
+// the field, in order, by unit system and decimal mode.
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,7 +39,18 @@ struct ViaCheckContext {
 // and "1".
 std::optional<ViaNotice> EmptyHoleNotice(const ViaCheckContext& context);
 
-// Every other check, each on the values as parsed before any rewrite.
-std::vector<ViaNotice> ViaInputNotices(const ViaCheckInputs& in, const ViaCheckContext& context);
+// One field check: refused values get the message and the text.
+struct ViaCheck {
+  ViaField field;
+  std::function<bool(double)> refuses;
+  std::string message;
+  std::string fieldText;
+};
+
+double ValueOf(const ViaCheckInputs& in, ViaField field);
+
+// Every other check that applies to the layout and decimal mode, in order;
+// a limit that depends on the values compares those parsed before any check.
+std::vector<ViaCheck> ViaFieldChecks(const ViaCheckInputs& in, const ViaCheckContext& context);
 
 }  // namespace cq

@@ -62,8 +62,8 @@ void ViaSolver::write(Edit& field, const std::string& text) { field.setText(main
 
 void ViaSolver::write(Label& label, const std::string& text) { label.setCaption(main_.localize(text)); }
 
-Edit& ViaSolver::fieldOf(const ViaNotice& notice) {
-  switch (notice.field) {
+Edit& ViaSolver::fieldOf(ViaField field) {
+  switch (field) {
     case ViaField::Hole: return hole_;
     case ViaField::Pad: return pad_;
     case ViaField::Opening: return opening_;
@@ -74,15 +74,14 @@ Edit& ViaSolver::fieldOf(const ViaNotice& notice) {
   return er_;
 }
 
-void ViaSolver::show(const ViaNotice& notice) {
-  main_.app().dialogs().showInfo(notice.message);
-  fieldOf(notice).setText(notice.fieldText);
-}
-
 void ViaSolver::runChecks(bool metric, bool singleVia) {
+  const PageContext page(main_);
   ViaCheckContext context{metric, singleVia, layerSet_.itemIndex(), decimalMode_.caption()};
+  // The box is refused for its empty text, which has no value to test.
   if (hole_.text().empty())
-    if (auto notice = EmptyHoleNotice(context)) show(*notice);
+    if (auto notice = EmptyHoleNotice(context))
+      CheckValue(page, hole_, 0, {[](double) { return true; }, notice->message, notice->fieldText, {},
+                                  FollowUp::ReadCorrected});
   // Every check compares the values as parsed here, before any rewrite.
   ViaCheckInputs in;
   in.hole = read(hole_);
@@ -93,7 +92,10 @@ void ViaSolver::runChecks(bool metric, bool singleVia) {
     in.plating = read(plating_);
   }
   in.er = read(er_);
-  for (const ViaNotice& notice : ViaInputNotices(in, context)) show(notice);
+  // The rewritten texts are read only after the last check.
+  for (const ViaCheck& check : ViaFieldChecks(in, context))
+    CheckValue(page, fieldOf(check.field), ValueOf(in, check.field),
+               {check.refuses, check.message, check.fieldText, {}, FollowUp::KeepTyped});
 }
 
 void ViaSolver::sharedReads(bool metric) {

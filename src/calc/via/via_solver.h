@@ -12,7 +12,7 @@ namespace cq {
 
 class MainWindow;
 class Temperatures;
-struct ViaNotice;
+enum class ViaField;
 
 class ViaSolver {
  public:
@@ -28,8 +28,7 @@ class ViaSolver {
   void solveSingleVia(bool metric);
   void writeAspectRatio(double ratio, int layerSet);
   void readViaCount();
-  void show(const ViaNotice& notice);
-  Edit& fieldOf(const ViaNotice& notice);
+  Edit& fieldOf(ViaField field);
   double read(const Edit& edit) const;
   // Bound when the Program Options window is built, after this solver.
   const ProgramOptionsControls& options() const;

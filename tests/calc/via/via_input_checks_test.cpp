@@ -45,6 +45,14 @@ struct Row {
   std::vector<ViaNotice> expected;
 };
 
+// The refused checks, as the page shows them.
+std::vector<ViaNotice> ViaInputNotices(const ViaCheckInputs& in, const ViaCheckContext& context) {
+  std::vector<ViaNotice> refused;
+  for (const ViaCheck& check : ViaFieldChecks(in, context))
+    if (check.refuses(ValueOf(in, check.field))) refused.push_back({check.field, check.message, check.fieldText});
+  return refused;
+}
+
 // Tests list the case by its name.
 void PrintTo(const Row& c, std::ostream* os) { *os << c.name; }
 
