@@ -117,7 +117,33 @@ bool roundDigits(std::string& digits, size_t count) {
 // Fixed notation without building the exact expansion. When the expansion
 // runs past the first dropped digit, no exact tie is possible, so rounding
 // to nearest gives what half-up on the exact digits gives.
+// Small precisions of moderate values: the scaled value rounded as an
+// integer. The product's error is far below the margin asked of its
+// fraction, so only values that lie close to a half fall back.
+bool scaledFixedBody(double magnitude, int precision, bool alt, std::string& body) {
+  static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+  if (precision > 9) return false;
+  const double scaled = magnitude * kPowersOfTen[precision];
+  if (!(scaled < 0x1p51)) return false;
+  const double whole = std::floor(scaled);
+  const double fraction = scaled - whole;
+  if (std::fabs(fraction - 0.5) <= scaled * 0x1p-48 + 0x1p-40) return false;
+  const auto rounded = static_cast<unsigned long long>(whole) + (fraction > 0.5 ? 1 : 0);
+  char digits[32];
+  const auto end = std::to_chars(digits, digits + sizeof digits, rounded).ptr;
+  const auto count = static_cast<size_t>(end - digits);
+  const auto fractional = static_cast<size_t>(precision);
+  std::string all(count <= fractional ? fractional + 1 - count : 0, '0');
+  all.append(digits, count);
+  const size_t intLen = all.size() - fractional;
+  body.assign(all, 0, intLen);
+  if (precision > 0 || alt) body += '.';
+  body.append(all, intLen, std::string::npos);
+  return true;
+}
+
 bool quickFixedBody(double magnitude, int precision, bool alt, std::string& body) {
+  if (scaledFixedBody(magnitude, precision, alt, body)) return true;
   if (precision > 400 || fractionDigits(magnitude) <= precision + 1) return false;
   char buf[800];
   const auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::fixed, precision);

@@ -118,7 +118,12 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"%.2f", Args(2.675), "2.67"}, FormatCase{"%.2f", Args(1.005), "1.00"},
         FormatCase{"%.3e", Args(9.9995), "9.999e+00"},
         // ... and above it: 0.05 is 0.05000000000000000277.
-        FormatCase{"%.1f", Args(0.05), "0.1"}));
+        FormatCase{"%.1f", Args(0.05), "0.1"},
+        // Just above a half by less than the product's error could show
+        // (Python's Decimal of each value), and values past the scaled range.
+        FormatCase{"%.3f", Args(0.0005), "0.001"}, FormatCase{"%.2f", Args(123456.785), "123456.79"},
+        FormatCase{"%.2f", Args(0.05), "0.05"}, FormatCase{"%.1f", Args(1e15), "1000000000000000.0"},
+        FormatCase{"%.1f", Args(1e20), "100000000000000000000.0"}));
 
 INSTANTIATE_TEST_SUITE_P(
     NonFinite, FormatTable,
