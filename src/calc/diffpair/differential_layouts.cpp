@@ -1,17 +1,13 @@
 #include "calc/diffpair/differential_layouts.h"
 
 #include "app/layouts/copper_controls.h"
+#include "app/layouts/height_texts.h"
 
 namespace cq {
 
 namespace {
-constexpr const char* kAbove = "Enter the conductor's distance above its reference plane.";
-constexpr const char* kBelow = "Enter the conductor's distance below its reference plane.";
+using namespace height_texts;
 constexpr const char* kBetweenPlanes = "Enter the distance between the two reference planes.";
-constexpr const char* kSubstrate = "Enter the thickness of the substrate.";
-constexpr const char* kH = "Conductor Height (H)";
-constexpr const char* kH1 = "Conductor Height (H1)";
-constexpr const char* kH2 = "Conductor Height (H2)";
 }  // namespace
 
 const LayoutTable& DifferentialLayouts() {

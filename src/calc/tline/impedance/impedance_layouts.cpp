@@ -1,18 +1,14 @@
 #include "calc/tline/impedance/impedance_layouts.h"
 
 #include "app/layouts/copper_controls.h"
+#include "app/layouts/height_texts.h"
 
 namespace cq {
 
 namespace {
-constexpr const char* kAbove = "Enter the conductor's distance above its reference plane.";
-constexpr const char* kBelow = "Enter the conductor's distance below its reference plane.";
+using namespace height_texts;
 constexpr const char* kAboveOrBelow = "Enter the conductor's distance above and/or below its reference plane.";
-constexpr const char* kSubstrate = "Enter the thickness of the substrate.";
 constexpr const char* kBetweenConductors = "Enter the conductor to conductor distance.";
-constexpr const char* kH = "Conductor Height (H)";
-constexpr const char* kH1 = "Conductor Height (H1)";
-constexpr const char* kH2 = "Conductor Height (H2)";
 }  // namespace
 
 const LayoutTable& ImpedanceLayouts() {
