@@ -105,7 +105,7 @@ void Program::createWindows() {
   main_->addPage<ConductorImpedancePage>(page);
   auto& wavelength = main_->addPage<WavelengthPage>(page);
   main_->addPage<ErEffectivePage>(page, wavelength);
-  main_->addPart<SettingsWindowOpeners>(app_);
+  auto& openers = main_->addPart<SettingsWindowOpeners>();
   smallWindow("forms/TForm6.json").addPart<ProgramOptionsWindow>(*main_);
   smallWindow("forms/TForm8.json").addPart<SettingsScriptInstaller>(app_);
   main_->addPart<WindowLinks>(app_, "TForm1");
@@ -117,6 +117,7 @@ void Program::createWindows() {
   main_->create();
 
   for (auto& window : smallWindows_) window->create(app_);
+  openers.bindWindows(app_.form("Form6"), app_.form("Form8"));
 }
 
 SmallWindow& Program::smallWindow(const std::string& description) {

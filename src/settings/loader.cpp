@@ -1,12 +1,49 @@
 #include "settings/loader.h"
 
 #include "app/main_window.h"
+#include "app/program_options_controls.h"
 #include "platform/numbers.h"
 #include "settings/decimal_mode.h"
 #include "settings/settings_values.h"
 #include "settings/stored_selection.h"
 
 namespace cq {
+
+struct Loader::Controls {
+  Controls(Form& f, const HandlerRegistry& handlers)
+      : registryError(f.label("Label301")),
+        decimalMode(f.label("Label165")),
+        viaDefaults{{f.edit("Edit3"), "10"},
+                     {f.edit("Edit4"), "20"},
+                     {f.edit("Edit5"), "40"},
+                     {f.edit("Edit6"), "62"},
+                     {f.edit("Edit9"), "1"}},
+        units(f.radio("RadioGroup6")),
+        baseCopper(f.radio("RadioGroup4")),
+        platingCopper(f.radio("RadioGroup1")),
+        calculators(f.get<TabControl>("TabControl1")),
+        solveFor(f.radio("RadioGroup8")),
+        substrateChange(handlers.get<NotifyEvent>("TForm1.ComboBox1Change")),
+        calculatorChange(handlers.get<NotifyEvent>("TForm1.TabControl1Change")) {}
+
+  struct Default {
+    Edit& edit;
+    const char* text;
+  };
+  Label& registryError;
+  Label& decimalMode;
+  Default viaDefaults[5];
+  RadioGroup& units;
+  RadioGroup& baseCopper;
+  RadioGroup& platingCopper;
+  TabControl& calculators;
+  RadioGroup& solveFor;
+  NotifyEvent substrateChange;
+  NotifyEvent calculatorChange;
+};
+
+Loader::Loader(MainWindow& main) : main_(main) {}
+Loader::~Loader() = default;
 
 void Loader::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm4.FormShow", [this](Control* sender) { FormShow(sender); });
@@ -16,16 +53,16 @@ void Loader::attach(Form& form) {
   form_ = &form;
   progress_ = &form.get<ProgressBar>("ProgressBar1");
   status_ = &form.label("Label3");
-  solveFor_ = &main_.form().radio("RadioGroup8");
+  c_ = std::make_unique<Controls>(main_.form(), main_.handlers());
 }
 
 void Loader::FormShow(Control* sender) {
   showRegistryStatus();
   readStoredTexts();
-  ReadDecimalSeparator(main_.app().services().locale, main_.form().label("Label165"));
+  ReadDecimalSeparator(main_.app().services().locale, c_->decimalMode);
   writeViaDefaults();
   // The substrate choice fills Er, Tg and the substrate factor, and solves.
-  runMainHandler("TForm1.ComboBox1Change", sender);
+  c_->substrateChange(sender);
   restoreUnits();
   restoreCopperChoice();
   activateStoredCalculator(sender);
@@ -36,7 +73,7 @@ void Loader::FormShow(Control* sender) {
 
 void Loader::showRegistryStatus() {
   texts_.status = ReadSetting(main_.app().services().settings, setting::kStatus);
-  if (texts_.status != "0") main_.form().label("Label301").setVisible(true);
+  if (texts_.status != "0") c_->registryError.setVisible(true);
 }
 
 void Loader::readStoredTexts() {
@@ -52,26 +89,21 @@ void Loader::readStoredTexts() {
 }
 
 void Loader::writeViaDefaults() {
-  Form& f = main_.form();
-  f.edit("Edit3").setText("10");
-  f.edit("Edit4").setText("20");
-  f.edit("Edit5").setText("40");
-  f.edit("Edit6").setText("62");
-  f.edit("Edit9").setText("1");
+  for (const Controls::Default& field : c_->viaDefaults) field.edit.setText(field.text);
 }
 
 void Loader::restoreUnits() {
   // A change to Metric runs the Units switch, which converts the pages and
   // solves before the stored calculator is activated.
-  SelectStoredItem(main_.form().radio("RadioGroup6"), TextToInt(texts_.units));
+  SelectStoredItem(c_->units, TextToInt(texts_.units));
 }
 
 void Loader::restoreCopperChoice() {
   // The Units switch restores the copper choices when it runs; in Imperial
   // nothing else would, so the start does it in both unit systems. A
   // selection that is already right runs nothing.
-  RadioGroup& base = main_.form().radio("RadioGroup4");
-  RadioGroup& plating = main_.form().radio("RadioGroup1");
+  RadioGroup& base = c_->baseCopper;
+  RadioGroup& plating = c_->platingCopper;
   CopperChoice choice =
       StoredCopperChoice(main_.app().services().settings, {base.itemIndex(), plating.itemIndex()});
   SelectStoredItem(base, choice.base);
@@ -82,39 +114,35 @@ void Loader::activateStoredCalculator(Control* sender) {
   int program = TextToInt(texts_.program);
   // An index of no calculator leaves the tab that shows, which the tab
   // change then activates.
-  if (program >= 0 && program < kCalculatorCount) main_.form().get<TabControl>("TabControl1").setTabIndex(program);
-  runMainHandler("TForm1.TabControl1Change", sender);
+  if (program >= 0 && program < kCalculatorCount) c_->calculators.setTabIndex(program);
+  c_->calculatorChange(sender);
 }
 
 void Loader::restoreProgramOptions() {
-  Form& options = main_.app().form("Form6");
-  SelectStoredItem(options.radio("RadioGroup2"), TextToInt(texts_.derating));
+  ProgramOptionsControls& options = main_.programOptions();
+  SelectStoredItem(options.etchFactor, TextToInt(texts_.derating));
 
   // Both limits are read before either box is written.
   double th = ParseLocaleFloat(texts_.thLimit);
   double uvia = ParseLocaleFloat(texts_.uviaLimit);
-  options.edit("Edit1").setText(FormatGeneralFloat(th));
-  options.edit("Edit2").setText(FormatGeneralFloat(uvia));
+  options.throughHoleLimit.setText(FormatGeneralFloat(th));
+  options.microviaLimit.setText(FormatGeneralFloat(uvia));
 
   int manual = TextToInt(texts_.manualCopper);
-  if (manual == 0) options.checkBox("CheckBox1").setChecked(false);
-  if (manual == 1) options.checkBox("CheckBox1").setChecked(true);
+  if (manual == 0) options.manualCopper.setChecked(false);
+  if (manual == 1) options.manualCopper.setChecked(true);
 
   int ipc = TextToInt(texts_.ipcVersion);
   if (ipc >= 0 && ipc <= 2) {
-    options.radio("RadioGroup1").setItemIndex(ipc);
+    options.ipcVersion.setItemIndex(ipc);
     // " Solve For " of Conductor Properties is a choice only without the
     // IPC-2152 modifiers.
-    solveFor_->setEnabled(ipc != 0);
+    c_->solveFor.setEnabled(ipc != 0);
   }
 
   int viaHeight = TextToInt(texts_.viaHeight);
-  if (viaHeight == 0) options.checkBox("CheckBox2").setChecked(true);
-  if (viaHeight == 1) options.checkBox("CheckBox2").setChecked(false);
-}
-
-void Loader::runMainHandler(const char* name, Control* sender) {
-  main_.handlers().get<NotifyEvent>(name)(sender);
+  if (viaHeight == 0) options.viaHeight.setChecked(true);
+  if (viaHeight == 1) options.viaHeight.setChecked(false);
 }
 
 }  // namespace cq

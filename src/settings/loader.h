@@ -4,6 +4,7 @@
 // activates the stored calculator. Every control it sets runs its own change
 // handler, which stores the value again and mostly solves, so the order of
 // the steps is the order of those solves.
+#include <memory>
 #include <string>
 
 #include "app/window_part.h"
@@ -14,7 +15,8 @@ class MainWindow;
 
 class Loader : public WindowPart {
  public:
-  explicit Loader(MainWindow& main) : main_(main) {}
+  explicit Loader(MainWindow& main);
+  ~Loader() override;
   void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
 
@@ -41,13 +43,16 @@ class Loader : public WindowPart {
   void restoreCopperChoice();
   void activateStoredCalculator(Control* sender);
   void restoreProgramOptions();
-  void runMainHandler(const char* name, Control* sender);
+
+  // The main window's controls it writes and the handlers it runs, bound
+  // when the loader window is built (after the main window).
+  struct Controls;
 
   MainWindow& main_;
   Form* form_ = nullptr;
   ProgressBar* progress_ = nullptr;
   Label* status_ = nullptr;
-  RadioGroup* solveFor_ = nullptr;
+  std::unique_ptr<Controls> c_;
   StoredTexts texts_;
 };
 

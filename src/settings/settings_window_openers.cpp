@@ -9,15 +9,20 @@ void SettingsWindowOpeners::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.BitBtn2Click", [this](Control* s) { BitBtn2Click(s); });
 }
 
-void SettingsWindowOpeners::CopperWeight1Click(Control*) {
-  main_->setEnabled(false);
-  app_.form("Form6").show();
+void SettingsWindowOpeners::bindWindows(Form& programOptions, Form& installer) {
+  programOptions_ = &programOptions;
+  installer_ = &installer;
 }
 
-void SettingsWindowOpeners::BitBtn2Click(Control*) { app_.form("Form6").show(); }
+void SettingsWindowOpeners::CopperWeight1Click(Control*) {
+  main_->setEnabled(false);
+  programOptions_->show();
+}
 
-void SettingsWindowOpeners::ReinstallRegistryKeys1Click(Control*) { app_.form("Form8").show(); }
+void SettingsWindowOpeners::BitBtn2Click(Control*) { programOptions_->show(); }
 
-void SettingsWindowOpeners::Label301Click(Control*) { app_.form("Form8").show(); }
+void SettingsWindowOpeners::ReinstallRegistryKeys1Click(Control*) { installer_->show(); }
+
+void SettingsWindowOpeners::Label301Click(Control*) { installer_->show(); }
 
 }  // namespace cq

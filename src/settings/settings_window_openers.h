@@ -5,16 +5,17 @@
 // enables it again however it closes. The Conductor Properties options
 // button leaves the main window usable.
 #include "app/window_part.h"
-#include "platform/application.h"
+#include "platform/form.h"
 
 namespace cq {
 
 class SettingsWindowOpeners : public WindowPart {
  public:
-  explicit SettingsWindowOpeners(Application& app) : app_(app) {}
-
   void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override { main_ = &form; }
+  // The two windows are built after the main window; the program binds them
+  // once they exist.
+  void bindWindows(Form& programOptions, Form& installer);
 
   void CopperWeight1Click(Control* sender);          // Tools "&Program Options"
   void ReinstallRegistryKeys1Click(Control* sender);  // Help "Re&install Registry Keys"
@@ -22,10 +23,9 @@ class SettingsWindowOpeners : public WindowPart {
   void BitBtn2Click(Control* sender);                 // Conductor Properties options button
 
  private:
-  // The small windows are created after the main window, so they are
-  // looked up when opened.
-  Application& app_;
   Form* main_ = nullptr;
+  Form* programOptions_ = nullptr;
+  Form* installer_ = nullptr;
 };
 
 }  // namespace cq
