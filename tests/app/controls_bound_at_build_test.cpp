@@ -16,6 +16,8 @@
 #include "platform/errors.h"
 #include "platform/form_loader.h"
 #include "platform/resources.h"
+#include "options/substrate_selection.h"
+#include "settings/loader.h"
 #include "settings/program_options_window.h"
 #include "support/fake_services.h"
 
@@ -168,6 +170,39 @@ TEST(ControlsBoundAtBuild, OnlyOnePageMayEndTheUnitsSwitch) {
 TEST(ControlsBoundAtBuild, TheWholeDescriptionBuildsEachPartAlone) {
   // The trimmed document itself is sound: only the dropped control fails.
   for (const char* part : {"Padstack", "Via", "Pdn", "Switching"}) EXPECT_NO_THROW(Build(part, MainDescription(""))) << part;
+}
+
+// The loader window is built after the main one; what it writes into the
+// main window and the handlers it runs are bound then.
+TEST(ControlsBoundAtBuild, TheLoaderFailsWhenItsWindowIsBuiltNotWhenItShows) {
+  json loaderWindow = json::parse(resource("forms/TForm4.json"));
+  loaderWindow.erase("events");
+  struct LoaderCase {
+    const char* missing;   // a control left out of the main window
+    bool withSubstrate;    // the part whose handler the loader runs first
+    const char* named;     // what the failure names
+  };
+  const LoaderCase cases[] = {
+      {"Label301", true, "Label301"},  // "Registry Error!"
+      {"Edit9", true, "Edit9"},        // a via default
+      {"", false, "TForm1.ComboBox1Change"},
+  };
+  for (const LoaderCase& c : cases) {
+    FakeServices fakes;
+    Application app(fakes.services());
+    MainWindow main(app);
+    if (c.withSubstrate) main.addPart<SubstrateSelection>(main);
+    main.addPart<CalculatorSwitching>(main);
+    main.create("trimmed", MainDescription(c.missing));
+    Loader loader(main);
+    auto form = LoadFormText(app, "loader", loaderWindow.dump(), HandlerRegistry{});
+    try {
+      loader.attach(*form);
+      ADD_FAILURE() << "the loader was built without " << c.named;
+    } catch (const DescriptionError& e) {
+      EXPECT_NE(std::string(e.what()).find(c.named), std::string::npos) << e.what();
+    }
+  }
 }
 
 }  // namespace
