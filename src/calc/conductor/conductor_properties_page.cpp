@@ -67,7 +67,7 @@ struct ConductorPropertiesPage::Controls {
 };
 
 ConductorPropertiesPage::ConductorPropertiesPage(PageContext context, Temperatures& temperatures)
-    : CalculatorPage(context), main_(context.main()), temperatures_(temperatures) {}
+    : PageOf(context), temperatures_(temperatures) {}
 
 ConductorPropertiesPage::~ConductorPropertiesPage() = default;
 
@@ -86,7 +86,7 @@ void ConductorPropertiesPage::afterStructureLayout(int) { crossSection_->show();
 
 void ConductorPropertiesPage::attach(Form& form) {
   c_ = std::make_unique<Controls>(form);
-  solver_ = std::make_unique<ConductorPropertiesSolver>(main_, temperatures_);
+  solver_ = std::make_unique<ConductorPropertiesSolver>(page().main(), temperatures_);
   crossSection_ = std::make_unique<ConductorCrossSection>(form);
 }
 
@@ -121,7 +121,7 @@ void ConductorPropertiesPage::swap_current_width_labels(Control* sender) {
     SetVisible(c_->etchNote, true);
   }
   // The number in Edit15 stays: a width becomes a current and the reverse.
-  main_.Button1Click(sender);
+  page().solve(sender);
 }
 
 void ConductorPropertiesPage::RadioGroup8Click(Control* sender) {
@@ -135,7 +135,7 @@ void ConductorPropertiesPage::RadioGroup8Click(Control* sender) {
     // etch radio's own click stores "None" and solves again.
     etch.setItemIndex(kEtchNone);
     etch.setEnabled(false);
-    main_.app().dialogs().showInfo("Solving for conductor width only works with etch factor set to none");
+    page().dialogs().showInfo("Solving for conductor width only works with etch factor set to none");
   }
 }
 
@@ -149,7 +149,7 @@ void ConductorPropertiesPage::RadioGroup15Click(Control* sender) {
     SetVisible(c_->count, true);
     c_->crossSectionCaption.setCaption("Total Cross Section");
   }
-  main_.Button1Click(sender);
+  page().solve(sender);
 }
 
 void ConductorPropertiesPage::RadioGroup2Click(Control* sender) {
@@ -162,7 +162,7 @@ void ConductorPropertiesPage::RadioGroup2Click(Control* sender) {
     SetVisible(c_->plane, true);
     c_->planeWeight.setEnabled(true);
   }
-  main_.Button1Click(sender);
+  page().solve(sender);
 }
 
 void ConductorPropertiesPage::CheckBox1Click(Control* sender) {
@@ -174,7 +174,7 @@ void ConductorPropertiesPage::CheckBox1Click(Control* sender) {
   c_->frequencyUnit.setText(dc ? "" : "MHz");
   c_->frequencyUnit.setEnabled(!dc);
   // Ticking does not solve: the results other than the skin depth stay.
-  if (!dc) main_.Button1Click(sender);
+  if (!dc) page().solve(sender);
 }
 
 }  // namespace cq

@@ -4,7 +4,7 @@
 // swap between width and current, and its solver.
 #include <memory>
 
-#include "app/calculator_page.h"
+#include "app/page_of.h"
 
 namespace cq {
 
@@ -12,12 +12,10 @@ class ConductorCrossSection;
 class ConductorPropertiesSolver;
 class Temperatures;
 
-class ConductorPropertiesPage : public CalculatorPage {
+class ConductorPropertiesPage : public PageOf<CalculatorId::ConductorProperties> {
  public:
   ConductorPropertiesPage(PageContext context, Temperatures& temperatures);
   ~ConductorPropertiesPage() override;
-
-  CalculatorId id() const override { return CalculatorId::ConductorProperties; }
   void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
   void solve(Control* sender) override;
@@ -40,7 +38,6 @@ class ConductorPropertiesPage : public CalculatorPage {
  private:
   struct Controls;
 
-  MainWindow& main_;
   Temperatures& temperatures_;
   std::unique_ptr<Controls> c_;
   std::unique_ptr<ConductorPropertiesSolver> solver_;

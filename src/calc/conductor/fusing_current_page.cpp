@@ -1,10 +1,10 @@
 #include "calc/conductor/fusing_current_page.h"
 
 #include "app/input_check.h"
-#include "app/main_window.h"
+#include "app/working_values.h"
+#include "calc/conductor/conductor_properties_model.h"
 #include "calc/conductor/copper_choices.h"
 #include "calc/conductor/cross_section_text.h"
-#include "calc/conductor/conductor_properties_model.h"
 #include "calc/conductor/fusing_current_model.h"
 #include "platform/checked_math.h"
 #include "platform/format.h"
@@ -39,16 +39,16 @@ void FusingCurrentPage::showEtchFactor() {
 }
 
 void FusingCurrentPage::SolveFusingCurrent() {
-  auto& v = main_.values;
+  auto& v = page().values();
   const bool metric = units_->itemIndex() == 1;
   const ProgramOptionsControls& options = page().programOptions();
 
   // The plating always counts: a fusing conductor is taken as bare copper
   // on the outside, whatever the layer radio says.
   CopperWeightThickness(CopperSelectionOf(*copper_, options), v.BaseCopperThickness, v.PlatingThickness);
-  meltingTemp_->setCaption(main_.decimalComma() ? "1084,62°C" : "1084.62°C");
+  meltingTemp_->setCaption(page().decimalComma() ? "1084,62°C" : "1084.62°C");
   v.TotalCopperThickness = Add(v.PlatingThickness, v.BaseCopperThickness);
-  totalCopper_->setCaption(main_.localize(metric ? Format("%4.0f um", Mul(v.TotalCopperThickness, 1000))
+  totalCopper_->setCaption(page().localize(metric ? Format("%4.0f um", Mul(v.TotalCopperThickness, 1000))
                                                  : Format("%.2f mils", v.TotalCopperThickness)));
   v.ConductorWidth = ParseLocaleFloat(width_->text());
 
@@ -61,15 +61,15 @@ void FusingCurrentPage::SolveFusingCurrent() {
   // One conductor; an etch item outside the radio leaves the previous area.
   if (auto area = EtchedCrossSection(options.etchFactor.itemIndex(), v.ConductorWidth, v.TotalCopperThickness, false, 1))
     v.CrossSectionArea = *area;
-  crossSection_->setText(main_.localize(CrossSectionText(v.CrossSectionArea, metric)));
+  crossSection_->setText(page().localize(CrossSectionText(v.CrossSectionArea, metric)));
 
   const double squareMils = metric ? Mul(v.CrossSectionArea, kSquareMmToSquareMils) : v.CrossSectionArea;
   const double amps = OnderdonkFusingCurrent(squareMils, v.AmbientTemp, seconds, multiplier);
-  current_->setText(main_.localize(Format("%.4f Amps", amps)));
+  current_->setText(page().localize(Format("%.4f Amps", amps)));
 
   circularCaption_->setCaption("Cross section in circular mils:");
   // Circular mils in both unit systems.
-  circularMils_->setCaption(main_.localize(Format("%.2f mils", CircularMils(squareMils))));
+  circularMils_->setCaption(page().localize(Format("%.2f mils", CircularMils(squareMils))));
 }
 
 }  // namespace cq

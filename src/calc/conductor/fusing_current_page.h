@@ -3,18 +3,15 @@
 // and its solver.
 #include <optional>
 
-#include "app/calculator_page.h"
+#include "app/page_of.h"
 #include "calc/conductor/copper_choices.h"
 #include "settings/etch_factor_display.h"
 
 namespace cq {
 
-class MainWindow;
-
-class FusingCurrentPage : public CalculatorPage {
+class FusingCurrentPage : public PageOf<CalculatorId::FusingCurrent> {
  public:
-  explicit FusingCurrentPage(PageContext context) : CalculatorPage(context), main_(context.main()) {}
-  CalculatorId id() const override { return CalculatorId::FusingCurrent; }
+  using PageOf::PageOf;
   void registerHandlers(HandlerRegistry& handlers) override;
   void solve(Control* sender) override;
   const UnitsPage* unitsTable() const override;
@@ -26,7 +23,6 @@ class FusingCurrentPage : public CalculatorPage {
   void SolveFusingCurrent();
 
  private:
-  MainWindow& main_;
   std::optional<CopperControls> copper_;
   RadioGroup* units_ = nullptr;
   Edit* width_ = nullptr;

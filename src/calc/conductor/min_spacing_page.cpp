@@ -3,7 +3,6 @@
 #include <array>
 
 #include "app/input_check.h"
-#include "app/main_window.h"
 #include "calc/conductor/min_spacing_table.h"
 #include "platform/control_group.h"
 #include "platform/format.h"
@@ -76,10 +75,10 @@ void MinSpacingPage::SolveMinConductorSpacing(Control* sender) {
   if (device < 0 || device >= kSpacingDeviceTypes) return;
 
   if (range >= 0 && range < kSpacingTableRanges) {
-    result_->setText(MinSpacingCellText(range, device, metric, main_.decimalComma()));
+    result_->setText(MinSpacingCellText(range, device, metric, page().decimalComma()));
   } else if (range == kAbove500VRange) {
     double spacing = MinSpacingAbove500V(volts_, device, metric);
-    result_->setText(main_.localize(Format(metric ? "%.4f mm" : "%.4f mils", spacing)));
+    result_->setText(page().localize(Format(metric ? "%.4f mm" : "%.4f mils", spacing)));
   }
 }
 

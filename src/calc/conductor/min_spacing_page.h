@@ -3,16 +3,13 @@
 // solver that looks up or computes the spacing.
 #include <array>
 
-#include "app/calculator_page.h"
+#include "app/page_of.h"
 
 namespace cq {
 
-class MainWindow;
-
-class MinSpacingPage : public CalculatorPage {
+class MinSpacingPage : public PageOf<CalculatorId::MinSpacing> {
  public:
-  explicit MinSpacingPage(PageContext context) : CalculatorPage(context), main_(context.main()) {}
-  CalculatorId id() const override { return CalculatorId::MinSpacing; }
+  using PageOf::PageOf;
   void registerHandlers(HandlerRegistry& handlers) override;
   void solve(Control* sender) override;
   void attach(Form& form) override;
@@ -24,7 +21,6 @@ class MinSpacingPage : public CalculatorPage {
  private:
   void showDevicePicture(int device);
 
-  MainWindow& main_;
   RadioGroup* ranges_ = nullptr;   // RadioGroup9
   RadioGroup* devices_ = nullptr;  // RadioGroup10
   RadioGroup* units_ = nullptr;    // RadioGroup6

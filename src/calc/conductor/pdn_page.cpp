@@ -45,7 +45,7 @@ struct PdnPage::Controls {
   Edit& reactance;
 };
 
-PdnPage::PdnPage(PageContext context) : CalculatorPage(context) {}
+PdnPage::PdnPage(PageContext context) : PageOf(context) {}
 
 PdnPage::~PdnPage() = default;
 

@@ -3,15 +3,14 @@
 // and reactance of a plane pair, and its "DC" check box.
 #include <memory>
 
-#include "app/calculator_page.h"
+#include "app/page_of.h"
 
 namespace cq {
 
-class PdnPage : public CalculatorPage {
+class PdnPage : public PageOf<CalculatorId::Pdn> {
  public:
   explicit PdnPage(PageContext context);
   ~PdnPage() override;
-  CalculatorId id() const override { return CalculatorId::Pdn; }
   void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
   void solve(Control* sender) override { SolvePDN(sender); }

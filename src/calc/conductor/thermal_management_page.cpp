@@ -1,7 +1,7 @@
 #include "calc/conductor/thermal_management_page.h"
 
-#include "app/main_window.h"
 #include "app/temperatures.h"
+#include "app/working_values.h"
 #include "calc/conductor/thermal_management_model.h"
 #include "platform/format.h"
 #include "platform/numbers.h"
@@ -27,8 +27,8 @@ void ThermalManagementPage::attach(Form& form) {
 void ThermalManagementPage::writeJunctionTemperature(const Edit& resistance, const Edit& power, Edit& result) {
   const double theta = ParseLocaleFloat(resistance.text());
   const double watts = ParseLocaleFloat(power.text());
-  const double junction = JunctionTemperature(watts, theta, main_.values.AmbientTemp);
-  result.setText(main_.localize(Format("%.3f °C", junction)));
+  const double junction = JunctionTemperature(watts, theta, page().values().AmbientTemp);
+  result.setText(page().localize(Format("%.3f °C", junction)));
 }
 
 void ThermalManagementPage::SolveThermalManagement() {

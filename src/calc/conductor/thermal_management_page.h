@@ -1,17 +1,15 @@
 #pragma once
 // The Thermal Management page (calculator 15, GroupBox27): the junction
 // temperatures of a device on the board and on a heat sink.
-#include "app/calculator_page.h"
+#include "app/page_of.h"
 
 namespace cq {
 
-class MainWindow;
 class Temperatures;
 
-class ThermalManagementPage : public CalculatorPage {
+class ThermalManagementPage : public PageOf<CalculatorId::ThermalManagement> {
  public:
-  ThermalManagementPage(PageContext context, Temperatures& temperatures) : CalculatorPage(context), main_(context.main()), temperatures_(temperatures) {}
-  CalculatorId id() const override { return CalculatorId::ThermalManagement; }
+  ThermalManagementPage(PageContext context, Temperatures& temperatures) : PageOf(context), temperatures_(temperatures) {}
   void registerHandlers(HandlerRegistry& handlers) override;
   void solve(Control* sender) override;
   void attach(Form& form) override;
@@ -23,7 +21,6 @@ class ThermalManagementPage : public CalculatorPage {
   // Parses resistance and power, then writes their junction temperature.
   void writeJunctionTemperature(const Edit& resistance, const Edit& power, Edit& result);
 
-  MainWindow& main_;
   Temperatures& temperatures_;
   Label* conductorTempC_ = nullptr;
   Label* conductorTempF_ = nullptr;

@@ -1,6 +1,6 @@
 #include "calc/diffpair/differential_pairs_page.h"
 
-#include "app/main_window.h"
+#include "app/working_values.h"
 #include "calc/diffpair/differential_layouts.h"
 #include "calc/diffpair/differential_pairs_solver.h"
 #include "calc/diffpair/diffpair_tables.h"
@@ -29,7 +29,7 @@ struct DifferentialPairsPage::Controls {
   Edit& viaPairImpedance;
 };
 
-DifferentialPairsPage::DifferentialPairsPage(PageContext context) : CalculatorPage(context) {}
+DifferentialPairsPage::DifferentialPairsPage(PageContext context) : PageOf(context) {}
 
 DifferentialPairsPage::~DifferentialPairsPage() = default;
 

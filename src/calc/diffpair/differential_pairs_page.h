@@ -4,17 +4,16 @@
 // the pair's impedance to the differential-via calculator.
 #include <memory>
 
-#include "app/calculator_page.h"
+#include "app/page_of.h"
 
 namespace cq {
 
 class DifferentialPairsSolver;
 
-class DifferentialPairsPage : public CalculatorPage {
+class DifferentialPairsPage : public PageOf<CalculatorId::DifferentialPairs> {
  public:
   explicit DifferentialPairsPage(PageContext context);
   ~DifferentialPairsPage() override;
-  CalculatorId id() const override { return CalculatorId::DifferentialPairs; }
   void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
   void solve(Control* sender) override;

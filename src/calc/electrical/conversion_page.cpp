@@ -1,6 +1,5 @@
 #include "calc/electrical/conversion_page.h"
 
-#include "app/main_window.h"
 #include "calc/electrical/conversion_model.h"
 #include "platform/format.h"
 #include "platform/numbers.h"
@@ -73,7 +72,7 @@ void ConversionPage::CheckBox3Click(Control* sender) {
     Relabel(*complexOut1Caption_, *complexOut1_, {"Magnitude", "Converted magnitude in Polar form."});
     Relabel(*complexOut2Caption_, *complexOut2_, {"Angle (Degrees)", "Converted angle, in degrees, in Polar form."});
   }
-  main_.Button1Click(sender);
+  page().solve(sender);
 }
 
 void ConversionPage::CheckBox2Click(Control* sender) {
@@ -84,21 +83,21 @@ void ConversionPage::CheckBox2Click(Control* sender) {
     Relabel(*angleInCaption_, *angleIn_, {"Degrees", "Enter the degrees value to be converted to radians."});
     Relabel(*angleOutCaption_, *angleOut_, {"Radians", "Converted angle in radians from degrees."});
   }
-  main_.Button1Click(sender);
+  page().solve(sender);
 }
 
 void ConversionPage::BitBtn4Click(Control* sender) {
   // The angle converter takes degrees; unticking solves once on its own.
   radiansToDegrees_->setChecked(false);
   if (polarToRectangular_->checked())
-    angleIn_->setText(main_.localize(FormatGeneralFloat(lastPolarAngleInput_)));
+    angleIn_->setText(page().localize(FormatGeneralFloat(lastPolarAngleInput_)));
   else
     angleIn_->setText(lastPolarAngleText_);
-  main_.Button1Click(sender);
+  page().solve(sender);
 }
 
 void ConversionPage::write(Edit& output, const char* format, double value) {
-  output.setText(main_.localize(Format(format, value)));
+  output.setText(page().localize(Format(format, value)));
 }
 
 void ConversionPage::SolveConversion(Control* /*sender*/) {
@@ -134,7 +133,7 @@ void ConversionPage::solveGain(bool metric) {
   const double dbm = DbmAfterGain(ParseLocaleFloat(dbmIn_->text()), decibels);
   // Metric has always shown the level in its shortest form.
   if (metric)
-    dbmOut_->setText(main_.localize(FormatGeneralFloat(dbm)));
+    dbmOut_->setText(page().localize(FormatGeneralFloat(dbm)));
   else
     write(*dbmOut_, "%.4f", dbm);
   write(*voltsOut_, "%.4f", VoltsAfterGain(ParseLocaleFloat(voltsIn_->text()), gain));
@@ -150,7 +149,7 @@ void ConversionPage::solveComplex() {
     write(*complexOut2_, "%.4f", PolarToImaginary(first, second));
   } else {
     write(*complexOut1_, "%.4f", ComplexMagnitude(first, second));
-    lastPolarAngleText_ = main_.localize(Format("%.4f", ComplexAngleDegrees(first, second)));
+    lastPolarAngleText_ = page().localize(Format("%.4f", ComplexAngleDegrees(first, second)));
     complexOut2_->setText(lastPolarAngleText_);
   }
 }

@@ -5,16 +5,13 @@
 // angle converter.
 #include <string>
 
-#include "app/calculator_page.h"
+#include "app/page_of.h"
 
 namespace cq {
 
-class MainWindow;
-
-class ConversionPage : public CalculatorPage {
+class ConversionPage : public PageOf<CalculatorId::Conversion> {
  public:
-  explicit ConversionPage(PageContext context) : CalculatorPage(context), main_(context.main()) {}
-  CalculatorId id() const override { return CalculatorId::Conversion; }
+  using PageOf::PageOf;
   void registerHandlers(HandlerRegistry& handlers) override;
   void solve(Control* sender) override;
   const UnitsPage* unitsTable() const override;
@@ -31,7 +28,6 @@ class ConversionPage : public CalculatorPage {
   void solveComplex();
   void solveAngle();
 
-  MainWindow& main_;
   RadioGroup* units_ = nullptr;        // RadioGroup6
   Edit* distance_ = nullptr;           // Edit80
   Edit* distanceOut1_ = nullptr;       // Edit81

@@ -1,6 +1,5 @@
 #include "calc/electrical/embedded_resistors_page.h"
 
-#include "app/main_window.h"
 #include "calc/electrical/embedded_resistor_model.h"
 #include "platform/format.h"
 #include "platform/numbers.h"
@@ -49,7 +48,7 @@ void EmbeddedResistorsPage::RadioGroup11Click(Control* sender) {
   const int type = type_->itemIndex();
   if (type == kAdditive || type == kSubtractive) layOutRectangular(type);
   if (type == kAnnular) layOutAnnular();
-  main_.Button1Click(sender);
+  page().solve(sender);
 }
 
 void EmbeddedResistorsPage::showPicture(Image& picture) {
@@ -97,7 +96,7 @@ void EmbeddedResistorsPage::layOutAnnular() {
 }
 
 void EmbeddedResistorsPage::write(Edit& output, const char* format, double value) {
-  output.setText(main_.localize(Format(format, value)));
+  output.setText(page().localize(Format(format, value)));
 }
 
 void EmbeddedResistorsPage::SolveEmbeddedResistors(Control* /*sender*/) {

@@ -3,16 +3,13 @@
 // resistors (resistance and area) and annular ones (outer diameter, ring
 // thickness and area for a target resistance), with the type radio that
 // lays the page out.
-#include "app/calculator_page.h"
+#include "app/page_of.h"
 
 namespace cq {
 
-class MainWindow;
-
-class EmbeddedResistorsPage : public CalculatorPage {
+class EmbeddedResistorsPage : public PageOf<CalculatorId::EmbeddedResistors> {
  public:
-  explicit EmbeddedResistorsPage(PageContext context) : CalculatorPage(context), main_(context.main()) {}
-  CalculatorId id() const override { return CalculatorId::EmbeddedResistors; }
+  using PageOf::PageOf;
   void registerHandlers(HandlerRegistry& handlers) override;
   void solve(Control* sender) override;
   const UnitsPage* unitsTable() const override;
@@ -29,7 +26,6 @@ class EmbeddedResistorsPage : public CalculatorPage {
   void solveRectangular(bool metric);
   void solveAnnular(bool metric);
 
-  MainWindow& main_;
   RadioGroup* units_ = nullptr;            // RadioGroup6
   RadioGroup* type_ = nullptr;             // RadioGroup11
   Image* additivePicture_ = nullptr;       // Image25

@@ -83,7 +83,7 @@ struct OhmsLawPage::Controls {
   std::array<Panel*, kTabPanels.size()> panels{};
 };
 
-OhmsLawPage::OhmsLawPage(PageContext context) : CalculatorPage(context) {}
+OhmsLawPage::OhmsLawPage(PageContext context) : PageOf(context) {}
 
 OhmsLawPage::~OhmsLawPage() = default;
 

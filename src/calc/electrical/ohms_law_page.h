@@ -3,17 +3,16 @@
 // solve, above the tab control of small network calculators.
 #include <memory>
 
-#include "app/calculator_page.h"
+#include "app/page_of.h"
 #include "calc/electrical/ohms_law_reactive_tabs.h"
 #include "calc/electrical/ohms_law_resistor_tabs.h"
 
 namespace cq {
 
-class OhmsLawPage : public CalculatorPage {
+class OhmsLawPage : public PageOf<CalculatorId::OhmsLaw> {
  public:
   explicit OhmsLawPage(PageContext context);
   ~OhmsLawPage() override;
-  CalculatorId id() const override { return CalculatorId::OhmsLaw; }
   void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
   void solve(Control* sender) override { SolveOhmsLaw(sender); }

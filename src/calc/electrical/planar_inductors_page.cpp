@@ -1,7 +1,6 @@
 #include "calc/electrical/planar_inductors_page.h"
 
 #include "calc/electrical/planar_inductor_layouts.h"
-#include "app/main_window.h"
 #include "calc/electrical/planar_inductor_model.h"
 #include "platform/checked_math.h"
 #include "platform/format.h"
@@ -33,7 +32,7 @@ void PlanarInductorsPage::attach(Form& form) {
 }
 
 void PlanarInductorsPage::write(Edit& output, const char* format, double value) {
-  output.setText(main_.localize(Format(format, value)));
+  output.setText(page().localize(Format(format, value)));
 }
 
 void PlanarInductorsPage::SolvePlanarInductors(Control* /*sender*/) {
@@ -51,7 +50,7 @@ void PlanarInductorsPage::SolvePlanarInductors(Control* /*sender*/) {
     outer = Mul(outer, kMicrometresPerMil);
   }
   const double inner = InnerDiameter(turns, width, spacing, outer);
-  if (inner <= 0) main_.app().dialogs().showInfo("Inner diameter too small");
+  if (inner <= 0) page().dialogs().showInfo("Inner diameter too small");
   write(*inner_, "%.3f", metric ? inner : inner / kMicrometresPerMil);
   const double fill = FillFactor(outer, inner);
   write(*fill_, "%.4f", fill);

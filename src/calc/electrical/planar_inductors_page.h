@@ -2,16 +2,13 @@
 // The Planar Inductors page (calculator 13): inner diameter, fill factor
 // and inductance of a spiral whose shape is the item of the shared layer
 // radio.
-#include "app/calculator_page.h"
+#include "app/page_of.h"
 
 namespace cq {
 
-class MainWindow;
-
-class PlanarInductorsPage : public CalculatorPage {
+class PlanarInductorsPage : public PageOf<CalculatorId::PlanarInductors> {
  public:
-  explicit PlanarInductorsPage(PageContext context) : CalculatorPage(context), main_(context.main()) {}
-  CalculatorId id() const override { return CalculatorId::PlanarInductors; }
+  using PageOf::PageOf;
   void registerHandlers(HandlerRegistry& handlers) override;
   void solve(Control* sender) override;
   const UnitsPage* unitsTable() const override;
@@ -23,7 +20,6 @@ class PlanarInductorsPage : public CalculatorPage {
  private:
   void write(Edit& output, const char* format, double value);
 
-  MainWindow& main_;
   RadioGroup* shape_ = nullptr;     // RadioGroup3
   RadioGroup* units_ = nullptr;     // RadioGroup6
   Edit* turns_ = nullptr;           // Edit88

@@ -1,7 +1,6 @@
 #include "calc/electrical/ppm_xtal_page.h"
 
 #include "app/input_check.h"
-#include "app/main_window.h"
 #include "calc/electrical/ppm_xtal_model.h"
 #include "platform/checked_math.h"
 #include "platform/format.h"
@@ -41,7 +40,7 @@ double PpmXtalPage::readPositive(Edit& field, const char* message) {
 }
 
 void PpmXtalPage::writeResult(Edit& field, const char* format, double value) {
-  field.setText(main_.localize(Format(format, value)));
+  field.setText(page().localize(Format(format, value)));
 }
 
 void PpmXtalPage::SolvePPMXtal(Control*) {

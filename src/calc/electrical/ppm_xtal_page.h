@@ -2,16 +2,13 @@
 // The PPM-XTAL Calculator page (calculator 14): the band of a crystal from
 // its tolerance, the tolerance from a band, and the crystal's load
 // capacitors.
-#include "app/calculator_page.h"
+#include "app/page_of.h"
 
 namespace cq {
 
-class MainWindow;
-
-class PpmXtalPage : public CalculatorPage {
+class PpmXtalPage : public PageOf<CalculatorId::PpmXtal> {
  public:
-  explicit PpmXtalPage(PageContext context) : CalculatorPage(context), main_(context.main()) {}
-  CalculatorId id() const override { return CalculatorId::PpmXtal; }
+  using PageOf::PageOf;
   void registerHandlers(HandlerRegistry& handlers) override;
   void solve(Control* sender) override;
   void attach(Form& form) override;
@@ -25,7 +22,6 @@ class PpmXtalPage : public CalculatorPage {
   double readPositive(Edit& field, const char* message);
   void writeResult(Edit& field, const char* format, double value);
 
-  MainWindow& main_;
   Edit* ppmCentre_ = nullptr;        // Edit170
   Edit* ppm_ = nullptr;              // Edit171
   Edit* ppmVariation_ = nullptr;     // Edit172

@@ -3,7 +3,6 @@
 #include <array>
 #include <optional>
 
-#include "app/main_window.h"
 #include "calc/electrical/reactance_model.h"
 #include "platform/format.h"
 #include "platform/numbers.h"
@@ -80,21 +79,21 @@ void XlXcReactancePage::attach(Form& form) {
 
 void XlXcReactancePage::RadioGroup19Click(Control* sender) {
   ShowUnit(*frequencyUnit_, kFrequencyBoxes, frequencyUnits_->itemIndex());
-  main_.Button1Click(sender);
+  page().solve(sender);
 }
 
 void XlXcReactancePage::RadioGroup17Click(Control* sender) {
   ShowUnit(*capacitanceUnit_, kCapacitanceBoxes, capacitanceUnits_->itemIndex());
-  main_.Button1Click(sender);
+  page().solve(sender);
 }
 
 void XlXcReactancePage::RadioGroup18Click(Control* sender) {
   ShowUnit(*inductanceUnit_, kInductanceBoxes, inductanceUnits_->itemIndex());
-  main_.Button1Click(sender);
+  page().solve(sender);
 }
 
 void XlXcReactancePage::writeResult(Edit& field, const char* format, double value) {
-  field.setText(main_.localize(Format(format, value)));
+  field.setText(page().localize(Format(format, value)));
 }
 
 void XlXcReactancePage::SolveXlXcReactance(Control*) {

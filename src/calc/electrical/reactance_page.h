@@ -2,16 +2,13 @@
 // The XL-XC Reactance page (calculator 18): reactances of a capacitor and
 // an inductor at a frequency and the pair's resonant frequency, each input
 // with its own unit radio.
-#include "app/calculator_page.h"
+#include "app/page_of.h"
 
 namespace cq {
 
-class MainWindow;
-
-class XlXcReactancePage : public CalculatorPage {
+class XlXcReactancePage : public PageOf<CalculatorId::XlXcReactance> {
  public:
-  explicit XlXcReactancePage(PageContext context) : CalculatorPage(context), main_(context.main()) {}
-  CalculatorId id() const override { return CalculatorId::XlXcReactance; }
+  using PageOf::PageOf;
   void registerHandlers(HandlerRegistry& handlers) override;
   void solve(Control* sender) override;
   void attach(Form& form) override;
@@ -26,7 +23,6 @@ class XlXcReactancePage : public CalculatorPage {
  private:
   void writeResult(Edit& field, const char* format, double value);
 
-  MainWindow& main_;
   Edit* frequency_ = nullptr;        // Edit270
   Edit* capacitance_ = nullptr;      // Edit271
   Edit* inductance_ = nullptr;       // Edit272

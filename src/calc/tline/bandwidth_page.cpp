@@ -2,7 +2,7 @@
 
 #include "app/input_check.h"
 #include "app/input_messages.h"
-#include "app/main_window.h"
+#include "app/working_values.h"
 #include "calc/tline/bandwidth_model.h"
 #include "calc/tline/unit_box.h"
 #include "platform/format.h"
@@ -65,28 +65,28 @@ void BandwidthPage::RadioGroup12Click(Control* sender) {
   riseMethod_->setVisible(riseTime);
   layer_->setEnabled(riseTime);
   input_->setHint(riseTime ? "Enter the signal risetime." : "Enter the signal frequency.");
-  main_.Button1Click(sender);
+  page().solve(sender);
 }
 
 void BandwidthPage::RadioGroup20Click(Control* sender) {
   if (auto place = BandwidthFrequencyUnitBox(frequencyUnit_->itemIndex())) PlaceUnitBox(*inputUnit_, *place);
-  main_.Button1Click(sender);
+  page().solve(sender);
 }
 
 void BandwidthPage::TrackBar2Change(Control* sender) {
   const SrDivisorStep& step = SrDivisorStepAt(srDivisor_->position());
   srCaption_->setText(step.pointCaption);
-  if (main_.decimalComma()) srCaption_->setText(step.commaCaption);
-  main_.Button1Click(sender);
+  if (page().decimalComma()) srCaption_->setText(step.commaCaption);
+  page().solve(sender);
 }
 
 void BandwidthPage::TrackBar3Change(Control* sender) {
   lambdaCaption_->setText(LambdaDivisorStepAt(lambdaDivisor_->position()).caption);
-  main_.Button1Click(sender);
+  page().solve(sender);
 }
 
 std::string BandwidthPage::length(double value, bool metric) const {
-  return main_.localize(Format(metric ? "%.5f cm" : "%.5f Inches", value));
+  return page().localize(Format(metric ? "%.5f cm" : "%.5f Inches", value));
 }
 
 void BandwidthPage::SolveBandwidth(Control* sender) {
@@ -108,7 +108,7 @@ void BandwidthPage::SolveBandwidth(Control* sender) {
   }
 
   const double riseNs = ParseLocaleFloat(input_->text());
-  auto& values = main_.values;
+  auto& values = page().values();
   values.SubstrateEr = ParseLocaleFloat(er_->text());
   // The nested solve reads Er 1 and writes every result; this one then
   // finishes with the Er it left.
@@ -117,13 +117,13 @@ void BandwidthPage::SolveBandwidth(Control* sender) {
   const double er = values.SubstrateEr;
 
   const double bandwidthMhz = SignalBandwidthMhz(riseNs);
-  bandwidth_->setText(main_.localize(Format("%.5f MHz", bandwidthMhz)));
+  bandwidth_->setText(page().localize(Format("%.5f MHz", bandwidthMhz)));
   const double lambda = WavelengthInAir(bandwidthMhz, metric);
   wavelength_->setText(length(lambda, metric));
   const double riseEr = layer_->itemIndex() == kStripline ? er : MicrostripRiseEr(er);
   const double riseDistance = RiseDistanceMetres(riseNs, riseEr);
   riseLength_->setText(length(RiseDistanceLength(riseDistance, srFactor, metric), metric));
-  speed_->setText(main_.localize(Format("%.3f m/s", PropagationSpeed(er))));
+  speed_->setText(page().localize(Format("%.3f m/s", PropagationSpeed(er))));
   wavelengthLength_->setText(length(lambda * lambdaFactor, metric));
 }
 

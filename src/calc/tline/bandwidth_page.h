@@ -4,16 +4,13 @@
 // from a rise time or a frequency.
 #include <string>
 
-#include "app/calculator_page.h"
+#include "app/page_of.h"
 
 namespace cq {
 
-class MainWindow;
-
-class BandwidthPage : public CalculatorPage {
+class BandwidthPage : public PageOf<CalculatorId::Bandwidth> {
  public:
-  explicit BandwidthPage(PageContext context) : CalculatorPage(context), main_(context.main()) {}
-  CalculatorId id() const override { return CalculatorId::Bandwidth; }
+  using PageOf::PageOf;
   void registerHandlers(HandlerRegistry& handlers) override;
   void solve(Control* sender) override;
   void attach(Form& form) override;
@@ -27,7 +24,6 @@ class BandwidthPage : public CalculatorPage {
  private:
   std::string length(double value, bool metric) const;
 
-  MainWindow& main_;
   RadioGroup* units_ = nullptr;         // RadioGroup6
   RadioGroup* layer_ = nullptr;         // RadioGroup3
   Edit* er_ = nullptr;                  // Edit7

@@ -10,7 +10,7 @@ namespace {
 constexpr int kDefaultFormula = 0;
 }  // namespace
 
-ConductorImpedancePage::ConductorImpedancePage(PageContext context) : CalculatorPage(context) {}
+ConductorImpedancePage::ConductorImpedancePage(PageContext context) : PageOf(context) {}
 
 ConductorImpedancePage::~ConductorImpedancePage() = default;
 

@@ -4,17 +4,16 @@
 // layouts of the layer radio and the solve.
 #include <memory>
 
-#include "app/calculator_page.h"
+#include "app/page_of.h"
 
 namespace cq {
 
 struct ImpedanceControls;
 
-class ConductorImpedancePage : public CalculatorPage {
+class ConductorImpedancePage : public PageOf<CalculatorId::ConductorImpedance> {
  public:
   explicit ConductorImpedancePage(PageContext context);
   ~ConductorImpedancePage() override;
-  CalculatorId id() const override { return CalculatorId::ConductorImpedance; }
   void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
   void solve(Control* sender) override;

@@ -2,7 +2,7 @@
 
 #include "app/input_check.h"
 #include "app/input_messages.h"
-#include "app/main_window.h"
+#include "app/working_values.h"
 #include "calc/conductor/copper_choices.h"
 #include "calc/tline/microstrip_dispersion_model.h"
 #include "calc/tline/wavelength_page.h"
@@ -36,13 +36,13 @@ void ErEffectivePage::SolveErEffective(Control*) {
   const int unit = units_->itemIndex();
   if (unit != 0 && unit != 1) return;
   const bool metric = unit == 1;
-  auto& v = main_.values;
+  auto& v = page().values();
 
   CopperWeightThickness(CopperSelectionOf(*copper_, page().programOptions()), v.BaseCopperThickness,
                         v.PlatingThickness);
   // A microstrip is an outer conductor, so the plating counts.
   v.TotalCopperThickness = v.PlatingThickness + v.BaseCopperThickness;
-  totalCopper_->setCaption(main_.localize(metric ? Format("%3.0f um", v.TotalCopperThickness * 1000)
+  totalCopper_->setCaption(page().localize(metric ? Format("%3.0f um", v.TotalCopperThickness * 1000)
                                                  : Format("%.2f mils", v.TotalCopperThickness)));
   info110_->setCaption("N/A");
   info285_->setCaption("N/A");
@@ -63,7 +63,7 @@ void ErEffectivePage::SolveErEffective(Control*) {
   const double h = toMm(ParseLocaleFloat(height_->text()));
   const double ghz = ParseLocaleFloat(frequency_->text()) / 1000;
   const MicrostripDispersion m = MicrostripDispersionModel(v.ConductorWidth, h, t, v.SubstrateEr, ghz);
-  result_->setText(main_.localize(Format("%.4f", m.eef)));
+  result_->setText(page().localize(Format("%.4f", m.eef)));
 }
 
 void ErEffectivePage::Button5Click(Control* sender) {

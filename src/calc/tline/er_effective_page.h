@@ -4,19 +4,17 @@
 // the Wavelength Calculator.
 #include <optional>
 
-#include "app/calculator_page.h"
+#include "app/page_of.h"
 #include "calc/conductor/copper_choices.h"
 
 namespace cq {
 
-class MainWindow;
 class WavelengthPage;
 
-class ErEffectivePage : public CalculatorPage {
+class ErEffectivePage : public PageOf<CalculatorId::ErEffective> {
  public:
   ErEffectivePage(PageContext context, WavelengthPage& wavelength)
-      : CalculatorPage(context), main_(context.main()), wavelength_(wavelength) {}
-  CalculatorId id() const override { return CalculatorId::ErEffective; }
+      : PageOf(context), wavelength_(wavelength) {}
   void registerHandlers(HandlerRegistry& handlers) override;
   void solve(Control* sender) override;
   const UnitsPage* unitsTable() const override;
@@ -26,7 +24,6 @@ class ErEffectivePage : public CalculatorPage {
   void SolveErEffective(Control* sender);
 
  private:
-  MainWindow& main_;
   WavelengthPage& wavelength_;
   std::optional<CopperControls> copper_;
   RadioGroup* units_ = nullptr;             // RadioGroup6

@@ -1,6 +1,5 @@
 #include "calc/tline/wavelength_page.h"
 
-#include "app/main_window.h"
 #include "calc/tline/unit_box.h"
 #include "calc/tline/wavelength_model.h"
 #include "platform/format.h"
@@ -47,7 +46,7 @@ bool WavelengthPage::periodInput() const { return inputMethod_->itemIndex() == k
 
 void WavelengthPage::TrackBar4Change(Control* sender) {
   fractionText_->setCaption(WavelengthFractionStep(fraction_->position()).text);
-  main_.Button1Click(sender);
+  page().solve(sender);
 }
 
 void WavelengthPage::RadioGroup21Click(Control* sender) {
@@ -56,7 +55,7 @@ void WavelengthPage::RadioGroup21Click(Control* sender) {
 }
 
 void WavelengthPage::solveUnlessQuiet(Control* sender) {
-  if (!quiet_) main_.Button1Click(sender);
+  if (!quiet_) page().solve(sender);
 }
 
 void WavelengthPage::refillUnits(std::initializer_list<const char*> items, int selected) {
@@ -126,7 +125,7 @@ void WavelengthPage::SolveWavelength(Control*) {
   const double eeff = ParseLocaleFloat(erEff_->text());
   const bool metric = unit == 1;
   const double length = Wavelength(eeff, *mhz, metric) * fraction;
-  result_->setText(main_.localize(Format(metric ? "%.5f cm" : "%.5f Inches", length)));
+  result_->setText(page().localize(Format(metric ? "%.5f cm" : "%.5f Inches", length)));
 }
 
 }  // namespace cq

@@ -4,16 +4,13 @@
 #include <initializer_list>
 #include <string>
 
-#include "app/calculator_page.h"
+#include "app/page_of.h"
 
 namespace cq {
 
-class MainWindow;
-
-class WavelengthPage : public CalculatorPage {
+class WavelengthPage : public PageOf<CalculatorId::Wavelength> {
  public:
-  explicit WavelengthPage(PageContext context) : CalculatorPage(context), main_(context.main()) {}
-  CalculatorId id() const override { return CalculatorId::Wavelength; }
+  using PageOf::PageOf;
   void registerHandlers(HandlerRegistry& handlers) override;
   void solve(Control* sender) override;
   void attach(Form& form) override;
@@ -38,7 +35,6 @@ class WavelengthPage : public CalculatorPage {
   void showFrequencyInMhz();
   void solveUnlessQuiet(Control* sender);
 
-  MainWindow& main_;
   RadioGroup* units_ = nullptr;          // RadioGroup6
   RadioGroup* inputMethod_ = nullptr;    // RadioGroup22
   Label* inputCaption_ = nullptr;        // Label220

@@ -1,6 +1,5 @@
 #include "calc/via/mechanical_page.h"
 
-#include "app/main_window.h"
 #include "calc/via/wire_gauge_table.h"
 #include "platform/format.h"
 
@@ -39,14 +38,14 @@ void MechanicalPage::SolveMechanicalInformation() {
     chassisAmps_->setText(std::string(row.imperialAmps));
     diameter_->setText(Format("%0.4f Inches", inches));
     const double amps = PowerTransmissionAmps(inches * kMilsPerInch);
-    powerTxAmps_->setText(main_.localize(Format("%0.3f Amps", amps)));
+    powerTxAmps_->setText(page().localize(Format("%0.3f Amps", amps)));
   } else if (unit == 1) {
     const double mm = row.millimetres;
-    resistance_->setText(MetricOhmsText(row, main_.decimalComma()));
+    resistance_->setText(MetricOhmsText(row, page().decimalComma()));
     chassisAmps_->setText(std::string(row.metricAmps));
-    diameter_->setText(main_.localize(Format("%0.4f mm", mm)));
+    diameter_->setText(page().localize(Format("%0.4f mm", mm)));
     const double amps = PowerTransmissionAmps(mm / kMmPerInch * kMilsPerInch);
-    powerTxAmps_->setText(main_.localize(Format("%0.3f Amps", amps)));
+    powerTxAmps_->setText(page().localize(Format("%0.3f Amps", amps)));
   }
 }
 

@@ -1,16 +1,13 @@
 #pragma once
 // The Mechanical Info page (calculator 8): the wire-gauge lookup. The drill
 // and thread charts are fixed texts of the window description.
-#include "app/calculator_page.h"
+#include "app/page_of.h"
 
 namespace cq {
 
-class MainWindow;
-
-class MechanicalPage : public CalculatorPage {
+class MechanicalPage : public PageOf<CalculatorId::Mechanical> {
  public:
-  explicit MechanicalPage(PageContext context) : CalculatorPage(context), main_(context.main()) {}
-  CalculatorId id() const override { return CalculatorId::Mechanical; }
+  using PageOf::PageOf;
   void registerHandlers(HandlerRegistry& handlers) override;
   void solve(Control* sender) override;
   const UnitsPage* unitsTable() const override;
@@ -19,7 +16,6 @@ class MechanicalPage : public CalculatorPage {
   void SolveMechanicalInformation();
 
  private:
-  MainWindow& main_;
   ComboBox* gauge_ = nullptr;       // ComboBox3
   RadioGroup* units_ = nullptr;     // RadioGroup6
   Edit* diameter_ = nullptr;        // Edit41

@@ -3,7 +3,6 @@
 #include <array>
 #include <vector>
 
-#include "app/main_window.h"
 #include "calc/via/bga_land_table.h"
 #include "calc/via/padstack_layout.h"
 #include "calc/via/padstack_model.h"
@@ -58,7 +57,7 @@ struct PadstackPage::Controls {
 };
 
 PadstackPage::PadstackPage(PageContext context)
-    : CalculatorPage(context), main_(context.main()), solver_(std::make_unique<PadstackSolver>(context.main())) {}
+    : PageOf(context), solver_(std::make_unique<PadstackSolver>(context.main())) {}
 
 PadstackPage::~PadstackPage() = default;
 
@@ -83,7 +82,7 @@ bool PadstackPage::metric() const { return page().metric(); }
 void PadstackPage::writeDefaults(int type) {
   const int unit = page().unitsIndex();
   if (unit != 0 && unit != 1) return;
-  const bool comma = main_.decimalComma();
+  const bool comma = page().decimalComma();
   size_t field = 0;
   for (int t = 0; t < type; ++t) field += PadstackDefaults()[static_cast<size_t>(t)].size();
   for (const auto& d : PadstackDefaults().at(static_cast<size_t>(type)))
@@ -111,13 +110,13 @@ void PadstackPage::RadioGroup14Click(Control* sender) {
   if (type == kBgaLand) {
     fillBallList();
     const BgaLand& first = BgaLandTable().front();
-    const bool comma = main_.decimalComma();
+    const bool comma = page().decimalComma();
     c_->land.setText(BgaText(first.land, comma));
     c_->variation.setText(BgaText(first.variation, comma));
     ComboBox4Change(sender);
     return;
   }
-  main_.Button1Click(sender);
+  page().solve(sender);
 }
 
 void PadstackPage::ComboBox2Change(Control* sender) {
@@ -130,12 +129,12 @@ void PadstackPage::ComboBox2Change(Control* sender) {
   c_->hole.setEnabled(preset.editable);
   const int unit = page().unitsIndex();
   if (unit == 0) c_->hole.setText(preset.imperialHole);
-  if (unit == 1) c_->hole.setText(LocalizeDecimalPoint(preset.metricHole, main_.decimalComma()));
+  if (unit == 1) c_->hole.setText(LocalizeDecimalPoint(preset.metricHole, page().decimalComma()));
   if (row > 0) {
     c_->ring.setText("N/A");
     c_->isolation.setText("N/A");
   }
-  main_.Button1Click(sender);
+  page().solve(sender);
 }
 
 void PadstackPage::ComboBox4Change(Control*) {
@@ -155,10 +154,10 @@ std::string PadstackPage::restored(const SavedText& saved) const {
   // converted every other length on the page.
   if (saved.metric != nowMetric) {
     if (const auto value = TryNormalizeDecimalInput(saved.text))
-      return main_.localize(
+      return page().localize(
           Format(nowMetric ? "%0.4f" : "%0.2f", LengthInUnits(*value, saved.metric, nowMetric)));
   }
-  return main_.localize(saved.text);
+  return page().localize(saved.text);
 }
 
 void PadstackPage::RadioGroup7Click(Control* sender) {
@@ -172,7 +171,7 @@ void PadstackPage::RadioGroup7Click(Control* sender) {
     c_->ring.setText(restored(savedAnnularRing_));
     c_->isolation.setText(restored(savedIsolationWidth_));
   }
-  main_.Button1Click(sender);
+  page().solve(sender);
 }
 
 }  // namespace cq

@@ -5,17 +5,16 @@
 #include <memory>
 #include <string>
 
-#include "app/calculator_page.h"
+#include "app/page_of.h"
 
 namespace cq {
 
 class PadstackSolver;
 
-class PadstackPage : public CalculatorPage {
+class PadstackPage : public PageOf<CalculatorId::Padstack> {
  public:
   explicit PadstackPage(PageContext context);
   ~PadstackPage() override;
-  CalculatorId id() const override { return CalculatorId::Padstack; }
   void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
   void solve(Control* sender) override;
@@ -41,7 +40,6 @@ class PadstackPage : public CalculatorPage {
   void fillBallList();
   std::string restored(const SavedText& saved) const;
 
-  MainWindow& main_;
   std::unique_ptr<PadstackSolver> solver_;
   struct Controls;
   std::unique_ptr<Controls> c_;

@@ -43,7 +43,7 @@ struct ViaPage::Controls {
 };
 
 ViaPage::ViaPage(PageContext context, Temperatures& temperatures)
-    : CalculatorPage(context), main_(context.main()), temperatures_(temperatures) {}
+    : PageOf(context), temperatures_(temperatures) {}
 
 ViaPage::~ViaPage() = default;
 
@@ -53,8 +53,8 @@ void ViaPage::registerHandlers(HandlerRegistry& handlers) {
 
 void ViaPage::attach(Form& form) {
   c_ = std::make_unique<Controls>(form);
-  solver_ = std::make_unique<ViaSolver>(main_, temperatures_);
-  differential_ = std::make_unique<DifferentialViaSolver>(main_);
+  solver_ = std::make_unique<ViaSolver>(page().main(), temperatures_);
+  differential_ = std::make_unique<DifferentialViaSolver>(page().main());
   solver_->setDifferentialModel([this] { differential_->Solve(); });
 }
 
@@ -106,7 +106,7 @@ void ViaPage::layOut(int item) {
 void ViaPage::CheckBox5Click(Control* sender) {
   // The box chooses the picture only; no formula reads it.
   showOpeningPicture();
-  main_.Button1Click(sender);
+  page().solve(sender);
 }
 
 }  // namespace cq

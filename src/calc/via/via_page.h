@@ -4,7 +4,7 @@
 // " Property Selection " radio, the "Full Plane Opening" box and the solve.
 #include <memory>
 
-#include "app/calculator_page.h"
+#include "app/page_of.h"
 
 namespace cq {
 
@@ -12,11 +12,10 @@ class DifferentialViaSolver;
 class Temperatures;
 class ViaSolver;
 
-class ViaPage : public CalculatorPage {
+class ViaPage : public PageOf<CalculatorId::ViaProperties> {
  public:
   ViaPage(PageContext context, Temperatures& temperatures);
   ~ViaPage() override;
-  CalculatorId id() const override { return CalculatorId::ViaProperties; }
   void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
   void solve(Control* sender) override;
@@ -37,7 +36,6 @@ class ViaPage : public CalculatorPage {
   // Both vias in one opening or each in its own, as CheckBox5 says.
   void showOpeningPicture();
 
-  MainWindow& main_;
   Temperatures& temperatures_;
   struct Controls;
   std::unique_ptr<Controls> c_;
