@@ -7,14 +7,13 @@
 namespace cq {
 
 struct ProgramOptionsControls {
-  explicit ProgramOptionsControls(Form& options);
-
-  RadioGroup& ipcVersion;    // RadioGroup1
-  RadioGroup& etchFactor;    // RadioGroup2
-  CheckBox& manualCopper;    // CheckBox1 "Enter copper weight manually"
-  CheckBox& viaHeight;       // CheckBox2: leave the board height out
-  Edit& throughHoleLimit;    // Edit1, the through-hole aspect-ratio limit
-  Edit& microviaLimit;       // Edit2, the microvia aspect-ratio limit
+  Form& f;
+  RadioGroup& ipcVersion = f.radio("RadioGroup1");
+  RadioGroup& etchFactor = f.radio("RadioGroup2");
+  CheckBox& manualCopper = f.checkBox("CheckBox1");  // "Enter copper weight manually"
+  CheckBox& viaHeight = f.checkBox("CheckBox2");  // leave the board height out
+  Edit& throughHoleLimit = f.edit("Edit1");  // the through-hole aspect-ratio limit
+  Edit& microviaLimit = f.edit("Edit2");  // the microvia aspect-ratio limit
 };
 
 }  // namespace cq

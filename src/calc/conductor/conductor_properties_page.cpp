@@ -25,45 +25,26 @@ constexpr int kYes = 1;
 
 // Looked up once, when the page attaches.
 struct ConductorPropertiesPage::Controls {
-  explicit Controls(Form& f)
-      : solveFor(f.radio("RadioGroup8")),
-        parallel(f.radio("RadioGroup15")),
-        planePresent(f.radio("RadioGroup2")),
-        planeWeight(f.radio("RadioGroup5")),
-        units(f.radio("RadioGroup6")),
-        dc(f.checkBox("CheckBox1")),
-        widthOrCurrent(f.edit("Edit15")),
-        widthOrCurrentUnit(f.edit("Edit57")),
-        frequency(f.edit("Edit130")),
-        frequencyUnit(f.edit("Edit131")),
-        widthOrCurrentCaption(f.label("Label17")),
-        resultCaption(f.label("Label19")),
-        crossSectionCaption(f.label("Label18")),
-        ipcMode(f.label("Label243")),
-        etchNote({&f.label("Label339"), &f.label("Label340"), &f.control("BitBtn2")}),
-        count({&f.label("Label236"), &f.edit("Edit128")}),
-        plane({&f.edit("Edit132"), &f.edit("Edit133"), &f.label("Label37")}),
-        skinDepth({&f.edit("Edit129"), &f.edit("Edit134"), &f.label("Label237"), &f.label("Label239")}),
-        etchFactor(EtchFactorPage::conductor(f)) {}
-  RadioGroup& solveFor;
-  RadioGroup& parallel;
-  RadioGroup& planePresent;
-  RadioGroup& planeWeight;
-  RadioGroup& units;
-  CheckBox& dc;
-  Edit& widthOrCurrent;
-  Edit& widthOrCurrentUnit;
-  Edit& frequency;
-  Edit& frequencyUnit;
-  Label& widthOrCurrentCaption;
-  Label& resultCaption;
-  Label& crossSectionCaption;
-  Label& ipcMode;
-  std::array<Control*, 3> etchNote;
-  std::array<Control*, 2> count;
-  std::array<Control*, 3> plane;
-  std::array<Control*, 4> skinDepth;
-  EtchFactorPage etchFactor;
+  Form& f;
+  RadioGroup& solveFor = f.radio("RadioGroup8");
+  RadioGroup& parallel = f.radio("RadioGroup15");
+  RadioGroup& planePresent = f.radio("RadioGroup2");
+  RadioGroup& planeWeight = f.radio("RadioGroup5");
+  RadioGroup& units = f.radio("RadioGroup6");
+  CheckBox& dc = f.checkBox("CheckBox1");
+  Edit& widthOrCurrent = f.edit("Edit15");
+  Edit& widthOrCurrentUnit = f.edit("Edit57");
+  Edit& frequency = f.edit("Edit130");
+  Edit& frequencyUnit = f.edit("Edit131");
+  Label& widthOrCurrentCaption = f.label("Label17");
+  Label& resultCaption = f.label("Label19");
+  Label& crossSectionCaption = f.label("Label18");
+  Label& ipcMode = f.label("Label243");
+  std::array<Control*, 3> etchNote = {&f.label("Label339"), &f.label("Label340"), &f.control("BitBtn2")};
+  std::array<Control*, 2> count = {&f.label("Label236"), &f.edit("Edit128")};
+  std::array<Control*, 3> plane = {&f.edit("Edit132"), &f.edit("Edit133"), &f.label("Label37")};
+  std::array<Control*, 4> skinDepth = {&f.edit("Edit129"), &f.edit("Edit134"), &f.label("Label237"), &f.label("Label239")};
+  EtchFactorPage etchFactor = EtchFactorPage::conductor(f);
 };
 
 ConductorPropertiesPage::ConductorPropertiesPage(PageContext context, Temperatures& temperatures)
@@ -85,7 +66,7 @@ const LayoutTable* ConductorPropertiesPage::structureLayouts() const { return &C
 void ConductorPropertiesPage::afterStructureLayout(int) { crossSection_->show(); }
 
 void ConductorPropertiesPage::attach(Form& form) {
-  c_ = std::make_unique<Controls>(form);
+  c_.bind(form);
   solver_ = std::make_unique<ConductorPropertiesSolver>(page().main(), temperatures_);
   crossSection_ = std::make_unique<ConductorCrossSection>(form);
 }

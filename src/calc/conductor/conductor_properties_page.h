@@ -4,6 +4,7 @@
 // swap between width and current, and its solver.
 #include <memory>
 
+#include "app/bound_controls.h"
 #include "app/page_of.h"
 
 namespace cq {
@@ -39,7 +40,7 @@ class ConductorPropertiesPage : public PageOf<CalculatorId::ConductorProperties>
   struct Controls;
 
   Temperatures& temperatures_;
-  std::unique_ptr<Controls> c_;
+  BoundControls<Controls> c_;
   std::unique_ptr<ConductorPropertiesSolver> solver_;
   std::unique_ptr<ConductorCrossSection> crossSection_;
 };

@@ -10,13 +10,12 @@ namespace cq {
 
 // The main window's side of the copper choice, bound with the page.
 struct CopperControls {
-  explicit CopperControls(const Form& main);
-
-  const RadioGroup& units;        // RadioGroup6
-  const RadioGroup& baseCopper;   // RadioGroup4
-  const RadioGroup& plating;      // RadioGroup1
-  const Edit& manualBase;         // Edit136
-  const Edit& manualPlating;      // Edit138
+  const Form& f;
+  const RadioGroup& units = f.radio("RadioGroup6");
+  const RadioGroup& baseCopper = f.radio("RadioGroup4");
+  const RadioGroup& plating = f.radio("RadioGroup1");
+  const Edit& manualBase = f.edit("Edit136");
+  const Edit& manualPlating = f.edit("Edit138");
 };
 
 // Units, base copper, plating, "Enter copper weight manually" and

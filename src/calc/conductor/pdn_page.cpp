@@ -11,49 +11,31 @@
 namespace cq {
 
 struct PdnPage::Controls {
-  explicit Controls(Form& f)
-      : er(f.edit("Edit7")),
-        volts(f.edit("Edit105")),
-        ripple(f.edit("Edit107")),
-        current(f.edit("Edit108")),
-        transient(f.edit("Edit110")),
-        impedance(f.edit("Edit109")),
-        area(f.edit("Edit228")),
-        distance(f.edit("Edit229")),
-        frequency(f.edit("Edit234")),
-        frequencyUnit(f.edit("Edit233")),
-        dc(f.checkBox("CheckBox4")),
-        capacitance(f.edit("Edit230")),
-        reactanceCaption(f.label("Label295")),
-        reactance(f.edit("Edit235")) {
-    f.upDown("UpDown4");
-    f.upDown("UpDown5");
-  }
-  Edit& er;
-  Edit& volts;
-  Edit& ripple;
-  Edit& current;
-  Edit& transient;
-  Edit& impedance;
-  Edit& area;
-  Edit& distance;
-  Edit& frequency;
-  Edit& frequencyUnit;
-  CheckBox& dc;
-  Edit& capacitance;
-  Label& reactanceCaption;
-  Edit& reactance;
+  Form& f;
+  Edit& er = f.edit("Edit7");
+  Edit& volts = f.edit("Edit105");
+  Edit& ripple = f.edit("Edit107");
+  Edit& current = f.edit("Edit108");
+  Edit& transient = f.edit("Edit110");
+  Edit& impedance = f.edit("Edit109");
+  Edit& area = f.edit("Edit228");
+  Edit& distance = f.edit("Edit229");
+  Edit& frequency = f.edit("Edit234");
+  Edit& frequencyUnit = f.edit("Edit233");
+  CheckBox& dc = f.checkBox("CheckBox4");
+  Edit& capacitance = f.edit("Edit230");
+  Label& reactanceCaption = f.label("Label295");
+  Edit& reactance = f.edit("Edit235");
+  // The percentage steppers; bound so that a missing one fails at start.
+  UpDown& rippleStep = f.upDown("UpDown4");
+  UpDown& transientStep = f.upDown("UpDown5");
 };
-
-PdnPage::PdnPage(PageContext context) : PageOf(context) {}
-
-PdnPage::~PdnPage() = default;
 
 void PdnPage::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.CheckBox4Click", [this](Control* sender) { CheckBox4Click(sender); });
 }
 
-void PdnPage::attach(Form& form) { c_ = std::make_unique<Controls>(form); }
+void PdnPage::attach(Form& form) { c_.bind(form); }
 
 const UnitsPage* PdnPage::unitsTable() const {
   static const UnitsPage table{

@@ -1,16 +1,14 @@
 #pragma once
 // The PDN Calculator page: target impedance of a rail and the capacitance
 // and reactance of a plane pair, and its "DC" check box.
-#include <memory>
-
+#include "app/bound_controls.h"
 #include "app/page_of.h"
 
 namespace cq {
 
 class PdnPage : public PageOf<CalculatorId::Pdn> {
  public:
-  explicit PdnPage(PageContext context);
-  ~PdnPage() override;
+  using PageOf::PageOf;
   void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
   void solve(Control* sender) override { SolvePDN(sender); }
@@ -21,7 +19,7 @@ class PdnPage : public PageOf<CalculatorId::Pdn> {
 
  private:
   struct Controls;
-  std::unique_ptr<Controls> c_;
+  BoundControls<Controls> c_;
 };
 
 }  // namespace cq

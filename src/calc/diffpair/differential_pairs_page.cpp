@@ -14,19 +14,13 @@ constexpr int kDefaultProtocolItem = 0;
 }  // namespace
 
 struct DifferentialPairsPage::Controls {
-  explicit Controls(Form& f)
-      : protocol(f.comboBox("ComboBox5")),
-        target(f.edit("Edit151")),
-        tolerance(f.trackBar("TrackBar1")),
-        toleranceCaption(f.label("Label46")),
-        viaSelection(f.radio("RadioGroup5")),
-        viaPairImpedance(f.edit("Edit386")) {}
-  ComboBox& protocol;
-  Edit& target;
-  TrackBar& tolerance;
-  Label& toleranceCaption;
-  RadioGroup& viaSelection;
-  Edit& viaPairImpedance;
+  Form& f;
+  ComboBox& protocol = f.comboBox("ComboBox5");
+  Edit& target = f.edit("Edit151");
+  TrackBar& tolerance = f.trackBar("TrackBar1");
+  Label& toleranceCaption = f.label("Label46");
+  RadioGroup& viaSelection = f.radio("RadioGroup5");
+  Edit& viaPairImpedance = f.edit("Edit386");
 };
 
 DifferentialPairsPage::DifferentialPairsPage(PageContext context) : PageOf(context) {}
@@ -42,7 +36,7 @@ void DifferentialPairsPage::registerHandlers(HandlerRegistry& handlers) {
 }
 
 void DifferentialPairsPage::attach(Form& form) {
-  c_ = std::make_unique<Controls>(form);
+  c_.bind(form);
   solver_ = std::make_unique<DifferentialPairsSolver>(page(), form);
 }
 

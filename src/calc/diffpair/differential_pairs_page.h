@@ -4,6 +4,7 @@
 // the pair's impedance to the differential-via calculator.
 #include <memory>
 
+#include "app/bound_controls.h"
 #include "app/page_of.h"
 
 namespace cq {
@@ -31,7 +32,7 @@ class DifferentialPairsPage : public PageOf<CalculatorId::DifferentialPairs> {
  private:
   void showTolerance();
   struct Controls;
-  std::unique_ptr<Controls> c_;
+  BoundControls<Controls> c_;
   std::unique_ptr<DifferentialPairsSolver> solver_;
 };
 

@@ -15,7 +15,9 @@
 namespace cq {
 
 DifferentialPairsSolver::DifferentialPairsSolver(PageContext page, Form& form)
-    : page_(page), c_(std::make_unique<Controls>(form)) {}
+    : page_(page) {
+  c_.bind(form);
+}
 
 DifferentialPairsSolver::~DifferentialPairsSolver() = default;
 

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/bound_controls.h"
 #include "app/page_context.h"
 #include "platform/controls.h"
 
@@ -56,7 +57,7 @@ class DifferentialPairsSolver {
   double read(const Edit& field) const;
 
   PageContext page_;
-  std::unique_ptr<Controls> c_;
+  BoundControls<Controls> c_;
   // The printed ratios, which the target check marks when out of range.
   double widthRatio_ = 0;
   double spacingRatio_ = 0;

@@ -7,75 +7,41 @@
 namespace cq {
 
 struct DifferentialPairsSolver::Controls {
-  explicit Controls(Form& f)
-      : structure(f.radio("RadioGroup3")),
-        er(f.edit("Edit7")),
-        width(f.edit("Edit21")),
-        spacing(f.edit("Edit26")),
-        height(f.edit("Edit27")),
-        height2(f.edit("Edit32")),
-        appliedVoltage(f.edit("Edit394")),
-        coupledLength(f.edit("Edit398")),
-        riseTime(f.edit("Edit400")),
-        target(f.edit("Edit151")),
-        tolerance(f.trackBar("TrackBar1")),
-        viaThermal110(f.label("Label110")),
-        viaThermal285(f.label("Label285")),
-        totalCopper(f.label("Label56")),
-        saturationLength(f.label("Label403")),
-        widthRatio(f.label("Label397")),
-        spacingRatio(f.label("Label398")),
-        effectiveEr(f.label("Label113")),
-        zo(f.edit("Edit28")),
-        zdiff(f.edit("Edit29")),
-        zodd(f.edit("Edit388")),
-        zeven(f.edit("Edit389")),
-        kb(f.edit("Edit390")),
-        kbUnterminated(f.edit("Edit391")),
-        kbDb(f.edit("Edit392")),
-        kbUnterminatedDb(f.edit("Edit393")),
-        nextTerminated(f.edit("Edit396")),
-        nextUnterminated(f.edit("Edit397")),
-        upperBound(f.edit("Edit30")),
-        lowerBound(f.edit("Edit31")),
-        withinTarget(f.get<Shape>("Shape1")),
-        equalHeightsNotice{&f.label("Label192"), &f.label("Label259"), &f.label("Label394")},
-        copper(f) {}
+  Form& f;
+  RadioGroup& structure = f.radio("RadioGroup3");
+  Edit& er = f.edit("Edit7");
+  Edit& width = f.edit("Edit21");
+  Edit& spacing = f.edit("Edit26");
+  Edit& height = f.edit("Edit27");
+  Edit& height2 = f.edit("Edit32");
+  Edit& appliedVoltage = f.edit("Edit394");
+  Edit& coupledLength = f.edit("Edit398");
+  Edit& riseTime = f.edit("Edit400");
+  Edit& target = f.edit("Edit151");
+  TrackBar& tolerance = f.trackBar("TrackBar1");
 
-  RadioGroup& structure;
-  Edit& er;
-  Edit& width;
-  Edit& spacing;
-  Edit& height;
-  Edit& height2;
-  Edit& appliedVoltage;
-  Edit& coupledLength;
-  Edit& riseTime;
-  Edit& target;
-  TrackBar& tolerance;
-
-  Label& viaThermal110;
-  Label& viaThermal285;
-  Label& totalCopper;
-  Label& saturationLength;
-  Label& widthRatio;
-  Label& spacingRatio;
-  Label& effectiveEr;  // hidden; kept for the record
-  Edit& zo;
-  Edit& zdiff;
-  Edit& zodd;
-  Edit& zeven;
-  Edit& kb;
-  Edit& kbUnterminated;
-  Edit& kbDb;
-  Edit& kbUnterminatedDb;
-  Edit& nextTerminated;
-  Edit& nextUnterminated;
-  Edit& upperBound;
-  Edit& lowerBound;
-  Shape& withinTarget;
-  Label* equalHeightsNotice[3];
-  CopperControls copper;
+  Label& viaThermal110 = f.label("Label110");
+  Label& viaThermal285 = f.label("Label285");
+  Label& totalCopper = f.label("Label56");
+  Label& saturationLength = f.label("Label403");
+  Label& widthRatio = f.label("Label397");
+  Label& spacingRatio = f.label("Label398");
+  Label& effectiveEr = f.label("Label113");  // hidden; kept for the record
+  Edit& zo = f.edit("Edit28");
+  Edit& zdiff = f.edit("Edit29");
+  Edit& zodd = f.edit("Edit388");
+  Edit& zeven = f.edit("Edit389");
+  Edit& kb = f.edit("Edit390");
+  Edit& kbUnterminated = f.edit("Edit391");
+  Edit& kbDb = f.edit("Edit392");
+  Edit& kbUnterminatedDb = f.edit("Edit393");
+  Edit& nextTerminated = f.edit("Edit396");
+  Edit& nextUnterminated = f.edit("Edit397");
+  Edit& upperBound = f.edit("Edit30");
+  Edit& lowerBound = f.edit("Edit31");
+  Shape& withinTarget = f.get<Shape>("Shape1");
+  Label* equalHeightsNotice[3] = {&f.label("Label192"), &f.label("Label259"), &f.label("Label394")};
+  CopperControls copper{f};
 };
 
 }  // namespace cq

@@ -47,40 +47,23 @@ void PlaceLeft(Control& control, int left) {
 }  // namespace
 
 struct OhmsLawPage::Controls {
-  explicit Controls(Form& f)
-      : solveFor(f.radio("RadioGroup13")),
-        tabs(f.get<TabControl>("TabControl3")),
-        firstCaption(f.label("Label307")),
-        secondCaption(f.label("Label308")),
-        resultCaption(f.label("Label306")),
-        first(f.edit("Edit245")),
-        second(f.edit("Edit246")),
-        result(f.edit("Edit244")),
-        firstUnit(f.edit("Edit248")),
-        secondUnit(f.edit("Edit247")),
-        resultUnit(f.edit("Edit249")),
-        power(f.edit("Edit250")),
-        totalCaption(f.label("Label55")),
-        total(f.label("Label56")),
-        current(f.label("Label320")) {
-    for (std::size_t i = 0; i < kTabPanels.size(); ++i) panels[i] = &f.get<Panel>(kTabPanels[i]);
-  }
-  RadioGroup& solveFor;
-  TabControl& tabs;
-  Label& firstCaption;
-  Label& secondCaption;
-  Label& resultCaption;
-  Edit& first;
-  Edit& second;
-  Edit& result;
-  Edit& firstUnit;
-  Edit& secondUnit;
-  Edit& resultUnit;
-  Edit& power;
-  Label& totalCaption;
-  Label& total;
-  Label& current;
-  std::array<Panel*, kTabPanels.size()> panels{};
+  Form& f;
+  RadioGroup& solveFor = f.radio("RadioGroup13");
+  TabControl& tabs = f.get<TabControl>("TabControl3");
+  Label& firstCaption = f.label("Label307");
+  Label& secondCaption = f.label("Label308");
+  Label& resultCaption = f.label("Label306");
+  Edit& first = f.edit("Edit245");
+  Edit& second = f.edit("Edit246");
+  Edit& result = f.edit("Edit244");
+  Edit& firstUnit = f.edit("Edit248");
+  Edit& secondUnit = f.edit("Edit247");
+  Edit& resultUnit = f.edit("Edit249");
+  Edit& power = f.edit("Edit250");
+  Label& totalCaption = f.label("Label55");
+  Label& total = f.label("Label56");
+  Label& current = f.label("Label320");
+  std::array<Panel*, kTabPanels.size()> panels = BindEach<Panel>(f, kTabPanels);
 };
 
 OhmsLawPage::OhmsLawPage(PageContext context) : PageOf(context) {}
@@ -97,7 +80,7 @@ void OhmsLawPage::registerHandlers(HandlerRegistry& handlers) {
 }
 
 void OhmsLawPage::attach(Form& form) {
-  c_ = std::make_unique<Controls>(form);
+  c_.bind(form);
   resistorTabs_ = std::make_unique<OhmsLawResistorTabs>(page(), form);
   reactiveTabs_.attach(form);
 }

@@ -3,6 +3,7 @@
 // solve, above the tab control of small network calculators.
 #include <memory>
 
+#include "app/bound_controls.h"
 #include "app/page_of.h"
 #include "calc/electrical/ohms_law_reactive_tabs.h"
 #include "calc/electrical/ohms_law_resistor_tabs.h"
@@ -27,7 +28,7 @@ class OhmsLawPage : public PageOf<CalculatorId::OhmsLaw> {
   void solveEir();
 
   struct Controls;
-  std::unique_ptr<Controls> c_;
+  BoundControls<Controls> c_;
   std::unique_ptr<OhmsLawResistorTabs> resistorTabs_;
   OhmsLawReactiveTabs reactiveTabs_{page()};
 };

@@ -163,47 +163,31 @@ void PlaceUnit(Edit& box, int width, int left, const char* text) {
 }  // namespace
 
 struct OhmsLawResistorTabs::Controls {
-  explicit Controls(Form& f)
-      : supply(f.edit("Edit236")),
-        forward(f.edit("Edit238")),
-        third(f.edit("Edit239")),
-        thirdCaption(f.label("Label305")),
-        thirdUnit(f.edit("Edit243")),
-        ledResult(f.edit("Edit237")),
-        ledResultCaption(f.label("Label303")),
-        ledResultUnit(f.edit("Edit240")),
-        ledPower(f.edit("Edit299")),
-        solveForCurrent(f.checkBox("CheckBox6")),
-        series(f, kSeriesNames),
-        parallel(f, kParallelNames),
-        pi(f, kPiNames),
-        t(f, kTNames),
-        totalCaption(f.label("Label55")),
-        total(f.label("Label56")),
-        currentCaption(f.label("Label319")),
-        current(f.label("Label320")) {}
-  Edit& supply;
-  Edit& forward;
-  Edit& third;
-  Label& thirdCaption;
-  Edit& thirdUnit;
-  Edit& ledResult;
-  Label& ledResultCaption;
-  Edit& ledResultUnit;
-  Edit& ledPower;
-  CheckBox& solveForCurrent;
-  Network series;
-  Network parallel;
-  Pad pi;
-  Pad t;
-  Label& totalCaption;
-  Label& total;
-  Label& currentCaption;
-  Label& current;
+  Form& f;
+  Edit& supply = f.edit("Edit236");
+  Edit& forward = f.edit("Edit238");
+  Edit& third = f.edit("Edit239");
+  Label& thirdCaption = f.label("Label305");
+  Edit& thirdUnit = f.edit("Edit243");
+  Edit& ledResult = f.edit("Edit237");
+  Label& ledResultCaption = f.label("Label303");
+  Edit& ledResultUnit = f.edit("Edit240");
+  Edit& ledPower = f.edit("Edit299");
+  CheckBox& solveForCurrent = f.checkBox("CheckBox6");
+  Network series{f, kSeriesNames};
+  Network parallel{f, kParallelNames};
+  Pad pi{f, kPiNames};
+  Pad t{f, kTNames};
+  Label& totalCaption = f.label("Label55");
+  Label& total = f.label("Label56");
+  Label& currentCaption = f.label("Label319");
+  Label& current = f.label("Label320");
 };
 
 OhmsLawResistorTabs::OhmsLawResistorTabs(PageContext page, Form& form)
-    : page_(page), c_(std::make_unique<Controls>(form)) {}
+    : page_(page) {
+  c_.bind(form);
+}
 
 OhmsLawResistorTabs::~OhmsLawResistorTabs() = default;
 

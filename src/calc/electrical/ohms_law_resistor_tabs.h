@@ -3,6 +3,7 @@
 // parallel, and the PI and T attenuator pads.
 #include <memory>
 
+#include "app/bound_controls.h"
 #include "app/page_context.h"
 #include "platform/form.h"
 
@@ -26,7 +27,7 @@ class OhmsLawResistorTabs {
  private:
   struct Controls;
   PageContext page_;
-  std::unique_ptr<Controls> c_;
+  BoundControls<Controls> c_;
 };
 
 }  // namespace cq

@@ -10,15 +10,11 @@ namespace {
 constexpr int kDefaultFormula = 0;
 }  // namespace
 
-ConductorImpedancePage::ConductorImpedancePage(PageContext context) : PageOf(context) {}
-
-ConductorImpedancePage::~ConductorImpedancePage() = default;
-
 void ConductorImpedancePage::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.RadioGroup24Click", [this](Control* sender) { RadioGroup24Click(sender); });
 }
 
-void ConductorImpedancePage::attach(Form& form) { c_ = std::make_unique<ImpedanceControls>(form); }
+void ConductorImpedancePage::attach(Form& form) { c_.bind(form); }
 
 void ConductorImpedancePage::solve(Control* sender) { SolveConductorImpedance(page(), *c_, sender); }
 

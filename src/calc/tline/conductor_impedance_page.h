@@ -2,8 +2,7 @@
 // The Conductor Impedance page (calculator 1, GroupBox15): one conductor in
 // one of six structures, its " Formula Selection " radio, the structure
 // layouts of the layer radio and the solve.
-#include <memory>
-
+#include "app/bound_controls.h"
 #include "app/page_of.h"
 
 namespace cq {
@@ -12,8 +11,7 @@ struct ImpedanceControls;
 
 class ConductorImpedancePage : public PageOf<CalculatorId::ConductorImpedance> {
  public:
-  explicit ConductorImpedancePage(PageContext context);
-  ~ConductorImpedancePage() override;
+  using PageOf::PageOf;
   void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
   void solve(Control* sender) override;
@@ -27,7 +25,7 @@ class ConductorImpedancePage : public PageOf<CalculatorId::ConductorImpedance> {
  private:
   void showModeForFormula();
 
-  std::unique_ptr<ImpedanceControls> c_;
+  BoundControls<ImpedanceControls> c_;
 };
 
 }  // namespace cq

@@ -14,46 +14,35 @@ namespace cq {
 
 namespace {
 constexpr int kBgaLand = static_cast<int>(PadType::BgaLand);
+
+std::vector<Edit*> DefaultFields(Form& f) {
+  std::vector<Edit*> fields;
+  for (const auto& type : PadstackDefaults())
+    for (const auto& d : type) fields.push_back(&f.edit(d.control));
+  return fields;
+}
 }  // namespace
 
 // The type's defaults go to these fields by name.
 struct PadstackPage::Controls {
-  explicit Controls(Form& f)
-      : layout(f, PadstackLayouts(), kPadstackTypeCount),
-        padType(f.radio("RadioGroup14")),
-        padStyle(f.radio("RadioGroup7")),
-        holeType(f.comboBox("ComboBox2")),
-        ball(f.comboBox("ComboBox4")),
-        hole(f.edit("Edit33")),
-        ring(f.edit("Edit34")),
-        isolation(f.edit("Edit35")),
-        land(f.edit("Edit36")),
-        variation(f.edit("Edit37")),
-        results{&land, &variation, &f.edit("Edit38"), &f.edit("Edit39"), &f.edit("Edit40")},
-        landCaption(f.label("Label55")),
-        variationCaption(f.label("Label56")),
-        decimalMode(f.label("Label165")),
-        notes{&f.get<Memo>("Memo3"), &f.get<Memo>("Memo5")} {
-    for (const auto& type : PadstackDefaults())
-      for (const auto& d : type) defaults.push_back(&f.edit(d.control));
-  }
-  PageLayout layout;
-  RadioGroup& padType;
-  RadioGroup& padStyle;
-  ComboBox& holeType;
-  ComboBox& ball;
-  Edit& hole;       // Edit33
-  Edit& ring;       // Edit34
-  Edit& isolation;  // Edit35
-  Edit& land;       // Edit36
-  Edit& variation;  // Edit37
-  std::array<Edit*, 5> results;
-  Label& landCaption;
-  Label& variationCaption;
-  Label& decimalMode;
-  std::array<Memo*, 2> notes;
+  Form& f;
+  PageLayout layout{f, PadstackLayouts(), kPadstackTypeCount};
+  RadioGroup& padType = f.radio("RadioGroup14");
+  RadioGroup& padStyle = f.radio("RadioGroup7");
+  ComboBox& holeType = f.comboBox("ComboBox2");
+  ComboBox& ball = f.comboBox("ComboBox4");
+  Edit& hole = f.edit("Edit33");
+  Edit& ring = f.edit("Edit34");
+  Edit& isolation = f.edit("Edit35");
+  Edit& land = f.edit("Edit36");
+  Edit& variation = f.edit("Edit37");
+  std::array<Edit*, 5> results = {&land, &variation, &f.edit("Edit38"), &f.edit("Edit39"), &f.edit("Edit40")};
+  Label& landCaption = f.label("Label55");
+  Label& variationCaption = f.label("Label56");
+  Label& decimalMode = f.label("Label165");
+  std::array<Memo*, 2> notes = {&f.get<Memo>("Memo3"), &f.get<Memo>("Memo5")};
   // The fields of PadstackDefaults(), type after type.
-  std::vector<Edit*> defaults;
+  std::vector<Edit*> defaults = DefaultFields(f);
 };
 
 PadstackPage::PadstackPage(PageContext context)
@@ -74,7 +63,7 @@ void PadstackPage::registerHandlers(HandlerRegistry& handlers) {
 
 void PadstackPage::attach(Form& form) {
   solver_->attach(form);
-  c_ = std::make_unique<Controls>(form);
+  c_.bind(form);
 }
 
 bool PadstackPage::metric() const { return page().metric(); }

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "app/bound_controls.h"
 #include "app/page_of.h"
 
 namespace cq {
@@ -42,7 +43,7 @@ class PadstackPage : public PageOf<CalculatorId::Padstack> {
 
   std::unique_ptr<PadstackSolver> solver_;
   struct Controls;
-  std::unique_ptr<Controls> c_;
+  BoundControls<Controls> c_;
   SavedText savedAnnularRing_;
   SavedText savedIsolationWidth_;
 };

@@ -16,30 +16,19 @@
 namespace cq {
 
 struct ViaPage::Controls {
-  explicit Controls(Form& f)
-      : selection(f, ViaSelectionLayouts(), kViaSelectionCount),
-        platingUnit(f.edit("Edit56")),
-        height(f.edit("Edit6")),
-        hole(f.edit("Edit3")),
-        plating(f.edit("Edit9")),
-        heightRow{&height, &f.label("Label8"), &f.edit("Edit55")},
-        fullPlane(f.checkBox("CheckBox5")),
-        layerSet(f.radio("RadioGroup3")),
-        fullOpening(f.image("Image64")),
-        ownOpenings(f.image("Image46")),
-        ipcMode(f.label("Label187")) {}
-  PageLayout selection;
+  Form& f;
+  PageLayout selection{f, ViaSelectionLayouts(), kViaSelectionCount};
   // The fields a new layer set starts from, and the plating unit box.
-  Edit& platingUnit;
-  Edit& height;
-  Edit& hole;
-  Edit& plating;
-  std::array<Control*, 3> heightRow;
-  CheckBox& fullPlane;
-  RadioGroup& layerSet;
-  Image& fullOpening;
-  Image& ownOpenings;
-  Label& ipcMode;
+  Edit& platingUnit = f.edit("Edit56");
+  Edit& height = f.edit("Edit6");
+  Edit& hole = f.edit("Edit3");
+  Edit& plating = f.edit("Edit9");
+  std::array<Control*, 3> heightRow = {&height, &f.label("Label8"), &f.edit("Edit55")};
+  CheckBox& fullPlane = f.checkBox("CheckBox5");
+  RadioGroup& layerSet = f.radio("RadioGroup3");
+  Image& fullOpening = f.image("Image64");
+  Image& ownOpenings = f.image("Image46");
+  Label& ipcMode = f.label("Label187");
 };
 
 ViaPage::ViaPage(PageContext context, Temperatures& temperatures)
@@ -52,7 +41,7 @@ void ViaPage::registerHandlers(HandlerRegistry& handlers) {
 }
 
 void ViaPage::attach(Form& form) {
-  c_ = std::make_unique<Controls>(form);
+  c_.bind(form);
   solver_ = std::make_unique<ViaSolver>(page().main(), temperatures_);
   differential_ = std::make_unique<DifferentialViaSolver>(page().main());
   solver_->setDifferentialModel([this] { differential_->Solve(); });

@@ -4,6 +4,7 @@
 // " Property Selection " radio, the "Full Plane Opening" box and the solve.
 #include <memory>
 
+#include "app/bound_controls.h"
 #include "app/page_of.h"
 
 namespace cq {
@@ -38,7 +39,7 @@ class ViaPage : public PageOf<CalculatorId::ViaProperties> {
 
   Temperatures& temperatures_;
   struct Controls;
-  std::unique_ptr<Controls> c_;
+  BoundControls<Controls> c_;
   std::unique_ptr<ViaSolver> solver_;
   std::unique_ptr<DifferentialViaSolver> differential_;
 };
