@@ -2,52 +2,46 @@
 
 #include "app/input_messages.h"
 #include "calc/via/single_via_model.h"
-#include "platform/numbers.h"
 
 namespace cq {
 
 namespace {
 
-// A limit written in the message and the field: the point form in decimal
-// mode "0", the comma form in mode "1", nothing in any other mode.
-std::optional<std::string> LimitText(std::string_view pointForm, std::string_view decimalMode) {
-  if (decimalMode == "0") return std::string(pointForm);
-  if (decimalMode == "1") return LocalizeDecimalPoint(std::string(pointForm), true);
+// Whether a limit is written in comma form: the point form in decimal mode
+// "0", the comma form in mode "1", nothing at all in any other mode.
+std::optional<bool> CommaIn(std::string_view decimalMode) {
+  if (decimalMode == "0") return false;
+  if (decimalMode == "1") return true;
   return std::nullopt;
 }
 
-using Refuses = std::function<bool(double)>;
+ViaLimit Above(double limit) { return {ViaLimit::Kind::Above, limit}; }
 
-Refuses Above(double limit) {
-  return [limit](double v) { return v > limit; };
-}
-
-Refuses Below(double limit) {
-  return [limit](double v) { return v < limit; };
-}
+ViaLimit Below(double limit) { return {ViaLimit::Kind::Below, limit}; }
 
 class Checks {
  public:
-  explicit Checks(const ViaCheckContext& context) : c_(context) {}
+  explicit Checks(const ViaCheckContext& context) : c_(context) { list.reserve(kMost); }
 
   // A Metric limit whose message and field follow the decimal mode; an
   // Imperial one is written as is.
-  void limit(ViaField field, Refuses refuses, std::string_view start, std::string_view imperial,
+  void limit(ViaField field, ViaLimit refuses, std::string_view start, std::string_view imperial,
              std::string_view metric, std::string_view unitImperial, std::string_view unitMetric) {
     if (!c_.metric) {
-      add(field, std::move(refuses), std::string(start) + std::string(imperial) + std::string(unitImperial),
-          std::string(imperial));
+      add(field, refuses, ViaCheckText::Limit(start, imperial, false, unitImperial), imperial);
       return;
     }
-    if (auto text = LimitText(metric, c_.decimalMode))
-      add(field, std::move(refuses), std::string(start) + *text + std::string(unitMetric), *text);
+    if (auto comma = CommaIn(c_.decimalMode))
+      add(field, refuses, ViaCheckText::Limit(start, metric, *comma, unitMetric),
+          ViaCheckText::Limit({}, metric, *comma));
   }
 
   // A limit that follows the decimal mode in both unit systems.
-  void limitInMode(ViaField field, Refuses refuses, std::string_view start, std::string_view pointForm,
+  void limitInMode(ViaField field, ViaLimit refuses, std::string_view start, std::string_view pointForm,
                    std::string_view unit) {
-    if (auto text = LimitText(pointForm, c_.decimalMode))
-      add(field, std::move(refuses), std::string(start) + *text + std::string(unit), *text);
+    if (auto comma = CommaIn(c_.decimalMode))
+      add(field, refuses, ViaCheckText::Limit(start, pointForm, *comma, unit),
+          ViaCheckText::Limit({}, pointForm, *comma));
   }
 
   // A computed sum written in the separator of the locale; the message
@@ -55,33 +49,44 @@ class Checks {
   void sum(ViaField field, std::string_view start, std::string_view imperialStep, std::string_view metricStep,
            double value) {
     if (!c_.metric) {
-      add(field, Below(value), std::string(start) + std::string(imperialStep), FormatGeneralFloat(value));
+      add(field, Below(value), ViaCheckText::Limit(start, imperialStep, false), ViaCheckText::Number(value));
       return;
     }
-    if (auto step = LimitText(metricStep, c_.decimalMode))
-      add(field, Below(value), std::string(start) + *step, FormatGeneralFloat(value));
+    if (auto comma = CommaIn(c_.decimalMode))
+      add(field, Below(value), ViaCheckText::Limit(start, metricStep, *comma), ViaCheckText::Number(value));
   }
 
-  void add(ViaField field, Refuses refuses, std::string message, std::string text) {
-    list.push_back({field, std::move(refuses), std::move(message), std::move(text)});
+  void add(ViaField field, ViaLimit refuses, ViaCheckText message, ViaCheckText text) {
+    list.push_back({field, refuses, message, text});
   }
 
   std::vector<ViaCheck> list;
 
  private:
+  static constexpr size_t kMost = 14;  // every check of the single via
   const ViaCheckContext& c_;
 };
 
 }  // namespace
 
-std::optional<ViaNotice> EmptyHoleNotice(const ViaCheckContext& context) {
-  if (!context.metric) {
-    if (context.decimalMode != "0" && context.decimalMode != "1") return std::nullopt;
-    return ViaNotice{ViaField::Hole, "Via hole diameter can't be empty, using default of 10mils", "10"};
+bool ViaLimit::operator()(double value) const {
+  switch (kind) {
+    case Kind::Above: return value > limit;
+    case Kind::Below: return value < limit;
+    case Kind::At: break;
   }
-  auto text = LimitText("0.254", context.decimalMode);
-  if (!text) return std::nullopt;
-  return ViaNotice{ViaField::Hole, "Via hole diameter can't be empty, using default of " + *text + "mm", *text};
+  return value == limit;
+}
+
+std::optional<ViaNotice> EmptyHoleNotice(const ViaCheckContext& context) {
+  const auto comma = CommaIn(context.decimalMode);
+  if (!comma) return std::nullopt;
+  if (!context.metric)
+    return ViaNotice{ViaField::Hole, "Via hole diameter can't be empty, using default of 10mils", "10"};
+  const auto text = ViaCheckText::Limit({}, "0.254", *comma);
+  return ViaNotice{ViaField::Hole, ViaCheckText::Limit("Via hole diameter can't be empty, using default of ", "0.254",
+                                                       *comma, "mm"),
+                   text};
 }
 
 double ValueOf(const ViaCheckInputs& in, ViaField field) {
@@ -114,10 +119,10 @@ std::vector<ViaCheck> ViaFieldChecks(const ViaCheckInputs& in, const ViaCheckCon
             "19.685", "mils", "mm");
     if (c.layerSet != kVia2Layer)
       n.add(ViaField::Pad, Below(d), "Minimum via pad diameter can't be less than via hole diameter",
-            FormatGeneralFloat(d + step1));
+            ViaCheckText::Number(d + step1));
     if (multiLayer)
-      n.add(ViaField::Pad, [d](double pad) { return pad == d; },
-            "The PTH via pad diameter should be larger than via hole diameter", FormatGeneralFloat(d + step1));
+      n.add(ViaField::Pad, {ViaLimit::Kind::At, d}, "The PTH via pad diameter should be larger than via hole diameter",
+            ViaCheckText::Number(d + step1));
     if (multiLayer) {
       n.limit(ViaField::Opening, Above(metric ? 39.37 : 1000),
               "Maximum reference plane opening diameter can't be greater than ", "1000", "39.37", "mils", "mm");
@@ -138,7 +143,7 @@ std::vector<ViaCheck> ViaFieldChecks(const ViaCheckInputs& in, const ViaCheckCon
   }
 
   n.add(ViaField::Er, Above(350), "Maximum dielectric constant value can't be greater than 350", "350");
-  n.add(ViaField::Er, Below(1), std::string(kMinimumErMessage), "1");
+  n.add(ViaField::Er, Below(1), kMinimumErMessage, "1");
   return n.list;
 }
 

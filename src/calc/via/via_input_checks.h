@@ -2,11 +2,12 @@
 // The input limits of the Via Properties page: each check's rule on the
 // value parsed before any check ran, its message and the text written into
 // the field, in order, by unit system and decimal mode.
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "calc/via/via_check_text.h"
 
 namespace cq {
 
@@ -39,12 +40,21 @@ struct ViaCheckContext {
 // and "1".
 std::optional<ViaNotice> EmptyHoleNotice(const ViaCheckContext& context);
 
-// One field check: refused values get the message and the text.
+// A value refused above, below or at a limit.
+struct ViaLimit {
+  enum class Kind { Above, Below, At };
+  Kind kind;
+  double limit;
+  bool operator()(double value) const;
+};
+
+// One field check: refused values get the message and the text, which are
+// written out only then.
 struct ViaCheck {
   ViaField field;
-  std::function<bool(double)> refuses;
-  std::string message;
-  std::string fieldText;
+  ViaLimit refuses;
+  ViaCheckText message;
+  ViaCheckText fieldText;
 };
 
 double ValueOf(const ViaCheckInputs& in, ViaField field);

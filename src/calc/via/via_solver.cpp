@@ -92,10 +92,15 @@ void ViaSolver::runChecks(bool metric, bool singleVia) {
     in.plating = read(plating_);
   }
   in.er = read(er_);
-  // The rewritten texts are read only after the last check.
-  for (const ViaCheck& check : ViaFieldChecks(in, context))
-    CheckValue(page, fieldOf(check.field), ValueOf(in, check.field),
-               {check.refuses, check.message, check.fieldText, {}, FollowUp::KeepTyped});
+  // The rewritten texts are read only after the last check. The texts are
+  // written out only for a refused value.
+  for (const ViaCheck& check : ViaFieldChecks(in, context)) {
+    const double value = ValueOf(in, check.field);
+    if (!check.refuses(value)) continue;
+    const std::string message = check.message;
+    const std::string text = check.fieldText;
+    CheckValue(page, fieldOf(check.field), value, {check.refuses, message, text, {}, FollowUp::KeepTyped});
+  }
 }
 
 void ViaSolver::sharedReads(bool metric) {
