@@ -9,8 +9,26 @@
 #include "platform/checked_math.h"
 #include "platform/format.h"
 #include "platform/numbers.h"
+#include "settings/etch_factor_display.h"
 
 namespace cq {
+
+// Bound once, when the window is built.
+struct FusingCurrentPage::Controls {
+  Form& f;
+  CopperControls copper{f};
+  RadioGroup& units = f.radio("RadioGroup6");
+  Edit& width = f.edit("Edit140");
+  Edit& time = f.edit("Edit153");
+  Edit& multiplier = f.edit("Edit337");
+  Edit& crossSection = f.edit("Edit159");
+  Edit& current = f.edit("Edit160");
+  Label& circularCaption = f.label("Label124");
+  Label& circularMils = f.label("Label158");
+  Label& meltingTemp = f.label("Label355");
+  Label& totalCopper = f.label("Label56");
+  EtchFactorPage etchFactor = EtchFactorPage::fusing(f);
+};
 
 void FusingCurrentPage::registerHandlers(HandlerRegistry&) {
 }
@@ -19,57 +37,44 @@ void FusingCurrentPage::solve(Control* /*sender*/) { SolveFusingCurrent(); }
 
 void FusingCurrentPage::activationExtras() { showEtchFactor(); }
 
-void FusingCurrentPage::attach(Form& form) {
-  copper_.emplace(form);
-  units_ = &form.radio("RadioGroup6");
-  width_ = &form.edit("Edit140");
-  time_ = &form.edit("Edit153");
-  multiplier_ = &form.edit("Edit337");
-  crossSection_ = &form.edit("Edit159");
-  current_ = &form.edit("Edit160");
-  circularCaption_ = &form.label("Label124");
-  circularMils_ = &form.label("Label158");
-  meltingTemp_ = &form.label("Label355");
-  totalCopper_ = &form.label("Label56");
-  etchFactor_.emplace(EtchFactorPage::fusing(form));
-}
+void FusingCurrentPage::attach(Form& form) { c_.bind(form); }
 
 void FusingCurrentPage::showEtchFactor() {
-  etchFactor_->show(page().programOptions().etchFactor.itemIndex());
+  c_->etchFactor.show(page().programOptions().etchFactor.itemIndex());
 }
 
 void FusingCurrentPage::SolveFusingCurrent() {
   auto& v = page().values();
-  const bool metric = units_->itemIndex() == 1;
+  const bool metric = c_->units.itemIndex() == 1;
   const ProgramOptionsControls& options = page().programOptions();
 
   // The plating always counts: a fusing conductor is taken as bare copper
   // on the outside, whatever the layer radio says.
-  CopperWeightThickness(CopperSelectionOf(*copper_, options), v.BaseCopperThickness, v.PlatingThickness);
-  meltingTemp_->setCaption(page().decimalComma() ? "1084,62°C" : "1084.62°C");
+  CopperWeightThickness(CopperSelectionOf(c_->copper, options), v.BaseCopperThickness, v.PlatingThickness);
+  c_->meltingTemp.setCaption(page().decimalComma() ? "1084,62°C" : "1084.62°C");
   v.TotalCopperThickness = Add(v.PlatingThickness, v.BaseCopperThickness);
-  totalCopper_->setCaption(page().localize(metric ? Format("%4.0f um", Mul(v.TotalCopperThickness, 1000))
+  c_->totalCopper.setCaption(page().localize(metric ? Format("%4.0f um", Mul(v.TotalCopperThickness, 1000))
                                                  : Format("%.2f mils", v.TotalCopperThickness)));
-  v.ConductorWidth = ParseLocaleFloat(width_->text());
+  v.ConductorWidth = ParseLocaleFloat(c_->width.text());
 
   // Both are parsed again after their check: a correction counts at once.
   const double seconds =
-      *CheckInput(page(), *time_, {[](double t) { return t <= 0; }, "Fuse time can't be less than or equal to 0", "1"});
+      *CheckInput(page(), c_->time, {[](double t) { return t <= 0; }, "Fuse time can't be less than or equal to 0", "1"});
   const double multiplier =
-      *CheckInput(page(), *multiplier_, {[](double m) { return m < 1; }, "Multiplier can't be less than 1", "1"});
+      *CheckInput(page(), c_->multiplier, {[](double m) { return m < 1; }, "Multiplier can't be less than 1", "1"});
 
   // One conductor; an etch item outside the radio leaves the previous area.
   if (auto area = EtchedCrossSection(options.etchFactor.itemIndex(), v.ConductorWidth, v.TotalCopperThickness, false, 1))
     v.CrossSectionArea = *area;
-  crossSection_->setText(page().localize(CrossSectionText(v.CrossSectionArea, metric)));
+  c_->crossSection.setText(page().localize(CrossSectionText(v.CrossSectionArea, metric)));
 
   const double squareMils = metric ? Mul(v.CrossSectionArea, kSquareMmToSquareMils) : v.CrossSectionArea;
   const double amps = OnderdonkFusingCurrent(squareMils, v.AmbientTemp, seconds, multiplier);
-  current_->setText(page().localize(Format("%.4f Amps", amps)));
+  c_->current.setText(page().localize(Format("%.4f Amps", amps)));
 
-  circularCaption_->setCaption("Cross section in circular mils:");
+  c_->circularCaption.setCaption("Cross section in circular mils:");
   // Circular mils in both unit systems.
-  circularMils_->setCaption(page().localize(Format("%.2f mils", CircularMils(squareMils))));
+  c_->circularMils.setCaption(page().localize(Format("%.2f mils", CircularMils(squareMils))));
 }
 
 }  // namespace cq

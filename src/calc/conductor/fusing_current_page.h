@@ -1,11 +1,8 @@
 #pragma once
 // The Fusing Current page (calculator 7, GroupBox33): its activation extras
 // and its solver.
-#include <optional>
-
+#include "app/bound_controls.h"
 #include "app/page_of.h"
-#include "calc/conductor/copper_choices.h"
-#include "settings/etch_factor_display.h"
 
 namespace cq {
 
@@ -23,18 +20,8 @@ class FusingCurrentPage : public PageOf<CalculatorId::FusingCurrent> {
   void SolveFusingCurrent();
 
  private:
-  std::optional<CopperControls> copper_;
-  RadioGroup* units_ = nullptr;
-  Edit* width_ = nullptr;
-  Edit* time_ = nullptr;
-  Edit* multiplier_ = nullptr;
-  Edit* crossSection_ = nullptr;
-  Edit* current_ = nullptr;
-  Label* circularCaption_ = nullptr;
-  Label* circularMils_ = nullptr;
-  Label* meltingTemp_ = nullptr;
-  Label* totalCopper_ = nullptr;
-  std::optional<EtchFactorPage> etchFactor_;
+  struct Controls;
+  BoundControls<Controls> c_;
 };
 
 }  // namespace cq

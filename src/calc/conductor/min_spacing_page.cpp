@@ -20,6 +20,19 @@ constexpr std::array<size_t, kSpacingDeviceTypes> kDevicePicture = {0, 1, 1, 2, 
 constexpr int kB3 = 2;
 }  // namespace
 
+// Bound once, when the window is built.
+struct MinSpacingPage::Controls {
+  Form& f;
+  RadioGroup& ranges = f.radio("RadioGroup9");
+  RadioGroup& devices = f.radio("RadioGroup10");
+  RadioGroup& units = f.radio("RadioGroup6");
+  Edit& voltage = f.edit("Edit79");
+  Label& voltageCaption = f.label("Label21");
+  Edit& result = f.edit("Edit51");
+  Label& altitude = f.label("Label168");  // "+3050m"
+  std::array<Image*, kPictures.size()> pictures = BindEach<Image>(f, kPictures);  // the cross-section pictures
+};
+
 void MinSpacingPage::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.RadioGroup9Click", [this](Control* sender) { RadioGroup9Click(sender); });
   handlers.add("TForm1.RadioGroup10Click", [this](Control* sender) { RadioGroup10Click(sender); });
@@ -27,58 +40,48 @@ void MinSpacingPage::registerHandlers(HandlerRegistry& handlers) {
 
 void MinSpacingPage::solve(Control* sender) { SolveMinConductorSpacing(sender); }
 
-void MinSpacingPage::attach(Form& form) {
-  static_assert(std::tuple_size_v<decltype(pictures_)> == kPictures.size());
-  ranges_ = &form.radio("RadioGroup9");
-  devices_ = &form.radio("RadioGroup10");
-  units_ = &form.radio("RadioGroup6");
-  voltage_ = &form.edit("Edit79");
-  voltageCaption_ = &form.label("Label21");
-  result_ = &form.edit("Edit51");
-  altitude_ = &form.label("Label168");
-  for (size_t i = 0; i < kPictures.size(); ++i) pictures_[i] = &form.image(kPictures[i]);
-}
+void MinSpacingPage::attach(Form& form) { c_.bind(form); }
 
 void MinSpacingPage::RadioGroup9Click(Control* sender) {
-  bool above500V = ranges_->itemIndex() == kAbove500VRange;
-  voltageCaption_->setEnabled(above500V);
-  voltage_->setEnabled(above500V);
+  bool above500V = c_->ranges.itemIndex() == kAbove500VRange;
+  c_->voltageCaption.setEnabled(above500V);
+  c_->voltage.setEnabled(above500V);
   // The radios solve directly, without the temperature steps.
   SolveMinConductorSpacing(sender);
 }
 
 void MinSpacingPage::RadioGroup10Click(Control* sender) {
-  showDevicePicture(devices_->itemIndex());
+  showDevicePicture(c_->devices.itemIndex());
   SolveMinConductorSpacing(sender);
 }
 
 void MinSpacingPage::showDevicePicture(int device) {
   if (device < 0 || device >= kSpacingDeviceTypes) return;
-  ShowOnly(pictures_, kDevicePicture[static_cast<size_t>(device)]);
-  altitude_->setVisible(device == kB3);
+  ShowOnly(c_->pictures, kDevicePicture[static_cast<size_t>(device)]);
+  c_->altitude.setVisible(device == kB3);
 }
 
 void MinSpacingPage::SolveMinConductorSpacing(Control* sender) {
   // Parsed whatever range is chosen, so a bad text stops every solve here.
-  volts_ = ParseLocaleFloat(voltage_->text());
+  volts_ = ParseLocaleFloat(c_->voltage.text());
   // The full solve parses the corrected text; this run goes on with it.
-  CheckValue(page(), *voltage_, volts_,
+  CheckValue(page(), c_->voltage, volts_,
              {[](double volts) { return volts < kLowestVoltage; }, "Voltage must be equal to or greater than 501V", "501",
               {}, FollowUp::Resolve},
              sender);
 
-  const int unit = units_->itemIndex();
+  const int unit = c_->units.itemIndex();
   if (unit != 0 && unit != 1) return;
   const bool metric = unit == 1;
-  const int range = ranges_->itemIndex();
-  const int device = devices_->itemIndex();
+  const int range = c_->ranges.itemIndex();
+  const int device = c_->devices.itemIndex();
   if (device < 0 || device >= kSpacingDeviceTypes) return;
 
   if (range >= 0 && range < kSpacingTableRanges) {
-    result_->setText(MinSpacingCellText(range, device, metric, page().decimalComma()));
+    c_->result.setText(MinSpacingCellText(range, device, metric, page().decimalComma()));
   } else if (range == kAbove500VRange) {
     double spacing = MinSpacingAbove500V(volts_, device, metric);
-    result_->setText(page().localize(Format(metric ? "%.4f mm" : "%.4f mils", spacing)));
+    c_->result.setText(page().localize(Format(metric ? "%.4f mm" : "%.4f mils", spacing)));
   }
 }
 

@@ -8,21 +8,25 @@
 
 namespace cq {
 
+// Bound once, when the window is built.
+struct ThermalManagementPage::Controls {
+  Form& f;
+  Label& conductorTempC = f.label("Label27");
+  Label& conductorTempF = f.label("Label28");
+  Edit& deviceResistance = f.edit("Edit116");
+  Edit& devicePower = f.edit("Edit117");
+  Edit& deviceJunction = f.edit("Edit119");
+  Edit& sinkResistance = f.edit("Edit121");
+  Edit& sinkPower = f.edit("Edit124");
+  Edit& sinkJunction = f.edit("Edit123");
+};
+
 void ThermalManagementPage::registerHandlers(HandlerRegistry&) {
 }
 
 void ThermalManagementPage::solve(Control* /*sender*/) { SolveThermalManagement(); }
 
-void ThermalManagementPage::attach(Form& form) {
-  conductorTempC_ = &form.label("Label27");
-  conductorTempF_ = &form.label("Label28");
-  deviceResistance_ = &form.edit("Edit116");
-  devicePower_ = &form.edit("Edit117");
-  deviceJunction_ = &form.edit("Edit119");
-  sinkResistance_ = &form.edit("Edit121");
-  sinkPower_ = &form.edit("Edit124");
-  sinkJunction_ = &form.edit("Edit123");
-}
+void ThermalManagementPage::attach(Form& form) { c_.bind(form); }
 
 void ThermalManagementPage::writeJunctionTemperature(const Edit& resistance, const Edit& power, Edit& result) {
   const double theta = ParseLocaleFloat(resistance.text());
@@ -35,10 +39,10 @@ void ThermalManagementPage::SolveThermalManagement() {
   // Read again here: the pre-solve step already bounded it, so a correction
   // it made is in the field and shows no second message.
   temperatures_.ValidateAmbientTemp();
-  conductorTempC_->setCaption("N/A");
-  conductorTempF_->setCaption("N/A");
-  writeJunctionTemperature(*deviceResistance_, *devicePower_, *deviceJunction_);
-  writeJunctionTemperature(*sinkResistance_, *sinkPower_, *sinkJunction_);
+  c_->conductorTempC.setCaption("N/A");
+  c_->conductorTempF.setCaption("N/A");
+  writeJunctionTemperature(c_->deviceResistance, c_->devicePower, c_->deviceJunction);
+  writeJunctionTemperature(c_->sinkResistance, c_->sinkPower, c_->sinkJunction);
 }
 
 }  // namespace cq

@@ -19,6 +19,39 @@ void Relabel(Label& label, Edit& field, const Caption& text) {
 }
 }  // namespace
 
+// Bound once, when the window is built.
+struct ConversionPage::Controls {
+  Form& f;
+  RadioGroup& units = f.radio("RadioGroup6");
+  Edit& distance = f.edit("Edit80");
+  Edit& distanceOut1 = f.edit("Edit81");
+  Edit& distanceOut2 = f.edit("Edit142");
+  Edit& distanceOut3 = f.edit("Edit143");
+  Edit& temperature = f.edit("Edit85");
+  Edit& temperatureOut = f.edit("Edit84");
+  Edit& gainDb = f.edit("Edit167");
+  Edit& voltageGain = f.edit("Edit166");
+  Edit& dbmIn = f.edit("Edit174");
+  Edit& dbmOut = f.edit("Edit175");
+  Edit& voltsIn = f.edit("Edit176");
+  Edit& voltsOut = f.edit("Edit177");
+  GroupBox& complexGroup = f.groupBox("GroupBox21");
+  Edit& complexIn1 = f.edit("Edit215");
+  Edit& complexIn2 = f.edit("Edit216");
+  Edit& complexOut1 = f.edit("Edit217");
+  Edit& complexOut2 = f.edit("Edit218");
+  Label& complexIn1Caption = f.label("Label178");
+  Label& complexIn2Caption = f.label("Label179");
+  Label& complexOut1Caption = f.label("Label180");
+  Label& complexOut2Caption = f.label("Label181");
+  CheckBox& polarToRectangular = f.checkBox("CheckBox3");
+  Edit& angleIn = f.edit("Edit219");
+  Edit& angleOut = f.edit("Edit220");
+  Label& angleInCaption = f.label("Label184");
+  Label& angleOutCaption = f.label("Label185");
+  CheckBox& radiansToDegrees = f.checkBox("CheckBox2");
+};
+
 void ConversionPage::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.CheckBox3Click", [this](Control* sender) { CheckBox3Click(sender); });
   handlers.add("TForm1.CheckBox2Click", [this](Control* sender) { CheckBox2Click(sender); });
@@ -27,72 +60,43 @@ void ConversionPage::registerHandlers(HandlerRegistry& handlers) {
 
 void ConversionPage::solve(Control* sender) { SolveConversion(sender); }
 
-void ConversionPage::attach(Form& form) {
-  units_ = &form.radio("RadioGroup6");
-  distance_ = &form.edit("Edit80");
-  distanceOut1_ = &form.edit("Edit81");
-  distanceOut2_ = &form.edit("Edit142");
-  distanceOut3_ = &form.edit("Edit143");
-  temperature_ = &form.edit("Edit85");
-  temperatureOut_ = &form.edit("Edit84");
-  gainDb_ = &form.edit("Edit167");
-  voltageGain_ = &form.edit("Edit166");
-  dbmIn_ = &form.edit("Edit174");
-  dbmOut_ = &form.edit("Edit175");
-  voltsIn_ = &form.edit("Edit176");
-  voltsOut_ = &form.edit("Edit177");
-  complexGroup_ = &form.groupBox("GroupBox21");
-  complexIn1_ = &form.edit("Edit215");
-  complexIn2_ = &form.edit("Edit216");
-  complexOut1_ = &form.edit("Edit217");
-  complexOut2_ = &form.edit("Edit218");
-  complexIn1Caption_ = &form.label("Label178");
-  complexIn2Caption_ = &form.label("Label179");
-  complexOut1Caption_ = &form.label("Label180");
-  complexOut2Caption_ = &form.label("Label181");
-  polarToRectangular_ = &form.checkBox("CheckBox3");
-  angleIn_ = &form.edit("Edit219");
-  angleOut_ = &form.edit("Edit220");
-  angleInCaption_ = &form.label("Label184");
-  angleOutCaption_ = &form.label("Label185");
-  radiansToDegrees_ = &form.checkBox("CheckBox2");
-}
+void ConversionPage::attach(Form& form) { c_.bind(form); }
 
 void ConversionPage::CheckBox3Click(Control* sender) {
-  if (polarToRectangular_->checked()) {
-    complexGroup_->setCaption(" Polar to Rectangular Conversion ");
-    Relabel(*complexIn1Caption_, *complexIn1_, {"Magnitude", "Enter the magnitude to be converted."});
-    Relabel(*complexIn2Caption_, *complexIn2_, {"Angle (Degrees)", "Enter the angle, in degrees, to be converted."});
-    Relabel(*complexOut1Caption_, *complexOut1_, {"Real Value", "Converted real value in rectangular form."});
-    Relabel(*complexOut2Caption_, *complexOut2_, {"j Value", "Converted j value in rectangular form."});
+  if (c_->polarToRectangular.checked()) {
+    c_->complexGroup.setCaption(" Polar to Rectangular Conversion ");
+    Relabel(c_->complexIn1Caption, c_->complexIn1, {"Magnitude", "Enter the magnitude to be converted."});
+    Relabel(c_->complexIn2Caption, c_->complexIn2, {"Angle (Degrees)", "Enter the angle, in degrees, to be converted."});
+    Relabel(c_->complexOut1Caption, c_->complexOut1, {"Real Value", "Converted real value in rectangular form."});
+    Relabel(c_->complexOut2Caption, c_->complexOut2, {"j Value", "Converted j value in rectangular form."});
   } else {
-    complexGroup_->setCaption(" Rectangular to Polar Conversion ");
-    Relabel(*complexIn1Caption_, *complexIn1_, {"Real Value", "Enter the real value of the complex number."});
-    Relabel(*complexIn2Caption_, *complexIn2_, {"j Value", "Enter the j vlaue of the complex number."});
-    Relabel(*complexOut1Caption_, *complexOut1_, {"Magnitude", "Converted magnitude in Polar form."});
-    Relabel(*complexOut2Caption_, *complexOut2_, {"Angle (Degrees)", "Converted angle, in degrees, in Polar form."});
+    c_->complexGroup.setCaption(" Rectangular to Polar Conversion ");
+    Relabel(c_->complexIn1Caption, c_->complexIn1, {"Real Value", "Enter the real value of the complex number."});
+    Relabel(c_->complexIn2Caption, c_->complexIn2, {"j Value", "Enter the j vlaue of the complex number."});
+    Relabel(c_->complexOut1Caption, c_->complexOut1, {"Magnitude", "Converted magnitude in Polar form."});
+    Relabel(c_->complexOut2Caption, c_->complexOut2, {"Angle (Degrees)", "Converted angle, in degrees, in Polar form."});
   }
   page().solve(sender);
 }
 
 void ConversionPage::CheckBox2Click(Control* sender) {
-  if (radiansToDegrees_->checked()) {
-    Relabel(*angleInCaption_, *angleIn_, {"Radians", "Enter the radian value to be converted to degrees."});
-    Relabel(*angleOutCaption_, *angleOut_, {"Degrees", "Converted angle in degrees from radians."});
+  if (c_->radiansToDegrees.checked()) {
+    Relabel(c_->angleInCaption, c_->angleIn, {"Radians", "Enter the radian value to be converted to degrees."});
+    Relabel(c_->angleOutCaption, c_->angleOut, {"Degrees", "Converted angle in degrees from radians."});
   } else {
-    Relabel(*angleInCaption_, *angleIn_, {"Degrees", "Enter the degrees value to be converted to radians."});
-    Relabel(*angleOutCaption_, *angleOut_, {"Radians", "Converted angle in radians from degrees."});
+    Relabel(c_->angleInCaption, c_->angleIn, {"Degrees", "Enter the degrees value to be converted to radians."});
+    Relabel(c_->angleOutCaption, c_->angleOut, {"Radians", "Converted angle in radians from degrees."});
   }
   page().solve(sender);
 }
 
 void ConversionPage::BitBtn4Click(Control* sender) {
   // The angle converter takes degrees; unticking solves once on its own.
-  radiansToDegrees_->setChecked(false);
-  if (polarToRectangular_->checked())
-    angleIn_->setText(page().localize(FormatGeneralFloat(lastPolarAngleInput_)));
+  c_->radiansToDegrees.setChecked(false);
+  if (c_->polarToRectangular.checked())
+    c_->angleIn.setText(page().localize(FormatGeneralFloat(lastPolarAngleInput_)));
   else
-    angleIn_->setText(lastPolarAngleText_);
+    c_->angleIn.setText(lastPolarAngleText_);
   page().solve(sender);
 }
 
@@ -102,21 +106,21 @@ void ConversionPage::write(Edit& output, const char* format, double value) {
 
 void ConversionPage::SolveConversion(Control* /*sender*/) {
   using namespace conversion;
-  const int unit = units_->itemIndex();
+  const int unit = c_->units.itemIndex();
   if (unit == 0) {
     // From mils and degrees Fahrenheit.
-    write(*temperatureOut_, "%0.2f", FahrenheitToCelsius(ParseLocaleFloat(temperature_->text())));
-    const double mils = ParseLocaleFloat(distance_->text());
-    write(*distanceOut1_, "%.4f", MilsToMillimetres(mils));
-    write(*distanceOut2_, "%.4f", MilsToInches(mils));
-    write(*distanceOut3_, "%.4f", MilsToMicrometres(mils));
+    write(c_->temperatureOut, "%0.2f", FahrenheitToCelsius(ParseLocaleFloat(c_->temperature.text())));
+    const double mils = ParseLocaleFloat(c_->distance.text());
+    write(c_->distanceOut1, "%.4f", MilsToMillimetres(mils));
+    write(c_->distanceOut2, "%.4f", MilsToInches(mils));
+    write(c_->distanceOut3, "%.4f", MilsToMicrometres(mils));
   } else if (unit == 1) {
     // From millimetres and degrees Celsius.
-    const double mm = ParseLocaleFloat(distance_->text());
-    write(*distanceOut1_, "%.2f", MillimetresToMils(mm));
-    write(*temperatureOut_, "%0.2f", CelsiusToFahrenheit(ParseLocaleFloat(temperature_->text())));
-    write(*distanceOut2_, "%.4f", MillimetresToMicrometres(mm));
-    write(*distanceOut3_, "%.4f", MillimetresToInches(mm));
+    const double mm = ParseLocaleFloat(c_->distance.text());
+    write(c_->distanceOut1, "%.2f", MillimetresToMils(mm));
+    write(c_->temperatureOut, "%0.2f", CelsiusToFahrenheit(ParseLocaleFloat(c_->temperature.text())));
+    write(c_->distanceOut2, "%.4f", MillimetresToMicrometres(mm));
+    write(c_->distanceOut3, "%.4f", MillimetresToInches(mm));
   } else {
     return;
   }
@@ -127,40 +131,40 @@ void ConversionPage::SolveConversion(Control* /*sender*/) {
 
 void ConversionPage::solveGain(bool metric) {
   using namespace conversion;
-  const double decibels = ParseLocaleFloat(gainDb_->text());
+  const double decibels = ParseLocaleFloat(c_->gainDb.text());
   const double gain = DecibelsToVoltageGain(decibels);
-  write(*voltageGain_, "%.4f", gain);
-  const double dbm = DbmAfterGain(ParseLocaleFloat(dbmIn_->text()), decibels);
+  write(c_->voltageGain, "%.4f", gain);
+  const double dbm = DbmAfterGain(ParseLocaleFloat(c_->dbmIn.text()), decibels);
   // Metric has always shown the level in its shortest form.
   if (metric)
-    dbmOut_->setText(page().localize(FormatGeneralFloat(dbm)));
+    c_->dbmOut.setText(page().localize(FormatGeneralFloat(dbm)));
   else
-    write(*dbmOut_, "%.4f", dbm);
-  write(*voltsOut_, "%.4f", VoltsAfterGain(ParseLocaleFloat(voltsIn_->text()), gain));
+    write(c_->dbmOut, "%.4f", dbm);
+  write(c_->voltsOut, "%.4f", VoltsAfterGain(ParseLocaleFloat(c_->voltsIn.text()), gain));
 }
 
 void ConversionPage::solveComplex() {
   using namespace conversion;
-  const double first = ParseLocaleFloat(complexIn1_->text());
-  const double second = ParseLocaleFloat(complexIn2_->text());
-  if (polarToRectangular_->checked()) {
+  const double first = ParseLocaleFloat(c_->complexIn1.text());
+  const double second = ParseLocaleFloat(c_->complexIn2.text());
+  if (c_->polarToRectangular.checked()) {
     lastPolarAngleInput_ = second;
-    write(*complexOut1_, "%.4f", PolarToReal(first, second));
-    write(*complexOut2_, "%.4f", PolarToImaginary(first, second));
+    write(c_->complexOut1, "%.4f", PolarToReal(first, second));
+    write(c_->complexOut2, "%.4f", PolarToImaginary(first, second));
   } else {
-    write(*complexOut1_, "%.4f", ComplexMagnitude(first, second));
+    write(c_->complexOut1, "%.4f", ComplexMagnitude(first, second));
     lastPolarAngleText_ = page().localize(Format("%.4f", ComplexAngleDegrees(first, second)));
-    complexOut2_->setText(lastPolarAngleText_);
+    c_->complexOut2.setText(lastPolarAngleText_);
   }
 }
 
 void ConversionPage::solveAngle() {
   using namespace conversion;
-  const double angle = ParseLocaleFloat(angleIn_->text());
-  if (radiansToDegrees_->checked())
-    write(*angleOut_, "%.4f", RadiansToDegrees(angle));
+  const double angle = ParseLocaleFloat(c_->angleIn.text());
+  if (c_->radiansToDegrees.checked())
+    write(c_->angleOut, "%.4f", RadiansToDegrees(angle));
   else
-    write(*angleOut_, "%.4f", DegreesToRadians(angle));
+    write(c_->angleOut, "%.4f", DegreesToRadians(angle));
 }
 
 }  // namespace cq

@@ -13,86 +13,92 @@ constexpr int kAnnular = 2;
 constexpr int kMetric = 1;
 }  // namespace
 
+// Bound once, when the window is built.
+struct EmbeddedResistorsPage::Controls {
+  Form& f;
+  RadioGroup& units = f.radio("RadioGroup6");
+  RadioGroup& type = f.radio("RadioGroup11");
+  Image& additivePicture = f.image("Image25");
+  Image& subtractivePicture = f.image("Image26");
+  Image& annularPicture = f.image("Image27");
+  // The contact area's key never changes; bound so that a missing one fails at start.
+  Control& contactShape = f.control("Shape3");
+  Label& contactCaption = f.label("Label247");
+  Control& overlapShape = f.control("Shape4");
+  Label& overlapCaption = f.label("Label248");
+  Control& resistorShape = f.control("Shape5");
+  Label& resistorCaption = f.label("Label249");
+  Edit& sheetResistance = f.edit("Edit154");
+  Label& firstInputCaption = f.label("Label251");
+  Edit& firstInput = f.edit("Edit157");
+  Label& secondInputCaption = f.label("Label252");
+  Edit& secondInput = f.edit("Edit158");
+  Edit& secondInputUnit = f.edit("Edit165");
+  Edit& area = f.edit("Edit161");
+  Label& thicknessCaption = f.label("Label254");
+  Edit& thickness = f.edit("Edit162");
+  Label& resultCaption = f.label("Label255");
+  Edit& result = f.edit("Edit163");
+};
+
 void EmbeddedResistorsPage::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.RadioGroup11Click", [this](Control* sender) { RadioGroup11Click(sender); });
 }
 
 void EmbeddedResistorsPage::solve(Control* sender) { SolveEmbeddedResistors(sender); }
 
-void EmbeddedResistorsPage::attach(Form& form) {
-  units_ = &form.radio("RadioGroup6");
-  type_ = &form.radio("RadioGroup11");
-  additivePicture_ = &form.image("Image25");
-  subtractivePicture_ = &form.image("Image26");
-  annularPicture_ = &form.image("Image27");
-  form.control("Shape3");
-  form.label("Label247");
-  overlapShape_ = &form.control("Shape4");
-  overlapCaption_ = &form.label("Label248");
-  resistorShape_ = &form.control("Shape5");
-  resistorCaption_ = &form.label("Label249");
-  sheetResistance_ = &form.edit("Edit154");
-  firstInputCaption_ = &form.label("Label251");
-  firstInput_ = &form.edit("Edit157");
-  secondInputCaption_ = &form.label("Label252");
-  secondInput_ = &form.edit("Edit158");
-  secondInputUnit_ = &form.edit("Edit165");
-  area_ = &form.edit("Edit161");
-  thicknessCaption_ = &form.label("Label254");
-  thickness_ = &form.edit("Edit162");
-  resultCaption_ = &form.label("Label255");
-  result_ = &form.edit("Edit163");
-}
+void EmbeddedResistorsPage::attach(Form& form) { c_.bind(form); }
 
 void EmbeddedResistorsPage::RadioGroup11Click(Control* sender) {
-  const int type = type_->itemIndex();
+  const int type = c_->type.itemIndex();
   if (type == kAdditive || type == kSubtractive) layOutRectangular(type);
   if (type == kAnnular) layOutAnnular();
   page().solve(sender);
 }
 
 void EmbeddedResistorsPage::showPicture(Image& picture) {
-  for (Image* each : {additivePicture_, subtractivePicture_, annularPicture_}) each->setVisible(each == &picture);
+  for (Image* each : {&c_->additivePicture, &c_->subtractivePicture, &c_->annularPicture})
+    each->setVisible(each == &picture);
 }
 
 void EmbeddedResistorsPage::layOutRectangular(int type) {
-  thickness_->setVisible(false);
-  thicknessCaption_->setVisible(false);
-  showPicture(type == kAdditive ? *additivePicture_ : *subtractivePicture_);
-  overlapCaption_->setCaption(type == kAdditive ? "Material overlap area" : "Soldermask overlap area");
-  overlapCaption_->setVisible(true);
-  overlapShape_->setVisible(true);
-  resistorShape_->setTop(96);
-  resistorCaption_->setTop(104);
-  firstInputCaption_->setCaption("Length (L)");
-  secondInputCaption_->setCaption("Width (W)");
-  thicknessCaption_->setCaption("Power");
-  resultCaption_->setCaption("Ohms");
-  secondInputUnit_->setText(units_->itemIndex() == kMetric ? "mm" : "mils");
-  secondInputUnit_->setLeft(140);
-  secondInputUnit_->setWidth(37);
-  secondInput_->setHint("Enter the width of the resistive material.");
+  c_->thickness.setVisible(false);
+  c_->thicknessCaption.setVisible(false);
+  showPicture(type == kAdditive ? c_->additivePicture : c_->subtractivePicture);
+  c_->overlapCaption.setCaption(type == kAdditive ? "Material overlap area" : "Soldermask overlap area");
+  c_->overlapCaption.setVisible(true);
+  c_->overlapShape.setVisible(true);
+  c_->resistorShape.setTop(96);
+  c_->resistorCaption.setTop(104);
+  c_->firstInputCaption.setCaption("Length (L)");
+  c_->secondInputCaption.setCaption("Width (W)");
+  c_->thicknessCaption.setCaption("Power");
+  c_->resultCaption.setCaption("Ohms");
+  c_->secondInputUnit.setText(c_->units.itemIndex() == kMetric ? "mm" : "mils");
+  c_->secondInputUnit.setLeft(140);
+  c_->secondInputUnit.setWidth(37);
+  c_->secondInput.setHint("Enter the width of the resistive material.");
 }
 
 void EmbeddedResistorsPage::layOutAnnular() {
-  thickness_->setVisible(true);
-  thicknessCaption_->setVisible(true);
-  showPicture(*annularPicture_);
-  overlapCaption_->setVisible(false);
-  overlapShape_->setVisible(false);
-  resistorShape_->setTop(64);
-  resistorCaption_->setTop(72);
-  firstInputCaption_->setCaption("Inside Diameter");
-  secondInputCaption_->setCaption("Target Resistance");
-  resultCaption_->setCaption("Outer Diameter");
-  thicknessCaption_->setCaption("Resistor Thickness");
-  secondInputUnit_->setText("Ohms");
-  secondInputUnit_->setLeft(124);
-  secondInputUnit_->setWidth(53);
+  c_->thickness.setVisible(true);
+  c_->thicknessCaption.setVisible(true);
+  showPicture(c_->annularPicture);
+  c_->overlapCaption.setVisible(false);
+  c_->overlapShape.setVisible(false);
+  c_->resistorShape.setTop(64);
+  c_->resistorCaption.setTop(72);
+  c_->firstInputCaption.setCaption("Inside Diameter");
+  c_->secondInputCaption.setCaption("Target Resistance");
+  c_->resultCaption.setCaption("Outer Diameter");
+  c_->thicknessCaption.setCaption("Resistor Thickness");
+  c_->secondInputUnit.setText("Ohms");
+  c_->secondInputUnit.setLeft(124);
+  c_->secondInputUnit.setWidth(53);
   // Every choice of the ring starts from its own example.
-  firstInput_->setText("20");
-  secondInput_->setText("10");
-  secondInput_->setHint("Enter the target resistor value in ohms.");
+  c_->firstInput.setText("20");
+  c_->secondInput.setText("10");
+  c_->secondInput.setHint("Enter the target resistor value in ohms.");
 }
 
 void EmbeddedResistorsPage::write(Edit& output, const char* format, double value) {
@@ -100,37 +106,37 @@ void EmbeddedResistorsPage::write(Edit& output, const char* format, double value
 }
 
 void EmbeddedResistorsPage::SolveEmbeddedResistors(Control* /*sender*/) {
-  const int unit = units_->itemIndex();
+  const int unit = c_->units.itemIndex();
   if (unit != 0 && unit != kMetric) return;
-  const int type = type_->itemIndex();
+  const int type = c_->type.itemIndex();
   if (type == kAdditive || type == kSubtractive) solveRectangular(unit == kMetric);
   if (type == kAnnular) solveAnnular(unit == kMetric);
 }
 
 void EmbeddedResistorsPage::solveRectangular(bool metric) {
-  const double length = ParseLocaleFloat(firstInput_->text());
-  const double width = ParseLocaleFloat(secondInput_->text());
-  const double sheet = ParseLocaleFloat(sheetResistance_->text());
+  const double length = ParseLocaleFloat(c_->firstInput.text());
+  const double width = ParseLocaleFloat(c_->secondInput.text());
+  const double sheet = ParseLocaleFloat(c_->sheetResistance.text());
   if (metric) {
     const RectangularResistor r = RectangularResistorMetric(length, width, sheet);
-    write(*area_, "%.3f Sq.mm", r.area);
-    write(*result_, "%.3f Ohms", r.ohms);
+    write(c_->area, "%.3f Sq.mm", r.area);
+    write(c_->result, "%.3f Ohms", r.ohms);
   } else {
     const RectangularResistor r = RectangularResistorImperial(length, width, sheet);
-    write(*area_, "%.2f Sq.mils", r.area);
-    write(*result_, "%.3f Ohms", r.ohms);
+    write(c_->area, "%.2f Sq.mils", r.area);
+    write(c_->result, "%.3f Ohms", r.ohms);
   }
 }
 
 void EmbeddedResistorsPage::solveAnnular(bool metric) {
-  const double sheet = ParseLocaleFloat(sheetResistance_->text());
-  const double inside = ParseLocaleFloat(firstInput_->text());
-  const double target = ParseLocaleFloat(secondInput_->text());
+  const double sheet = ParseLocaleFloat(c_->sheetResistance.text());
+  const double inside = ParseLocaleFloat(c_->firstInput.text());
+  const double target = ParseLocaleFloat(c_->secondInput.text());
   const double outer =
       metric ? AnnularOuterDiameterMetric(sheet, inside, target) : AnnularOuterDiameterImperial(sheet, inside, target);
-  write(*result_, metric ? "%.4f mm" : "%.2f mils", outer);
-  write(*thickness_, metric ? "%.4f mm" : "%.2f mils", RingThickness(outer, inside));
-  write(*area_, metric ? "%.4f Sq.mm" : "%.2f Sq.mils", RingArea(outer, inside));
+  write(c_->result, metric ? "%.4f mm" : "%.2f mils", outer);
+  write(c_->thickness, metric ? "%.4f mm" : "%.2f mils", RingThickness(outer, inside));
+  write(c_->area, metric ? "%.4f Sq.mm" : "%.2f Sq.mils", RingArea(outer, inside));
 }
 
 }  // namespace cq

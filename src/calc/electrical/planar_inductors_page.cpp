@@ -12,6 +12,20 @@ namespace {
 constexpr int kMetric = 1;
 }  // namespace
 
+// Bound once, when the window is built.
+struct PlanarInductorsPage::Controls {
+  Form& f;
+  RadioGroup& shape = f.radio("RadioGroup3");
+  RadioGroup& units = f.radio("RadioGroup6");
+  Edit& turns = f.edit("Edit88");
+  Edit& width = f.edit("Edit89");
+  Edit& spacing = f.edit("Edit91");
+  Edit& outer = f.edit("Edit92");
+  Edit& inner = f.edit("Edit94");
+  Edit& fill = f.edit("Edit93");
+  Edit& inductance = f.edit("Edit90");
+};
+
 void PlanarInductorsPage::registerHandlers(HandlerRegistry& /*handlers*/) {
 }
 
@@ -19,17 +33,7 @@ void PlanarInductorsPage::solve(Control* sender) { SolvePlanarInductors(sender);
 
 const LayoutTable* PlanarInductorsPage::structureLayouts() const { return &InductorLayouts(); }
 
-void PlanarInductorsPage::attach(Form& form) {
-  shape_ = &form.radio("RadioGroup3");
-  units_ = &form.radio("RadioGroup6");
-  turns_ = &form.edit("Edit88");
-  width_ = &form.edit("Edit89");
-  spacing_ = &form.edit("Edit91");
-  outer_ = &form.edit("Edit92");
-  inner_ = &form.edit("Edit94");
-  fill_ = &form.edit("Edit93");
-  inductance_ = &form.edit("Edit90");
-}
+void PlanarInductorsPage::attach(Form& form) { c_.bind(form); }
 
 void PlanarInductorsPage::write(Edit& output, const char* format, double value) {
   output.setText(page().localize(Format(format, value)));
@@ -37,13 +41,13 @@ void PlanarInductorsPage::write(Edit& output, const char* format, double value) 
 
 void PlanarInductorsPage::SolvePlanarInductors(Control* /*sender*/) {
   // Without a shape item there are no coefficients to compute with.
-  const auto shape = InductorShapeCoefficients(shape_->itemIndex());
+  const auto shape = InductorShapeCoefficients(c_->shape.itemIndex());
   if (!shape) return;
-  const double turns = NormalizeDecimalInput(turns_->text());
-  double width = NormalizeDecimalInput(width_->text());
-  double spacing = NormalizeDecimalInput(spacing_->text());
-  double outer = NormalizeDecimalInput(outer_->text());
-  const bool metric = units_->itemIndex() == kMetric;
+  const double turns = NormalizeDecimalInput(c_->turns.text());
+  double width = NormalizeDecimalInput(c_->width.text());
+  double spacing = NormalizeDecimalInput(c_->spacing.text());
+  double outer = NormalizeDecimalInput(c_->outer.text());
+  const bool metric = c_->units.itemIndex() == kMetric;
   if (!metric) {
     width = Mul(width, kMicrometresPerMil);
     spacing = Mul(spacing, kMicrometresPerMil);
@@ -51,10 +55,10 @@ void PlanarInductorsPage::SolvePlanarInductors(Control* /*sender*/) {
   }
   const double inner = InnerDiameter(turns, width, spacing, outer);
   if (inner <= 0) page().dialogs().showInfo("Inner diameter too small");
-  write(*inner_, "%.3f", metric ? inner : inner / kMicrometresPerMil);
+  write(c_->inner, "%.3f", metric ? inner : inner / kMicrometresPerMil);
   const double fill = FillFactor(outer, inner);
-  write(*fill_, "%.4f", fill);
-  write(*inductance_, "%.4f", PlanarInductance(*shape, turns, outer, inner, fill));
+  write(c_->fill, "%.4f", fill);
+  write(c_->inductance, "%.4f", PlanarInductance(*shape, turns, outer, inner, fill));
 }
 
 }  // namespace cq

@@ -12,28 +12,32 @@ namespace {
 constexpr const char* kCentreMessage = "Center frequency cannot be less than or equal to zero.";
 }  // namespace
 
+// Bound once, when the window is built.
+struct PpmXtalPage::Controls {
+  Form& f;
+  Edit& ppmCentre = f.edit("Edit170");
+  Edit& ppm = f.edit("Edit171");
+  Edit& ppmVariation = f.edit("Edit172");
+  Edit& ppmMaximum = f.edit("Edit173");
+  Edit& ppmMinimum = f.edit("Edit180");
+  Edit& hertzCentre = f.edit("Edit181");
+  Edit& hertzMaximum = f.edit("Edit182");
+  Edit& hertzVariation = f.edit("Edit183");
+  Edit& hertzPpm = f.edit("Edit184");
+  Edit& load = f.edit("Edit106");
+  Edit& stray = f.edit("Edit115");
+  Edit& c1 = f.edit("Edit339");
+  Edit& c2 = f.edit("Edit338");
+  Edit& loadOfCapacitors = f.edit("Edit341");
+  Edit& ruleOfThumb = f.edit("Edit340");
+};
+
 void PpmXtalPage::registerHandlers(HandlerRegistry&) {
 }
 
 void PpmXtalPage::solve(Control* sender) { SolvePPMXtal(sender); }
 
-void PpmXtalPage::attach(Form& form) {
-  ppmCentre_ = &form.edit("Edit170");
-  ppm_ = &form.edit("Edit171");
-  ppmVariation_ = &form.edit("Edit172");
-  ppmMaximum_ = &form.edit("Edit173");
-  ppmMinimum_ = &form.edit("Edit180");
-  hertzCentre_ = &form.edit("Edit181");
-  hertzMaximum_ = &form.edit("Edit182");
-  hertzVariation_ = &form.edit("Edit183");
-  hertzPpm_ = &form.edit("Edit184");
-  load_ = &form.edit("Edit106");
-  stray_ = &form.edit("Edit115");
-  c1_ = &form.edit("Edit339");
-  c2_ = &form.edit("Edit338");
-  loadOfCapacitors_ = &form.edit("Edit341");
-  ruleOfThumb_ = &form.edit("Edit340");
-}
+void PpmXtalPage::attach(Form& form) { c_.bind(form); }
 
 double PpmXtalPage::readPositive(Edit& field, const char* message) {
   return *CheckInput(page(), field, {[](double value) { return value <= 0; }, message, "1", {}, FollowUp::KeepTyped});
@@ -45,26 +49,26 @@ void PpmXtalPage::writeResult(Edit& field, const char* format, double value) {
 
 void PpmXtalPage::SolvePPMXtal(Control*) {
   // PPM to hertz.
-  const double centre = readPositive(*ppmCentre_, kCentreMessage);
-  const double ppm = readPositive(*ppm_, "PPM Value cannot be less than or equal to zero.");
+  const double centre = readPositive(c_->ppmCentre, kCentreMessage);
+  const double ppm = readPositive(c_->ppm, "PPM Value cannot be less than or equal to zero.");
   const double variation = FrequencyVariation(centre, ppm);
-  writeResult(*ppmVariation_, "%0.2f", variation);
-  writeResult(*ppmMaximum_, "%0.2f", Add(centre, variation));
-  writeResult(*ppmMinimum_, "%0.2f", Sub(centre, variation));
+  writeResult(c_->ppmVariation, "%0.2f", variation);
+  writeResult(c_->ppmMaximum, "%0.2f", Add(centre, variation));
+  writeResult(c_->ppmMinimum, "%0.2f", Sub(centre, variation));
 
   // Hertz to PPM.
-  const double bandCentre = readPositive(*hertzCentre_, kCentreMessage);
-  const double bandMaximum = readPositive(*hertzMaximum_, "Maximum frequency cannot be less than or equal to zero.");
-  writeResult(*hertzVariation_, "%0.2f", Sub(bandMaximum, bandCentre));
-  writeResult(*hertzPpm_, "%0.2f", PpmOfFrequencies(bandCentre, bandMaximum));
+  const double bandCentre = readPositive(c_->hertzCentre, kCentreMessage);
+  const double bandMaximum = readPositive(c_->hertzMaximum, "Maximum frequency cannot be less than or equal to zero.");
+  writeResult(c_->hertzVariation, "%0.2f", Sub(bandMaximum, bandCentre));
+  writeResult(c_->hertzPpm, "%0.2f", PpmOfFrequencies(bandCentre, bandMaximum));
 
   // Crystal load capacitors.
-  const double load = readPositive(*load_, "Load capacitance cannot be less than or equal to zero.");
-  const double stray = readPositive(*stray_, "Stray capacitance cannot be less than or equal to zero.");
-  const double c1 = readPositive(*c1_, "C1 value cannot be less than or equal to zero.");
-  const double c2 = readPositive(*c2_, "C2 value cannot be less than or equal to zero.");
-  writeResult(*loadOfCapacitors_, "%0.2f pF", LoadOfCapacitors(c1, c2, stray));
-  writeResult(*ruleOfThumb_, "%0.2f pF", EqualCapacitorsForLoad(load, stray));
+  const double load = readPositive(c_->load, "Load capacitance cannot be less than or equal to zero.");
+  const double stray = readPositive(c_->stray, "Stray capacitance cannot be less than or equal to zero.");
+  const double c1 = readPositive(c_->c1, "C1 value cannot be less than or equal to zero.");
+  const double c2 = readPositive(c_->c2, "C2 value cannot be less than or equal to zero.");
+  writeResult(c_->loadOfCapacitors, "%0.2f pF", LoadOfCapacitors(c1, c2, stray));
+  writeResult(c_->ruleOfThumb, "%0.2f pF", EqualCapacitorsForLoad(load, stray));
 }
 
 }  // namespace cq

@@ -2,6 +2,7 @@
 // The PPM-XTAL Calculator page (calculator 14): the band of a crystal from
 // its tolerance, the tolerance from a band, and the crystal's load
 // capacitors.
+#include "app/bound_controls.h"
 #include "app/page_of.h"
 
 namespace cq {
@@ -22,21 +23,8 @@ class PpmXtalPage : public PageOf<CalculatorId::PpmXtal> {
   double readPositive(Edit& field, const char* message);
   void writeResult(Edit& field, const char* format, double value);
 
-  Edit* ppmCentre_ = nullptr;        // Edit170
-  Edit* ppm_ = nullptr;              // Edit171
-  Edit* ppmVariation_ = nullptr;     // Edit172
-  Edit* ppmMaximum_ = nullptr;       // Edit173
-  Edit* ppmMinimum_ = nullptr;       // Edit180
-  Edit* hertzCentre_ = nullptr;      // Edit181
-  Edit* hertzMaximum_ = nullptr;     // Edit182
-  Edit* hertzVariation_ = nullptr;   // Edit183
-  Edit* hertzPpm_ = nullptr;         // Edit184
-  Edit* load_ = nullptr;             // Edit106
-  Edit* stray_ = nullptr;            // Edit115
-  Edit* c1_ = nullptr;               // Edit339
-  Edit* c2_ = nullptr;               // Edit338
-  Edit* loadOfCapacitors_ = nullptr; // Edit341
-  Edit* ruleOfThumb_ = nullptr;      // Edit340
+  struct Controls;
+  BoundControls<Controls> c_;
 };
 
 }  // namespace cq

@@ -54,6 +54,23 @@ void ShowUnit(Edit& box, const std::array<UnitBox, N>& boxes, int item) {
 }
 }  // namespace
 
+// Bound once, when the window is built.
+struct XlXcReactancePage::Controls {
+  Form& f;
+  Edit& frequency = f.edit("Edit270");
+  Edit& capacitance = f.edit("Edit271");
+  Edit& inductance = f.edit("Edit272");
+  Edit& frequencyUnit = f.edit("Edit278");
+  Edit& capacitanceUnit = f.edit("Edit276");
+  Edit& inductanceUnit = f.edit("Edit277");
+  RadioGroup& frequencyUnits = f.radio("RadioGroup19");
+  RadioGroup& capacitanceUnits = f.radio("RadioGroup17");
+  RadioGroup& inductanceUnits = f.radio("RadioGroup18");
+  Edit& capacitiveReactance = f.edit("Edit273");
+  Edit& inductiveReactance = f.edit("Edit274");
+  Edit& resonantFrequency = f.edit("Edit275");
+};
+
 void XlXcReactancePage::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.RadioGroup19Click", [this](Control* sender) { RadioGroup19Click(sender); });
   handlers.add("TForm1.RadioGroup17Click", [this](Control* sender) { RadioGroup17Click(sender); });
@@ -62,33 +79,20 @@ void XlXcReactancePage::registerHandlers(HandlerRegistry& handlers) {
 
 void XlXcReactancePage::solve(Control* sender) { SolveXlXcReactance(sender); }
 
-void XlXcReactancePage::attach(Form& form) {
-  frequency_ = &form.edit("Edit270");
-  capacitance_ = &form.edit("Edit271");
-  inductance_ = &form.edit("Edit272");
-  frequencyUnit_ = &form.edit("Edit278");
-  capacitanceUnit_ = &form.edit("Edit276");
-  inductanceUnit_ = &form.edit("Edit277");
-  frequencyUnits_ = &form.radio("RadioGroup19");
-  capacitanceUnits_ = &form.radio("RadioGroup17");
-  inductanceUnits_ = &form.radio("RadioGroup18");
-  capacitiveReactance_ = &form.edit("Edit273");
-  inductiveReactance_ = &form.edit("Edit274");
-  resonantFrequency_ = &form.edit("Edit275");
-}
+void XlXcReactancePage::attach(Form& form) { c_.bind(form); }
 
 void XlXcReactancePage::RadioGroup19Click(Control* sender) {
-  ShowUnit(*frequencyUnit_, kFrequencyBoxes, frequencyUnits_->itemIndex());
+  ShowUnit(c_->frequencyUnit, kFrequencyBoxes, c_->frequencyUnits.itemIndex());
   page().solve(sender);
 }
 
 void XlXcReactancePage::RadioGroup17Click(Control* sender) {
-  ShowUnit(*capacitanceUnit_, kCapacitanceBoxes, capacitanceUnits_->itemIndex());
+  ShowUnit(c_->capacitanceUnit, kCapacitanceBoxes, c_->capacitanceUnits.itemIndex());
   page().solve(sender);
 }
 
 void XlXcReactancePage::RadioGroup18Click(Control* sender) {
-  ShowUnit(*inductanceUnit_, kInductanceBoxes, inductanceUnits_->itemIndex());
+  ShowUnit(c_->inductanceUnit, kInductanceBoxes, c_->inductanceUnits.itemIndex());
   page().solve(sender);
 }
 
@@ -99,12 +103,12 @@ void XlXcReactancePage::writeResult(Edit& field, const char* format, double valu
 void XlXcReactancePage::SolveXlXcReactance(Control*) {
   // Each input is read when its step comes, so a bad inductance leaves a
   // fresh capacitive reactance behind.
-  const double hertz = FrequencyInHertz(ParseLocaleFloat(frequency_->text()), frequencyUnits_->itemIndex());
-  const double farads = CapacitanceInFarads(ParseLocaleFloat(capacitance_->text()), capacitanceUnits_->itemIndex());
-  writeResult(*capacitiveReactance_, "%.4f Ohms", CapacitiveReactance(hertz, farads));
-  const double henries = InductanceInHenries(ParseLocaleFloat(inductance_->text()), inductanceUnits_->itemIndex());
-  writeResult(*inductiveReactance_, "%.4f Ohms", InductiveReactance(hertz, henries));
-  writeResult(*resonantFrequency_, "%.4f Hz", ResonantFrequency(farads, henries));
+  const double hertz = FrequencyInHertz(ParseLocaleFloat(c_->frequency.text()), c_->frequencyUnits.itemIndex());
+  const double farads = CapacitanceInFarads(ParseLocaleFloat(c_->capacitance.text()), c_->capacitanceUnits.itemIndex());
+  writeResult(c_->capacitiveReactance, "%.4f Ohms", CapacitiveReactance(hertz, farads));
+  const double henries = InductanceInHenries(ParseLocaleFloat(c_->inductance.text()), c_->inductanceUnits.itemIndex());
+  writeResult(c_->inductiveReactance, "%.4f Ohms", InductiveReactance(hertz, henries));
+  writeResult(c_->resonantFrequency, "%.4f Hz", ResonantFrequency(farads, henries));
 }
 
 }  // namespace cq

@@ -16,6 +16,29 @@ constexpr int kMhz = 1;
 constexpr int kStripline = 1;
 }  // namespace
 
+// Bound once, when the window is built.
+struct BandwidthPage::Controls {
+  Form& f;
+  RadioGroup& units = f.radio("RadioGroup6");
+  RadioGroup& layer = f.radio("RadioGroup3");
+  Edit& er = f.edit("Edit7");
+  RadioGroup& inputMethod = f.radio("RadioGroup12");
+  Label& inputCaption = f.label("Label30");
+  Edit& input = f.edit("Edit19");
+  Edit& inputUnit = f.edit("Edit279");
+  RadioGroup& frequencyUnit = f.radio("RadioGroup20");
+  GroupBox& riseMethod = f.groupBox("GroupBox41");
+  Edit& bandwidth = f.edit("Edit22");
+  Edit& speed = f.edit("Edit43");
+  TrackBar& srDivisor = f.get<TrackBar>("TrackBar2");
+  Edit& srCaption = f.edit("Edit44");
+  Edit& riseLength = f.edit("Edit24");
+  Edit& wavelength = f.edit("Edit23");
+  TrackBar& lambdaDivisor = f.get<TrackBar>("TrackBar3");
+  Edit& lambdaCaption = f.edit("Edit47");
+  Edit& wavelengthLength = f.edit("Edit45");
+};
+
 void BandwidthPage::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.RadioGroup12Click", [this](Control* sender) { RadioGroup12Click(sender); });
   handlers.add("TForm1.RadioGroup20Click", [this](Control* sender) { RadioGroup20Click(sender); });
@@ -25,63 +48,44 @@ void BandwidthPage::registerHandlers(HandlerRegistry& handlers) {
 
 void BandwidthPage::solve(Control* sender) { SolveBandwidth(sender); }
 
-void BandwidthPage::attach(Form& form) {
-  units_ = &form.radio("RadioGroup6");
-  layer_ = &form.radio("RadioGroup3");
-  er_ = &form.edit("Edit7");
-  inputMethod_ = &form.radio("RadioGroup12");
-  inputCaption_ = &form.label("Label30");
-  input_ = &form.edit("Edit19");
-  inputUnit_ = &form.edit("Edit279");
-  frequencyUnit_ = &form.radio("RadioGroup20");
-  riseMethod_ = &form.groupBox("GroupBox41");
-  bandwidth_ = &form.edit("Edit22");
-  speed_ = &form.edit("Edit43");
-  srDivisor_ = &form.get<TrackBar>("TrackBar2");
-  srCaption_ = &form.edit("Edit44");
-  riseLength_ = &form.edit("Edit24");
-  wavelength_ = &form.edit("Edit23");
-  lambdaDivisor_ = &form.get<TrackBar>("TrackBar3");
-  lambdaCaption_ = &form.edit("Edit47");
-  wavelengthLength_ = &form.edit("Edit45");
-}
+void BandwidthPage::attach(Form& form) { c_.bind(form); }
 
 void BandwidthPage::RadioGroup12Click(Control* sender) {
   // A switch always starts the new mode from its default value.
-  const bool riseTime = inputMethod_->itemIndex() == kRiseTime;
+  const bool riseTime = c_->inputMethod.itemIndex() == kRiseTime;
   if (riseTime) {
-    input_->setText("1");
-    inputCaption_->setCaption("Signal Risetime");
-    PlaceUnitBox(*inputUnit_, kRiseTimeUnitBox);
-    frequencyUnit_->setVisible(false);
+    c_->input.setText("1");
+    c_->inputCaption.setCaption("Signal Risetime");
+    PlaceUnitBox(c_->inputUnit, kRiseTimeUnitBox);
+    c_->frequencyUnit.setVisible(false);
   } else {
-    input_->setText("100");
-    frequencyUnit_->setVisible(true);
+    c_->input.setText("100");
+    c_->frequencyUnit.setVisible(true);
     // Moving the unit to MHz runs its click, which solves once.
-    frequencyUnit_->setItemIndex(kMhz);
-    inputCaption_->setCaption("Frequency");
-    PlaceUnitBox(*inputUnit_, kFrequencyModeUnitBox);
+    c_->frequencyUnit.setItemIndex(kMhz);
+    c_->inputCaption.setCaption("Frequency");
+    PlaceUnitBox(c_->inputUnit, kFrequencyModeUnitBox);
   }
-  riseMethod_->setVisible(riseTime);
-  layer_->setEnabled(riseTime);
-  input_->setHint(riseTime ? "Enter the signal risetime." : "Enter the signal frequency.");
+  c_->riseMethod.setVisible(riseTime);
+  c_->layer.setEnabled(riseTime);
+  c_->input.setHint(riseTime ? "Enter the signal risetime." : "Enter the signal frequency.");
   page().solve(sender);
 }
 
 void BandwidthPage::RadioGroup20Click(Control* sender) {
-  if (auto place = BandwidthFrequencyUnitBox(frequencyUnit_->itemIndex())) PlaceUnitBox(*inputUnit_, *place);
+  if (auto place = BandwidthFrequencyUnitBox(c_->frequencyUnit.itemIndex())) PlaceUnitBox(c_->inputUnit, *place);
   page().solve(sender);
 }
 
 void BandwidthPage::TrackBar2Change(Control* sender) {
-  const SrDivisorStep& step = SrDivisorStepAt(srDivisor_->position());
-  srCaption_->setText(step.pointCaption);
-  if (page().decimalComma()) srCaption_->setText(step.commaCaption);
+  const SrDivisorStep& step = SrDivisorStepAt(c_->srDivisor.position());
+  c_->srCaption.setText(step.pointCaption);
+  if (page().decimalComma()) c_->srCaption.setText(step.commaCaption);
   page().solve(sender);
 }
 
 void BandwidthPage::TrackBar3Change(Control* sender) {
-  lambdaCaption_->setText(LambdaDivisorStepAt(lambdaDivisor_->position()).caption);
+  c_->lambdaCaption.setText(LambdaDivisorStepAt(c_->lambdaDivisor.position()).caption);
   page().solve(sender);
 }
 
@@ -90,41 +94,41 @@ std::string BandwidthPage::length(double value, bool metric) const {
 }
 
 void BandwidthPage::SolveBandwidth(Control* sender) {
-  const int unit = units_->itemIndex();
+  const int unit = c_->units.itemIndex();
   if (unit != 0 && unit != 1) return;
   const bool metric = unit == 1;
-  const double srFactor = SrDivisorStepAt(srDivisor_->position()).factor;
-  const double lambdaFactor = LambdaDivisorStepAt(lambdaDivisor_->position()).factor;
+  const double srFactor = SrDivisorStepAt(c_->srDivisor.position()).factor;
+  const double lambdaFactor = LambdaDivisorStepAt(c_->lambdaDivisor.position()).factor;
 
-  if (inputMethod_->itemIndex() != kRiseTime) {
+  if (c_->inputMethod.itemIndex() != kRiseTime) {
     // Er plays no part in a wavelength in air; the rise-time group keeps
     // its last results, hidden.
-    const auto scale = FrequencyUnitScale(frequencyUnit_->itemIndex());
+    const auto scale = FrequencyUnitScale(c_->frequencyUnit.itemIndex());
     if (!scale) return;
-    const double lambda = WavelengthInAir(ParseLocaleFloat(input_->text()) * *scale, metric);
-    wavelength_->setText(length(lambda, metric));
-    wavelengthLength_->setText(length(lambda * lambdaFactor, metric));
+    const double lambda = WavelengthInAir(ParseLocaleFloat(c_->input.text()) * *scale, metric);
+    c_->wavelength.setText(length(lambda, metric));
+    c_->wavelengthLength.setText(length(lambda * lambdaFactor, metric));
     return;
   }
 
-  const double riseNs = ParseLocaleFloat(input_->text());
+  const double riseNs = ParseLocaleFloat(c_->input.text());
   auto& values = page().values();
-  values.SubstrateEr = ParseLocaleFloat(er_->text());
+  values.SubstrateEr = ParseLocaleFloat(c_->er.text());
   // The nested solve reads Er 1 and writes every result; this one then
   // finishes with the Er it left.
-  CheckValue(page(), *er_, values.SubstrateEr,
+  CheckValue(page(), c_->er, values.SubstrateEr,
              {[](double value) { return value < 1; }, kMinimumErMessage, "1", {}, FollowUp::Resolve}, sender);
   const double er = values.SubstrateEr;
 
   const double bandwidthMhz = SignalBandwidthMhz(riseNs);
-  bandwidth_->setText(page().localize(Format("%.5f MHz", bandwidthMhz)));
+  c_->bandwidth.setText(page().localize(Format("%.5f MHz", bandwidthMhz)));
   const double lambda = WavelengthInAir(bandwidthMhz, metric);
-  wavelength_->setText(length(lambda, metric));
-  const double riseEr = layer_->itemIndex() == kStripline ? er : MicrostripRiseEr(er);
+  c_->wavelength.setText(length(lambda, metric));
+  const double riseEr = c_->layer.itemIndex() == kStripline ? er : MicrostripRiseEr(er);
   const double riseDistance = RiseDistanceMetres(riseNs, riseEr);
-  riseLength_->setText(length(RiseDistanceLength(riseDistance, srFactor, metric), metric));
-  speed_->setText(page().localize(Format("%.3f m/s", PropagationSpeed(er))));
-  wavelengthLength_->setText(length(lambda * lambdaFactor, metric));
+  c_->riseLength.setText(length(RiseDistanceLength(riseDistance, srFactor, metric), metric));
+  c_->speed.setText(page().localize(Format("%.3f m/s", PropagationSpeed(er))));
+  c_->wavelengthLength.setText(length(lambda * lambdaFactor, metric));
 }
 
 }  // namespace cq

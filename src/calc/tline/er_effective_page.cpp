@@ -11,66 +11,70 @@
 
 namespace cq {
 
+// Bound once, when the window is built.
+struct ErEffectivePage::Controls {
+  Form& f;
+  CopperControls copper{f};
+  RadioGroup& units = f.radio("RadioGroup6");
+  Edit& er = f.edit("Edit7");
+  Label& totalCopper = f.label("Label56");
+  Label& info110 = f.label("Label110");
+  Label& info285 = f.label("Label285");
+  Edit& viaCount = f.edit("Edit227");
+  UpDown& viaCountStep = f.upDown("UpDown6");
+  Edit& width = f.edit("Edit25");
+  Edit& height = f.edit("Edit46");
+  Edit& frequency = f.edit("Edit224");
+  Edit& result = f.edit("Edit221");
+};
+
 void ErEffectivePage::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.Button5Click", [this](Control* sender) { Button5Click(sender); });
 }
 
 void ErEffectivePage::solve(Control* sender) { SolveErEffective(sender); }
 
-void ErEffectivePage::attach(Form& form) {
-  copper_.emplace(form);
-  units_ = &form.radio("RadioGroup6");
-  er_ = &form.edit("Edit7");
-  totalCopper_ = &form.label("Label56");
-  info110_ = &form.label("Label110");
-  info285_ = &form.label("Label285");
-  viaCount_ = &form.edit("Edit227");
-  viaCountStep_ = &form.upDown("UpDown6");
-  width_ = &form.edit("Edit25");
-  height_ = &form.edit("Edit46");
-  frequency_ = &form.edit("Edit224");
-  result_ = &form.edit("Edit221");
-}
+void ErEffectivePage::attach(Form& form) { c_.bind(form); }
 
 void ErEffectivePage::SolveErEffective(Control*) {
-  const int unit = units_->itemIndex();
+  const int unit = c_->units.itemIndex();
   if (unit != 0 && unit != 1) return;
   const bool metric = unit == 1;
   auto& v = page().values();
 
-  CopperWeightThickness(CopperSelectionOf(*copper_, page().programOptions()), v.BaseCopperThickness,
+  CopperWeightThickness(CopperSelectionOf(c_->copper, page().programOptions()), v.BaseCopperThickness,
                         v.PlatingThickness);
   // A microstrip is an outer conductor, so the plating counts.
   v.TotalCopperThickness = v.PlatingThickness + v.BaseCopperThickness;
-  totalCopper_->setCaption(page().localize(metric ? Format("%3.0f um", v.TotalCopperThickness * 1000)
+  c_->totalCopper.setCaption(page().localize(metric ? Format("%3.0f um", v.TotalCopperThickness * 1000)
                                                  : Format("%.2f mils", v.TotalCopperThickness)));
-  info110_->setCaption("N/A");
-  info285_->setCaption("N/A");
-  viaCount_->setEnabled(false);
-  viaCountStep_->setEnabled(false);
+  c_->info110.setCaption("N/A");
+  c_->info285.setCaption("N/A");
+  c_->viaCount.setEnabled(false);
+  c_->viaCountStep.setEnabled(false);
 
   // The model works in mm whatever the unit system.
   const auto toMm = [metric](double length) { return metric ? length : MilsToModelMm(length); };
-  v.ConductorWidth = toMm(ParseLocaleFloat(width_->text()));
+  v.ConductorWidth = toMm(ParseLocaleFloat(c_->width.text()));
   const double t = toMm(v.TotalCopperThickness);
 
-  v.SubstrateEr = ParseLocaleFloat(er_->text());
+  v.SubstrateEr = ParseLocaleFloat(c_->er.text());
   // The result keeps the last valid solve; the corrected Er counts from the
   // next one.
   const InputRule erAboveOne{[](double er) { return er <= 1; }, kErAboveOneMessage, "1.001", "1,001", FollowUp::End};
-  if (!CheckValue(page(), *er_, v.SubstrateEr, erAboveOne)) return;
+  if (!CheckValue(page(), c_->er, v.SubstrateEr, erAboveOne)) return;
 
-  const double h = toMm(ParseLocaleFloat(height_->text()));
-  const double ghz = ParseLocaleFloat(frequency_->text()) / 1000;
+  const double h = toMm(ParseLocaleFloat(c_->height.text()));
+  const double ghz = ParseLocaleFloat(c_->frequency.text()) / 1000;
   const MicrostripDispersion m = MicrostripDispersionModel(v.ConductorWidth, h, t, v.SubstrateEr, ghz);
-  result_->setText(page().localize(Format("%.4f", m.eef)));
+  c_->result.setText(page().localize(Format("%.4f", m.eef)));
 }
 
 void ErEffectivePage::Button5Click(Control* sender) {
   // The texts as they are: this page is not solved again, so a text on it
   // that is no number stops nothing. The frequency is in MHz; the
   // Wavelength page shows it so before its activation solves.
-  wavelength_.receiveFromErEffective(frequency_->text(), result_->text());
+  wavelength_.receiveFromErEffective(c_->frequency.text(), c_->result.text());
   page().activate(CalculatorId::Wavelength, sender);
 }
 

@@ -13,6 +13,22 @@ constexpr int kFrequency = 1;
 constexpr int kMhz = 1;
 }  // namespace
 
+// Bound once, when the window is built.
+struct WavelengthPage::Controls {
+  Form& f;
+  RadioGroup& units = f.radio("RadioGroup6");
+  RadioGroup& inputMethod = f.radio("RadioGroup22");
+  Label& inputCaption = f.label("Label220");
+  Edit& input = f.edit("Edit103");
+  Edit& inputUnit = f.edit("Edit280");
+  RadioGroup& inputUnits = f.radio("RadioGroup21");
+  Edit& erEff = f.edit("Edit150");
+  TrackBar& fraction = f.get<TrackBar>("TrackBar4");
+  Label& fractionText = f.label("Label222");
+  Edit& result = f.edit("Edit104");
+  Edit& erEffectiveFrequency = f.edit("Edit224");
+};
+
 void WavelengthPage::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.TrackBar4Change", [this](Control* sender) { TrackBar4Change(sender); });
   handlers.add("TForm1.RadioGroup21Click", [this](Control* sender) { RadioGroup21Click(sender); });
@@ -28,29 +44,17 @@ void WavelengthPage::activationExtras() {
   showFrequencyInMhz();
 }
 
-void WavelengthPage::attach(Form& form) {
-  units_ = &form.radio("RadioGroup6");
-  inputMethod_ = &form.radio("RadioGroup22");
-  inputCaption_ = &form.label("Label220");
-  input_ = &form.edit("Edit103");
-  inputUnit_ = &form.edit("Edit280");
-  inputUnits_ = &form.radio("RadioGroup21");
-  erEff_ = &form.edit("Edit150");
-  fraction_ = &form.get<TrackBar>("TrackBar4");
-  fractionText_ = &form.label("Label222");
-  result_ = &form.edit("Edit104");
-  erEffectiveFrequency_ = &form.edit("Edit224");
-}
+void WavelengthPage::attach(Form& form) { c_.bind(form); }
 
-bool WavelengthPage::periodInput() const { return inputMethod_->itemIndex() == kPeriod; }
+bool WavelengthPage::periodInput() const { return c_->inputMethod.itemIndex() == kPeriod; }
 
 void WavelengthPage::TrackBar4Change(Control* sender) {
-  fractionText_->setCaption(WavelengthFractionStep(fraction_->position()).text);
+  c_->fractionText.setCaption(WavelengthFractionStep(c_->fraction.position()).text);
   page().solve(sender);
 }
 
 void WavelengthPage::RadioGroup21Click(Control* sender) {
-  if (auto place = WavelengthUnitBox(periodInput(), inputUnits_->itemIndex())) PlaceUnitBox(*inputUnit_, *place);
+  if (auto place = WavelengthUnitBox(periodInput(), c_->inputUnits.itemIndex())) PlaceUnitBox(c_->inputUnit, *place);
   solveUnlessQuiet(sender);
 }
 
@@ -60,35 +64,35 @@ void WavelengthPage::solveUnlessQuiet(Control* sender) {
 
 void WavelengthPage::refillUnits(std::initializer_list<const char*> items, int selected) {
   // Each selection that moves the unit item runs its click, which solves.
-  inputUnits_->setItemIndex(selected);
-  inputUnits_->clearItems();
-  for (const char* item : items) inputUnits_->addItem(item);
-  inputUnits_->setItemIndex(selected);
+  c_->inputUnits.setItemIndex(selected);
+  c_->inputUnits.clearItems();
+  for (const char* item : items) c_->inputUnits.addItem(item);
+  c_->inputUnits.setItemIndex(selected);
 }
 
 void WavelengthPage::RadioGroup22Click(Control* sender) {
   // The number in the field stays and is read in the new meaning.
   if (periodInput()) {
-    inputCaption_->setCaption("Period");
+    c_->inputCaption.setCaption("Period");
     refillUnits({"ns", "ps"}, 0);
-    inputUnit_->setWidth(23);
-    inputUnit_->setLeft(138);
-    inputUnits_->setHint("Select units for time.");
-    input_->setHint("Enter the signal period.");
+    c_->inputUnit.setWidth(23);
+    c_->inputUnit.setLeft(138);
+    c_->inputUnits.setHint("Select units for time.");
+    c_->input.setHint("Enter the signal period.");
   } else {
-    inputCaption_->setCaption("Frequency");
+    c_->inputCaption.setCaption("Frequency");
     refillUnits({"GHz", "MHz", "KHz", "Hz"}, kMhz);
-    inputUnit_->setWidth(42);
-    inputUnit_->setLeft(122);
-    inputUnits_->setHint("Select units for frequency.");
-    input_->setHint("Enter the signal frequency.");
+    c_->inputUnit.setWidth(42);
+    c_->inputUnit.setLeft(122);
+    c_->inputUnits.setHint("Select units for frequency.");
+    c_->input.setHint("Enter the signal frequency.");
   }
   solveUnlessQuiet(sender);
 }
 
 void WavelengthPage::receiveFromErEffective(const std::string& mhz, const std::string& erEff) {
-  input_->setText(mhz);
-  erEff_->setText(erEff);
+  c_->input.setText(mhz);
+  c_->erEff.setText(erEff);
   handedOver_ = true;
 }
 
@@ -96,8 +100,8 @@ void WavelengthPage::showFrequencyInMhz() {
   // Laying out runs no solve and reads no field, so nothing ends it half
   // way; the flag is back before the activation solves.
   quiet_ = true;
-  inputMethod_->setItemIndex(kFrequency);
-  inputUnits_->setItemIndex(kMhz);
+  c_->inputMethod.setItemIndex(kFrequency);
+  c_->inputUnits.setItemIndex(kMhz);
   quiet_ = false;
 }
 
@@ -105,27 +109,27 @@ void WavelengthPage::Button4Click(Control* sender) {
   // The Er Effective field is in MHz, so a period or another unit is handed
   // over as its frequency in MHz; a text that is no number goes as typed
   // and the Er Effective solve reports it.
-  std::string text = input_->text();
-  const bool alreadyMhz = !periodInput() && inputUnits_->itemIndex() == kMhz;
+  std::string text = c_->input.text();
+  const bool alreadyMhz = !periodInput() && c_->inputUnits.itemIndex() == kMhz;
   if (auto value = TryParseLocaleFloat(text); value && !alreadyMhz)
-    if (auto mhz = WavelengthInputToMhz(periodInput(), inputUnits_->itemIndex(), *value))
+    if (auto mhz = WavelengthInputToMhz(periodInput(), c_->inputUnits.itemIndex(), *value))
       text = FormatGeneralFloat(*mhz);
-  erEffectiveFrequency_->setText(text);
+  c_->erEffectiveFrequency.setText(text);
   page().activate(CalculatorId::ErEffective, sender);
 }
 
 void WavelengthPage::SolveWavelength(Control*) {
-  const int unit = units_->itemIndex();
+  const int unit = c_->units.itemIndex();
   if (unit != 0 && unit != 1) return;
-  const double fraction = WavelengthFractionStep(fraction_->position()).fraction;
-  const auto mhz = WavelengthInputToMhz(periodInput(), inputUnits_->itemIndex(), ParseLocaleFloat(input_->text()));
+  const double fraction = WavelengthFractionStep(c_->fraction.position()).fraction;
+  const auto mhz = WavelengthInputToMhz(periodInput(), c_->inputUnits.itemIndex(), ParseLocaleFloat(c_->input.text()));
   if (!mhz) return;
   // The substrate Er of the Options panel plays no part here (the panel is
   // disabled on this page), so it is not read.
-  const double eeff = ParseLocaleFloat(erEff_->text());
+  const double eeff = ParseLocaleFloat(c_->erEff.text());
   const bool metric = unit == 1;
   const double length = Wavelength(eeff, *mhz, metric) * fraction;
-  result_->setText(page().localize(Format(metric ? "%.5f cm" : "%.5f Inches", length)));
+  c_->result.setText(page().localize(Format(metric ? "%.5f cm" : "%.5f Inches", length)));
 }
 
 }  // namespace cq

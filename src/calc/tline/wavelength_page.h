@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "app/bound_controls.h"
 #include "app/page_of.h"
 
 namespace cq {
@@ -35,17 +36,8 @@ class WavelengthPage : public PageOf<CalculatorId::Wavelength> {
   void showFrequencyInMhz();
   void solveUnlessQuiet(Control* sender);
 
-  RadioGroup* units_ = nullptr;          // RadioGroup6
-  RadioGroup* inputMethod_ = nullptr;    // RadioGroup22
-  Label* inputCaption_ = nullptr;        // Label220
-  Edit* input_ = nullptr;                // Edit103
-  Edit* inputUnit_ = nullptr;            // Edit280
-  RadioGroup* inputUnits_ = nullptr;     // RadioGroup21
-  Edit* erEff_ = nullptr;                // Edit150
-  TrackBar* fraction_ = nullptr;         // TrackBar4
-  Label* fractionText_ = nullptr;        // Label222
-  Edit* result_ = nullptr;               // Edit104
-  Edit* erEffectiveFrequency_ = nullptr;  // Edit224
+  struct Controls;
+  BoundControls<Controls> c_;
   bool handedOver_ = false;
   bool quiet_ = false;
 };

@@ -10,42 +10,46 @@ constexpr double kMilsPerInch = 1000;
 constexpr double kMmPerInch = 25.4;
 }  // namespace
 
+// Bound once, when the window is built.
+struct MechanicalPage::Controls {
+  Form& f;
+  ComboBox& gauge = f.get<ComboBox>("ComboBox3");
+  RadioGroup& units = f.radio("RadioGroup6");
+  Edit& diameter = f.edit("Edit41");
+  Edit& resistance = f.edit("Edit95");
+  Edit& chassisAmps = f.edit("Edit102");
+  Edit& powerTxAmps = f.edit("Edit141");
+};
+
 void MechanicalPage::registerHandlers(HandlerRegistry& /*handlers*/) {
 }
 
 void MechanicalPage::solve(Control* /*sender*/) { SolveMechanicalInformation(); }
 
-void MechanicalPage::attach(Form& form) {
-  gauge_ = &form.get<ComboBox>("ComboBox3");
-  units_ = &form.radio("RadioGroup6");
-  diameter_ = &form.edit("Edit41");
-  resistance_ = &form.edit("Edit95");
-  chassisAmps_ = &form.edit("Edit102");
-  powerTxAmps_ = &form.edit("Edit141");
-}
+void MechanicalPage::attach(Form& form) { c_.bind(form); }
 
 void MechanicalPage::SolveMechanicalInformation() {
-  const int k = gauge_->itemIndex();
+  const int k = c_->gauge.itemIndex();
   // The list is fixed, but an index outside it must not read past the table.
   if (k < 0 || k >= kWireGauges) return;
   const WireGauge& row = WireGaugeTable()[static_cast<size_t>(k)];
-  const int unit = units_->itemIndex();
+  const int unit = c_->units.itemIndex();
 
   if (unit == 0) {
     // The diameter and the fixed texts keep their point in both decimal modes.
     const double inches = row.inches;
-    resistance_->setText(std::string(row.imperialOhms));
-    chassisAmps_->setText(std::string(row.imperialAmps));
-    diameter_->setText(Format("%0.4f Inches", inches));
+    c_->resistance.setText(std::string(row.imperialOhms));
+    c_->chassisAmps.setText(std::string(row.imperialAmps));
+    c_->diameter.setText(Format("%0.4f Inches", inches));
     const double amps = PowerTransmissionAmps(inches * kMilsPerInch);
-    powerTxAmps_->setText(page().localize(Format("%0.3f Amps", amps)));
+    c_->powerTxAmps.setText(page().localize(Format("%0.3f Amps", amps)));
   } else if (unit == 1) {
     const double mm = row.millimetres;
-    resistance_->setText(MetricOhmsText(row, page().decimalComma()));
-    chassisAmps_->setText(std::string(row.metricAmps));
-    diameter_->setText(page().localize(Format("%0.4f mm", mm)));
+    c_->resistance.setText(MetricOhmsText(row, page().decimalComma()));
+    c_->chassisAmps.setText(std::string(row.metricAmps));
+    c_->diameter.setText(page().localize(Format("%0.4f mm", mm)));
     const double amps = PowerTransmissionAmps(mm / kMmPerInch * kMilsPerInch);
-    powerTxAmps_->setText(page().localize(Format("%0.3f Amps", amps)));
+    c_->powerTxAmps.setText(page().localize(Format("%0.3f Amps", amps)));
   }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The Mechanical Info page (calculator 8): the wire-gauge lookup. The drill
 // and thread charts are fixed texts of the window description.
+#include "app/bound_controls.h"
 #include "app/page_of.h"
 
 namespace cq {
@@ -16,12 +17,8 @@ class MechanicalPage : public PageOf<CalculatorId::Mechanical> {
   void SolveMechanicalInformation();
 
  private:
-  ComboBox* gauge_ = nullptr;       // ComboBox3
-  RadioGroup* units_ = nullptr;     // RadioGroup6
-  Edit* diameter_ = nullptr;        // Edit41
-  Edit* resistance_ = nullptr;      // Edit95
-  Edit* chassisAmps_ = nullptr;     // Edit102
-  Edit* powerTxAmps_ = nullptr;     // Edit141
+  struct Controls;
+  BoundControls<Controls> c_;
 };
 
 }  // namespace cq
