@@ -15,6 +15,14 @@ StartOptions DecimalStart(bool comma) {
   return options;
 }
 
+StartOptions SettingsStart(int program, bool metric, bool comma) {
+  StartOptions options = DecimalStart(comma);
+  options.settings = TestProgram::installedSettings();
+  options.settings["Program"] = std::to_string(program);
+  options.settings["Units"] = metric ? "1" : "0";
+  return options;
+}
+
 std::string WithComma(std::string text) {
   std::replace(text.begin(), text.end(), '.', ',');
   return text;
@@ -25,6 +33,30 @@ void OpenCalculator(TestProgram& t, const std::string& menuItem) {
   t.takeMessages();
   t.takeSolves();
 }
+
+void OpenCalculator(TestProgram& t, const std::string& menuItem, bool metric) {
+  t.chooseMenu(menuItem);
+  if (metric) ChooseUnits(t, true);
+  t.takeMessages();
+  t.takeSolves();
+}
+
+void OpenCalculatorWith(TestProgram& t, const std::string& menuItem, const Texts& fields) {
+  t.chooseMenu(menuItem);
+  EnterAll(t, fields);
+  t.takeMessages();
+  t.takeSolves();
+}
+
+void OpenStructure(TestProgram& t, const std::string& menuItem, int structure, bool metric) {
+  t.chooseMenu(menuItem);
+  t.selectRadio("RadioGroup3", structure);
+  if (metric) ChooseUnits(t, true);
+  t.takeMessages();
+  t.takeSolves();
+}
+
+void ChooseUnits(TestProgram& t, bool metric) { t.selectRadio("RadioGroup6", metric ? 1 : 0); }
 
 void Enter(TestProgram& t, const std::string& field, const std::string& text) {
   t.type(field, text);
@@ -39,6 +71,24 @@ void EnterAll(TestProgram& t, const Texts& fields) {
 
 void ExpectTexts(TestProgram& t, const Texts& expected) {
   for (const auto& [name, text] : expected) EXPECT_EQ(t.text(name), text) << name;
+}
+
+TextsByName TextsOf(TestProgram& t, const std::vector<std::string>& names) {
+  TextsByName shown;
+  for (const auto& name : names) shown[name] = t.text(name);
+  return shown;
+}
+
+TextsByName Paired(const std::vector<std::string>& names, const std::vector<std::string>& texts) {
+  EXPECT_EQ(names.size(), texts.size()) << "a text for each name";
+  TextsByName paired;
+  for (size_t i = 0; i < names.size() && i < texts.size(); ++i) paired[names[i]] = texts[i];
+  return paired;
+}
+
+TextsByName With(TextsByName base, const TextsByName& changes) {
+  for (const auto& [name, text] : changes) base[name] = text;
+  return base;
 }
 
 }  // namespace cq::test

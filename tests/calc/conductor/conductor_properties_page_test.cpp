@@ -40,10 +40,7 @@ struct Page {
 };
 
 StartOptions startOn(const Page& page) {
-  StartOptions options = DecimalStart(page.comma);
-  options.settings = TestProgram::installedSettings();
-  options.settings["Program"] = "2";
-  options.settings["Units"] = page.metric ? "1" : "0";
+  StartOptions options = SettingsStart(2, page.metric, page.comma);
   options.settings["Base_Weight"] = "2";
   options.settings["Plate_Weight"] = "2";
   options.settings["IPC_Version"] = std::to_string(page.ipc);
@@ -71,26 +68,14 @@ class ConductorPage {
   TestProgram t;
 };
 
-struct Results {
-  const char* area;
-  const char* current;
-  const char* resistance;
-  const char* power;
-  const char* voltage;
-  const char* depth;
-  const char* percent;
-  const char* dbm;
-};
+// The results: area, current, resistance, power, voltage drop, skin depth,
+// its share of the thickness and the power in dBm.
+const std::vector<std::string> kResultFields = {"Edit16", "Edit17",  "Edit20",  "Edit48",
+                                                "Edit78", "Edit129", "Edit134", "Edit135"};
+using Results = std::vector<std::string>;  // in the order of kResultFields
 
 void expectResults(TestProgram& t, const Results& r, const std::string& what) {
-  EXPECT_EQ(t.text("Edit16"), r.area) << what;
-  EXPECT_EQ(t.text("Edit17"), r.current) << what;
-  EXPECT_EQ(t.text("Edit20"), r.resistance) << what;
-  EXPECT_EQ(t.text("Edit48"), r.power) << what;
-  EXPECT_EQ(t.text("Edit78"), r.voltage) << what;
-  EXPECT_EQ(t.text("Edit129"), r.depth) << what;
-  EXPECT_EQ(t.text("Edit134"), r.percent) << what;
-  EXPECT_EQ(t.text("Edit135"), r.dbm) << what;
+  EXPECT_EQ(TextsOf(t, kResultFields), Paired(kResultFields, r)) << what;
 }
 
 // ---------------------------------------------------------------------------
@@ -112,11 +97,8 @@ TEST_P(DefaultPage, ShowsTheHandCalculatedResults) {
   const DefaultCase& c = GetParam();
   ConductorPage p(c.page);
   TestProgram& t = p.t;
-  EXPECT_EQ(t.text("Label56"), c.copper);
-  EXPECT_EQ(t.text("Label110"), "N/A");
-  EXPECT_EQ(t.text("Label285"), "N/A");
-  EXPECT_EQ(t.text("Label243"), c.mode);
-  EXPECT_EQ(t.text("Label126"), c.etch);
+  ExpectTexts(t, {{"Label56", c.copper}, {"Label110", "N/A"}, {"Label285", "N/A"}, {"Label243", c.mode},
+                  {"Label126", c.etch}});
   expectResults(t, c.results, c.what);
   EXPECT_EQ(t.fontColor("Edit134"), colors::Navy);
   EXPECT_TRUE(t.messages().empty());
@@ -172,10 +154,8 @@ TEST(ConductorProperties, TheEtchPictureFollowsTheStoredEtchFactor) {
 TEST(ConductorProperties, AnInternalLayerDropsThePlatingAndHalvesK) {
   ConductorPage p({false, false, 2, 0});
   p.t.selectRadio("RadioGroup3", 0);
-  EXPECT_EQ(p.t.text("Label56"), "1.40 mils");
-  EXPECT_EQ(p.t.text("Edit16"), "12.04 Sq.mils");
-  EXPECT_EQ(p.t.text("Edit17"), "0.5447 Amps");
-  EXPECT_EQ(p.t.text("Edit20"), "0.07084 Ohms");
+  ExpectTexts(p.t, {{"Label56", "1.40 mils"}, {"Edit16", "12.04 Sq.mils"}, {"Edit17", "0.5447 Amps"},
+                    {"Edit20", "0.07084 Ohms"}});
   EXPECT_TRUE(p.t.showing("Image51"));
   p.t.selectRadio("RadioGroup3", 1);
   EXPECT_EQ(p.t.text("Edit17"), "1.5829 Amps");
@@ -197,9 +177,7 @@ TEST(ConductorProperties, SolvingForTheWidthIsTheInverseOfSolvingForTheCurrent) 
   EXPECT_EQ(t.itemIndex("Form6.RadioGroup2"), 2);
   EXPECT_FALSE(t.enabled("Form6.RadioGroup2"));
   EXPECT_EQ(t.setting("Derating"), "2");
-  EXPECT_EQ(t.text("Label126"), "None");
-  EXPECT_EQ(t.text("Label17"), "Conductor Current");
-  EXPECT_EQ(t.text("Label19"), "Conductor Width");
+  ExpectTexts(t, {{"Label126", "None"}, {"Label17", "Conductor Current"}, {"Label19", "Conductor Width"}});
   EXPECT_EQ(t.control("Edit15").hint(), "Enter the desired amperage of the conductor.");
   EXPECT_EQ(t.text("Edit57"), "Amps");
   EXPECT_EQ(t.control("Edit57").bounds().left, 493);
@@ -261,9 +239,7 @@ TEST(ConductorProperties, ParallelConductorsShareTheTotalArea) {
   EXPECT_TRUE(t.showing("Label236"));
   EXPECT_EQ(t.text("Label18"), "Total Cross Section");
   EnterAll(t, {{"Edit128", "4"}});
-  EXPECT_EQ(t.text("Edit16"), "56.00 Sq.mils");
-  EXPECT_EQ(t.text("Edit17"), "0.6544 Amps");
-  EXPECT_EQ(t.text("Edit20"), "0.06092 Ohms");
+  ExpectTexts(t, {{"Edit16", "56.00 Sq.mils"}, {"Edit17", "0.6544 Amps"}, {"Edit20", "0.06092 Ohms"}});
   t.selectRadio("RadioGroup15", 0);
   EXPECT_FALSE(t.showing("Edit128"));
   EXPECT_EQ(t.text("Label18"), "Conductor Cross Section");
@@ -419,10 +395,8 @@ TEST(ConductorProperties, AWidthAtTheThicknessIsCorrectedAndSolvedAtOnce) {
   TestProgram& t = p.t;
   EnterAll(t, {{"Edit15", "2.8"}});
   EXPECT_EQ(t.takeSolves(), 2);
-  EXPECT_EQ(t.text("Edit15"), "4.2");
-  EXPECT_EQ(t.text("Edit16"), "3.92 Sq.mils");
-  EXPECT_EQ(t.text("Edit17"), "0.5599 Amps");
-  EXPECT_EQ(t.text("Edit20"), "0.21757 Ohms");
+  ExpectTexts(t, {{"Edit15", "4.2"}, {"Edit16", "3.92 Sq.mils"}, {"Edit17", "0.5599 Amps"},
+                  {"Edit20", "0.21757 Ohms"}});
   // An inner layer is only 1.4 mils thick: 2 passes.
   t.selectRadio("RadioGroup3", 0);
   t.takeMessages();
@@ -442,9 +416,7 @@ TEST(ConductorProperties, AHundredSquareMilsAtTenDegreesWithoutModifiers) {
   t.form("Form6").show();
   t.click("Form6.CheckBox1");
   EnterAll(t, {{"Edit136", "1"}, {"Edit1", "10"}, {"Edit15", "100"}});
-  EXPECT_EQ(t.text("Label56"), "1.00 mils");
-  EXPECT_EQ(t.text("Edit16"), "100.00 Sq.mils");
-  EXPECT_EQ(t.text("Edit17"), "1.8630 Amps");
+  ExpectTexts(t, {{"Label56", "1.00 mils"}, {"Edit16", "100.00 Sq.mils"}, {"Edit17", "1.8630 Amps"}});
 }
 
 // Ambient 0 and rise 20 put Tc exactly on the upper edge of the 0..20 band:
@@ -520,9 +492,7 @@ TEST_F(BadInputs, AZeroParallelCountRaisesTheDivisionErrorWithNoTexts) {
   EnterAll(t, {{"Edit128", "0"}});
   EXPECT_EQ(t.takeMessages(), (std::vector<Message>{InfoBox("Parallel conductor count can't be less than 2"),
                                                     ErrorBox("Floating point division by zero")}));
-  EXPECT_EQ(t.text("Edit128"), "2");
-  EXPECT_EQ(t.text("Edit16"), area);
-  EXPECT_EQ(t.text("Edit17"), current);
+  ExpectTexts(t, {{"Edit128", "2"}, {"Edit16", area}, {"Edit17", current}});
 }
 
 TEST_F(BadInputs, AZeroFrequencyKeepsTheResultsBeforeTheSkinDepth) {
@@ -531,9 +501,9 @@ TEST_F(BadInputs, AZeroFrequencyKeepsTheResultsBeforeTheSkinDepth) {
   const std::string dbm = t.text("Edit135");
   EnterAll(t, {{"Edit15", "10"}, {"Edit130", "0"}});
   EXPECT_EQ(t.takeMessages(), std::vector<Message>{ErrorBox("Floating point division by zero")});
-  EXPECT_EQ(t.text("Edit16"), "12.04 Sq.mils");  // (10 - 1.4) x 1.4
-  EXPECT_EQ(t.text("Edit129"), depth);
-  EXPECT_EQ(t.text("Edit135"), dbm);
+  ExpectTexts(t, {{"Edit16", "12.04 Sq.mils"},  // (10 - 1.4) x 1.4
+                  {"Edit129", depth},
+                  {"Edit135", dbm}});
 }
 
 }  // namespace

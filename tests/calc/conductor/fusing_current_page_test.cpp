@@ -25,9 +25,7 @@ class FusingCurrent : public ::testing::Test {
   }
   void solveWith(const std::string& field, const std::string& text) { Enter(p, field, text); }
   void expectResults(const std::string& area, const std::string& amps, const std::string& circular) {
-    EXPECT_EQ(p.text("Edit159"), area);
-    EXPECT_EQ(p.text("Edit160"), amps);
-    EXPECT_EQ(p.text("Label158"), circular);
+    ExpectTexts(p, {{"Edit159", area}, {"Edit160", amps}, {"Label158", circular}});
   }
     
   TestProgram p;
@@ -35,10 +33,8 @@ class FusingCurrent : public ::testing::Test {
 
 TEST_F(FusingCurrent, ActivationSolvesTheDefaults) {
   expectResults("16.59 Sq.mils", "3.1023 Amps", "21.12 mils");
-  EXPECT_EQ(p.text("Label56"), "2.10 mils");
-  EXPECT_EQ(p.text("Label124"), "Cross section in circular mils:");
-  EXPECT_EQ(p.text("Label355"), "1084.62°C");
-  EXPECT_EQ(p.text("Label380"), "1:1");
+  ExpectTexts(p, {{"Label56", "2.10 mils"}, {"Label124", "Cross section in circular mils:"}, {"Label355", "1084.62°C"},
+                  {"Label380", "1:1"}});
   EXPECT_TRUE(p.showing("Image74"));
   EXPECT_FALSE(p.showing("Image76"));
   EXPECT_FALSE(p.showing("Image75"));
@@ -92,9 +88,7 @@ TEST_F(FusingCurrent, BothCorrectionsInOneSolveInTheirOrder) {
   p.type("Edit337", "0.5");
   p.pressEnter("Edit337");
   EXPECT_EQ(p.takeMessages(), (std::vector<Message>{InfoBox(kTimeMessage), InfoBox(kMultiplierMessage)}));
-  EXPECT_EQ(p.text("Edit153"), "1");
-  EXPECT_EQ(p.text("Edit337"), "1");
-  EXPECT_EQ(p.text("Edit160"), "3.1023 Amps");
+  ExpectTexts(p, {{"Edit153", "1"}, {"Edit337", "1"}, {"Edit160", "3.1023 Amps"}});
 }
 
 TEST_F(FusingCurrent, WidthBelowTheThicknessGivesNegativeResults) {

@@ -48,18 +48,12 @@ const std::map<std::string, std::string> kMils = {
     {"12.50", "492.13"},  // 492.1259...
 };
 
-void openPage(TestProgram& t, bool metric) {
-  t.chooseMenu("ConductorSpacing1");
-  if (metric) t.selectRadio("RadioGroup6", 1);
-  t.takeMessages();
-}
-
 class SpacingTable : public ::testing::TestWithParam<Display> {};
 
 TEST_P(SpacingTable, EveryCellShowsItsFixedText) {
   const Display form = GetParam();
   TestProgram t(DecimalStart(form.comma));
-  openPage(t, form.metric);
+  OpenCalculator(t, "ConductorSpacing1", form.metric);
   Edit& result = t.form().edit("Edit51");
   for (int range = 0; range < 9; ++range) {
     t.selectRadio("RadioGroup9", range);
@@ -91,7 +85,7 @@ void chooseAbove500V(TestProgram& t) {
 
 TEST(SpacingAbove500V, FiveHundredVoltsIsRaisedTo501WithANestedSolve) {
   TestProgram t;
-  openPage(t, false);
+  OpenCalculator(t, "ConductorSpacing1");
   chooseAbove500V(t);
   t.type("Edit79", "500");
   t.pressEnter("Edit79");
@@ -105,7 +99,7 @@ TEST(SpacingAbove500V, FiveHundredVoltsIsRaisedTo501WithANestedSolve) {
 
 TEST(SpacingAbove500V, At501VoltsEachDeviceGetsItsBasePlusOneRate) {
   TestProgram t;
-  openPage(t, false);
+  OpenCalculator(t, "ConductorSpacing1");
   chooseAbove500V(t);
   t.type("Edit79", "501");
   t.pressEnter("Edit79");
@@ -124,7 +118,7 @@ TEST(SpacingAbove500V, At501VoltsEachDeviceGetsItsBasePlusOneRate) {
 
 TEST(SpacingAbove500V, TheMetricRuleAt501Volts) {
   TestProgram t;
-  openPage(t, true);
+  OpenCalculator(t, "ConductorSpacing1", true);
   t.selectRadio("RadioGroup9", 9);
   // B1: 0.25 + 1 x 0.0025 = 0.2525; the design text "501" needs no correction.
   EXPECT_EQ(t.text("Edit51"), "0.2525 mm");
@@ -161,7 +155,7 @@ TEST(SpacingAbove500V, AMegavoltUsesTheListedConstantsInBothUnits) {
   };
   for (const auto& c : cases) {
     TestProgram t(DecimalStart(c.comma));
-    openPage(t, c.metric);
+    OpenCalculator(t, "ConductorSpacing1", c.metric);
     chooseAbove500V(t);
     t.type("Edit79", "1000000");
     t.pressEnter("Edit79");
@@ -175,7 +169,7 @@ TEST(SpacingAbove500V, AMegavoltUsesTheListedConstantsInBothUnits) {
 
 TEST(SpacingAbove500V, ALowVoltageLeftInTheFieldIsCorrectedWhenAnotherRangeIsChosen) {
   TestProgram t;
-  openPage(t, false);
+  OpenCalculator(t, "ConductorSpacing1");
   chooseAbove500V(t);
   t.type("Edit79", "100");  // not confirmed with Enter
   t.selectRadio("RadioGroup9", 0);
@@ -189,7 +183,7 @@ TEST(SpacingAbove500V, ALowVoltageLeftInTheFieldIsCorrectedWhenAnotherRangeIsCho
 
 TEST(SpacingAbove500V, AVoltageThatIsNoNumberStopsEverySolveAndKeepsTheResult) {
   TestProgram t;
-  openPage(t, false);
+  OpenCalculator(t, "ConductorSpacing1");
   chooseAbove500V(t);
   t.type("Edit79", "1000");
   t.pressEnter("Edit79");
@@ -210,7 +204,7 @@ TEST(SpacingAbove500V, AVoltageThatIsNoNumberStopsEverySolveAndKeepsTheResult) {
 
 TEST(SpacingRadios, TheVoltageFieldTakesInputOnlyAbove500V) {
   TestProgram t;
-  openPage(t, false);
+  OpenCalculator(t, "ConductorSpacing1");
   EXPECT_FALSE(t.enabled("Edit79"));
   EXPECT_FALSE(t.enabled("Label21"));
   t.selectRadio("RadioGroup9", 9);
@@ -226,7 +220,7 @@ TEST(SpacingRadios, EachDeviceTypeShowsOnePictureAndB3TheAltitudeNote) {
   const std::array<const char*, 7> expected = {"Image38", "Image39", "Image39", "Image37",
                                                "Image40", "Image41", "Image42"};
   TestProgram t;
-  openPage(t, false);
+  OpenCalculator(t, "ConductorSpacing1");
   for (int device : {1, 2, 3, 4, 5, 6, 0}) {
     t.selectRadio("RadioGroup10", device);
     std::vector<std::string> shown;
@@ -240,7 +234,7 @@ TEST(SpacingRadios, EachDeviceTypeShowsOnePictureAndB3TheAltitudeNote) {
 
 TEST(SpacingRadios, RadiosSolveDirectlyWithoutTheTemperatureSteps) {
   TestProgram t;
-  openPage(t, false);
+  OpenCalculator(t, "ConductorSpacing1");
   // An out-of-range temperature rise would be reported by the full solve.
   t.form().edit("Edit1").setText("300");
   t.takeSolves();
@@ -257,7 +251,7 @@ TEST(SpacingRadios, RadiosSolveDirectlyWithoutTheTemperatureSteps) {
 TEST(SpacingPage, TheFirstSolveReplacesTheDesignTextAndTheChoicesSurviveAVisit) {
   TestProgram t;
   EXPECT_EQ(t.text("Edit51"), "0.05mm");
-  openPage(t, false);
+  OpenCalculator(t, "ConductorSpacing1");
   EXPECT_EQ(t.text("Edit51"), "1.97 mils");
   t.selectRadio("RadioGroup9", 4);
   t.selectRadio("RadioGroup10", 2);

@@ -28,17 +28,13 @@ void openPdn(TestProgram& t) {
 TEST(PdnPage, TheDefaultRailAndPlanesInImperial) {
   TestProgram t;
   openPdn(t);
-  EXPECT_EQ(t.text("Edit109"), "0.2500 Ohms");
-  EXPECT_EQ(t.text("Edit230"), "28800.00 pF");
-  EXPECT_EQ(t.text("Edit235"), "5.5262 Ohms");
+  ExpectTexts(t, {{"Edit109", "0.2500 Ohms"}, {"Edit230", "28800.00 pF"}, {"Edit235", "5.5262 Ohms"}});
 }
 
 TEST(PdnPage, EveryResultCarriesOneCommaInCommaMode) {
   TestProgram t(DecimalStart(true));
   openPdn(t);
-  EXPECT_EQ(t.text("Edit109"), "0,2500 Ohms");
-  EXPECT_EQ(t.text("Edit230"), "28800,00 pF");
-  EXPECT_EQ(t.text("Edit235"), "5,5262 Ohms");
+  ExpectTexts(t, {{"Edit109", "0,2500 Ohms"}, {"Edit230", "28800,00 pF"}, {"Edit235", "5,5262 Ohms"}});
 }
 
 TEST(PdnPage, TheMetricBranchTakesSquareMillimetresAndMillimetres) {
@@ -50,9 +46,7 @@ TEST(PdnPage, TheMetricBranchTakesSquareMillimetresAndMillimetres) {
   t.pressEnter("Edit229");
   // C = 0.225 x 4 x (1000 x 0.00155) / (1 / 25.4) = 35.433 pF
   // Xc = 1 / (1e6 x 6.28318 x 35.433e-12) = 4491.71895 ohm
-  EXPECT_EQ(t.text("Edit230"), "35.43 pF");
-  EXPECT_EQ(t.text("Edit235"), "4491.7189 Ohms");
-  EXPECT_EQ(t.text("Edit109"), "0.2500 Ohms");
+  ExpectTexts(t, {{"Edit230", "35.43 pF"}, {"Edit235", "4491.7189 Ohms"}, {"Edit109", "0.2500 Ohms"}});
 }
 
 // The Units switch turns the Imperial defaults into their Metric
@@ -63,12 +57,8 @@ TEST(PdnPage, TheMetricEquivalentsOfTheDefaultsGiveTheSameCapacitance) {
   TestProgram t;
   openPdn(t);
   t.selectRadio("RadioGroup6", 1);
-  EXPECT_EQ(t.text("Edit228"), "41290.3226");
-  EXPECT_EQ(t.text("Edit229"), "0.0508");
-  EXPECT_EQ(t.text("Edit231"), "Sq.mm");
-  EXPECT_EQ(t.text("Edit232"), "mm");
-  EXPECT_EQ(t.text("Edit230"), "28800.00 pF");
-  EXPECT_EQ(t.text("Edit235"), "5.5262 Ohms");
+  ExpectTexts(t, {{"Edit228", "41290.3226"}, {"Edit229", "0.0508"}, {"Edit231", "Sq.mm"}, {"Edit232", "mm"},
+                  {"Edit230", "28800.00 pF"}, {"Edit235", "5.5262 Ohms"}});
   EXPECT_TRUE(t.takeMessages().empty());
 }
 

@@ -283,9 +283,7 @@ TEST(DifferentialPairsPage, ReactivationReturnsToTheFirstStructureAndKeepsTheCho
   EXPECT_TRUE(t.showing("Edit28"));
   EXPECT_EQ(t.control("Edit27").hint(), kAbove);
   EXPECT_EQ(t.itemIndex("ComboBox5"), 3);
-  EXPECT_EQ(t.text("Edit151"), "90");
-  EXPECT_EQ(t.text("Label46"), "20%");
-  EXPECT_EQ(t.text("Edit21"), "12");
+  ExpectTexts(t, {{"Edit151", "90"}, {"Label46", "20%"}, {"Edit21", "12"}});
 }
 
 // The switch converts the lengths (mils x 25.4 / 1000, by hand) and leaves

@@ -33,14 +33,6 @@ Texts Commas(const Texts& texts) {
   return out;
 }
 
-void OpenStructure(TestProgram& t, int item, bool metric) {
-  OpenCalculator(t, kPairs);
-  t.selectRadio("RadioGroup3", item);
-  if (metric) t.selectRadio("RadioGroup6", 1);
-  t.takeMessages();
-  t.takeSolves();
-}
-
 struct StructureCase {
   const char* what;
   int item;
@@ -125,7 +117,7 @@ TEST(DifferentialPairsSolve, EachStructureInBothUnitSystemsAndDecimalModes) {
     for (const StructureCase& c : StructureCases()) {
       SCOPED_TRACE(std::string(c.what) + (comma ? ", comma" : ", point"));
       TestProgram t(DecimalStart(comma));
-      OpenStructure(t, c.item, c.metric);
+      OpenStructure(t, kPairs, c.item, c.metric);
       if (!c.heights.empty()) EnterAll(t, comma ? Commas(c.heights) : c.heights);
       ExpectTexts(t, comma ? Commas(c.expected) : c.expected);
       EXPECT_TRUE(t.takeMessages().empty());
@@ -135,7 +127,7 @@ TEST(DifferentialPairsSolve, EachStructureInBothUnitSystemsAndDecimalModes) {
 
 TEST(DifferentialPairsSolve, PlatingCountsOnTheOuterPairOnly) {
   TestProgram t;
-  OpenStructure(t, 0, false);
+  OpenStructure(t, kPairs, 0, false);
   // 2oz plating: T = 0.7 + 2.8 mils; Zo and Zdiff by python3.
   t.selectRadio("RadioGroup1", 4);
   ExpectTexts(t, {{"Label56", "3.50 mils"}, {"Edit28", "72.897 Ohms"}, {"Edit29", "94.977 Ohms"}});
@@ -145,7 +137,7 @@ TEST(DifferentialPairsSolve, PlatingCountsOnTheOuterPairOnly) {
 
 TEST(DifferentialPairsSolve, ManualCopperIsReadInMilsOrMicrometres) {
   TestProgram t;
-  OpenStructure(t, 0, true);
+  OpenStructure(t, kPairs, 0, true);
   t.click("Form6.CheckBox1");
   // The metric defaults 18 and 35 um: 0.053 mm, as the table's 0.5oz + 1oz.
   Enter(t, "Edit21", "0.254");
@@ -154,7 +146,7 @@ TEST(DifferentialPairsSolve, ManualCopperIsReadInMilsOrMicrometres) {
 
 TEST(DifferentialPairsSolve, ErBelowOneIsComputedAsOne) {
   TestProgram t;
-  OpenStructure(t, 1, false);
+  OpenStructure(t, kPairs, 1, false);
   Enter(t, "Edit7", "0.5");
   EXPECT_EQ(t.takeMessages(), std::vector<Message>{InfoBox("Minimum dielectric constant value can't be less than 1")});
   EXPECT_EQ(t.takeSolves(), 1);
@@ -205,7 +197,7 @@ TEST(DifferentialPairsSolve, BroadsideHeightIsCorrectedOnceAndSolvedAgain) {
 
 TEST(DifferentialPairsSolve, BroadsideHeightWithoutCopperEndsAfterOneMessage) {
   TestProgram t;
-  OpenStructure(t, 4, false);
+  OpenStructure(t, kPairs, 4, false);
   const std::string before = t.text("Edit29");
   t.form("Form6").show();
   t.click("Form6.CheckBox1");
@@ -223,7 +215,7 @@ TEST(DifferentialPairsSolve, BroadsideHeightWithoutCopperEndsAfterOneMessage) {
 
 TEST(DifferentialPairsSolve, EqualOffsetHeightsShowTheNoticeAndStillSolve) {
   TestProgram t;
-  OpenStructure(t, 2, false);
+  OpenStructure(t, kPairs, 2, false);
   const std::vector<std::string> notice = {"Label192", "Label259", "Label394"};
   for (const auto& name : notice) EXPECT_FALSE(t.showing(name)) << name;
   // Documented: H1 = H2 = 10 mils.
@@ -245,7 +237,7 @@ TEST(DifferentialPairsSolve, TargetIndicatorAndRatioColours) {
                                 {"89", "100.125 Ohms", "77.875 Ohms", colors::Red},
                                 {"116", "130.500 Ohms", "101.500 Ohms", colors::Red}};
   TestProgram t;
-  OpenStructure(t, 0, false);
+  OpenStructure(t, kPairs, 0, false);
   for (const TargetCase& c : targets) {
     SCOPED_TRACE(c.target);
     Enter(t, "Edit151", c.target);
@@ -260,7 +252,7 @@ TEST(DifferentialPairsSolve, TargetIndicatorAndRatioColours) {
                               {"10", "0.667", colors::Black}};
   for (const bool comma : {false, true}) {
     TestProgram p(DecimalStart(comma));
-    OpenStructure(p, 1, false);
+    OpenStructure(p, kPairs, 1, false);
     for (const RatioCase& c : ratios) {
       SCOPED_TRACE(std::string(c.typed) + (comma ? ", comma" : ""));
       Enter(p, "Edit21", comma ? WithComma(c.typed) : c.typed);
@@ -275,7 +267,7 @@ TEST(DifferentialPairsSolve, TargetIndicatorAndRatioColours) {
 
 TEST(DifferentialPairsSolve, AnEmptyTargetStopsAfterTheResultsAndKeepsTheIndicator) {
   TestProgram t;
-  OpenStructure(t, 0, false);
+  OpenStructure(t, kPairs, 0, false);
   Enter(t, "Edit151", "89");  // red, bounds 100.125 and 77.875
   t.type("Edit21", "12");
   t.type("Edit151", "");
@@ -290,7 +282,7 @@ TEST(DifferentialPairsSolve, AnEmptyTargetStopsAfterTheResultsAndKeepsTheIndicat
 
 TEST(DifferentialPairsSolve, DegenerateGeometryEndsWithTheFloatingPointError) {
   TestProgram t;
-  OpenStructure(t, 1, false);
+  OpenStructure(t, kPairs, 1, false);
   const std::string ratioBefore = t.text("Label397");
   Enter(t, "Edit27", "0");
   // ln(0) reports and gives -INF; then S / 0 ends the solve.

@@ -14,46 +14,34 @@ namespace {
 
 constexpr const char* kCentre = "Center frequency cannot be less than or equal to zero.";
 
-struct Results {
-  const char* variation;      // Edit172
-  const char* maximum;        // Edit173
-  const char* minimum;        // Edit180
-  const char* bandVariation;  // Edit183
-  const char* bandPpm;        // Edit184
-  const char* load;           // Edit341
-  const char* ruleOfThumb;    // Edit340
-};
+// The results: the frequency variation and band, the band's variation and
+// ppm, the load capacitance and its rule of thumb.
+const std::vector<std::string> kResultFields = {"Edit172", "Edit173", "Edit180", "Edit183",
+                                                "Edit184", "Edit341", "Edit340"};
 
-void expectResults(TestProgram& t, const Results& r, const std::string& where) {
-  EXPECT_EQ(t.text("Edit172"), r.variation) << where;
-  EXPECT_EQ(t.text("Edit173"), r.maximum) << where;
-  EXPECT_EQ(t.text("Edit180"), r.minimum) << where;
-  EXPECT_EQ(t.text("Edit183"), r.bandVariation) << where;
-  EXPECT_EQ(t.text("Edit184"), r.bandPpm) << where;
-  EXPECT_EQ(t.text("Edit341"), r.load) << where;
-  EXPECT_EQ(t.text("Edit340"), r.ruleOfThumb) << where;
-}
+TextsByName results(TestProgram& t) { return TextsOf(t, kResultFields); }
 
 // Defaults by hand:
 //   df = 50e6 x 25 / 1e6 = 1250; 50e6 + 1250; 50e6 - 1250
 //   32001 - 32000 = 1; 1e6 x 1 / 32000 = 31.25 ppm
 //   14 x 14 / 28 + 3 = 10 pF; 2 x 10 - 2 x 3 = 14 pF
-const Results kDefaults = {"1250.00", "50001250.00", "49998750.00", "1.00", "31.25", "10.00 pF", "14.00 pF"};
+const TextsByName kDefaults = {{"Edit172", "1250.00"}, {"Edit173", "50001250.00"}, {"Edit180", "49998750.00"},
+                               {"Edit183", "1.00"},    {"Edit184", "31.25"},       {"Edit341", "10.00 pF"},
+                               {"Edit340", "14.00 pF"}};
 
 TEST(PpmXtalPage, TheDefaultsInPointAndCommaMode) {
   {
     TestProgram t;
     OpenCalculator(t, "PPMCalculator1");
-    expectResults(t, kDefaults, "point");
+    EXPECT_EQ(results(t), kDefaults);
   }
   TestProgram t(CommaStart());
   OpenCalculator(t, "PPMCalculator1");
-  expectResults(t, {"1250,00", "50001250,00", "49998750,00", "1,00", "31,25", "10,00 pF", "14,00 pF"}, "comma");
+  EXPECT_EQ(results(t), (TextsByName{{"Edit172", "1250,00"}, {"Edit173", "50001250,00"}, {"Edit180", "49998750,00"},
+                                     {"Edit183", "1,00"}, {"Edit184", "31,25"}, {"Edit341", "10,00 pF"},
+                                     {"Edit340", "14,00 pF"}}));
   // Inputs are read in the user's decimal form too: 10 x 20 / 30 + 2,5 = 9,17 pF.
-  t.type("Edit339", "10");
-  t.type("Edit338", "20");
-  t.type("Edit115", "2,5");
-  t.pressEnter("Edit115");
+  EnterAll(t, {{"Edit339", "10"}, {"Edit338", "20"}, {"Edit115", "2,5"}});
   EXPECT_EQ(t.text("Edit341"), "9,17 pF");
   EXPECT_EQ(t.text("Edit340"), "15,00 pF");  // 2 x 10 - 2 x 2.5
 }
@@ -76,9 +64,7 @@ TEST(PpmXtalPage, ActivationShowsThePageWithoutUnitsAndRemembersIt) {
 TEST(PpmXtalPage, CapacitorsOfDifferentValues) {
   TestProgram t;
   OpenCalculator(t, "PPMCalculator1");
-  t.type("Edit339", "10");
-  t.type("Edit338", "20");
-  t.pressEnter("Edit338");
+  EnterAll(t, {{"Edit339", "10"}, {"Edit338", "20"}});
   EXPECT_EQ(t.text("Edit341"), "9.67 pF");  // 10 x 20 / 30 + 3 = 9.6667
   EXPECT_EQ(t.text("Edit340"), "14.00 pF");
   EXPECT_TRUE(t.takeMessages().empty());
@@ -88,107 +74,84 @@ struct RejectedCase {
   const char* field;
   const char* typed;
   const char* message;
-  Results results;  // computed with the typed value
+  TextsByName changes;  // from the defaults, computed with the typed value
 };
 
 TEST(PpmXtalPage, AValueNotAboveZeroIsReportedAndTheSolveGoesOnWithIt) {
   const std::vector<RejectedCase> cases = {
       // f = 0: df = 0, band 0 .. 0.
-      {"Edit170", "0", kCentre, {"0.00", "0.00", "0.00", "1.00", "31.25", "10.00 pF", "14.00 pF"}},
+      {"Edit170", "0", kCentre, {{"Edit172", "0.00"}, {"Edit173", "0.00"}, {"Edit180", "0.00"}}},
       // f = -1e6: df = -25; -1e6 - 25; -1e6 + 25.
-      {"Edit170",
-       "-1000000",
-       kCentre,
-       {"-25.00", "-1000025.00", "-999975.00", "1.00", "31.25", "10.00 pF", "14.00 pF"}},
+      {"Edit170", "-1000000", kCentre, {{"Edit172", "-25.00"}, {"Edit173", "-1000025.00"}, {"Edit180", "-999975.00"}}},
       {"Edit171",
        "0",
        "PPM Value cannot be less than or equal to zero.",
-       {"0.00", "50000000.00", "50000000.00", "1.00", "31.25", "10.00 pF", "14.00 pF"}},
+       {{"Edit172", "0.00"}, {"Edit173", "50000000.00"}, {"Edit180", "50000000.00"}}},
       // fmax = -5: -5 - 32000 = -32005; 1e6 x -32005 / 32000 = -1000156.25.
       {"Edit182",
        "-5",
        "Maximum frequency cannot be less than or equal to zero.",
-       {"1250.00", "50001250.00", "49998750.00", "-32005.00", "-1000156.25", "10.00 pF", "14.00 pF"}},
+       {{"Edit183", "-32005.00"}, {"Edit184", "-1000156.25"}}},
       // CL = 0: 2 x 0 - 2 x 3 = -6.
-      {"Edit106",
-       "0",
-       "Load capacitance cannot be less than or equal to zero.",
-       {"1250.00", "50001250.00", "49998750.00", "1.00", "31.25", "10.00 pF", "-6.00 pF"}},
+      {"Edit106", "0", "Load capacitance cannot be less than or equal to zero.", {{"Edit340", "-6.00 pF"}}},
       // Cs = 0 is refused like a negative one: 14 x 14 / 28 = 7; 2 x 10 = 20.
       {"Edit115",
        "0",
        "Stray capacitance cannot be less than or equal to zero.",
-       {"1250.00", "50001250.00", "49998750.00", "1.00", "31.25", "7.00 pF", "20.00 pF"}},
+       {{"Edit341", "7.00 pF"}, {"Edit340", "20.00 pF"}}},
       // C1 = -7: -98 / 7 + 3 = -11.
-      {"Edit339",
-       "-7",
-       "C1 value cannot be less than or equal to zero.",
-       {"1250.00", "50001250.00", "49998750.00", "1.00", "31.25", "-11.00 pF", "14.00 pF"}},
+      {"Edit339", "-7", "C1 value cannot be less than or equal to zero.", {{"Edit341", "-11.00 pF"}}},
       // C2 = 0: 0 / 14 + 3 = 3.
-      {"Edit338",
-       "0",
-       "C2 value cannot be less than or equal to zero.",
-       {"1250.00", "50001250.00", "49998750.00", "1.00", "31.25", "3.00 pF", "14.00 pF"}},
+      {"Edit338", "0", "C2 value cannot be less than or equal to zero.", {{"Edit341", "3.00 pF"}}},
   };
   for (const auto& c : cases) {
-    const std::string where = std::string(c.field) + " " + c.typed;
+    SCOPED_TRACE(std::string(c.field) + " " + c.typed);
     TestProgram t;
     OpenCalculator(t, "PPMCalculator1");
-    t.type(c.field, c.typed);
-    t.pressEnter(c.field);
-    EXPECT_EQ(t.takeMessages(), std::vector<Message>{InfoBox(c.message)}) << where;
-    EXPECT_EQ(t.text(c.field), "1") << where;
-    EXPECT_EQ(t.takeSolves(), 1) << where;
-    expectResults(t, c.results, where);
+    Enter(t, c.field, c.typed);
+    EXPECT_EQ(t.takeMessages(), std::vector<Message>{InfoBox(c.message)});
+    EXPECT_EQ(t.text(c.field), "1");
+    EXPECT_EQ(t.takeSolves(), 1);
+    EXPECT_EQ(results(t), With(kDefaults, c.changes));
   }
 }
 
 TEST(PpmXtalPage, TheRewrittenOneCountsFromTheNextSolve) {
   TestProgram t;
   OpenCalculator(t, "PPMCalculator1");
-  t.type("Edit170", "0");
-  t.pressEnter("Edit170");
+  Enter(t, "Edit170", "0");
   t.takeMessages();
   t.pressEnter("Edit170");
   EXPECT_TRUE(t.takeMessages().empty());
   // f = 1: df = 25e-6, shown as 0.00; band 1.00 .. 1.00.
-  EXPECT_EQ(t.text("Edit172"), "0.00");
-  EXPECT_EQ(t.text("Edit173"), "1.00");
-  EXPECT_EQ(t.text("Edit180"), "1.00");
+  ExpectTexts(t, {{"Edit172", "0.00"}, {"Edit173", "1.00"}, {"Edit180", "1.00"}});
 }
 
 TEST(PpmXtalPage, AZeroBandCentreEndsTheSolveAfterTheVariation) {
   TestProgram t;
   OpenCalculator(t, "PPMCalculator1");
-  t.type("Edit339", "10");
-  t.type("Edit338", "20");
-  t.pressEnter("Edit338");  // the capacitor block now reads 9.67 pF
+  EnterAll(t, {{"Edit339", "10"}, {"Edit338", "20"}});  // the capacitor block now reads 9.67 pF
   t.type("Edit181", "0");
   t.type("Edit339", "14");
   t.type("Edit338", "14");
   t.pressEnter("Edit181");
   EXPECT_EQ(t.takeMessages(), (std::vector<Message>{InfoBox(kCentre), ErrorBox("Floating point division by zero")}));
-  EXPECT_EQ(t.text("Edit181"), "1");
-  EXPECT_EQ(t.text("Edit183"), "32001.00");  // 32001 - 0, written before the division
-  EXPECT_EQ(t.text("Edit184"), "31.25");     // kept from before
-  EXPECT_EQ(t.text("Edit341"), "9.67 pF");   // the capacitor block did not run
+  ExpectTexts(t, {{"Edit181", "1"},
+                  {"Edit183", "32001.00"},   // 32001 - 0, written before the division
+                  {"Edit184", "31.25"},      // kept from before
+                  {"Edit341", "9.67 pF"}});  // the capacitor block did not run
 
   // The next solve computes with the centre of 1 Hz:
   // 32001 - 1 = 32000; 1e6 x 32000 / 1 = 32000000000 ppm.
   t.pressEnter("Edit181");
   EXPECT_TRUE(t.takeMessages().empty());
-  EXPECT_EQ(t.text("Edit183"), "32000.00");
-  EXPECT_EQ(t.text("Edit184"), "32000000000.00");
-  EXPECT_EQ(t.text("Edit341"), "10.00 pF");
+  ExpectTexts(t, {{"Edit183", "32000.00"}, {"Edit184", "32000000000.00"}, {"Edit341", "10.00 pF"}});
 }
 
 TEST(PpmXtalPage, SeveralBadInputsGiveTheirMessagesInBlockOrder) {
   TestProgram t;
   OpenCalculator(t, "PPMCalculator1");
-  t.type("Edit115", "0");
-  t.type("Edit181", "-1");
-  t.type("Edit170", "0");
-  t.pressEnter("Edit170");
+  EnterAll(t, {{"Edit115", "0"}, {"Edit181", "-1"}, {"Edit170", "0"}});
   // The centre message serves both frequency blocks.
   EXPECT_EQ(t.takeMessages(),
             (std::vector<Message>{InfoBox(kCentre), InfoBox(kCentre),
@@ -203,10 +166,7 @@ TEST(PpmXtalPage, ErrorsEndTheSolveAndKeepLaterResults) {
     // C1 = C2 = 0: 0 / 0 after two messages; the rule of thumb keeps 14.00 pF.
     TestProgram t;
     OpenCalculator(t, "PPMCalculator1");
-    t.type("Edit106", "8");
-    t.type("Edit339", "0");
-    t.type("Edit338", "0");
-    t.pressEnter("Edit338");
+    EnterAll(t, {{"Edit106", "8"}, {"Edit339", "0"}, {"Edit338", "0"}});
     EXPECT_EQ(t.takeMessages(), (std::vector<Message>{InfoBox("C1 value cannot be less than or equal to zero."),
                                                       InfoBox("C2 value cannot be less than or equal to zero."),
                                                       ErrorBox("Invalid floating point operation")}));
@@ -217,11 +177,9 @@ TEST(PpmXtalPage, ErrorsEndTheSolveAndKeepLaterResults) {
     // A tolerance that is no number stops before anything is written.
     TestProgram t;
     OpenCalculator(t, "PPMCalculator1");
-    t.type("Edit170", "1000");
-    t.type("Edit171", "25ppm");
-    t.pressEnter("Edit171");
+    EnterAll(t, {{"Edit170", "1000"}, {"Edit171", "25ppm"}});
     EXPECT_EQ(t.takeMessages(), std::vector<Message>{ErrorBox("'25ppm' is not a valid floating point value")});
-    expectResults(t, kDefaults, "conversion error");
+    EXPECT_EQ(results(t), kDefaults);
   }
   {
     // An empty stray field: the frequency blocks are already written.

@@ -21,20 +21,13 @@ TEST(ErEffectivePage, TheFormDefaultsInBothUnitSystems) {
   OpenCalculator(t, "ErEffective1");
   EXPECT_EQ(t.main().CurrentCalculator, 6);
   EXPECT_TRUE(t.showing("GroupBox43"));
-  EXPECT_EQ(t.text("Edit221"), "2.9022");
-  EXPECT_EQ(t.text("Label56"), "2.10 mils");
-  EXPECT_EQ(t.text("Label110"), "N/A");
-  EXPECT_EQ(t.text("Label285"), "N/A");
+  ExpectTexts(t, {{"Edit221", "2.9022"}, {"Label56", "2.10 mils"}, {"Label110", "N/A"}, {"Label285", "N/A"}});
   EXPECT_FALSE(t.enabled("Edit227"));
   EXPECT_FALSE(t.enabled("UpDown6"));
 
   t.selectRadio("RadioGroup6", 1);
-  EXPECT_EQ(t.text("Edit25"), "0.127");
-  EXPECT_EQ(t.text("Edit46"), "0.254");
-  EXPECT_EQ(t.text("Edit224"), "500");
-  EXPECT_EQ(t.text("Edit222"), "mm");
-  EXPECT_EQ(t.text("Label56"), " 53 um");
-  EXPECT_EQ(t.text("Edit221"), "2.9031");
+  ExpectTexts(t, {{"Edit25", "0.127"}, {"Edit46", "0.254"}, {"Edit224", "500"}, {"Edit222", "mm"},
+                  {"Label56", " 53 um"}, {"Edit221", "2.9031"}});
   EXPECT_TRUE(t.takeMessages().empty());
 }
 
@@ -148,11 +141,8 @@ TEST(ErEffectivePage, SendToWavelengthCalculatorHandsOverInMhz) {
   EXPECT_FALSE(t.showing("GroupBox43"));
   EXPECT_EQ(t.itemIndex("RadioGroup22"), 1);
   EXPECT_EQ(t.itemIndex("RadioGroup21"), 1);
-  EXPECT_EQ(t.text("Label220"), "Frequency");
-  EXPECT_EQ(t.text("Edit280"), "MHz");
-  EXPECT_EQ(t.text("Edit103"), "500");
-  EXPECT_EQ(t.text("Edit150"), "2.9022");
-  EXPECT_EQ(t.text("Edit104"), "13.85649 Inches");
+  ExpectTexts(t, {{"Label220", "Frequency"}, {"Edit280", "MHz"}, {"Edit103", "500"}, {"Edit150", "2.9022"},
+                  {"Edit104", "13.85649 Inches"}});
 }
 
 // The hand-over solves only the Wavelength page, by its activation (the
@@ -195,9 +185,7 @@ TEST(ErEffectivePage, SendToWavelengthCalculatorFromAnotherFrequencyUnit) {
   OpenCalculator(t, "ErEffective1");
   t.click("Button5");
   EXPECT_EQ(t.itemIndex("RadioGroup21"), 1);
-  EXPECT_EQ(t.text("Edit280"), "MHz");
-  EXPECT_EQ(t.text("Edit150"), "2.9031");
-  EXPECT_EQ(t.text("Edit104"), "35.19004 cm");
+  ExpectTexts(t, {{"Edit280", "MHz"}, {"Edit150", "2.9031"}, {"Edit104", "35.19004 cm"}});
 }
 
 }  // namespace

@@ -55,10 +55,7 @@ TEST(DifferentialVias, ImperialDefaults) {
 // (7.7263) up to the same W.
 TEST(DifferentialVias, MetricDefaults) {
   DifferentialVias p({.metric = true});
-  EXPECT_EQ(p.t.text("Edit3"), "0.254");
-  EXPECT_EQ(p.t.text("Edit5"), "1.016");
-  EXPECT_EQ(p.t.text("Edit6"), "1.575");
-  EXPECT_EQ(p.t.text("Edit335"), "1.524");
+  ExpectTexts(p.t, {{"Edit3", "0.254"}, {"Edit5", "1.016"}, {"Edit6", "1.575"}, {"Edit335", "1.524"}});
   EXPECT_EQ(p.results(), (Results{{"Edit50", "53.840 Ohms"},
                                   {"Edit8", "107.679 Ohms"},
                                   {"Edit10", "7.625"},

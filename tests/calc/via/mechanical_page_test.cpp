@@ -86,12 +86,6 @@ TEST(WireGaugeTable, StoredMillimetresAreTheInchesTimes25Point4) {
   for (const auto& row : WireGaugeTable()) EXPECT_NEAR(row.millimetres, row.inches * 25.4, 1e-12) << row.awg;
 }
 
-void openPage(TestProgram& t, bool metric) {
-  t.chooseMenu("Mechanical1");
-  t.selectRadio("RadioGroup6", metric ? 1 : 0);
-  t.takeMessages();
-}
-
 std::vector<std::string> memoLines(TestProgram& t, const std::string& memo) {
   return t.form().get<Memo>(memo).lines();
 }
@@ -108,7 +102,7 @@ class WireGauge : public ::testing::TestWithParam<Display> {};
 TEST_P(WireGauge, EveryGaugeShowsItsRow) {
   const Display d = GetParam();
   TestProgram t(DecimalStart(d.comma));
-  openPage(t, d.metric);
+  OpenCalculator(t, "Mechanical1", d.metric);
   std::vector<std::string> awgs;
   for (const auto& row : kGauges) awgs.emplace_back(row.awg);
   ASSERT_EQ(t.items("ComboBox3"), awgs);
@@ -137,21 +131,19 @@ INSTANTIATE_TEST_SUITE_P(UnitsAndDecimals, WireGauge,
 
 TEST(WireGaugeEdges, CommaModeLocalisesOnlyWhatTheUnitSystemAllows) {
   TestProgram t(DecimalStart(true));
-  openPage(t, true);
+  OpenCalculator(t, "Mechanical1", true);
   t.selectCombo("ComboBox3", 26);  // AWG 23
   EXPECT_EQ(t.text("Edit102"), "4.7 Amps");
   EXPECT_EQ(t.text("Edit95"), "66,7808 Ohms");
   t.selectCombo("ComboBox3", 39);  // AWG 36: a resistance without a point
   EXPECT_EQ(t.text("Edit95"), "1360 Ohms");
   t.selectRadio("RadioGroup6", 0);
-  EXPECT_EQ(t.text("Edit41"), "0.0050 Inches");
-  EXPECT_EQ(t.text("Edit95"), "414.80 Ohms");
-  EXPECT_EQ(t.text("Edit141"), "0,036 Amps");  // 25 / 700
+  ExpectTexts(t, {{"Edit41", "0.0050 Inches"}, {"Edit95", "414.80 Ohms"}, {"Edit141", "0,036 Amps"}});  // 25 / 700
 }
 
 TEST(WireGaugeEdges, UnitsSwitchSwapsChartsCaptionAndRewritesEveryResult) {
   TestProgram t;
-  openPage(t, false);
+  OpenCalculator(t, "Mechanical1");
   t.selectCombo("ComboBox3", 33);  // AWG 30
   // Before the switch first runs the Imperial chart alone shows and the
   // caption is the designed one.
@@ -165,18 +157,16 @@ TEST(WireGaugeEdges, UnitsSwitchSwapsChartsCaptionAndRewritesEveryResult) {
   t.selectRadio("RadioGroup6", 1);
   EXPECT_FALSE(t.showing("GroupBox19"));
   EXPECT_TRUE(t.showing("GroupBox46"));
-  EXPECT_EQ(t.text("Label200"), "Ohms per km");
-  EXPECT_EQ(t.text("Edit41"), "0.2540 mm");
-  EXPECT_EQ(t.text("Edit95"), "338.496 Ohms");
-  EXPECT_EQ(t.text("Edit102"), "0.89 Amps");
-  EXPECT_EQ(t.text("Edit141"), "0.143 Amps");  // 10 mils: 100 / 700
+  ExpectTexts(t, {{"Label200", "Ohms per km"},
+                  {"Edit41", "0.2540 mm"},
+                  {"Edit95", "338.496 Ohms"},
+                  {"Edit102", "0.89 Amps"},
+                  {"Edit141", "0.143 Amps"}});  // 10 mils: 100 / 700
 
   t.selectRadio("RadioGroup6", 0);
   EXPECT_TRUE(t.showing("GroupBox19"));
   EXPECT_FALSE(t.showing("GroupBox46"));
-  EXPECT_EQ(t.text("Label200"), "Ohms per 1000'");
-  EXPECT_EQ(t.text("Edit41"), "0.0100 Inches");
-  EXPECT_EQ(t.text("Edit102"), "0.86 Amps");
+  ExpectTexts(t, {{"Label200", "Ohms per 1000'"}, {"Edit41", "0.0100 Inches"}, {"Edit102", "0.86 Amps"}});
   // The charts never change.
   EXPECT_EQ(memoLines(t, "Memo1"), drill);
   EXPECT_EQ(memoLines(t, "Memo2"), imperial);
@@ -186,14 +176,9 @@ TEST(WireGaugeEdges, UnitsSwitchSwapsChartsCaptionAndRewritesEveryResult) {
 // A start shows the one chart of the stored unit system, so the two never
 // lie on top of each other; both memos look alike.
 TEST(WireGaugeEdges, AStartShowsTheChartOfItsUnitSystemOnly) {
-  for (const char* units : {"0", "1"}) {
-    SCOPED_TRACE(units);
-    StartOptions options;
-    options.settings = TestProgram::installedSettings();
-    options.settings["Units"] = units;
-    options.settings["Program"] = "8";
-    TestProgram t(options);
-    const bool metric = std::string(units) == "1";
+  for (bool metric : {false, true}) {
+    SCOPED_TRACE(metric ? "Metric" : "Imperial");
+    TestProgram t(SettingsStart(8, metric, false));
     EXPECT_TRUE(t.showing("GroupBox11"));
     EXPECT_EQ(t.showing("GroupBox19"), !metric);
     EXPECT_EQ(t.showing("GroupBox46"), metric);
@@ -211,8 +196,8 @@ TEST(WireGaugeEdges, AStartShowsTheChartOfItsUnitSystemOnly) {
 TEST(WireGaugeEdges, ChartsReadTheSameInCommaMode) {
   TestProgram point;
   TestProgram comma(DecimalStart(true));
-  openPage(point, true);
-  openPage(comma, true);
+  OpenCalculator(point, "Mechanical1", true);
+  OpenCalculator(comma, "Mechanical1", true);
   for (const char* memo : {"Memo1", "Memo2", "Memo4"}) EXPECT_EQ(memoLines(point, memo), memoLines(comma, memo)) << memo;
 }
 
@@ -225,9 +210,10 @@ TEST(WireGaugeEdges, ActivationLeavesOnlyTheUnitsSwitchAndSolves) {
   EXPECT_TRUE(t.enabled("Button1"));
   for (const char* off : {"RadioGroup1", "RadioGroup3", "RadioGroup4", "RadioGroup5", "ComboBox1", "Edit1", "Edit2"})
     EXPECT_FALSE(t.enabled(off)) << off;
-  EXPECT_EQ(t.text("ComboBox3"), "4/0");
-  EXPECT_EQ(t.text("Edit102"), "380 Amps");
-  EXPECT_EQ(t.text("Edit141"), "302.286 Amps");  // 460^2 / 700, the largest
+  ExpectTexts(t, {
+      {"ComboBox3", "4/0"},
+      {"Edit102", "380 Amps"},
+      {"Edit141", "302.286 Amps"}});  // 460^2 / 700, the largest
   EXPECT_EQ(t.setting("Program"), "8");
 }
 
@@ -258,7 +244,7 @@ std::string millimetres(long tenThousandthsInch, int decimals) {
 
 TEST(DrillChart, EveryLineIsItsDrillWithTheMillimetresOfItsInches) {
   TestProgram t;
-  openPage(t, false);
+  OpenCalculator(t, "Mechanical1");
   const auto lines = memoLines(t, "Memo1");
   ASSERT_EQ(lines.size(), 123u);
   std::vector<std::string> names;
@@ -303,7 +289,7 @@ TEST(DrillChart, EveryLineIsItsDrillWithTheMillimetresOfItsInches) {
 
 TEST(MetricThreadChart, EighteenSizesWithTheirInchDiameters) {
   TestProgram t;
-  openPage(t, true);
+  OpenCalculator(t, "Mechanical1", true);
   const std::vector<std::vector<std::string>> expected = {
       {"M1.6", "1.6mm", "0.063\""}, {"M1.8", "1.8mm", "0.071\""}, {"M2.0", "2.0mm", "0.078\""},
       {"M3.0", "3.0mm", "0.118\""}, {"M3.5", "3.5mm", "0.138\""}, {"M4.0", "4.0mm", "0.157\""},
@@ -330,7 +316,7 @@ double inches(const std::string& text) {
 
 TEST(ImperialThreadChart, EverySizeFollowsTheUnifiedThreadRules) {
   TestProgram t;
-  openPage(t, false);
+  OpenCalculator(t, "Mechanical1");
   const std::vector<std::string> sizes = {"0-80",  "1-64",   "1-72",   "2-56",    "2-64",    "3-48",   "3-56",
                                           "4-40",  "4-48",   "5-40",   "5-44",    "6-32",    "6-40",   "8-32",
                                           "8-36",  "10-24",  "10-32",  "1/4-20",  "1/4-28",  "5/16-18", "5/16-24",

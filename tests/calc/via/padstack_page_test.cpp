@@ -25,9 +25,7 @@ struct Results {
 };
 
 void expectResults(TestProgram& t, const Results& r) {
-  EXPECT_EQ(t.text("Edit36"), r.edit36);
-  EXPECT_EQ(t.text("Edit37"), r.edit37);
-  EXPECT_EQ(t.text("Edit38"), r.edit38);
+  ExpectTexts(t, {{"Edit36", r.edit36}, {"Edit37", r.edit37}, {"Edit38", r.edit38}});
 }
 
 // Hole 32, ring 12, isolation 12: pad 2 x 12 + 32 = 56, outer 56 + 2 x 12 = 80.
@@ -35,11 +33,8 @@ TEST(PadstackPage, ThruHoleDefaultsInImperial) {
   TestProgram t;
   OpenCalculator(t, "Padstacks1");
   expectResults(t, {"56.00 mils", "56.00 mils", "80.00 mils"});
-  EXPECT_EQ(t.text("Edit39"), "56.00 mils");
-  EXPECT_EQ(t.text("Edit40"), "10 mils");
-  EXPECT_EQ(t.text("Label55"), "Pad Diameter");
-  EXPECT_EQ(t.text("Label56"), "56.00 mils");
-  EXPECT_EQ(t.text("Label69"), "Outer Diameter");
+  ExpectTexts(t, {{"Edit39", "56.00 mils"}, {"Edit40", "10 mils"}, {"Label55", "Pad Diameter"},
+                  {"Label56", "56.00 mils"}, {"Label69", "Outer Diameter"}});
   EXPECT_TRUE(t.enabled("Button1"));
   EXPECT_TRUE(t.showing("Image5"));
   EXPECT_FALSE(t.showing("Image12"));
@@ -166,9 +161,7 @@ TEST(PadstackPage, StdToolingPresetAndBackToCustom) {
 
   t.selectCombo("ComboBox2", 0);
   EXPECT_EQ(t.itemIndex("RadioGroup7"), 0);
-  EXPECT_EQ(t.text("Edit34"), "12.00");
-  EXPECT_EQ(t.text("Edit35"), "12.00");
-  EXPECT_EQ(t.text("Edit33"), "32");
+  ExpectTexts(t, {{"Edit34", "12.00"}, {"Edit35", "12.00"}, {"Edit33", "32"}});
   EXPECT_TRUE(t.enabled("Edit33"));
   expectResults(t, {"56.00 mils", "56.00 mils", "80.00 mils"});
   EXPECT_TRUE(t.showing("Edit40"));
@@ -191,9 +184,7 @@ TEST(PadstackPage, SavedRingTextsFollowAUnitsChange) {
   toMetric(t);
   EXPECT_EQ(t.text("Edit34"), "N/A");
   t.selectCombo("ComboBox2", 0);
-  EXPECT_EQ(t.text("Edit34"), "0.3048");
-  EXPECT_EQ(t.text("Edit35"), "0.3048");
-  EXPECT_EQ(t.text("Edit33"), "0.8128");
+  ExpectTexts(t, {{"Edit34", "0.3048"}, {"Edit35", "0.3048"}, {"Edit33", "0.8128"}});
   expectResults(t, {"1.4224 mm", "1.4224 mm", "2.0320 mm"});
 }
 
@@ -282,12 +273,8 @@ TEST(PadstackPage, TypeDefaultsTakeTheCommaInMetric) {
   OpenCalculator(t, "Padstacks1");
   toMetric(t);
   choosePadType(t, 4);
-  EXPECT_EQ(t.text("Edit33"), "2,54");
-  EXPECT_EQ(t.text("Edit34"), "0,2540");
-  EXPECT_EQ(t.text("Edit211"), "0,8128");
-  EXPECT_EQ(t.text("Edit213"), "0,1778");
-  EXPECT_EQ(t.text("Edit36"), "1,2700 mm");
-  EXPECT_EQ(t.text("Edit37"), "0,2286 mm");
+  ExpectTexts(t, {{"Edit33", "2,54"}, {"Edit34", "0,2540"}, {"Edit211", "0,8128"}, {"Edit213", "0,1778"},
+                  {"Edit36", "1,2700 mm"}, {"Edit37", "0,2286 mm"}});
   EXPECT_TRUE(t.takeMessages().empty());
 }
 

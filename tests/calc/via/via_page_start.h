@@ -16,10 +16,7 @@ struct ViaStart {
 };
 
 inline StartOptions ViaStartOptions(const ViaStart& s) {
-  StartOptions options = DecimalStart(s.comma);
-  options.settings = TestProgram::installedSettings();
-  options.settings["Program"] = "16";
-  options.settings["Units"] = s.metric ? "1" : "0";
+  StartOptions options = SettingsStart(16, s.metric, s.comma);
   options.settings["IPC_Version"] = std::to_string(s.ipc);
   return options;
 }

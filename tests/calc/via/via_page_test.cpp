@@ -75,18 +75,14 @@ TEST(ViaPage, MetricDefaults) {
       {"Label56", "7.7751 dBm"},  {"Label110", "179.3 °C/W"}, {"Label285", "17.9 °C/W per via"},
       {"Label72", "3.0282 mV"},   {"Label350", "6.20:1"},
   };
-  EXPECT_EQ(p.t.text("Edit3"), "0.254");
-  EXPECT_EQ(p.t.text("Edit4"), "0.508");
-  EXPECT_EQ(p.t.text("Edit5"), "1.016");
+  ExpectTexts(p.t, {{"Edit3", "0.254"}, {"Edit4", "0.508"}, {"Edit5", "1.016"}});
   EXPECT_EQ(p.results(), expected);
   EXPECT_TRUE(p.t.messages().empty());
 }
 
 TEST(ViaPage, DecimalCommaReplacesTheFirstPointOfEveryResult) {
   ViaPage p({.comma = true});
-  EXPECT_EQ(p.t.text("Label350"), "6,20:1");
-  EXPECT_EQ(p.t.text("Edit14"), "6891,661 MHz");
-  EXPECT_EQ(p.t.text("Label285"), "17,9 °C/W per via");
+  ExpectTexts(p.t, {{"Label350", "6,20:1"}, {"Edit14", "6891,661 MHz"}, {"Label285", "17,9 °C/W per via"}});
 }
 
 // 2 Layer: C is 1 pF (f 4370.270, Z 36.418, T 40.0594); the thermal and
@@ -180,9 +176,7 @@ TEST(ViaPage, CorrectionsCountInTheSameSolve) {
   EXPECT_EQ(p.t.text("Edit3"), "250");
   EXPECT_EQ(p.t.text("Edit4"), "301");
   // 40 passes the pad rule against the pad as typed (20 + 2).
-  EXPECT_EQ(p.t.text("Edit5"), "302");
-  EXPECT_EQ(p.t.text("Edit8"), "788.54 Sq.mils");
-  EXPECT_EQ(p.t.text("Edit10"), "12.1375 Amps");
+  ExpectTexts(p.t, {{"Edit5", "302"}, {"Edit8", "788.54 Sq.mils"}, {"Edit10", "12.1375 Amps"}});
 }
 
 TEST(ViaPage, ErAboveTheLimitIsComputedWith350) {
@@ -239,10 +233,10 @@ TEST(ViaPage, RewrittenPadEqualToTheOpeningEndsTheSolve) {
                 InfoBox("Maximum reference plane opening diameter can't be greater than 1000mils"),
                 ErrorBox("Floating point division by zero"),
             }));
-  EXPECT_EQ(p.t.text("Edit4"), "1000");
-  EXPECT_EQ(p.t.text("Edit5"), "1000");
-  EXPECT_EQ(p.t.text("Label350"), "0.25:1");
-  EXPECT_EQ(p.t.text("Edit11"), "0.4021 pF");  // the last solve's text
+  ExpectTexts(p.t, {{"Edit4", "1000"},
+                    {"Edit5", "1000"},
+                    {"Label350", "0.25:1"},
+                    {"Edit11", "0.4021 pF"}});  // the last solve's text
 }
 
 TEST(ViaPage, FullPlaneOpeningChoosesThePictureAndSolves) {
@@ -262,10 +256,8 @@ TEST(ViaPage, FullPlaneOpeningChoosesThePictureAndSolves) {
 
 TEST(ViaPage, SingleViaLayoutTexts) {
   ViaPage p;
-  EXPECT_EQ(p.t.text("Label5"), "Via Hole Diameter");
-  EXPECT_EQ(p.t.text("Label7"), "Ref Plane Opening Diam");
-  EXPECT_EQ(p.t.text("Label83"), "Via DC Resistance");
-  EXPECT_EQ(p.t.text("Label84"), "Power Dissipation");
+  ExpectTexts(p.t, {{"Label5", "Via Hole Diameter"}, {"Label7", "Ref Plane Opening Diam"},
+                    {"Label83", "Via DC Resistance"}, {"Label84", "Power Dissipation"}});
   EXPECT_EQ(p.t.form().control("Edit6").hint(), "Enter the length of the via.");
   EXPECT_FALSE(p.t.showing("CheckBox5"));
   EXPECT_FALSE(p.t.showing("Edit335"));

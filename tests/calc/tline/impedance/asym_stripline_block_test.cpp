@@ -6,21 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "calc/tline/impedance/structure_steps.h"
 #include "support/page_steps.h"
 #include "support/test_program.h"
 
 namespace cq::test {
 namespace {
-
-constexpr int kStriplineAsym = 3;
-
-void OpenAsymStripline(TestProgram& t, bool metric = false) {
-  OpenCalculator(t, "RFImpedances1");
-  if (metric) t.selectRadio("RadioGroup6", 1);
-  t.selectRadio("RadioGroup3", kStriplineAsym);
-  t.takeMessages();
-  t.takeSolves();
-}
 
 struct AsymCase {
   const char *w, *h1, *h2;
@@ -44,15 +35,14 @@ TEST(AsymStriplineBlock, WorkedExamplesForEachFormula) {
       SCOPED_TRACE(std::string(c.w) + "/" + c.h1 + "/" + c.h2 + " formula " + std::to_string(c.formula) +
                    (comma ? " comma" : ""));
       TestProgram t(DecimalStart(comma));
-      OpenAsymStripline(t);
+      OpenStructure(t, kStriplineAsym);
       t.selectRadio("RadioGroup24", c.formula);
       EnterAll(t, {{"Edit67", c.w}, {"Edit68", c.h1}, {"Edit74", c.h2}});
-      const auto shown = [comma](const char* text) { return comma ? WithComma(text) : std::string(text); };
-      ExpectTexts(t, {{"Edit70", shown(c.zo)},
-                      {"Edit77", shown("181.7685 ps/in")},
-                      {"Edit76", shown(c.co)},
-                      {"Edit73", shown(c.lo)},
-                      {"Label56", shown("0.70 mils")}});
+      ExpectTexts(t, {{"Edit70", InDecimalForm(c.zo, comma)},
+                      {"Edit77", InDecimalForm("181.7685 ps/in", comma)},
+                      {"Edit76", InDecimalForm(c.co, comma)},
+                      {"Edit73", InDecimalForm(c.lo, comma)},
+                      {"Label56", InDecimalForm("0.70 mils", comma)}});
       EXPECT_EQ(t.showing("Label116"), c.mode != nullptr);
       if (c.mode) {
         EXPECT_EQ(t.text("Label116"), c.mode);
@@ -67,14 +57,13 @@ TEST(AsymStriplineBlock, WorkedExamplesForEachFormula) {
 TEST(AsymStriplineBlock, MetricWorkedExample) {
   for (bool comma : {false, true}) {
     TestProgram t(DecimalStart(comma));
-    OpenAsymStripline(t, true);
-    const auto shown = [comma](const char* text) { return comma ? WithComma(text) : std::string(text); };
-    ExpectTexts(t, {{"Edit68", shown("0.254")},
-                    {"Edit74", shown("0.2032")},
-                    {"Edit70", shown("56.420 Ohms")},
-                    {"Edit77", shown("71.5624 ps/cm")},
-                    {"Edit76", shown("1.2684 pF/cm")},
-                    {"Edit73", shown("4.0375 nH/cm")},
+    OpenStructure(t, kStriplineAsym, true);
+    ExpectTexts(t, {{"Edit68", InDecimalForm("0.254", comma)},
+                    {"Edit74", InDecimalForm("0.2032", comma)},
+                    {"Edit70", InDecimalForm("56.420 Ohms", comma)},
+                    {"Edit77", InDecimalForm("71.5624 ps/cm", comma)},
+                    {"Edit76", InDecimalForm("1.2684 pF/cm", comma)},
+                    {"Edit73", InDecimalForm("4.0375 nH/cm", comma)},
                     {"Label56", " 18 um"}});
   }
 }
@@ -82,7 +71,7 @@ TEST(AsymStriplineBlock, MetricWorkedExample) {
 // W / (H1 + H2) = 0.35 exactly is wide (7 / 20).
 TEST(AsymStriplineBlock, TheModeBoundaryIsWide) {
   TestProgram t;
-  OpenAsymStripline(t);
+  OpenStructure(t, kStriplineAsym);
   EnterAll(t, {{"Edit67", "6.99"}, {"Edit68", "10"}, {"Edit74", "10"}});
   EXPECT_EQ(t.text("Label116"), "Narrow calculation mode");
   Enter(t, "Edit67", "7");
@@ -106,7 +95,7 @@ TEST(AsymStriplineBlock, ARefusedH2CountsInTheSameSolve) {
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.typed) + (c.metric ? " metric" : "") + (c.comma ? " comma" : ""));
     TestProgram t(DecimalStart(c.comma));
-    OpenAsymStripline(t, c.metric);
+    OpenStructure(t, kStriplineAsym, c.metric);
     Enter(t, "Edit74", c.typed);
     EXPECT_EQ(t.takeMessages(),
               (std::vector<Message>{InfoBox("Conductor height cannot be less than or equal to zero.")}));
@@ -115,7 +104,7 @@ TEST(AsymStriplineBlock, ARefusedH2CountsInTheSameSolve) {
     EXPECT_EQ(t.text("Edit70"), c.zo);
   }
   TestProgram t;
-  OpenAsymStripline(t);
+  OpenStructure(t, kStriplineAsym);
   Enter(t, "Edit74", "0");
   EXPECT_EQ(t.text("Edit76"), "9.0521 pF/in");
   EXPECT_EQ(t.text("Edit73"), "3.6500 nH/in");
@@ -134,7 +123,7 @@ TEST(AsymStriplineBlock, WideModeZeroCopperAndWEqualToTAreFinite) {
                          {"7.999999", "8", "41.634 Ohms"}};
   for (const auto& c : cases) {
     TestProgram t;
-    OpenAsymStripline(t);
+    OpenStructure(t, kStriplineAsym);
     t.form("Form6").show();
     t.click("Form6.CheckBox1");
     t.takeMessages();
@@ -149,7 +138,7 @@ TEST(AsymStriplineBlock, WideModeZeroCopperAndWEqualToTAreFinite) {
 // keep the last solve's texts, the mode text and note are already written.
 TEST(AsymStriplineBlock, NarrowModeTooCloseToAPlaneEndsTheSolve) {
   TestProgram t;
-  OpenAsymStripline(t);
+  OpenStructure(t, kStriplineAsym);
   const std::string zo = t.text("Edit70");
   EnterAll(t, {{"Edit67", "5"}, {"Edit68", "1"}, {"Edit74", "20"}});
   EXPECT_EQ(t.takeMessages(), (std::vector<Message>{{Message::Kind::MathError, "sqrt: DOMAIN error", "cirquet"},
@@ -160,7 +149,7 @@ TEST(AsymStriplineBlock, NarrowModeTooCloseToAPlaneEndsTheSolve) {
 
 TEST(AsymStriplineBlock, TheFormulaRadioShowsTheModeForDefaultOnlyAndSolves) {
   TestProgram t;
-  OpenAsymStripline(t);
+  OpenStructure(t, kStriplineAsym);
   EXPECT_TRUE(t.showing("RadioGroup24"));
   t.selectRadio("RadioGroup24", 1);
   EXPECT_FALSE(t.showing("Label116"));
@@ -175,7 +164,7 @@ TEST(AsymStriplineBlock, TheFormulaRadioShowsTheModeForDefaultOnlyAndSolves) {
 // mode text: the one left there belongs to an earlier default solve.
 TEST(AsymStriplineBlock, ReturningWithAPublishedFormulaKeepsTheModeHidden) {
   TestProgram t;
-  OpenAsymStripline(t);
+  OpenStructure(t, kStriplineAsym);
   t.selectRadio("RadioGroup24", 2);
   t.selectRadio("RadioGroup3", 2);
   t.selectRadio("RadioGroup3", kStriplineAsym);

@@ -13,13 +13,7 @@ namespace {
 
 struct MicrostripCase {
   bool metric;
-  const char* mhz;
-  const char* eef;
-  const char* zo;
-  const char* tpd;
-  const char* co;
-  const char* lo;
-  const char* copper;
+  const char *mhz, *eef, *zo, *tpd, *co, *lo, *copper;
 };
 
 // The first two rows are the worked examples (form defaults, Imperial and
@@ -39,13 +33,12 @@ TEST(MicrostripBlock, WorkedExamplesInBothUnitSystemsAndDecimalModes) {
       OpenCalculator(t, "RFImpedances1");
       if (c.metric) t.selectRadio("RadioGroup6", 1);
       Enter(t, "Edit226", c.mhz);
-      const auto shown = [comma](const char* text) { return comma ? WithComma(text) : std::string(text); };
-      ExpectTexts(t, {{"Label290", shown(c.eef)},
-                      {"Edit70", shown(c.zo)},
-                      {"Edit77", shown(c.tpd)},
-                      {"Edit76", shown(c.co)},
-                      {"Edit73", shown(c.lo)},
-                      {"Label56", shown(c.copper)}});
+      ExpectTexts(t, {{"Label290", InDecimalForm(c.eef, comma)},
+                      {"Edit70", InDecimalForm(c.zo, comma)},
+                      {"Edit77", InDecimalForm(c.tpd, comma)},
+                      {"Edit76", InDecimalForm(c.co, comma)},
+                      {"Edit73", InDecimalForm(c.lo, comma)},
+                      {"Label56", InDecimalForm(c.copper, comma)}});
       EXPECT_TRUE(t.takeMessages().empty());
     }
 }

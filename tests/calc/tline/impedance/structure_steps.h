@@ -5,16 +5,12 @@
 
 namespace cq::test {
 
-enum ImpedanceStructure { kMicrostripEmbed = 1, kStripline = 2, kDualStripline = 4, kCoplanarWave = 5 };
+enum ImpedanceStructure { kMicrostripEmbed = 1, kStripline = 2, kStriplineAsym = 3, kDualStripline = 4, kCoplanarWave = 5 };
 
 // The page on the structure, in Metric when asked; the messages and solves
 // of getting there are forgotten.
 inline void OpenStructure(TestProgram& t, ImpedanceStructure item, bool metric = false) {
-  OpenCalculator(t, "RFImpedances1");
-  t.selectRadio("RadioGroup3", item);
-  if (metric) t.selectRadio("RadioGroup6", 1);
-  t.takeMessages();
-  t.takeSolves();
+  OpenStructure(t, "RFImpedances1", item, metric);
 }
 
 }  // namespace cq::test
