@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/calculator_table.h"
+#include "support/page_steps.h"
 #include "support/test_program.h"
 
 namespace cq::test {
@@ -47,7 +48,7 @@ TEST(ResultColours, EveryPageShowsItsResultsInNavyInBothUnitSystems) {
       EXPECT_EQ(Offenders(t, std::string(calculator.page)), std::vector<std::string>{})
           << calculator.menuItem << (units ? " Metric" : " Imperial");
     }
-    t.selectRadio("RadioGroup6", 0);
+    ToImperial(t);
   }
 }
 

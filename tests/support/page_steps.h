@@ -46,6 +46,8 @@ void OpenCalculatorWith(TestProgram& t, const std::string& menuItem, const Texts
 void OpenStructure(TestProgram& t, const std::string& menuItem, int structure, bool metric);
 // The Units switch.
 void ChooseUnits(TestProgram& t, bool metric);
+inline void ToMetric(TestProgram& t) { ChooseUnits(t, true); }
+inline void ToImperial(TestProgram& t) { ChooseUnits(t, false); }
 
 // Types the text into the field, then presses Enter there.
 void Enter(TestProgram& t, const std::string& field, const std::string& text);

@@ -84,9 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(FusingCurrent, BothCorrectionsInOneSolveInTheirOrder) {
-  p.type("Edit153", "0");
-  p.type("Edit337", "0.5");
-  p.pressEnter("Edit337");
+  EnterAll(p, {{"Edit153", "0"}, {"Edit337", "0.5"}});
   EXPECT_EQ(p.takeMessages(), (std::vector<Message>{InfoBox(kTimeMessage), InfoBox(kMultiplierMessage)}));
   ExpectTexts(p, {{"Edit153", "1"}, {"Edit337", "1"}, {"Edit160", "3.1023 Amps"}});
 }
@@ -133,7 +131,7 @@ TEST_F(FusingCurrent, ActivationRestoresTheEtchDisplayOfTheChosenFactor) {
 }
 
 TEST_F(FusingCurrent, ManualCopperInMetric) {
-  p.selectRadio("RadioGroup6", 1);
+  ToMetric(p);
   p.click("Form6.CheckBox1");
   p.type("Edit136", "18");
   p.type("Edit138", "35");

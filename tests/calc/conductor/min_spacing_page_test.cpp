@@ -87,8 +87,7 @@ TEST(SpacingAbove500V, FiveHundredVoltsIsRaisedTo501WithANestedSolve) {
   TestProgram t;
   OpenCalculator(t, "ConductorSpacing1");
   chooseAbove500V(t);
-  t.type("Edit79", "500");
-  t.pressEnter("Edit79");
+  Enter(t, "Edit79", "500");
   EXPECT_EQ(t.takeMessages(),
             (std::vector<Message>{{Message::Kind::Info, "Voltage must be equal to or greater than 501V", ""}}));
   EXPECT_EQ(t.text("Edit79"), "501");
@@ -101,8 +100,7 @@ TEST(SpacingAbove500V, At501VoltsEachDeviceGetsItsBasePlusOneRate) {
   TestProgram t;
   OpenCalculator(t, "ConductorSpacing1");
   chooseAbove500V(t);
-  t.type("Edit79", "501");
-  t.pressEnter("Edit79");
+  Enter(t, "Edit79", "501");
   EXPECT_TRUE(t.takeMessages().empty());
   EXPECT_EQ(t.takeSolves(), 1);
   // Imperial bases plus one rate: B1 9.8425 + 0.098425 = 9.940925,
@@ -157,8 +155,7 @@ TEST(SpacingAbove500V, AMegavoltUsesTheListedConstantsInBothUnits) {
     TestProgram t(DecimalStart(c.comma));
     OpenCalculator(t, "ConductorSpacing1", c.metric);
     chooseAbove500V(t);
-    t.type("Edit79", "1000000");
-    t.pressEnter("Edit79");
+    Enter(t, "Edit79", "1000000");
     for (int device = 0; device < 7; ++device) {
       t.selectRadio("RadioGroup10", device);
       EXPECT_EQ(t.text("Edit51"), c.texts[static_cast<size_t>(device)]) << device << (c.metric ? " mm" : " mils");
@@ -185,12 +182,10 @@ TEST(SpacingAbove500V, AVoltageThatIsNoNumberStopsEverySolveAndKeepsTheResult) {
   TestProgram t;
   OpenCalculator(t, "ConductorSpacing1");
   chooseAbove500V(t);
-  t.type("Edit79", "1000");
-  t.pressEnter("Edit79");
+  Enter(t, "Edit79", "1000");
   // B1: 9.8425 + 500 x 0.098425 = 59.055
   ASSERT_EQ(t.text("Edit51"), "59.0550 mils");
-  t.type("Edit79", "12x");
-  t.pressEnter("Edit79");
+  Enter(t, "Edit79", "12x");
   t.selectRadio("RadioGroup9", 2);
   const auto shown = t.takeMessages();
   ASSERT_EQ(shown.size(), 2u);

@@ -17,13 +17,7 @@ namespace {
 //   Z  = (5 V x 0.05) / (2 A x 0.5)           = 0.25 ohm
 //   C  = 0.225 x 4 x 64 sq.in / 0.002 in       = 28800 pF
 //   Xc = 1 / (1e6 x 6.28318 x 28800e-12)       = 5.52621797 ohm
-void openPdn(TestProgram& t) {
-  t.chooseMenu("PDNImpedance1");
-  t.type("Edit7", "4");
-  t.pressEnter("Edit7");
-  t.takeMessages();
-  t.takeSolves();
-}
+void openPdn(TestProgram& t) { OpenCalculatorWith(t, "PDNImpedance1", {{"Edit7", "4"}}); }
 
 TEST(PdnPage, TheDefaultRailAndPlanesInImperial) {
   TestProgram t;
@@ -40,10 +34,8 @@ TEST(PdnPage, EveryResultCarriesOneCommaInCommaMode) {
 TEST(PdnPage, TheMetricBranchTakesSquareMillimetresAndMillimetres) {
   TestProgram t;
   openPdn(t);
-  t.selectRadio("RadioGroup6", 1);
-  t.type("Edit228", "1000");
-  t.type("Edit229", "1");
-  t.pressEnter("Edit229");
+  ToMetric(t);
+  EnterAll(t, {{"Edit228", "1000"}, {"Edit229", "1"}});
   // C = 0.225 x 4 x (1000 x 0.00155) / (1 / 25.4) = 35.433 pF
   // Xc = 1 / (1e6 x 6.28318 x 35.433e-12) = 4491.71895 ohm
   ExpectTexts(t, {{"Edit230", "35.43 pF"}, {"Edit235", "4491.7189 Ohms"}, {"Edit109", "0.2500 Ohms"}});
@@ -56,7 +48,7 @@ TEST(PdnPage, TheMetricBranchTakesSquareMillimetresAndMillimetres) {
 TEST(PdnPage, TheMetricEquivalentsOfTheDefaultsGiveTheSameCapacitance) {
   TestProgram t;
   openPdn(t);
-  t.selectRadio("RadioGroup6", 1);
+  ToMetric(t);
   ExpectTexts(t, {{"Edit228", "41290.3226"}, {"Edit229", "0.0508"}, {"Edit231", "Sq.mm"}, {"Edit232", "mm"},
                   {"Edit230", "28800.00 pF"}, {"Edit235", "5.5262 Ohms"}});
   EXPECT_TRUE(t.takeMessages().empty());
@@ -86,8 +78,7 @@ TEST(PdnPage, PercentageChecksCorrectTheFieldAndCountInTheSameSolve) {
   for (const auto& c : cases) {
     TestProgram t;
     openPdn(t);
-    t.type(c.field, c.typed);
-    t.pressEnter(c.field);
+    Enter(t, c.field, c.typed);
     std::vector<Message> expected;
     if (*c.message) expected.push_back(InfoBox(c.message));
     EXPECT_EQ(t.takeMessages(), expected) << c.field << " " << c.typed;
@@ -102,8 +93,7 @@ TEST(PdnPage, AnErBelowOneIsRaisedToOneWithANestedSolve) {
   for (const char* typed : {"1", "0.99"}) {
     TestProgram t;
     openPdn(t);
-    t.type("Edit7", typed);
-    t.pressEnter("Edit7");
+    Enter(t, "Edit7", typed);
     const bool refused = std::string(typed) != "1";
     std::vector<Message> expected;
     if (refused) expected.push_back(InfoBox("Minimum dielectric constant value can't be less than 1"));
@@ -127,8 +117,7 @@ TEST(PdnPage, TickingDcHidesTheReactanceWithoutSolvingAndUntickingRestoresOneMHz
   for (const char* hidden : {"Label295", "Edit235", "Edit233"}) EXPECT_FALSE(t.showing(hidden)) << hidden;
 
   // With DC no reactance is computed, so an area of 0 raises nothing.
-  t.type("Edit228", "0");
-  t.pressEnter("Edit228");
+  Enter(t, "Edit228", "0");
   EXPECT_TRUE(t.takeMessages().empty());
   EXPECT_EQ(t.text("Edit230"), "0.00 pF");
   EXPECT_EQ(t.text("Edit234"), "DC");

@@ -66,7 +66,7 @@ TEST_F(ThermalManagement, AmbientLimitsWithOneMessagePerSolve) {
 TEST_F(ThermalManagement, UnitSystemChosenElsewhereChangesNothing) {
   EXPECT_FALSE(p.enabled("RadioGroup6"));
   p.chooseMenu("FuseCurrent1");
-  p.selectRadio("RadioGroup6", 1);
+  ToMetric(p);
   p.chooseMenu("ThermalManagement1");
   expectJunctions("37.000 °C", "147.000 °C");
 }

@@ -182,7 +182,7 @@ TEST(DifferentialPairsPage, SendToViaCalculatorHandsOverTheSolvedImpedanceAndSol
     t.selectRadio("RadioGroup5", 1);
     const std::string lossWithDefault = t.text("Edit13");
     OpenCalculator(t, kMenu);
-    if (c.metric) t.selectRadio("RadioGroup6", 1);
+    if (c.metric) ToMetric(t);
     t.selectRadio("RadioGroup3", 1);
     // The last solve counts: back to the edge microstrip before sending.
     t.selectRadio("RadioGroup3", 0);
@@ -292,12 +292,12 @@ TEST(DifferentialPairsPage, TheUnitsSwitchConvertsOnlyTheLengths) {
   TestProgram t;
   OpenCalculator(t, kMenu);
   t.selectRadio("RadioGroup3", 2);
-  t.selectRadio("RadioGroup6", 1);
+  ToMetric(t);
   ExpectTexts(t, {{"Edit21", "0.254"}, {"Edit26", "0.127"}, {"Edit27", "0.381"}, {"Edit32", "0.127"},
                   {"Edit398", "2.54"}, {"Edit394", "1"}, {"Edit400", "1"}, {"Edit151", "100"},
                   {"Edit62", "mm"}, {"Edit63", "mm"}, {"Edit64", "mm"}, {"Edit65", "mm"}, {"Edit399", "mm"},
                   {"Edit395", "Volts"}, {"Edit401", "ns"}, {"Edit152", "Ohms"}});
-  t.selectRadio("RadioGroup6", 0);
+  ToImperial(t);
   ExpectTexts(t, {{"Edit21", "10"}, {"Edit26", "5"}, {"Edit27", "15"}, {"Edit32", "5"}, {"Edit398", "100"},
                   {"Edit62", "mils"}, {"Edit399", "mils"}});
 }

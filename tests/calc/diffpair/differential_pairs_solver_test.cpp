@@ -269,9 +269,7 @@ TEST(DifferentialPairsSolve, AnEmptyTargetStopsAfterTheResultsAndKeepsTheIndicat
   TestProgram t;
   OpenStructure(t, kPairs, 0, false);
   Enter(t, "Edit151", "89");  // red, bounds 100.125 and 77.875
-  t.type("Edit21", "12");
-  t.type("Edit151", "");
-  t.pressEnter("Edit151");
+  EnterAll(t, {{"Edit21", "12"}, {"Edit151", ""}});
   EXPECT_EQ(t.takeMessages(), std::vector<Message>{ErrorBox("'' is not a valid floating point value")});
   // W 12: Zo, Zdiff and W/H by python3, written before the target is read;
   // the bounds and the indicator stay as the last whole solve left them.

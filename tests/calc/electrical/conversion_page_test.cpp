@@ -28,7 +28,7 @@ TEST(ConversionPage, ImperialDefaults) {
 TEST(ConversionPage, MetricReadsMillimetresAndCelsius) {
   TestProgram t;
   OpenCalculator(t, "ConversionData1");
-  t.selectRadio("RadioGroup6", 1);
+  ToMetric(t);
   // The switch rewrites 10 mils as 0.254 mm and keeps 72, now read in degC:
   // 72 x 1.8 + 32 = 161.6. dBm out in its shortest form.
   ExpectTexts(t, {{"Edit80", "0.254"},   {"Edit85", "72"},       {"Edit81", "10.00"},  {"Edit84", "161.60"},
@@ -39,7 +39,7 @@ TEST(ConversionPage, MetricReadsMillimetresAndCelsius) {
   // 0 dBm + 2.5 dB = 2.5 (Metric) against 2.5000 (Imperial).
   Enter(t, "Edit167", "2.5");
   EXPECT_EQ(t.text("Edit175"), "2.5");
-  t.selectRadio("RadioGroup6", 0);
+  ToImperial(t);
   EXPECT_EQ(t.text("Edit80"), "10");
   EXPECT_EQ(t.text("Edit175"), "2.5000");
   // 100 now read in degF: 68 x 0.55555555555 = 37.78.
@@ -158,7 +158,7 @@ TEST(ConversionPage, DecimalCommaResults) {
   t.click("BitBtn4");
   // The comma text goes over and reads back with the locale's separator.
   ExpectTexts(t, {{"Edit219", "53,1301"}, {"Edit220", "0,9273"}});
-  t.selectRadio("RadioGroup6", 1);
+  ToMetric(t);
   Enter(t, "Edit167", "2,5");
   ExpectTexts(t, {{"Edit80", "0,254"}, {"Edit81", "10,00"}, {"Edit175", "2,5"}, {"Edit166", "1,3335"}});
   EXPECT_TRUE(t.takeMessages().empty());

@@ -32,7 +32,7 @@ TEST(EmbeddedResistorsPage, BothRectangularTypesShareTheFormulas) {
 TEST(EmbeddedResistorsPage, MetricRectangular) {
   TestProgram t;
   OpenCalculator(t, "EmbeddedRs1");
-  t.selectRadio("RadioGroup6", 1);
+  ToMetric(t);
   // The switch gives 2.54 mm, 1.27 mm and 25 / 645.16 = 0.03875 ohm/sq.mm:
   // 5000 sq.mils / 1550 = 3.226 sq.mm; 2 x 0.03875 x 645.16 = 49.9999 ohm.
   ExpectTexts(t, {{"Edit157", "2.54"}, {"Edit158", "1.27"}, {"Edit154", "0.03875"}, {"Edit161", "3.226 Sq.mm"},
@@ -85,7 +85,7 @@ TEST(EmbeddedResistorsPage, MetricAnnularKeepsTheTargetResistance) {
   TestProgram t;
   OpenCalculator(t, "EmbeddedRs1");
   t.selectRadio("RadioGroup11", 2);
-  t.selectRadio("RadioGroup6", 1);
+  ToMetric(t);
   // 20 mils = 0.508 mm, 25 ohm/sq.in = 0.03875 ohm/sq.mm, 10 ohm as it was.
   // Dout = exp(10 / 24.99995 x 6.28318) x 0.508 = 6.2714 mm; ring
   // (6.2714 - 0.508) / 2 = 2.8817 mm; 3.14159 / 4 x (6.2714^2 - 0.508^2)
@@ -105,7 +105,7 @@ TEST(EmbeddedResistorsPage, DecimalCommaResults) {
   ExpectTexts(t, {{"Edit161", "5000,00 Sq.mils"}, {"Edit163", "50,000 Ohms"}});
   t.selectRadio("RadioGroup11", 2);
   ExpectTexts(t, {{"Edit163", "246,91 mils"}, {"Edit162", "113,45 mils"}, {"Edit161", "47565,37 Sq.mils"}});
-  t.selectRadio("RadioGroup6", 1);
+  ToMetric(t);
   ExpectTexts(t, {{"Edit157", "0,508"}, {"Edit163", "6,2714 mm"}, {"Edit161", "30,6876 Sq.mm"}});
 }
 

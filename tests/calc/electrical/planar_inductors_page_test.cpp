@@ -47,7 +47,7 @@ TEST(PlanarInductorsPage, EachShapeInBothUnitSystems) {
   // The switch turned the lengths into micrometres (10 mils = 254 um).
   ExpectTexts(t, {{"Edit88", "5"}, {"Edit89", "254"}, {"Edit91", "254"}, {"Edit92", "8890"}, {"Edit96", "um"},
                   {"Edit101", "um"}});
-  t.selectRadio("RadioGroup6", 0);
+  ToImperial(t);
   ExpectTexts(t, {{"Edit89", "10"}, {"Edit92", "350"}, {"Edit94", "170.000"}, {"Edit90", "210.8410"}});
   EXPECT_TRUE(t.takeMessages().empty());
 }
@@ -69,7 +69,7 @@ TEST(PlanarInductorsPage, PointAndCommaInputsReadAlike) {
                       {"Edit90", comma ? "106,7563" : "106.7563"}});
     }
     t.type("Edit88", "5");
-    t.selectRadio("RadioGroup6", 1);
+    ToMetric(t);
     t.selectRadio("RadioGroup3", 2);
     t.type("Edit89", "2,5");
     t.type("Edit91", "2.5");

@@ -44,8 +44,7 @@ TEST(XlXcReactancePage, TheDefaultsInPointAndCommaMode) {
   OpenCalculator(t, "XlXcReactance1");
   expectReactances(t, {"0,1592 Ohms", "6283,1800 Ohms", "5032,9255 Hz"}, "comma");
   // 2,5 MHz: Xc = 1 / (6.28318 x 2.5e6 x 1e-6) = 0.06366; Xl = 15707.95; f0 unchanged.
-  t.type("Edit270", "2,5");
-  t.pressEnter("Edit270");
+  Enter(t, "Edit270", "2,5");
   expectReactances(t, {"0,0637 Ohms", "15707,9500 Ohms", "5032,9255 Hz"}, "comma 2.5 MHz");
 }
 

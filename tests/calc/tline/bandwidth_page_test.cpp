@@ -15,11 +15,7 @@ namespace {
 
 // The page with Er 4.6 (FR-4) and the form's 1 ns, 0.25Sr and 1/7.
 void openBandwidth(TestProgram& t, const char* er = "4.6") {
-  t.chooseMenu("SignalProperties1");
-  t.type("Edit7", er);
-  t.pressEnter("Edit7");
-  t.takeMessages();
-  t.takeSolves();
+  OpenCalculatorWith(t, "SignalProperties1", {{"Edit7", er}});
 }
 
 struct Results {
@@ -51,7 +47,7 @@ TEST(BandwidthPage, TheOneNanosecondExampleInBothUnitsAndLayers) {
   EXPECT_EQ(results(t), (Results{"350.00000 MHz", "33.72244 Inches", "1.37578 Inches", "139778954.280 m/s",
                                  "4.81749 Inches"}));
   t.selectRadio("RadioGroup3", 0);
-  t.selectRadio("RadioGroup6", 1);
+  ToMetric(t);
   EXPECT_EQ(results(t),
             (Results{"350.00000 MHz", "85.65499 cm", "4.50141 cm", "139778954.280 m/s", "12.23641 cm"}));
   // The Units switch converts no field of this page.
@@ -117,13 +113,12 @@ TEST(BandwidthPage, FrequencyModeGivesOnlyTheWavelengthAndItsFraction) {
   EXPECT_EQ(t.text("Edit24"), riseTime.riseLength);
 
   // Er and the layer play no part: no message, no change.
-  t.type("Edit7", "0.5");
-  t.pressEnter("Edit7");
+  Enter(t, "Edit7", "0.5");
   EXPECT_TRUE(t.takeMessages().empty());
   EXPECT_EQ(t.text("Edit7"), "0.5");
   EXPECT_EQ(t.text("Edit23"), "118.02853 Inches");
 
-  t.selectRadio("RadioGroup6", 1);
+  ToMetric(t);
   // 299792458 / 100 x 0.0001 = 299.79246 cm; x 0.142857 = 42.82745 cm.
   EXPECT_EQ(t.text("Edit23"), "299.79246 cm");
   EXPECT_EQ(t.text("Edit45"), "42.82745 cm");
@@ -154,8 +149,7 @@ TEST(BandwidthPage, EachFrequencyUnitPlacesItsTextAndScalesTheInput) {
   }
   // 1 GHz: 11.80285 in.
   t.selectRadio("RadioGroup20", 0);
-  t.type("Edit19", "1");
-  t.pressEnter("Edit19");
+  Enter(t, "Edit19", "1");
   EXPECT_EQ(t.text("Edit23"), "11.80285 Inches");
 }
 
@@ -194,8 +188,7 @@ TEST(BandwidthPage, ErBelowOneIsCorrectedToOneAndSolvedAgain) {
   EXPECT_EQ(t.text("Edit43"), "299792458.000 m/s");
   EXPECT_TRUE(t.messages().empty());
 
-  t.type("Edit7", "0.5");
-  t.pressEnter("Edit7");
+  Enter(t, "Edit7", "0.5");
   EXPECT_EQ(t.takeMessages(),
             (std::vector<Message>{InfoBox("Minimum dielectric constant value can't be less than 1")}));
   EXPECT_EQ(t.takeSolves(), 2);
@@ -208,14 +201,12 @@ TEST(BandwidthPage, AZeroRiseTimeEndsTheSolveBeforeAnyResult) {
   TestProgram t;
   openBandwidth(t);
   const Results before = results(t);
-  t.type("Edit19", "0");
-  t.pressEnter("Edit19");
+  Enter(t, "Edit19", "0");
   EXPECT_EQ(t.takeMessages(), (std::vector<Message>{ErrorBox("Floating point division by zero")}));
   EXPECT_EQ(results(t), before);
 
   // The Er check comes first; its nested solve then fails on the same zero.
-  t.type("Edit7", "0.5");
-  t.pressEnter("Edit7");
+  Enter(t, "Edit7", "0.5");
   EXPECT_EQ(t.takeMessages(),
             (std::vector<Message>{InfoBox("Minimum dielectric constant value can't be less than 1"),
                                   ErrorBox("Floating point division by zero")}));
@@ -223,16 +214,14 @@ TEST(BandwidthPage, AZeroRiseTimeEndsTheSolveBeforeAnyResult) {
   EXPECT_EQ(results(t), before);
 
   t.selectRadio("RadioGroup12", 1);
-  t.type("Edit19", "0");
-  t.pressEnter("Edit19");
+  Enter(t, "Edit19", "0");
   EXPECT_EQ(t.takeMessages(), (std::vector<Message>{ErrorBox("Floating point division by zero")}));
 }
 
 TEST(BandwidthPage, NegativeRiseTimesGiveNegativeLengths) {
   TestProgram t;
   openBandwidth(t);
-  t.type("Edit19", "-1");
-  t.pressEnter("Edit19");
+  Enter(t, "Edit19", "-1");
   EXPECT_TRUE(t.takeMessages().empty());
   EXPECT_EQ(results(t), (Results{"-350.00000 MHz", "-33.72244 Inches", "-1.77221 Inches", "139778954.280 m/s",
                                  "-4.81749 Inches"}));
@@ -242,8 +231,7 @@ TEST(BandwidthPage, TextThatIsNoNumberEndsTheSolveBeforeAnyResult) {
   TestProgram t;
   openBandwidth(t);
   const Results before = results(t);
-  t.type("Edit19", "1ns");
-  t.pressEnter("Edit19");
+  Enter(t, "Edit19", "1ns");
   EXPECT_EQ(t.takeMessages(), (std::vector<Message>{ErrorBox("'1ns' is not a valid floating point value")}));
   EXPECT_EQ(results(t), before);
 }

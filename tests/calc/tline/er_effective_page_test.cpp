@@ -25,7 +25,7 @@ TEST(ErEffectivePage, TheFormDefaultsInBothUnitSystems) {
   EXPECT_FALSE(t.enabled("Edit227"));
   EXPECT_FALSE(t.enabled("UpDown6"));
 
-  t.selectRadio("RadioGroup6", 1);
+  ToMetric(t);
   ExpectTexts(t, {{"Edit25", "0.127"}, {"Edit46", "0.254"}, {"Edit224", "500"}, {"Edit222", "mm"},
                   {"Label56", " 53 um"}, {"Edit221", "2.9031"}});
   EXPECT_TRUE(t.takeMessages().empty());
@@ -39,8 +39,7 @@ TEST(ErEffectivePage, TheFormDefaultsInBothUnitSystems) {
 TEST(ErEffectivePage, EachInputReachesTheModel) {
   TestProgram t;
   OpenCalculator(t, "ErEffective1");
-  t.type("Edit224", "1000");
-  t.pressEnter("Edit224");
+  Enter(t, "Edit224", "1000");
   EXPECT_EQ(t.text("Edit221"), "2.9025");
 
   t.type("Edit25", "20");
@@ -51,7 +50,7 @@ TEST(ErEffectivePage, EachInputReachesTheModel) {
   EXPECT_EQ(t.text("Label56"), "2.80 mils");
   EXPECT_EQ(t.text("Edit221"), "3.3124");
 
-  t.selectRadio("RadioGroup6", 1);
+  ToMetric(t);
   t.type("Edit25", "0.5");
   t.type("Edit46", "0.2");
   t.type("Edit7", "3.2");
@@ -106,8 +105,7 @@ TEST(ErEffectivePage, ZeroLengthsEndTheSolveAndKeepTheResult) {
   for (const auto& row : rows) {
     TestProgram t;
     OpenCalculator(t, "ErEffective1");
-    t.type(row.field, "0");
-    t.pressEnter(row.field);
+    Enter(t, row.field, "0");
     const auto messages = t.takeMessages();
     ASSERT_EQ(messages.size(), row.messages.size()) << row.field;
     for (size_t i = 0; i < messages.size(); ++i) {
@@ -121,8 +119,7 @@ TEST(ErEffectivePage, ZeroLengthsEndTheSolveAndKeepTheResult) {
 TEST(ErEffectivePage, TextThatIsNoNumberEndsTheSolve) {
   TestProgram t;
   OpenCalculator(t, "ErEffective1");
-  t.type("Edit224", "fast");
-  t.pressEnter("Edit224");
+  Enter(t, "Edit224", "fast");
   EXPECT_EQ(t.takeMessages(), (std::vector<Message>{ErrorBox("'fast' is not a valid floating point value")}));
   EXPECT_EQ(t.text("Edit221"), "2.9022");
 }
@@ -181,7 +178,7 @@ TEST(ErEffectivePage, SendToWavelengthCalculatorFromAnotherFrequencyUnit) {
   t.chooseMenu("WavelengthCalculator1");
   t.selectRadio("RadioGroup22", 1);
   t.selectRadio("RadioGroup21", 0);
-  t.selectRadio("RadioGroup6", 1);
+  ToMetric(t);
   OpenCalculator(t, "ErEffective1");
   t.click("Button5");
   EXPECT_EQ(t.itemIndex("RadioGroup21"), 1);

@@ -3,6 +3,7 @@
 // track bar, the failures and the hand-over to Er Effective.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -13,14 +14,37 @@ namespace cq::test {
 namespace {
 
 
+// The unit text beside the input, placed after the number's width.
 struct UnitBox {
   std::string text;
   int left, width;
+  friend bool operator==(const UnitBox&, const UnitBox&) = default;
+  friend void PrintTo(const UnitBox& b, std::ostream* os) { *os << b.text << " at " << b.left << " +" << b.width; }
 };
 
 UnitBox unitBox(TestProgram& t) {
   const auto& b = t.control("Edit280").bounds();
   return {t.text("Edit280"), b.left, b.width};
+}
+
+// What the input method shows: its caption, the unit radio and its choice,
+// both hints and the unit box.
+struct MethodView {
+  const char* caption;
+  std::vector<std::string> units;
+  int unit;
+  const char* unitHint;
+  const char* inputHint;
+  UnitBox box;
+};
+
+void expectMethod(TestProgram& t, const MethodView& m) {
+  EXPECT_EQ(t.text("Label220"), m.caption);
+  EXPECT_EQ(t.items("RadioGroup21"), m.units);
+  EXPECT_EQ(t.itemIndex("RadioGroup21"), m.unit);
+  EXPECT_EQ(t.control("RadioGroup21").hint(), m.unitHint);
+  EXPECT_EQ(t.control("Edit103").hint(), m.inputHint);
+  EXPECT_EQ(unitBox(t), m.box);
 }
 
 // Form defaults: 10 ns is 1000 / 10 = 100 MHz, Er Eff 4, full wave:
@@ -33,7 +57,7 @@ TEST(WavelengthPage, TheFormDefaultsInBothUnitSystems) {
   EXPECT_EQ(t.text("Label220"), "Period");
   EXPECT_EQ(t.items("RadioGroup21"), (std::vector<std::string>{"ns", "ps"}));
   EXPECT_EQ(t.text("Edit104"), "59.01426 Inches");
-  t.selectRadio("RadioGroup6", 1);
+  ToMetric(t);
   EXPECT_EQ(t.text("Edit104"), "149.89623 cm");
   // The Units switch converts nothing on this page.
   EXPECT_EQ(t.text("Edit103"), "10");
@@ -69,29 +93,14 @@ TEST(WavelengthPage, ChoosingFrequencyKeepsTheNumberAndReadsItInMhz) {
   // ns -> MHz moves the unit item twice (before and after the refill), each
   // solving, and the method change solves at its end.
   EXPECT_EQ(t.takeSolves(), 3);
-  EXPECT_EQ(t.text("Label220"), "Frequency");
-  EXPECT_EQ(t.items("RadioGroup21"), (std::vector<std::string>{"GHz", "MHz", "KHz", "Hz"}));
-  EXPECT_EQ(t.itemIndex("RadioGroup21"), 1);
-  EXPECT_EQ(t.control("RadioGroup21").hint(), "Select units for frequency.");
-  EXPECT_EQ(t.control("Edit103").hint(), "Enter the signal frequency.");
-  const UnitBox mhz = unitBox(t);
-  EXPECT_EQ(mhz.text, "MHz");
-  EXPECT_EQ(mhz.left, 122);
-  EXPECT_EQ(mhz.width, 42);
+  expectMethod(t, {"Frequency", {"GHz", "MHz", "KHz", "Hz"}, 1, "Select units for frequency.",
+                   "Enter the signal frequency.", {"MHz", 122, 42}});
   // 10 MHz: 299792458 / (2 x 10) x 0.0001 / 2.54 = 590.14263 in.
   EXPECT_EQ(t.text("Edit103"), "10");
   EXPECT_EQ(t.text("Edit104"), "590.14263 Inches");
 
   t.selectRadio("RadioGroup22", 0);
-  EXPECT_EQ(t.text("Label220"), "Period");
-  EXPECT_EQ(t.items("RadioGroup21"), (std::vector<std::string>{"ns", "ps"}));
-  EXPECT_EQ(t.itemIndex("RadioGroup21"), 0);
-  EXPECT_EQ(t.control("RadioGroup21").hint(), "Select units for time.");
-  EXPECT_EQ(t.control("Edit103").hint(), "Enter the signal period.");
-  const UnitBox ns = unitBox(t);
-  EXPECT_EQ(ns.text, "ns");
-  EXPECT_EQ(ns.left, 138);
-  EXPECT_EQ(ns.width, 23);
+  expectMethod(t, {"Period", {"ns", "ps"}, 0, "Select units for time.", "Enter the signal period.", {"ns", 138, 23}});
   EXPECT_EQ(t.text("Edit104"), "59.01426 Inches");
 }
 
@@ -114,10 +123,7 @@ TEST(WavelengthPage, EachUnitPlacesItsTextAndScalesTheInput) {
               {0, {"GHz", 122, 42}, "0.59014 Inches"}};
   for (const auto& row : rows) {
     t.selectRadio("RadioGroup21", row.item);
-    const UnitBox box = unitBox(t);
-    EXPECT_EQ(box.text, row.box.text);
-    EXPECT_EQ(box.left, row.box.left);
-    EXPECT_EQ(box.width, row.box.width);
+    EXPECT_EQ(unitBox(t), row.box);
     EXPECT_EQ(t.text("Edit104"), row.result);
   }
 }
@@ -128,15 +134,13 @@ TEST(WavelengthPage, WorkedFrequencyExamples) {
   t.selectRadio("RadioGroup22", 1);
   // 1 GHz in air: 299792458 / 1000 x 0.0001 = 29.97925 cm = 11.80285 in.
   t.selectRadio("RadioGroup21", 0);
-  t.type("Edit103", "1");
-  t.type("Edit150", "1");
-  t.pressEnter("Edit150");
+  EnterAll(t, {{"Edit103", "1"}, {"Edit150", "1"}});
   EXPECT_EQ(t.text("Edit104"), "11.80285 Inches");
-  t.selectRadio("RadioGroup6", 1);
+  ToMetric(t);
   EXPECT_EQ(t.text("Edit104"), "29.97925 cm");
   // 500 MHz in Er Eff 2.9022, a quarter wave:
   //   299792458 / (sqrt(2.9022) x 500) x 0.0001 / 2.54 x 0.25 = 3.46412 in.
-  t.selectRadio("RadioGroup6", 0);
+  ToImperial(t);
   t.selectRadio("RadioGroup21", 1);
   t.type("Edit103", "500");
   t.type("Edit150", "2.9022");
@@ -148,8 +152,7 @@ TEST(WavelengthPage, TheResultCarriesACommaInCommaMode) {
   TestProgram t(CommaStart());
   OpenCalculator(t, "WavelengthCalculator1");
   EXPECT_EQ(t.text("Edit104"), "59,01426 Inches");
-  t.type("Edit150", "2,9022");
-  t.pressEnter("Edit150");
+  Enter(t, "Edit150", "2,9022");
   // 59.01426 x sqrt(4 / 2.9022) = 69.28246 in.
   EXPECT_EQ(t.text("Edit104"), "69,28246 Inches");
 }
@@ -158,24 +161,21 @@ TEST(WavelengthPage, ZeroInputsEndTheSolveAndKeepThePreviousResult) {
   TestProgram t;
   OpenCalculator(t, "WavelengthCalculator1");
   for (const char* field : {"Edit103", "Edit150"}) {
-    t.type(field, "0");
-    t.pressEnter(field);
+    Enter(t, field, "0");
     EXPECT_EQ(t.takeMessages(), (std::vector<Message>{ErrorBox("Floating point division by zero")})) << field;
     EXPECT_EQ(t.text("Edit104"), "59.01426 Inches") << field;
     t.type(field, field == std::string("Edit103") ? "10" : "4");
   }
   t.selectRadio("RadioGroup22", 1);
   t.takeMessages();
-  t.type("Edit103", "0");
-  t.pressEnter("Edit103");
+  Enter(t, "Edit103", "0");
   EXPECT_EQ(t.takeMessages(), (std::vector<Message>{ErrorBox("Floating point division by zero")}));
 }
 
 TEST(WavelengthPage, ANegativeErEffShowsTheSquareRootErrorAndNoNumber) {
   TestProgram t;
   OpenCalculator(t, "WavelengthCalculator1");
-  t.type("Edit150", "-4");
-  t.pressEnter("Edit150");
+  Enter(t, "Edit150", "-4");
   const auto messages = t.takeMessages();
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].kind, Message::Kind::MathError);
@@ -186,8 +186,7 @@ TEST(WavelengthPage, ANegativeErEffShowsTheSquareRootErrorAndNoNumber) {
 TEST(WavelengthPage, TextThatIsNoNumberEndsTheSolve) {
   TestProgram t;
   OpenCalculator(t, "WavelengthCalculator1");
-  t.type("Edit103", "ten");
-  t.pressEnter("Edit103");
+  Enter(t, "Edit103", "ten");
   EXPECT_EQ(t.takeMessages(), (std::vector<Message>{ErrorBox("'ten' is not a valid floating point value")}));
   EXPECT_EQ(t.text("Edit104"), "59.01426 Inches");
 }

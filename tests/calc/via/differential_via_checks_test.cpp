@@ -19,6 +19,17 @@ struct Case {
   const char* text;  // nullptr: accepted
 };
 
+// The rule refuses the value or lets it pass; a refusal carries the message
+// and the corrected text, which the check reads back into the solve.
+void expectCase(const Case& c, const InputRule& rule, const char* message) {
+  SCOPED_TRACE(c.value);
+  EXPECT_EQ(rule.refuses(c.value), c.text != nullptr);
+  if (!c.text) return;
+  EXPECT_EQ(rule.message, message);
+  EXPECT_EQ(rule.corrected, c.text);
+  EXPECT_EQ(rule.followUp, FollowUp::ReadCorrected);
+}
+
 TEST(DifferentialViaChecks, Spacing) {
   const Case cases[] = {
       {60, 10, false, nullptr},  {10.001, 10, false, nullptr}, {10, 10, false, "11"},
@@ -27,12 +38,7 @@ TEST(DifferentialViaChecks, Spacing) {
   };
   for (const Case& c : cases) {
     const std::string text = DifferentialViaSpacingText(c.hole, c.metric);
-    const InputRule rule = DifferentialViaSpacingRule(c.hole, text);
-    EXPECT_EQ(rule.refuses(c.value), c.text != nullptr) << c.value;
-    if (!c.text) continue;
-    EXPECT_EQ(rule.message, kSpacing);
-    EXPECT_EQ(rule.corrected, c.text);
-    EXPECT_EQ(rule.followUp, FollowUp::ReadCorrected);
+    expectCase(c, DifferentialViaSpacingRule(c.hole, text), kSpacing);
   }
 }
 
@@ -43,12 +49,7 @@ TEST(DifferentialViaChecks, OpeningSides) {
   };
   for (const Case& c : cases) {
     const std::string text = DifferentialViaOpeningText(c.hole, c.metric);
-    const InputRule rule = DifferentialViaOpeningRule(c.hole, text);
-    EXPECT_EQ(rule.refuses(c.value), c.text != nullptr) << c.value;
-    if (!c.text) continue;
-    EXPECT_EQ(rule.message, kClearance);
-    EXPECT_EQ(rule.corrected, c.text);
-    EXPECT_EQ(rule.followUp, FollowUp::ReadCorrected);
+    expectCase(c, DifferentialViaOpeningRule(c.hole, text), kClearance);
   }
 }
 

@@ -19,7 +19,7 @@
 namespace cq::test {
 namespace {
 
-using Results = std::map<std::string, std::string>;
+using Results = TextsByName;
 
 class DifferentialVias {
  public:
@@ -30,11 +30,7 @@ class DifferentialVias {
     t.takeSolves();
   }
   void enter(const Texts& fields) { EnterAll(t, fields); }
-  Results results() {
-    Results r;
-    for (const char* name : {"Edit50", "Edit8", "Edit10", "Edit49", "Edit13"}) r[name] = t.text(name);
-    return r;
-  }
+  Results results() { return TextsOf(t, {"Edit50", "Edit8", "Edit10", "Edit49", "Edit13"}); }
   TestProgram t;
 };
 
@@ -265,7 +261,7 @@ TEST(DifferentialVias, InsertionLossFollowsThePairImpedance) {
 // Anisotropy, baud rate and pair impedance are not lengths.
 TEST(DifferentialVias, UnitsSwitchKeepsTheLayoutAndTheImpedances) {
   DifferentialVias p;
-  p.t.selectRadio("RadioGroup6", 1);
+  ToMetric(p.t);
   const Results fields = {{"Edit3", "0.254"}, {"Edit5", "1.016"}, {"Edit6", "1.5748"}, {"Edit335", "1.524"},
                           {"Edit336", "mm"},  {"Edit206", "18"},  {"Edit209", "1"},     {"Edit386", "100"}};
   for (const auto& [field, text] : fields) EXPECT_EQ(p.t.text(field), text) << field;

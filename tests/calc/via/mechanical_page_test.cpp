@@ -137,7 +137,7 @@ TEST(WireGaugeEdges, CommaModeLocalisesOnlyWhatTheUnitSystemAllows) {
   EXPECT_EQ(t.text("Edit95"), "66,7808 Ohms");
   t.selectCombo("ComboBox3", 39);  // AWG 36: a resistance without a point
   EXPECT_EQ(t.text("Edit95"), "1360 Ohms");
-  t.selectRadio("RadioGroup6", 0);
+  ToImperial(t);
   ExpectTexts(t, {{"Edit41", "0.0050 Inches"}, {"Edit95", "414.80 Ohms"}, {"Edit141", "0,036 Amps"}});  // 25 / 700
 }
 
@@ -154,7 +154,7 @@ TEST(WireGaugeEdges, UnitsSwitchSwapsChartsCaptionAndRewritesEveryResult) {
   const auto imperial = memoLines(t, "Memo2");
   const auto metric = memoLines(t, "Memo4");
 
-  t.selectRadio("RadioGroup6", 1);
+  ToMetric(t);
   EXPECT_FALSE(t.showing("GroupBox19"));
   EXPECT_TRUE(t.showing("GroupBox46"));
   ExpectTexts(t, {{"Label200", "Ohms per km"},
@@ -163,7 +163,7 @@ TEST(WireGaugeEdges, UnitsSwitchSwapsChartsCaptionAndRewritesEveryResult) {
                   {"Edit102", "0.89 Amps"},
                   {"Edit141", "0.143 Amps"}});  // 10 mils: 100 / 700
 
-  t.selectRadio("RadioGroup6", 0);
+  ToImperial(t);
   EXPECT_TRUE(t.showing("GroupBox19"));
   EXPECT_FALSE(t.showing("GroupBox46"));
   ExpectTexts(t, {{"Label200", "Ohms per 1000'"}, {"Edit41", "0.0100 Inches"}, {"Edit102", "0.86 Amps"}});

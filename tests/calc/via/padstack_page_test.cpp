@@ -18,7 +18,6 @@ void choosePadType(TestProgram& t, int type) {
   t.selectRadio("RadioGroup14", type);
 }
 
-void toMetric(TestProgram& t) { t.selectRadio("RadioGroup6", 1); }
 
 struct Results {
   std::string edit36, edit37, edit38;
@@ -45,7 +44,7 @@ TEST(PadstackPage, ThruHoleDefaultsInMetricPointAndComma) {
   for (bool comma : {false, true}) {
     TestProgram t(comma ? CommaStart() : StartOptions{});
     OpenCalculator(t, "Padstacks1");
-    toMetric(t);
+    ToMetric(t);
     const std::string sep = comma ? "," : ".";
     expectResults(t, {"1" + sep + "4224 mm", "1" + sep + "4224 mm", "2" + sep + "0320 mm"});
     EXPECT_EQ(t.text("Edit39"), "1" + sep + "4224 mm");
@@ -109,7 +108,7 @@ TEST(PadstackPage, MetricHoleLimitCountsFromTheNextSolve) {
   for (bool comma : {false, true}) {
     TestProgram t(comma ? CommaStart() : StartOptions{});
     OpenCalculator(t, "Padstacks1");
-    toMetric(t);
+    ToMetric(t);
     t.takeSolves();
     Enter(t, "Edit33", "7");
     const std::string limit = comma ? "6,35" : "6.35";
@@ -128,7 +127,7 @@ TEST(PadstackPage, MetricHoleLimitCountsFromTheNextSolve) {
 TEST(PadstackPage, MetricHoleIsNotCheckedInAnUnknownDecimalMode) {
   TestProgram t;
   OpenCalculator(t, "Padstacks1");
-  toMetric(t);
+  ToMetric(t);
   t.form().label("Label165").setCaption("2");
   Enter(t, "Edit33", "7");
   EXPECT_TRUE(t.takeMessages().empty());
@@ -170,7 +169,7 @@ TEST(PadstackPage, StdToolingPresetAndBackToCustom) {
 TEST(PadstackPage, StdToolingInMetric) {
   TestProgram t;
   OpenCalculator(t, "Padstacks1");
-  toMetric(t);
+  ToMetric(t);
   t.selectCombo("ComboBox2", 1);
   EXPECT_EQ(t.text("Edit33"), "3.175");
   expectResults(t, {"3.1750 mm", "4.4450 mm", "4.4450 mm"});
@@ -181,7 +180,7 @@ TEST(PadstackPage, SavedRingTextsFollowAUnitsChange) {
   TestProgram t;
   OpenCalculator(t, "Padstacks1");
   t.selectCombo("ComboBox2", 1);
-  toMetric(t);
+  ToMetric(t);
   EXPECT_EQ(t.text("Edit34"), "N/A");
   t.selectCombo("ComboBox2", 0);
   ExpectTexts(t, {{"Edit34", "0.3048"}, {"Edit35", "0.3048"}, {"Edit33", "0.8128"}});
@@ -193,7 +192,7 @@ TEST(PadstackPage, SavedRingTextsFollowAUnitsChange) {
 TEST(PadstackPage, PadStyleSavesAndRestoresRingTextsInCommaMode) {
   TestProgram t(CommaStart());
   OpenCalculator(t, "Padstacks1");
-  toMetric(t);
+  ToMetric(t);
   EXPECT_EQ(t.text("Edit34"), "0,3048");
   t.selectRadio("RadioGroup7", 1);
   EXPECT_EQ(t.text("Edit34"), "N/A");
@@ -210,9 +209,9 @@ TEST(PadstackPage, PadStyleSavesAndRestoresRingTextsInCommaMode) {
 TEST(PadstackPage, NonPlatedImperialUsesTheLastRingInMils) {
   TestProgram t;
   OpenCalculator(t, "Padstacks1");
-  toMetric(t);
+  ToMetric(t);
   t.selectRadio("RadioGroup7", 1);
-  t.selectRadio("RadioGroup6", 0);
+  ToImperial(t);
   EXPECT_EQ(t.text("Edit33"), "32");
   expectResults(t, {"32.00 mils", "56.00 mils", "68.00 mils"});
 }
@@ -252,7 +251,7 @@ TEST(PadstackPage, ConductorPadThDefaults) {
   for (const auto& r : rows) {
     TestProgram t;
     OpenCalculator(t, "Padstacks1");
-    if (r.metric) toMetric(t);
+    if (r.metric) ToMetric(t);
     choosePadType(t, r.type);
     EXPECT_EQ(t.text("Edit36"), r.expected.edit36) << r.type << r.metric;
     EXPECT_EQ(t.text("Edit37"), r.expected.edit37) << r.type << r.metric;
@@ -271,7 +270,7 @@ TEST(PadstackPage, ConductorPadThDefaults) {
 TEST(PadstackPage, TypeDefaultsTakeTheCommaInMetric) {
   TestProgram t(CommaStart());
   OpenCalculator(t, "Padstacks1");
-  toMetric(t);
+  ToMetric(t);
   choosePadType(t, 4);
   ExpectTexts(t, {{"Edit33", "2,54"}, {"Edit34", "0,2540"}, {"Edit211", "0,8128"}, {"Edit213", "0,1778"},
                   {"Edit36", "1,2700 mm"}, {"Edit37", "0,2286 mm"}});
@@ -402,7 +401,7 @@ TEST(PadstackPage, ConductorBetweenBgaLands) {
   for (const auto& r : rows) {
     TestProgram t;
     OpenCalculator(t, "Padstacks1");
-    if (r.metric) toMetric(t);
+    if (r.metric) ToMetric(t);
     choosePadType(t, r.type);
     EXPECT_EQ(t.text("Edit36"), r.width) << r.type << r.metric;
     EXPECT_EQ(t.text("Label55"), "Land Diameter");
@@ -451,7 +450,7 @@ TEST(PadstackPage, CornerToCorner) {
 
   TestProgram m;
   OpenCalculator(m, "Padstacks1");
-  toMetric(m);
+  ToMetric(m);
   choosePadType(m, 6);
   expectResults(m, {"3.592 mm", "3.643 mm", "3.872 mm"});
 }

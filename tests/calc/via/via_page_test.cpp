@@ -32,17 +32,14 @@ class ViaPage {
     t.takeMessages();
   }
   void enter(const Texts& fields) { EnterAll(t, fields); }
-  std::map<std::string, std::string> results() {
-    std::map<std::string, std::string> r;
-    for (const char* name : {"Edit8", "Edit10", "Edit11", "Edit12", "Edit13", "Edit14", "Edit42", "Edit49", "Edit50",
-                             "Label56", "Label110", "Label285", "Label72", "Label350"})
-      r[name] = t.text(name);
-    return r;
+  TextsByName results() {
+    return TextsOf(t, {"Edit8", "Edit10", "Edit11", "Edit12", "Edit13", "Edit14", "Edit42", "Edit49", "Edit50",
+                       "Label56", "Label110", "Label285", "Label72", "Label350"});
   }
   TestProgram t;
 };
 
-using Results = std::map<std::string, std::string>;
+using Results = TextsByName;
 
 const Results kImperialDefaults = {
     {"Edit8", "34.56 Sq.mils"}, {"Edit10", "1.9785 Amps"},  {"Edit11", "0.4021 pF"},
@@ -149,17 +146,42 @@ TEST(ViaPage, AspectRatioAboveTheLimitTurnsRedAndWarns) {
   EXPECT_FALSE(p.t.showing("Label402"));
 }
 
-TEST(ViaPage, ViaCountIsCorrectedAndCountsAtOnce) {
+// A refused input: its message, the corrected text, and a result that the
+// same solve computes with the corrected value.
+struct CorrectionCase {
+  const char* name;
+  const char* field;
+  const char* typed;
+  const char* message;
+  const char* corrected;
+  const char* resultField;
+  const char* result;
+};
+
+class ViaCorrection : public ::testing::TestWithParam<CorrectionCase> {};
+
+TEST_P(ViaCorrection, CountsInTheSameSolve) {
+  const CorrectionCase& c = GetParam();
   ViaPage p;
-  p.enter({{"Edit227", "0"}});
-  EXPECT_EQ(p.t.takeMessages(), std::vector<Message>{InfoBox("Via count cannot be less than 1")});
-  EXPECT_EQ(p.t.text("Edit227"), "1");
-  EXPECT_EQ(p.t.text("Label285"), "179.3 °C/W per via");
-  p.enter({{"Edit227", "1000"}});
-  EXPECT_EQ(p.t.takeMessages(), std::vector<Message>{InfoBox("Via count cannot be greater than 999")});
-  EXPECT_EQ(p.t.text("Edit227"), "999");
-  EXPECT_EQ(p.t.text("Label285"), "0.2 °C/W per via");
+  p.enter({{c.field, c.typed}});
+  EXPECT_EQ(p.t.takeMessages(), std::vector<Message>{InfoBox(c.message)});
+  ExpectTexts(p.t, {{c.field, c.corrected}, {c.resultField, c.result}});
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    ViaPage, ViaCorrection,
+    ::testing::Values(
+        CorrectionCase{"ViaCountBelowOne", "Edit227", "0", "Via count cannot be less than 1", "1", "Label285",
+                       "179.3 °C/W per via"},
+        CorrectionCase{"ViaCountAbove999", "Edit227", "1000", "Via count cannot be greater than 999", "999",
+                       "Label285", "0.2 °C/W per via"},
+        CorrectionCase{"ErAbove350", "Edit7", "400", "Maximum dielectric constant value can't be greater than 350",
+                       "350", "Edit11", "30.5970 pF"},
+        // Equal to the pad: C = 1.41 x 4.6 x 0.062 x 0.02 / 0.002 = 4.0213 pF with the corrected 22.
+        CorrectionCase{"OpeningEqualToThePad", "Edit5", "20",
+                       "Minimum reference plane opening diameter can't be less than internal pad diameter + 2mils",
+                       "22", "Edit11", "4.0213 pF"}),
+    [](const ::testing::TestParamInfo<CorrectionCase>& info) { return std::string(info.param.name); });
 
 // A hole of 300 with pad 20 and opening 40: each check compares with the
 // typed 300, and the same solve computes with 250, 301 and 302
@@ -179,15 +201,6 @@ TEST(ViaPage, CorrectionsCountInTheSameSolve) {
   ExpectTexts(p.t, {{"Edit5", "302"}, {"Edit8", "788.54 Sq.mils"}, {"Edit10", "12.1375 Amps"}});
 }
 
-TEST(ViaPage, ErAboveTheLimitIsComputedWith350) {
-  ViaPage p;
-  p.enter({{"Edit7", "400"}});
-  EXPECT_EQ(p.t.takeMessages(),
-            std::vector<Message>{InfoBox("Maximum dielectric constant value can't be greater than 350")});
-  EXPECT_EQ(p.t.text("Edit7"), "350");
-  EXPECT_EQ(p.t.text("Edit11"), "30.5970 pF");
-}
-
 TEST(ViaPage, EmptyHoleUsesTheDefault) {
   ViaPage p;
   p.enter({{"Edit3", ""}});
@@ -205,18 +218,6 @@ TEST(ViaPage, ZeroInductanceEndsTheSolveAfterTheRatio) {
   EXPECT_EQ(p.t.takeMessages(), std::vector<Message>{ErrorBox("Floating point division by zero")});
   EXPECT_EQ(p.t.text("Label350"), "0.08:1");
   EXPECT_EQ(p.t.text("Edit12"), "1.3262 nH");  // the last solve's text
-}
-
-// An opening equal to the pad is rewritten and the same solve computes
-// with the corrected 22: C = 1.41 x 4.6 x 0.062 x 0.02 / 0.002 = 4.0213 pF.
-TEST(ViaPage, OpeningCorrectionCountsInTheSameSolve) {
-  ViaPage p;
-  p.enter({{"Edit5", "20"}});
-  EXPECT_EQ(p.t.takeMessages(),
-            std::vector<Message>{
-                InfoBox("Minimum reference plane opening diameter can't be less than internal pad diameter + 2mils")});
-  EXPECT_EQ(p.t.text("Edit5"), "22");
-  EXPECT_EQ(p.t.text("Edit11"), "4.0213 pF");
 }
 
 // Rewrites that one solve makes are checked only by the next: the pad

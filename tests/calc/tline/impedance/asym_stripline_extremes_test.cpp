@@ -24,7 +24,7 @@ TEST(AsymStriplineBlock, ExtremeInputsReportOrGiveFiniteResults) {
                        (metric ? " metric" : ""));
           TestProgram t;
           OpenCalculator(t, "RFImpedances1");
-          if (metric) t.selectRadio("RadioGroup6", 1);
+          if (metric) ToMetric(t);
           t.selectRadio("RadioGroup3", 3);
           t.selectRadio("RadioGroup24", formula);
           t.takeMessages();

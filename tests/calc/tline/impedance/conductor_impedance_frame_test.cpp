@@ -66,7 +66,7 @@ TEST(ConductorImpedanceFrame, RefusedInputsAreCorrectedAndSolvedAgain) {
     SCOPED_TRACE(std::string(c.field) + " " + c.typed + (c.metric ? " metric" : "") + (c.comma ? " comma" : ""));
     TestProgram t(DecimalStart(c.comma));
     OpenCalculator(t, "RFImpedances1");
-    if (c.metric) t.selectRadio("RadioGroup6", 1);
+    if (c.metric) ToMetric(t);
     t.takeSolves();
     Enter(t, c.field, c.typed);
     EXPECT_EQ(t.takeMessages(), (std::vector<Message>{InfoBox(c.message)}));
@@ -103,7 +103,7 @@ TEST(ConductorImpedanceFrame, TextThatIsNoNumberEndsTheSolveAndKeepsTheResults) 
 TEST(ConductorImpedanceFrame, ManualCopperInMetricGivesTheCopperText) {
   TestProgram t;
   OpenCalculator(t, "RFImpedances1");
-  t.selectRadio("RadioGroup6", 1);
+  ToMetric(t);
   t.form("Form6").show();
   t.click("Form6.CheckBox1");
   EnterAll(t, {{"Edit136", "18"}, {"Edit138", "35"}, {"Edit67", "0.127"}});

@@ -20,7 +20,7 @@ TEST(DualStriplineBlock, TheWorkedExamplesInBothUnitSystems) {
                   {"Edit73", "12.4780 nH/in"},
                   {"Label56", "0.70 mils"}});
   // 0.127, 0.254, 0.2032 and 0.018 mm, taken to mils.
-  t.selectRadio("RadioGroup6", 1);
+  ToMetric(t);
   ExpectTexts(t, {{"Edit70", "68.607 Ohms"},
                   {"Edit77", "71.5624 ps/cm"},
                   {"Edit76", "1.0431 pF/cm"},

@@ -34,7 +34,7 @@ TEST(EmbeddedMicrostripBlock, TheWorkedExamplesInBothUnitSystems) {
   EXPECT_EQ(t.fontColor("Label261"), colors::Black);
 
   // 0.127, 0.254, 0.2032 mm and 0.018 mm of copper.
-  t.selectRadio("RadioGroup6", 1);
+  ToMetric(t);
   ExpectTexts(t, {{"Edit70", "70.1053 Ohms"},
                   {"Edit77", "66.0666 ps/cm"},
                   {"Edit76", "0.9424 pF/cm"},

@@ -31,7 +31,7 @@ TEST(MicrostripBlock, WorkedExamplesInBothUnitSystemsAndDecimalModes) {
       SCOPED_TRACE(std::string(c.mhz) + (c.metric ? " MHz metric" : " MHz") + (comma ? " comma" : ""));
       TestProgram t(DecimalStart(comma));
       OpenCalculator(t, "RFImpedances1");
-      if (c.metric) t.selectRadio("RadioGroup6", 1);
+      if (c.metric) ToMetric(t);
       Enter(t, "Edit226", c.mhz);
       ExpectTexts(t, {{"Label290", InDecimalForm(c.eef, comma)},
                       {"Edit70", InDecimalForm(c.zo, comma)},
@@ -74,7 +74,7 @@ TEST(MicrostripBlock, AgreesWithTheErEffectivePage) {
   };
   for (const auto& c : cases) {
     TestProgram t;
-    if (c.metric) t.selectRadio("RadioGroup6", 1);
+    if (c.metric) ToMetric(t);
     t.selectRadio("RadioGroup4", c.base);
     t.selectRadio("RadioGroup1", c.plating);
     t.type("Edit7", c.er);

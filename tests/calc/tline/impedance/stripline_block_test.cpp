@@ -31,7 +31,7 @@ TEST(StriplineBlock, TheWorkedExamplesInBothUnitSystems) {
   for (const char* row : {"Label108", "Label112", "Label261"}) EXPECT_EQ(t.fontColor(row), colors::Black) << row;
 
   // The defaults converted: W 0.127, H 0.254 mm, copper 0.018 mm.
-  t.selectRadio("RadioGroup6", 1);
+  ToMetric(t);
   ExpectTexts(t, {{"Edit70", "59.391 Ohms"},
                   {"Edit77", "71.5624 ps/cm"},
                   {"Edit76", "1.2049 pF/cm"},
