@@ -8,6 +8,14 @@ namespace cq::test {
 
 Message InfoBox(const std::string& text) { return {Message::Kind::Info, text, {}}; }
 Message ErrorBox(const std::string& text) { return {Message::Kind::Error, text, {}}; }
+Message MathErrorBox(const std::string& text) { return {Message::Kind::MathError, text, {}}; }
+
+std::vector<Message> TakeMessageTexts(TestProgram& t) {
+  std::vector<Message> shown = t.takeMessages();
+  for (Message& m : shown)
+    if (m.kind == Message::Kind::MathError) m.caption.clear();
+  return shown;
+}
 
 StartOptions DecimalStart(bool comma) {
   StartOptions options;

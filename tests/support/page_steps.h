@@ -12,6 +12,12 @@ namespace cq::test {
 // Message boxes as the fake dialogs record them.
 Message InfoBox(const std::string& text);
 Message ErrorBox(const std::string& text);
+// A maths error box as TakeMessageTexts gives it: without its title.
+Message MathErrorBox(const std::string& text);
+
+// The messages since the last take, each maths error box without its title
+// (the program's file name, which a test does not fix).
+std::vector<Message> TakeMessageTexts(TestProgram& t);
 
 // A start with the decimal comma (true) or the point.
 StartOptions DecimalStart(bool comma);

@@ -192,10 +192,7 @@ TEST(ConversionPage, AnOverflowingGainIsReportedAndPrintedInfinite) {
   TestProgram t;
   OpenCalculator(t, "ConversionData1");
   Enter(t, "Edit167", "10000");
-  const auto messages = t.takeMessages();
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].kind, Message::Kind::MathError);
-  EXPECT_EQ(messages[0].text, "pow: OVERFLOW error");
+  EXPECT_EQ(TakeMessageTexts(t), std::vector<Message>{MathErrorBox("pow: OVERFLOW error")});
   ExpectTexts(t, {{"Edit166", "+INF"}, {"Edit175", "10000.0000"}, {"Edit177", "+INF"}, {"Edit220", "0.0175"}});
 }
 

@@ -149,10 +149,7 @@ TEST(EmbeddedResistorsPage, AnOverflowingRingReadsInfinite) {
   t.takeMessages();
   // exp(10000 / 25 x 6.28318) = exp(2513.27) is beyond a double.
   Enter(t, "Edit158", "10000");
-  const auto messages = t.takeMessages();
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].kind, Message::Kind::MathError);
-  EXPECT_EQ(messages[0].text, "exp: OVERFLOW error");
+  EXPECT_EQ(TakeMessageTexts(t), std::vector<Message>{MathErrorBox("exp: OVERFLOW error")});
   ExpectTexts(t, {{"Edit163", "+INF mils"}, {"Edit162", "+INF mils"}, {"Edit161", "+INF Sq.mils"}});
 }
 

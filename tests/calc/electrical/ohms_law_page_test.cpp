@@ -36,15 +36,10 @@ TEST(OhmsLawPage, TheDefaultsInPointAndCommaMode) {
 
 struct RelabelCase {
   int item;
-  const char* first;
-  const char* second;
-  const char* result;
-  const char* firstHint;
-  const char* secondHint;
-  const char* resultHint;
+  const char *first, *second, *result;  // the captions and units
+  const char *firstHint, *secondHint, *resultHint;
   int resultUnitLeft;
-  const char* value;  // from the form texts 1 and 12
-  const char* watts;
+  const char *value, *watts;  // from the form texts 1 and 12
 };
 
 TEST(OhmsLawPage, SolveForRelabelsAndReadsTheSameTextsAnew) {

@@ -31,6 +31,15 @@ Results results(TestProgram& t) {
   return {t.text("Edit22"), t.text("Edit23"), t.text("Edit24"), t.text("Edit43"), t.text("Edit45")};
 }
 
+// The typed rise time ends the solve with the error box before any result
+// is written.
+void expectRiseTimeEndsTheSolve(TestProgram& t, const char* typed, const char* message) {
+  const Results before = results(t);
+  Enter(t, "Edit19", typed);
+  EXPECT_EQ(t.takeMessages(), std::vector<Message>{ErrorBox(message)});
+  EXPECT_EQ(results(t), before);
+}
+
 // tr 1 ns, Er 4.6 (python3):
 //   BW = 0.35 / 1 x 1000 = 350 MHz; lambda = 299792458 / 350 x 0.0001
 //     = 85.65499 cm = 33.72244 in; x 0.142857 = 12.23641 cm, 4.81749 in
@@ -201,9 +210,7 @@ TEST(BandwidthPage, AZeroRiseTimeEndsTheSolveBeforeAnyResult) {
   TestProgram t;
   openBandwidth(t);
   const Results before = results(t);
-  Enter(t, "Edit19", "0");
-  EXPECT_EQ(t.takeMessages(), (std::vector<Message>{ErrorBox("Floating point division by zero")}));
-  EXPECT_EQ(results(t), before);
+  expectRiseTimeEndsTheSolve(t, "0", "Floating point division by zero");
 
   // The Er check comes first; its nested solve then fails on the same zero.
   Enter(t, "Edit7", "0.5");
@@ -230,10 +237,7 @@ TEST(BandwidthPage, NegativeRiseTimesGiveNegativeLengths) {
 TEST(BandwidthPage, TextThatIsNoNumberEndsTheSolveBeforeAnyResult) {
   TestProgram t;
   openBandwidth(t);
-  const Results before = results(t);
-  Enter(t, "Edit19", "1ns");
-  EXPECT_EQ(t.takeMessages(), (std::vector<Message>{ErrorBox("'1ns' is not a valid floating point value")}));
-  EXPECT_EQ(results(t), before);
+  expectRiseTimeEndsTheSolve(t, "1ns", "'1ns' is not a valid floating point value");
 }
 
 TEST(BandwidthPage, TheActivationKeepsThePageState) {

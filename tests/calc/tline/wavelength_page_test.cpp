@@ -176,10 +176,7 @@ TEST(WavelengthPage, ANegativeErEffShowsTheSquareRootErrorAndNoNumber) {
   TestProgram t;
   OpenCalculator(t, "WavelengthCalculator1");
   Enter(t, "Edit150", "-4");
-  const auto messages = t.takeMessages();
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].kind, Message::Kind::MathError);
-  EXPECT_EQ(messages[0].text, "sqrt: DOMAIN error");
+  EXPECT_EQ(TakeMessageTexts(t), std::vector<Message>{MathErrorBox("sqrt: DOMAIN error")});
   EXPECT_EQ(t.text("Edit104"), "+NAN Inches");
 }
 
