@@ -17,6 +17,8 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <ostream>
+#include <string>
 
 #include "calc/via/via_page_start.h"
 #include "support/page_steps.h"
@@ -152,6 +154,8 @@ struct CorrectionCase {
   const char *resultField, *result;
 };
 
+void PrintTo(const CorrectionCase& c, std::ostream* os) { *os << c.field << " " << c.typed; }
+
 class ViaCorrection : public ::testing::TestWithParam<CorrectionCase> {};
 
 TEST_P(ViaCorrection, CountsInTheSameSolve) {
@@ -175,7 +179,7 @@ INSTANTIATE_TEST_SUITE_P(
         CorrectionCase{"OpeningEqualToThePad", "Edit5", "20",
                        "Minimum reference plane opening diameter can't be less than internal pad diameter + 2mils",
                        "22", "Edit11", "4.0213 pF"}),
-    [](const ::testing::TestParamInfo<CorrectionCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<CorrectionCase>& row) { return std::string(row.param.name); });
 
 // A hole of 300 with pad 20 and opening 40: each check compares with the
 // typed 300, and the same solve computes with 250, 301 and 302
