@@ -297,7 +297,7 @@ void FormView::build(const Control& root, bool deferHidden) {
   stackGraphicControls(root.parent() ? *root.parent() : root);
   stackGraphicControls(root);
   for (Control* c : created) {
-    syncAll(*c, *entryOf(*c));
+    syncState(*c, *entryOf(*c));
     stackGraphicControls(*c);
   }
   if (&root != &form_) orderFocusChain();
@@ -457,6 +457,9 @@ QWidget* FormView::createWidget(Control& control) {
   entries_[&control] = {kind, w};
   own(w, control, true);
   connectUserEvents(control, kind, w);
+  // The sheet before any child of its own exists or anything is shown: a
+  // sheet set on a widget with polished children polishes them all again.
+  syncStyle(control, entries_[&control]);
   return w;
 }
 
@@ -618,8 +621,7 @@ void FormView::syncAction(MenuItem& item) {
   a->setToolTip(ShortHint(item.hint()));
 }
 
-void FormView::syncAll(Control& control, const Entry& entry) {
-  syncStyle(control, entry);
+void FormView::syncState(Control& control, const Entry& entry) {
   syncContent(control, entry);
   syncGeometry(control, entry);
   entry.widget->setEnabled(control.enabled());
@@ -1011,7 +1013,7 @@ void FormView::propertyChanged(Control& control, Prop prop) {
     // A control created after the window was built.
     if (createWidget(control)) {
       const Entry* created = entryOf(control);
-      syncAll(control, *created);
+      syncState(control, *created);
       if (control.parent()) stackGraphicControls(*control.parent());
     }
     return;

@@ -103,7 +103,9 @@ class FormView : public QWidget, public ControlObserver {
   void stackGraphicControls(const Control& parent);
   void buildMenu(MenuItem& parent, QMenuBar* bar, QMenu* menu);
 
-  void syncAll(Control& control, const Entry& entry);
+  // All but the style, which a widget gets as it is made: content, place,
+  // state, visibility.
+  void syncState(Control& control, const Entry& entry);
   void syncContent(Control& control, const Entry& entry);
   void syncGeometry(Control& control, const Entry& entry);
   void syncVisible(Control& control, const Entry& entry);
