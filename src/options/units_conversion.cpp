@@ -26,10 +26,20 @@ std::vector<UnitsText> UnitBoxes(std::initializer_list<std::string_view> boxes, 
   return rows;
 }
 
-std::vector<UnitsField> Lengths(std::initializer_list<FieldStep> fields) {
+std::vector<UnitsField> FieldsLike(const UnitsField& like, std::initializer_list<FieldStep> fields) {
   std::vector<UnitsField> rows;
-  for (const FieldStep& field : fields) rows.push_back({.name = field.name, .kind = UnitsKind::Length, .step = field.step});
+  for (const FieldStep& field : fields) {
+    UnitsField row = like;
+    row.name = field.name;
+    row.step = field.step;
+    rows.push_back(row);
+  }
   return rows;
+}
+
+std::vector<UnitsField> Joined(std::vector<UnitsField> first, const std::vector<UnitsField>& second) {
+  first.insert(first.end(), second.begin(), second.end());
+  return first;
 }
 
 }  // namespace cq

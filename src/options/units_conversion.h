@@ -34,7 +34,7 @@ enum class UnitsRead {
 };
 
 struct UnitsField {
-  std::string_view name;
+  std::string_view name = {};
   UnitsKind kind;
   UnitsRead read = UnitsRead::Locale;
   // "N/A" (nothing to size) stays "N/A" instead of failing.
@@ -77,6 +77,12 @@ struct FieldStep {
   std::string_view name;
   int step;
 };
-std::vector<UnitsField> Lengths(std::initializer_list<FieldStep> fields);
+// Fields converted alike, each with its step: `like` gives the rest of each row.
+std::vector<UnitsField> FieldsLike(const UnitsField& like, std::initializer_list<FieldStep> fields);
+inline std::vector<UnitsField> Lengths(std::initializer_list<FieldStep> fields) {
+  return FieldsLike({.kind = UnitsKind::Length}, fields);
+}
+// The rows of both lists, the first list's first.
+std::vector<UnitsField> Joined(std::vector<UnitsField> first, const std::vector<UnitsField>& second);
 
 }  // namespace cq

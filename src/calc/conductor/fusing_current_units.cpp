@@ -4,14 +4,8 @@
 
 namespace cq {
 
-namespace {
-UnitsPage table() {
-  return {"Fusing Current", MilsOrMm({"Edit155"}), Lengths({{"Edit140", 27}})};
-}
-}  // namespace
-
 const UnitsPage* FusingCurrentPage::unitsTable() const {
-  static const UnitsPage units = table();
+  static const UnitsPage units{"Fusing Current", MilsOrMm({"Edit155"}), Lengths({{"Edit140", 27}})};
   return &units;
 }
 

@@ -4,17 +4,11 @@
 
 namespace cq {
 
-namespace {
 // Width, spacing, both heights and the coupled length; the voltage, the
 // rise time and the target are not lengths.
-UnitsPage table() {
-  return {"Differential Pairs", MilsOrMm({"Edit62", "Edit63", "Edit64", "Edit65", "Edit399"}),
-          Lengths({{"Edit21", 11}, {"Edit26", 12}, {"Edit27", 13}, {"Edit32", 14}, {"Edit398", 16}})};
-}
-}  // namespace
-
 const UnitsPage* DifferentialPairsPage::unitsTable() const {
-  static const UnitsPage units = table();
+  static const UnitsPage units{"Differential Pairs", MilsOrMm({"Edit62", "Edit63", "Edit64", "Edit65", "Edit399"}),
+                               Lengths({{"Edit21", 11}, {"Edit26", 12}, {"Edit27", 13}, {"Edit32", 14}, {"Edit398", 16}})};
   return &units;
 }
 

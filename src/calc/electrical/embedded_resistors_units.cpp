@@ -5,30 +5,28 @@
 namespace cq {
 
 namespace {
-UnitsPage table() {
-  // The two rectangular types take a width; the annular type takes a
-  // target resistance in the same field, which keeps its value.
-  const UnitsCondition rectangular{"RadioGroup11", {0, 1}};
-  const UnitsCondition annular{"RadioGroup11", {2}};
-  return {"Embedded Resistors",
-          {{"Edit164", UnitsProperty::Text, "mils", "mm"},
-           {"Edit165", UnitsProperty::Text, "mils", "mm", rectangular},
-           {"Edit165", UnitsProperty::Left, "140", "140", rectangular},
-           {"Edit165", UnitsProperty::Width, "37", "37", rectangular},
-           {"Edit165", UnitsProperty::Text, "Ohms", "Ohms", annular},
-           {"Edit165", UnitsProperty::Left, "124", "124", annular},
-           {"Edit165", UnitsProperty::Width, "53", "53", annular},
-           {"Edit154", UnitsProperty::Hint, "Enter the resistive value of the material per square inch.",
-            "Enter the resistive value of the material per square mm."}},
-          {{.name = "Edit157", .kind = UnitsKind::Length, .step = 33},
-           {.name = "Edit158", .kind = UnitsKind::Length, .condition = rectangular, .step = 36},
-           // Towards Metric the sheet resistance comes right after the conductor width.
-           {.name = "Edit154", .kind = UnitsKind::PerArea, .step = 37, .metricAfter = "Edit15"}}};
-}
+// The two rectangular types take a width; the annular type takes a
+// target resistance in the same field, which keeps its value.
+const UnitsCondition kRectangular{"RadioGroup11", {0, 1}};
+const UnitsCondition kAnnular{"RadioGroup11", {2}};
 }  // namespace
 
 const UnitsPage* EmbeddedResistorsPage::unitsTable() const {
-  static const UnitsPage units = table();
+  static const UnitsPage units{
+      "Embedded Resistors",
+      {{"Edit164", UnitsProperty::Text, "mils", "mm"},
+       {"Edit165", UnitsProperty::Text, "mils", "mm", kRectangular},
+       {"Edit165", UnitsProperty::Left, "140", "140", kRectangular},
+       {"Edit165", UnitsProperty::Width, "37", "37", kRectangular},
+       {"Edit165", UnitsProperty::Text, "Ohms", "Ohms", kAnnular},
+       {"Edit165", UnitsProperty::Left, "124", "124", kAnnular},
+       {"Edit165", UnitsProperty::Width, "53", "53", kAnnular},
+       {"Edit154", UnitsProperty::Hint, "Enter the resistive value of the material per square inch.",
+        "Enter the resistive value of the material per square mm."}},
+      {{.name = "Edit157", .kind = UnitsKind::Length, .step = 33},
+       {.name = "Edit158", .kind = UnitsKind::Length, .condition = kRectangular, .step = 36},
+       // Towards Metric the sheet resistance comes right after the conductor width.
+       {.name = "Edit154", .kind = UnitsKind::PerArea, .step = 37, .metricAfter = "Edit15"}}};
   return &units;
 }
 

@@ -4,19 +4,12 @@
 
 namespace cq {
 
-namespace {
-UnitsPage table() {
-  // The page reads its inputs with a point or a comma, so the switch does too.
-  UnitsPage page{"Planar Inductors", UnitBoxes({"Edit96", "Edit97", "Edit98", "Edit100", "Edit101"}, "mils", "um"),
-                 {}};
-  for (const FieldStep& field : {FieldStep{"Edit89", 30}, FieldStep{"Edit91", 31}, FieldStep{"Edit92", 32}})
-    page.fields.push_back({.name = field.name, .kind = UnitsKind::Micrometre, .read = UnitsRead::AnyDecimal, .step = field.step});
-  return page;
-}
-}  // namespace
-
+// The page reads its inputs with a point or a comma, so the switch does too.
 const UnitsPage* PlanarInductorsPage::unitsTable() const {
-  static const UnitsPage units = table();
+  static const UnitsPage units{
+      "Planar Inductors", UnitBoxes({"Edit96", "Edit97", "Edit98", "Edit100", "Edit101"}, "mils", "um"),
+      FieldsLike({.kind = UnitsKind::Micrometre, .read = UnitsRead::AnyDecimal},
+                 {{"Edit89", 30}, {"Edit91", 31}, {"Edit92", 32}})};
   return &units;
 }
 

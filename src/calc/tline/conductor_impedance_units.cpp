@@ -4,15 +4,9 @@
 
 namespace cq {
 
-namespace {
-UnitsPage table() {
-  return {"Conductor Impedance", MilsOrMm({"Edit71", "Edit72", "Edit75"}),
-          Lengths({{"Edit67", 21}, {"Edit68", 22}, {"Edit74", 23}})};
-}
-}  // namespace
-
 const UnitsPage* ConductorImpedancePage::unitsTable() const {
-  static const UnitsPage units = table();
+  static const UnitsPage units{"Conductor Impedance", MilsOrMm({"Edit71", "Edit72", "Edit75"}),
+                               Lengths({{"Edit67", 21}, {"Edit68", 22}, {"Edit74", 23}})};
   return &units;
 }
 

@@ -4,14 +4,8 @@
 
 namespace cq {
 
-namespace {
-UnitsPage table() {
-  return {"Er Effective", MilsOrMm({"Edit222", "Edit223"}), Lengths({{"Edit25", 34}, {"Edit46", 35}})};
-}
-}  // namespace
-
 const UnitsPage* ErEffectivePage::unitsTable() const {
-  static const UnitsPage units = table();
+  static const UnitsPage units{"Er Effective", MilsOrMm({"Edit222", "Edit223"}), Lengths({{"Edit25", 34}, {"Edit46", 35}})};
   return &units;
 }
 

@@ -4,19 +4,12 @@
 
 namespace cq {
 
-namespace {
-UnitsPage table() {
-  UnitsPage page{"Padstack Calculator", MilsOrMm({"Edit59", "Edit60", "Edit61", "Edit212", "Edit214"}),
-                 Lengths({{"Edit33", 15}, {"Edit211", 19}, {"Edit213", 20}})};
-  // A pad without a ring or an isolation reads "N/A".
-  for (const FieldStep& field : {FieldStep{"Edit34", 17}, FieldStep{"Edit35", 18}})
-    page.fields.push_back({.name = field.name, .kind = UnitsKind::Length, .keepsNotApplicable = true, .step = field.step});
-  return page;
-}
-}  // namespace
-
 const UnitsPage* PadstackPage::unitsTable() const {
-  static const UnitsPage units = table();
+  static const UnitsPage units{
+      "Padstack Calculator", MilsOrMm({"Edit59", "Edit60", "Edit61", "Edit212", "Edit214"}),
+      Joined(Lengths({{"Edit33", 15}, {"Edit211", 19}, {"Edit213", 20}}),
+             // A pad without a ring or an isolation reads "N/A".
+             FieldsLike({.kind = UnitsKind::Length, .keepsNotApplicable = true}, {{"Edit34", 17}, {"Edit35", 18}}))};
   return &units;
 }
 
