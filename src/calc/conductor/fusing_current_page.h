@@ -10,10 +10,10 @@ class FusingCurrentPage : public PageOf<CalculatorId::FusingCurrent> {
  public:
   using PageOf::PageOf;
   void registerHandlers(HandlerRegistry& handlers) override;
+  void attach(Form& form) override;
   void solve(Control* sender) override;
   const UnitsPage* unitsTable() const override;
   void activationExtras() override;
-  void attach(Form& form) override;
 
   // The etch-factor text and picture of the page, from Form6's radio.
   void showEtchFactor();

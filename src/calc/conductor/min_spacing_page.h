@@ -10,8 +10,8 @@ class MinSpacingPage : public PageOf<CalculatorId::MinSpacing> {
  public:
   using PageOf::PageOf;
   void registerHandlers(HandlerRegistry& handlers) override;
-  void solve(Control* sender) override;
   void attach(Form& form) override;
+  void solve(Control* sender) override;
 
   void RadioGroup9Click(Control* sender);
   void RadioGroup10Click(Control* sender);

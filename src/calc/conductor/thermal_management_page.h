@@ -13,8 +13,8 @@ class ThermalManagementPage : public PageOf<CalculatorId::ThermalManagement> {
   ThermalManagementPage(PageContext context, Temperatures& temperatures)
       : PageOf(context), temperatures_(temperatures) {}
   void registerHandlers(HandlerRegistry& handlers) override;
-  void solve(Control* sender) override;
   void attach(Form& form) override;
+  void solve(Control* sender) override;
 
   // Both unit systems compute the same: the page has no length.
   void SolveThermalManagement();

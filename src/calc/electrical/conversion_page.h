@@ -14,9 +14,9 @@ class ConversionPage : public PageOf<CalculatorId::Conversion> {
  public:
   using PageOf::PageOf;
   void registerHandlers(HandlerRegistry& handlers) override;
+  void attach(Form& form) override;
   void solve(Control* sender) override;
   const UnitsPage* unitsTable() const override;
-  void attach(Form& form) override;
 
   void CheckBox3Click(Control* sender);
   void CheckBox2Click(Control* sender);

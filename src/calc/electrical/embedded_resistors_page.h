@@ -12,9 +12,9 @@ class EmbeddedResistorsPage : public PageOf<CalculatorId::EmbeddedResistors> {
  public:
   using PageOf::PageOf;
   void registerHandlers(HandlerRegistry& handlers) override;
+  void attach(Form& form) override;
   void solve(Control* sender) override;
   const UnitsPage* unitsTable() const override;
-  void attach(Form& form) override;
 
   void RadioGroup11Click(Control* sender);
   void SolveEmbeddedResistors(Control* sender);

@@ -11,10 +11,10 @@ class PlanarInductorsPage : public PageOf<CalculatorId::PlanarInductors> {
  public:
   using PageOf::PageOf;
   void registerHandlers(HandlerRegistry& handlers) override;
+  void attach(Form& form) override;
   void solve(Control* sender) override;
   const UnitsPage* unitsTable() const override;
   const LayoutTable* structureLayouts() const override;
-  void attach(Form& form) override;
 
   void SolvePlanarInductors(Control* sender);
 

@@ -11,8 +11,8 @@ class PpmXtalPage : public PageOf<CalculatorId::PpmXtal> {
  public:
   using PageOf::PageOf;
   void registerHandlers(HandlerRegistry& handlers) override;
-  void solve(Control* sender) override;
   void attach(Form& form) override;
+  void solve(Control* sender) override;
 
   void SolvePPMXtal(Control* sender);
 

@@ -11,8 +11,8 @@ class XlXcReactancePage : public PageOf<CalculatorId::XlXcReactance> {
  public:
   using PageOf::PageOf;
   void registerHandlers(HandlerRegistry& handlers) override;
-  void solve(Control* sender) override;
   void attach(Form& form) override;
+  void solve(Control* sender) override;
 
   // The unit radios: the unit box shows the chosen unit, then a solve reads
   // the same number in it.

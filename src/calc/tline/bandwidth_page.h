@@ -13,8 +13,8 @@ class BandwidthPage : public PageOf<CalculatorId::Bandwidth> {
  public:
   using PageOf::PageOf;
   void registerHandlers(HandlerRegistry& handlers) override;
-  void solve(Control* sender) override;
   void attach(Form& form) override;
+  void solve(Control* sender) override;
 
   void RadioGroup12Click(Control* sender);
   void RadioGroup20Click(Control* sender);

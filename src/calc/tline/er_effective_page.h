@@ -14,9 +14,9 @@ class ErEffectivePage : public PageOf<CalculatorId::ErEffective> {
   ErEffectivePage(PageContext context, WavelengthPage& wavelength)
       : PageOf(context), wavelength_(wavelength) {}
   void registerHandlers(HandlerRegistry& handlers) override;
+  void attach(Form& form) override;
   void solve(Control* sender) override;
   const UnitsPage* unitsTable() const override;
-  void attach(Form& form) override;
 
   void Button5Click(Control* sender);
   void SolveErEffective(Control* sender);

@@ -13,8 +13,8 @@ class WavelengthPage : public PageOf<CalculatorId::Wavelength> {
  public:
   using PageOf::PageOf;
   void registerHandlers(HandlerRegistry& handlers) override;
-  void solve(Control* sender) override;
   void attach(Form& form) override;
+  void solve(Control* sender) override;
   void activationExtras() override;
 
   void TrackBar4Change(Control* sender);
