@@ -1,12 +1,12 @@
 #include "calc/conductor/conductor_properties_model.h"
 
+#include "calc/unit_factors.h"
 #include "platform/checked_math.h"
 
 namespace cq {
 
 namespace {
 constexpr double kCopperResistivityOhmMetre = 1.72e-8;
-constexpr double kPi = 3.14159;                 // the figure the results were made with
 constexpr double kPermeability = 1.256636e-6;  // H/m
 }  // namespace
 

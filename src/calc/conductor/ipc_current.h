@@ -5,6 +5,8 @@
 // argument shows the maths-error box and a trapping operation ends the solve.
 #include <optional>
 
+#include "calc/unit_factors.h"
+
 namespace cq {
 
 inline constexpr double kIpcTempRiseExponent = 0.44;
@@ -12,8 +14,6 @@ inline constexpr double kIpcAreaExponent = 0.725;
 inline constexpr double kIpcK = 0.024;
 // Conductor Properties, external layer under IPC-2221A.
 inline constexpr double kIpcKExternal2221A = 0.048;
-// Deliberately the round figure, not 1550.0031: results depend on it.
-inline constexpr double kSqMilsPerSqMm = 1550;
 
 // I = A^0.725 x (k x dT^0.44) x modifiers, in amperes. A caller whose factors
 // must be multiplied in one after another passes 1 and applies them itself.

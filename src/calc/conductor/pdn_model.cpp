@@ -1,5 +1,6 @@
 #include "calc/conductor/pdn_model.h"
 
+#include "calc/unit_factors.h"
 #include "platform/checked_math.h"
 
 namespace cq {
@@ -7,11 +8,8 @@ namespace cq {
 namespace {
 constexpr double kPercent = 100;
 constexpr double kFreeSpacePfPerInch = 0.225;
-constexpr double kMilsPerInch = 1000;
 constexpr double kSqInPerSqMm = 0.00155;
-constexpr double kMmPerInch = 25.4;
 constexpr double kHzPerMHz = 1000000;
-constexpr double kTwoPi = 6.28318;
 constexpr double kPfPerFarad = 1000000000000;
 }  // namespace
 

@@ -1,12 +1,11 @@
 #include "calc/diffpair/pair_coupling.h"
 
+#include "calc/unit_factors.h"
 #include "platform/checked_math.h"
 
 namespace cq {
 namespace {
 constexpr double kInchesPerNs = 11.8;
-constexpr double kMilsPerInch = 1000;
-constexpr double kMmPerInch = 25.4;
 }  // namespace
 
 double SaturationLength(double permittivity, double riseTimeNs, bool metric) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "calc/unit_factors.h"
 #include "platform/checked_math.h"
 
 namespace cq::conversion {
@@ -10,10 +11,6 @@ namespace {
 constexpr double kCelsiusPerFahrenheit = 0.55555555555;
 constexpr double kFahrenheitPerCelsius = 1.8;
 constexpr double kFreezingFahrenheit = 32;
-constexpr double kMilsPerInch = 1000;
-constexpr double kInchesPerMil = 0.001;
-constexpr double kMmPerInch = 25.4;
-constexpr double kUmPerMm = 1000;
 constexpr double kDecibelsPerDecade = 20;
 }  // namespace
 

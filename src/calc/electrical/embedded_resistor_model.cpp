@@ -1,17 +1,12 @@
 #include "calc/electrical/embedded_resistor_model.h"
 
+#include "calc/unit_factors.h"
 #include "platform/checked_math.h"
 
 namespace cq {
 
 namespace {
 constexpr double kSqMmPerSqIn = 645.16;
-constexpr double kInchesPerMil = 0.001;
-constexpr double kMilsPerInch = 1000;
-constexpr double kMmPerInch = 25.4;
-constexpr double kSqMilsPerSqMm = 1550;
-constexpr double kTwoPi = 6.28318;
-constexpr double kPi = 3.14159;
 constexpr double kDiametersPerRadius = 2;
 constexpr double kSquaredDiametersPerSquaredRadius = 4;
 

@@ -2,12 +2,12 @@
 
 #include <array>
 
+#include "calc/unit_factors.h"
 #include "platform/checked_math.h"
 
 namespace cq {
 
 namespace {
-constexpr double kTwoPi = 6.28318;
 // Frequencies are multiplied up to hertz; capacitances and inductances are
 // divided down to farads and henries.
 constexpr std::array<double, kFrequencyUnitCount> kHertzPerUnit = {1e9, 1e6, 1000, 1};

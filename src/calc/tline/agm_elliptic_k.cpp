@@ -1,11 +1,11 @@
 #include "calc/tline/agm_elliptic_k.h"
 
+#include "calc/unit_factors.h"
 #include "platform/checked_math.h"
 
 namespace cq {
 
 double AgmEllipticK(double m) {
-  constexpr double kPi = 3.14159;
   double a = 1;
   double b = Pow(1 - m * m, 0.5);
   double k = 1.570795;

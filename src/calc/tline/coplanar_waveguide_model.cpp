@@ -3,12 +3,12 @@
 #include <cmath>
 
 #include "calc/tline/agm_elliptic_k.h"
+#include "calc/unit_factors.h"
 #include "platform/checked_math.h"
 
 namespace cq {
 
 CoplanarWaveguide CoplanarWaveguideModel(double w, double h, double g, double er) {
-  constexpr double kPi = 3.14159;
   const double span = Add(w, Mul(2, g));
   const double k = Div(w, span);
   const double kp = Sqrt(1 - k * k);

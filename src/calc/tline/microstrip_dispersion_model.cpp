@@ -2,14 +2,13 @@
 
 #include <cmath>
 
+#include "calc/unit_factors.h"
 #include "platform/checked_math.h"
 
 namespace cq {
 
 namespace {
 
-constexpr double kPi = 3.14159;
-constexpr double kTwoPi = 6.28318;
 // The fitted constants were tuned with this rounded e, not the library's.
 constexpr double kE = 2.7182818;
 

@@ -1,14 +1,10 @@
 #include "calc/via/mechanical_page.h"
 
+#include "calc/unit_factors.h"
 #include "calc/via/wire_gauge_table.h"
 #include "platform/format.h"
 
 namespace cq {
-
-namespace {
-constexpr double kMilsPerInch = 1000;
-constexpr double kMmPerInch = 25.4;
-}  // namespace
 
 // Bound once, when the window is built.
 struct MechanicalPage::Controls {

@@ -2,12 +2,12 @@
 
 #include <cmath>
 
+#include "calc/unit_factors.h"
 #include "platform/checked_math.h"
 
 namespace cq {
 namespace {
 
-constexpr double kPi = 3.14159;
 constexpr double kEps0 = 2.25e-16;  // F per mil
 constexpr double kWideFrom = 0.35;
 

@@ -1,12 +1,11 @@
 #pragma once
 // The length units the inner-layer blocks hand their formulas.
+#include "calc/unit_factors.h"
 
 namespace cq {
 
-inline constexpr double kMmPerInch = 25.4;
-
-inline double MmToMils(double mm) { return mm / kMmPerInch * 1000; }
+inline double MmToMils(double mm) { return mm / kMmPerInch * kMilsPerInch; }
 inline double MmToInches(double mm) { return mm / kMmPerInch; }
-inline double MilsToInches(double mils) { return mils / 1000; }
+inline double MilsToInches(double mils) { return mils / kMilsPerInch; }
 
 }  // namespace cq
