@@ -15,14 +15,6 @@
 
 namespace cq {
 
-namespace {
-constexpr int kAmperage = 0;
-constexpr int kConductorWidth = 1;
-constexpr int kNo = 0;
-constexpr int kYes = 1;
-
-}  // namespace
-
 // Looked up once, when the page attaches.
 struct ConductorPropertiesPage::Controls {
   Form& f;
@@ -46,6 +38,14 @@ struct ConductorPropertiesPage::Controls {
   std::array<Control*, 4> skinDepth = {&f.edit("Edit129"), &f.edit("Edit134"), &f.label("Label237"), &f.label("Label239")};
   EtchFactorPage etchFactor = EtchFactorPage::conductor(f);
 };
+
+namespace {
+constexpr int kAmperage = 0;
+constexpr int kConductorWidth = 1;
+constexpr int kNo = 0;
+constexpr int kYes = 1;
+
+}  // namespace
 
 ConductorPropertiesPage::ConductorPropertiesPage(PageContext context, Temperatures& temperatures)
     : PageOf(context), temperatures_(temperatures) {}

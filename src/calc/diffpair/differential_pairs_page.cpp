@@ -8,11 +8,6 @@
 
 namespace cq {
 
-namespace {
-constexpr int kDifferentialViasItem = 1;
-constexpr int kDefaultProtocolItem = 0;
-}  // namespace
-
 struct DifferentialPairsPage::Controls {
   Form& f;
   ComboBox& protocol = f.comboBox("ComboBox5");
@@ -22,6 +17,11 @@ struct DifferentialPairsPage::Controls {
   RadioGroup& viaSelection = f.radio("RadioGroup5");
   Edit& viaPairImpedance = f.edit("Edit386");
 };
+
+namespace {
+constexpr int kDifferentialViasItem = 1;
+constexpr int kDefaultProtocolItem = 0;
+}  // namespace
 
 DifferentialPairsPage::DifferentialPairsPage(PageContext context) : PageOf(context) {}
 

@@ -6,19 +6,6 @@
 
 namespace cq {
 
-namespace {
-
-struct Caption {
-  const char* caption;
-  const char* hint;
-};
-
-void Relabel(Label& label, Edit& field, const Caption& text) {
-  label.setCaption(text.caption);
-  field.setHint(text.hint);
-}
-}  // namespace
-
 // Bound once, when the window is built.
 struct ConversionPage::Controls {
   Form& f;
@@ -51,6 +38,19 @@ struct ConversionPage::Controls {
   Label& angleOutCaption = f.label("Label185");
   CheckBox& radiansToDegrees = f.checkBox("CheckBox2");
 };
+
+namespace {
+
+struct Caption {
+  const char* caption;
+  const char* hint;
+};
+
+void Relabel(Label& label, Edit& field, const Caption& text) {
+  label.setCaption(text.caption);
+  field.setHint(text.hint);
+}
+}  // namespace
 
 void ConversionPage::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.CheckBox3Click", [this](Control* sender) { CheckBox3Click(sender); });

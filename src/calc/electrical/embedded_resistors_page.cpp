@@ -6,13 +6,6 @@
 
 namespace cq {
 
-namespace {
-constexpr int kAdditive = 0;
-constexpr int kSubtractive = 1;
-constexpr int kAnnular = 2;
-constexpr int kMetric = 1;
-}  // namespace
-
 // Bound once, when the window is built.
 struct EmbeddedResistorsPage::Controls {
   Form& f;
@@ -40,6 +33,13 @@ struct EmbeddedResistorsPage::Controls {
   Label& resultCaption = f.label("Label255");
   Edit& result = f.edit("Edit163");
 };
+
+namespace {
+constexpr int kAdditive = 0;
+constexpr int kSubtractive = 1;
+constexpr int kAnnular = 2;
+constexpr int kMetric = 1;
+}  // namespace
 
 void EmbeddedResistorsPage::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.RadioGroup11Click", [this](Control* sender) { RadioGroup11Click(sender); });

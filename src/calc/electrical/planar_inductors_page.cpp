@@ -8,10 +8,6 @@
 
 namespace cq {
 
-namespace {
-constexpr int kMetric = 1;
-}  // namespace
-
 // Bound once, when the window is built.
 struct PlanarInductorsPage::Controls {
   Form& f;
@@ -25,6 +21,10 @@ struct PlanarInductorsPage::Controls {
   Edit& fill = f.edit("Edit93");
   Edit& inductance = f.edit("Edit90");
 };
+
+namespace {
+constexpr int kMetric = 1;
+}  // namespace
 
 void PlanarInductorsPage::registerHandlers(HandlerRegistry& /*handlers*/) {
 }

@@ -8,10 +8,6 @@
 
 namespace cq {
 
-namespace {
-constexpr const char* kCentreMessage = "Center frequency cannot be less than or equal to zero.";
-}  // namespace
-
 // Bound once, when the window is built.
 struct PpmXtalPage::Controls {
   Form& f;
@@ -31,6 +27,10 @@ struct PpmXtalPage::Controls {
   Edit& loadOfCapacitors = f.edit("Edit341");
   Edit& ruleOfThumb = f.edit("Edit340");
 };
+
+namespace {
+constexpr const char* kCentreMessage = "Center frequency cannot be less than or equal to zero.";
+}  // namespace
 
 void PpmXtalPage::registerHandlers(HandlerRegistry&) {
 }

@@ -9,6 +9,23 @@
 
 namespace cq {
 
+// Bound once, when the window is built.
+struct XlXcReactancePage::Controls {
+  Form& f;
+  Edit& frequency = f.edit("Edit270");
+  Edit& capacitance = f.edit("Edit271");
+  Edit& inductance = f.edit("Edit272");
+  Edit& frequencyUnit = f.edit("Edit278");
+  Edit& capacitanceUnit = f.edit("Edit276");
+  Edit& inductanceUnit = f.edit("Edit277");
+  RadioGroup& frequencyUnits = f.radio("RadioGroup19");
+  RadioGroup& capacitanceUnits = f.radio("RadioGroup17");
+  RadioGroup& inductanceUnits = f.radio("RadioGroup18");
+  Edit& capacitiveReactance = f.edit("Edit273");
+  Edit& inductiveReactance = f.edit("Edit274");
+  Edit& resonantFrequency = f.edit("Edit275");
+};
+
 namespace {
 
 // What a unit radio's item writes into its unit box; the place is given
@@ -53,23 +70,6 @@ void ShowUnit(Edit& box, const std::array<UnitBox, N>& boxes, int item) {
   }
 }
 }  // namespace
-
-// Bound once, when the window is built.
-struct XlXcReactancePage::Controls {
-  Form& f;
-  Edit& frequency = f.edit("Edit270");
-  Edit& capacitance = f.edit("Edit271");
-  Edit& inductance = f.edit("Edit272");
-  Edit& frequencyUnit = f.edit("Edit278");
-  Edit& capacitanceUnit = f.edit("Edit276");
-  Edit& inductanceUnit = f.edit("Edit277");
-  RadioGroup& frequencyUnits = f.radio("RadioGroup19");
-  RadioGroup& capacitanceUnits = f.radio("RadioGroup17");
-  RadioGroup& inductanceUnits = f.radio("RadioGroup18");
-  Edit& capacitiveReactance = f.edit("Edit273");
-  Edit& inductiveReactance = f.edit("Edit274");
-  Edit& resonantFrequency = f.edit("Edit275");
-};
 
 void XlXcReactancePage::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.RadioGroup19Click", [this](Control* sender) { RadioGroup19Click(sender); });

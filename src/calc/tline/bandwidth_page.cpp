@@ -10,12 +10,6 @@
 
 namespace cq {
 
-namespace {
-constexpr int kRiseTime = 0;
-constexpr int kMhz = 1;
-constexpr int kStripline = 1;
-}  // namespace
-
 // Bound once, when the window is built.
 struct BandwidthPage::Controls {
   Form& f;
@@ -30,14 +24,20 @@ struct BandwidthPage::Controls {
   GroupBox& riseMethod = f.groupBox("GroupBox41");
   Edit& bandwidth = f.edit("Edit22");
   Edit& speed = f.edit("Edit43");
-  TrackBar& srDivisor = f.get<TrackBar>("TrackBar2");
+  TrackBar& srDivisor = f.trackBar("TrackBar2");
   Edit& srCaption = f.edit("Edit44");
   Edit& riseLength = f.edit("Edit24");
   Edit& wavelength = f.edit("Edit23");
-  TrackBar& lambdaDivisor = f.get<TrackBar>("TrackBar3");
+  TrackBar& lambdaDivisor = f.trackBar("TrackBar3");
   Edit& lambdaCaption = f.edit("Edit47");
   Edit& wavelengthLength = f.edit("Edit45");
 };
+
+namespace {
+constexpr int kRiseTime = 0;
+constexpr int kMhz = 1;
+constexpr int kStripline = 1;
+}  // namespace
 
 void BandwidthPage::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.RadioGroup12Click", [this](Control* sender) { RadioGroup12Click(sender); });

@@ -7,12 +7,6 @@
 
 namespace cq {
 
-namespace {
-constexpr int kPeriod = 0;
-constexpr int kFrequency = 1;
-constexpr int kMhz = 1;
-}  // namespace
-
 // Bound once, when the window is built.
 struct WavelengthPage::Controls {
   Form& f;
@@ -23,11 +17,17 @@ struct WavelengthPage::Controls {
   Edit& inputUnit = f.edit("Edit280");
   RadioGroup& inputUnits = f.radio("RadioGroup21");
   Edit& erEff = f.edit("Edit150");
-  TrackBar& fraction = f.get<TrackBar>("TrackBar4");
+  TrackBar& fraction = f.trackBar("TrackBar4");
   Label& fractionText = f.label("Label222");
   Edit& result = f.edit("Edit104");
   Edit& erEffectiveFrequency = f.edit("Edit224");
 };
+
+namespace {
+constexpr int kPeriod = 0;
+constexpr int kFrequency = 1;
+constexpr int kMhz = 1;
+}  // namespace
 
 void WavelengthPage::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.TrackBar4Change", [this](Control* sender) { TrackBar4Change(sender); });

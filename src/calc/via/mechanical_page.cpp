@@ -9,7 +9,7 @@ namespace cq {
 // Bound once, when the window is built.
 struct MechanicalPage::Controls {
   Form& f;
-  ComboBox& gauge = f.get<ComboBox>("ComboBox3");
+  ComboBox& gauge = f.comboBox("ComboBox3");
   RadioGroup& units = f.radio("RadioGroup6");
   Edit& diameter = f.edit("Edit41");
   Edit& resistance = f.edit("Edit95");
