@@ -126,41 +126,44 @@ TEST(DifferentialPairsPage, MovingTheTrackBarRepaintsTheVerdict) {
   EXPECT_EQ(verdict.brush(), colors::Lime);
 }
 
+// The user clicks into the target impedance field.
+void clickIntoTheTarget(TestProgram& t) {
+  t.focus("Edit151");
+  t.click("Edit151");
+}
+
+// The target text and the protocol chosen for it, with no solve since the
+// last count.
+void expectTarget(TestProgram& t, const char* target, int protocol, const char* protocolText) {
+  ExpectTexts(t, {{"Edit151", target}, {"ComboBox5", protocolText}});
+  EXPECT_EQ(t.itemIndex("ComboBox5"), protocol);
+  EXPECT_EQ(t.takeSolves(), 0);
+}
+
 TEST(DifferentialPairsPage, ClickingIntoTheTargetEmptiesItAndSelectsCustomWithoutSolving) {
   TestProgram t;
   OpenCalculator(t, kMenu);
   t.selectCombo("ComboBox5", 3);
   t.takeSolves();
-  t.focus("Edit151");
-  t.click("Edit151");
-  EXPECT_EQ(t.text("Edit151"), "");
-  EXPECT_EQ(t.itemIndex("ComboBox5"), kCustom);
-  EXPECT_EQ(t.text("ComboBox5"), "Custom");
-  EXPECT_EQ(t.takeSolves(), 0);
+  clickIntoTheTarget(t);
+  expectTarget(t, "", kCustom, "Custom");
 }
 
 TEST(DifferentialPairsPage, LeavingTheTargetEmptyRestoresTheFirstProtocolWithoutSolving) {
   TestProgram t;
   OpenCalculator(t, kMenu);
-  t.focus("Edit151");
-  t.click("Edit151");
+  clickIntoTheTarget(t);
   t.focus("Edit21");
-  EXPECT_EQ(t.text("Edit151"), "100");
-  EXPECT_EQ(t.itemIndex("ComboBox5"), 0);
-  EXPECT_EQ(t.text("ComboBox5"), "DDR2 CLK/DQS");
-  EXPECT_EQ(t.takeSolves(), 0);
+  expectTarget(t, "100", 0, "DDR2 CLK/DQS");
 }
 
 TEST(DifferentialPairsPage, LeavingATypedTargetKeepsItAndCustom) {
   TestProgram t;
   OpenCalculator(t, kMenu);
-  t.focus("Edit151");
-  t.click("Edit151");
+  clickIntoTheTarget(t);
   t.type("Edit151", "85");
   t.focus("Edit21");
-  EXPECT_EQ(t.text("Edit151"), "85");
-  EXPECT_EQ(t.itemIndex("ComboBox5"), kCustom);
-  EXPECT_EQ(t.takeSolves(), 0);
+  expectTarget(t, "85", kCustom, "Custom");
 }
 
 // The send button hands the last solved Zdiff to the differential vias.
@@ -194,7 +197,9 @@ TEST(DifferentialPairsPage, SendToViaCalculatorHandsOverTheSolvedImpedanceAndSol
     EXPECT_TRUE(t.showing("Edit386"));
     EXPECT_EQ(t.text("Edit386"), c.sent);
     const std::string loss = t.text("Edit13");
-    if (!c.metric) EXPECT_NE(loss, lossWithDefault);
+    if (!c.metric) {
+      EXPECT_NE(loss, lossWithDefault);
+    }
     t.pressEnter("Edit386");
     EXPECT_EQ(t.text("Edit13"), loss) << "the hand-over's own solve used the new impedance";
     EXPECT_TRUE(t.takeMessages().empty());

@@ -27,8 +27,7 @@ TEST(ConversionPage, ImperialDefaults) {
 
 TEST(ConversionPage, MetricReadsMillimetresAndCelsius) {
   TestProgram t;
-  OpenCalculator(t, "ConversionData1");
-  ToMetric(t);
+  OpenCalculator(t, "ConversionData1", true);
   // The switch rewrites 10 mils as 0.254 mm and keeps 72, now read in degC:
   // 72 x 1.8 + 32 = 161.6. dBm out in its shortest form.
   ExpectTexts(t, {{"Edit80", "0.254"},   {"Edit85", "72"},       {"Edit81", "10.00"},  {"Edit84", "161.60"},

@@ -31,8 +31,7 @@ TEST(EmbeddedResistorsPage, BothRectangularTypesShareTheFormulas) {
 
 TEST(EmbeddedResistorsPage, MetricRectangular) {
   TestProgram t;
-  OpenCalculator(t, "EmbeddedRs1");
-  ToMetric(t);
+  OpenCalculator(t, "EmbeddedRs1", true);
   // The switch gives 2.54 mm, 1.27 mm and 25 / 645.16 = 0.03875 ohm/sq.mm:
   // 5000 sq.mils / 1550 = 3.226 sq.mm; 2 x 0.03875 x 645.16 = 49.9999 ohm.
   ExpectTexts(t, {{"Edit157", "2.54"}, {"Edit158", "1.27"}, {"Edit154", "0.03875"}, {"Edit161", "3.226 Sq.mm"},

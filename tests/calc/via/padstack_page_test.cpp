@@ -57,8 +57,7 @@ TEST(PadstackPage, ThruHoleDefaultsInImperial) {
 TEST(PadstackPage, ThruHoleDefaultsInMetricPointAndComma) {
   for (bool comma : {false, true}) {
     TestProgram t(comma ? CommaStart() : StartOptions{});
-    OpenCalculator(t, "Padstacks1");
-    ToMetric(t);
+    OpenCalculator(t, "Padstacks1", true);
     const std::string sep = comma ? "," : ".";
     expectResults(t, {"1" + sep + "4224 mm", "1" + sep + "4224 mm", "2" + sep + "0320 mm"});
     EXPECT_EQ(t.text("Edit39"), "1" + sep + "4224 mm");
@@ -182,8 +181,7 @@ TEST(PadstackPage, StdToolingPresetAndBackToCustom) {
 
 TEST(PadstackPage, StdToolingInMetric) {
   TestProgram t;
-  OpenCalculator(t, "Padstacks1");
-  ToMetric(t);
+  OpenCalculator(t, "Padstacks1", true);
   t.selectCombo("ComboBox2", 1);
   EXPECT_EQ(t.text("Edit33"), "3.175");
   expectResults(t, {"3.1750 mm", "4.4450 mm", "4.4450 mm"});
@@ -205,8 +203,7 @@ TEST(PadstackPage, SavedRingTextsFollowAUnitsChange) {
 // writes them back in the decimal mode.
 TEST(PadstackPage, PadStyleSavesAndRestoresRingTextsInCommaMode) {
   TestProgram t(CommaStart());
-  OpenCalculator(t, "Padstacks1");
-  ToMetric(t);
+  OpenCalculator(t, "Padstacks1", true);
   EXPECT_EQ(t.text("Edit34"), "0,3048");
   t.selectRadio("RadioGroup7", 1);
   EXPECT_EQ(t.text("Edit34"), "N/A");
@@ -222,8 +219,7 @@ TEST(PadstackPage, PadStyleSavesAndRestoresRingTextsInCommaMode) {
 // the Units switch: internal pad 2 x 12 + 32 = 56, plane pad 56 + 12 = 68.
 TEST(PadstackPage, NonPlatedImperialUsesTheLastRingInMils) {
   TestProgram t;
-  OpenCalculator(t, "Padstacks1");
-  ToMetric(t);
+  OpenCalculator(t, "Padstacks1", true);
   t.selectRadio("RadioGroup7", 1);
   ToImperial(t);
   EXPECT_EQ(t.text("Edit33"), "32");
@@ -450,8 +446,7 @@ TEST(PadstackPage, CornerToCorner) {
   EXPECT_EQ(t.text("Edit34"), "0");
 
   TestProgram m;
-  OpenCalculator(m, "Padstacks1");
-  ToMetric(m);
+  OpenCalculator(m, "Padstacks1", true);
   choosePadType(m, 6);
   expectResults(m, {"3.592 mm", "3.643 mm", "3.872 mm"});
 }

@@ -68,12 +68,9 @@ TEST(ViaPage, ImperialDefaults) {
 TEST(ViaPage, MetricDefaults) {
   ViaPage p({.metric = true});
   ExpectTexts(p.t, {{"Edit3", "0.254"}, {"Edit4", "0.508"}, {"Edit5", "1.016"}});
-  EXPECT_EQ(p.results(), With(kImperialDefaults, {{"Edit8", "0.0223 Sq.mm"},
-                                                  {"Edit11", "0.4022 pF"},
-                                                  {"Edit12", "1.3265 nH"},
-                                                  {"Edit13", "25.4069 ps"},
-                                                  {"Edit14", "6890.682 MHz"},
-                                                  {"Label56", "7.7751 dBm"},
+  EXPECT_EQ(p.results(), With(kImperialDefaults, {{"Edit8", "0.0223 Sq.mm"}, {"Edit11", "0.4022 pF"},
+                                                  {"Edit12", "1.3265 nH"}, {"Edit13", "25.4069 ps"},
+                                                  {"Edit14", "6890.682 MHz"}, {"Label56", "7.7751 dBm"},
                                                   {"Label72", "3.0282 mV"}}));
   EXPECT_TRUE(p.t.messages().empty());
 }
@@ -90,26 +87,17 @@ TEST(ViaPage, DecimalCommaReplacesTheFirstPointOfEveryResult) {
 TEST(ViaPage, EachLayerSet) {
   ViaPage p;
   p.t.selectRadio("RadioGroup3", 0);
-  Results twoLayer = kImperialDefaults;
-  twoLayer["Edit11"] = "1.0000 pF";
-  twoLayer["Edit13"] = "40.0594 ps";
-  twoLayer["Edit14"] = "4370.270 MHz";
-  twoLayer["Edit42"] = "36.418 Ohms";
+  const Results twoLayer = With(kImperialDefaults, {{"Edit11", "1.0000 pF"}, {"Edit13", "40.0594 ps"},
+                                                     {"Edit14", "4370.270 MHz"}, {"Edit42", "36.418 Ohms"}});
   EXPECT_EQ(p.results(), twoLayer);
   EXPECT_TRUE(p.t.showing("Image2"));
 
   p.t.selectRadio("RadioGroup3", 2);
-  Results microvia = twoLayer;
-  microvia["Edit8"] = "12.53 Sq.mils";
-  microvia["Edit10"] = "0.4626 Amps";
-  microvia["Edit12"] = "0.0606 nH";
-  microvia["Edit49"] = "0.00034 Ohms";
-  microvia["Edit50"] = "0.00007 Watts";
-  microvia["Label56"] = "-11.3783 dBm";
-  microvia["Label110"] = "39.9 °C/W";
-  microvia["Label285"] = "4.0 °C/W per via";
-  microvia["Label72"] = "0.1574 mV";
-  microvia["Label350"] = "1.00:1";
+  const Results microvia = With(twoLayer, {{"Edit8", "12.53 Sq.mils"},    {"Edit10", "0.4626 Amps"},
+                                           {"Edit12", "0.0606 nH"},        {"Edit49", "0.00034 Ohms"},
+                                           {"Edit50", "0.00007 Watts"},    {"Label56", "-11.3783 dBm"},
+                                           {"Label110", "39.9 °C/W"},      {"Label285", "4.0 °C/W per via"},
+                                           {"Label72", "0.1574 mV"},       {"Label350", "1.00:1"}});
   EXPECT_EQ(p.results(), microvia);
   EXPECT_EQ(p.t.fontColor("Label350"), colors::Black);
   EXPECT_FALSE(p.t.showing("Label402"));

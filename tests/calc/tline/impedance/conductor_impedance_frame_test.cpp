@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/tline/impedance/structure_steps.h"
 #include "support/page_steps.h"
 #include "support/test_program.h"
 
@@ -13,7 +14,6 @@ namespace {
 
 constexpr const char* kErMessage = "Minimum Er value can't be less than or equal to 1";
 constexpr const char* kWidthMessage = "Conductor width cannot be less than or equal to zero.";
-constexpr const char* kHeightMessage = "Conductor height cannot be less than or equal to zero.";
 
 TEST(ConductorImpedanceActivation, SelectsMicrostripAndFillsTheInformationRows) {
   for (bool comma : {false, true}) {
@@ -102,8 +102,7 @@ TEST(ConductorImpedanceFrame, TextThatIsNoNumberEndsTheSolveAndKeepsTheResults) 
 // microstrip counts both (53), the inner asymmetric stripline the base only.
 TEST(ConductorImpedanceFrame, ManualCopperInMetricGivesTheCopperText) {
   TestProgram t;
-  OpenCalculator(t, "RFImpedances1");
-  ToMetric(t);
+  OpenCalculator(t, "RFImpedances1", true);
   t.form("Form6").show();
   t.click("Form6.CheckBox1");
   EnterAll(t, {{"Edit136", "18"}, {"Edit138", "35"}, {"Edit67", "0.127"}});

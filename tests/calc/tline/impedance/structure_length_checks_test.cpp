@@ -14,7 +14,6 @@
 namespace cq::test {
 namespace {
 
-constexpr const char* kHeight = "Conductor height cannot be less than or equal to zero.";
 constexpr const char* kSpacing = "Conductor spacing cannot be less than or equal to zero.";
 constexpr const char* kGap = "Conductor gap cannot be less than or equal to zero.";
 
@@ -25,10 +24,10 @@ TEST(StructureLengthChecks, ARefusedLengthIsCorrectedAndUsedInTheSameSolve) {
     const char *typed, *message, *corrected, *zo;
   } rows[] = {
       // Without the correction H2 = 0 would divide by zero.
-      {kMicrostripEmbed, false, false, "0", kHeight, "1", "6.7380 Ohms"},
-      {kMicrostripEmbed, false, false, "-3", kHeight, "1", "6.7380 Ohms"},
-      {kMicrostripEmbed, true, false, "0", kHeight, "0.0254", "6.6865 Ohms"},
-      {kMicrostripEmbed, true, true, "-1", kHeight, "0,0254", "6,6865 Ohms"},
+      {kMicrostripEmbed, false, false, "0", kHeightMessage, "1", "6.7380 Ohms"},
+      {kMicrostripEmbed, false, false, "-3", kHeightMessage, "1", "6.7380 Ohms"},
+      {kMicrostripEmbed, true, false, "0", kHeightMessage, "0.0254", "6.6865 Ohms"},
+      {kMicrostripEmbed, true, true, "-1", kHeightMessage, "0,0254", "6,6865 Ohms"},
       {kDualStripline, false, false, "0", kSpacing, "1", "62.310 Ohms"},
       {kDualStripline, false, false, "-8", kSpacing, "1", "62.310 Ohms"},
       {kDualStripline, true, false, "0", kSpacing, "0.0254", "62.280 Ohms"},

@@ -5,6 +5,9 @@
 
 namespace cq::test {
 
+// The refusal of a height, which every structure reads.
+constexpr const char* kHeightMessage = "Conductor height cannot be less than or equal to zero.";
+
 enum ImpedanceStructure { kMicrostripEmbed = 1, kStripline = 2, kStriplineAsym = 3, kDualStripline = 4, kCoplanarWave = 5 };
 
 // The page on the structure, in Metric when asked; the messages and solves
