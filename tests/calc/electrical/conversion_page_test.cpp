@@ -48,9 +48,7 @@ TEST(ConversionPage, MetricReadsMillimetresAndCelsius) {
 TEST(ConversionPage, GainLevels) {
   TestProgram t;
   OpenCalculator(t, "ConversionData1");
-  t.type("Edit174", "2");
-  t.type("Edit176", "2.5");
-  Enter(t, "Edit167", "6");
+  EnterAll(t, {{"Edit174", "2"}, {"Edit176", "2.5"}, {"Edit167", "6"}});
   // 10^(6/20) = 1.99526; 2 + 6 dBm; 2.5 x 1.99526 = 4.98816 V.
   ExpectTexts(t, {{"Edit166", "1.9953"}, {"Edit175", "8.0000"}, {"Edit177", "4.9882"}});
 }
@@ -73,8 +71,7 @@ TEST(ConversionPage, RectangularToPolarKeepsTheQuadrant) {
   TestProgram t;
   OpenCalculator(t, "ConversionData1");
   for (const auto& c : cases) {
-    t.type("Edit215", c.real);
-    Enter(t, "Edit216", c.imaginary);
+    EnterAll(t, {{"Edit215", c.real}, {"Edit216", c.imaginary}});
     EXPECT_EQ(t.text("Edit217"), c.magnitude) << c.real << " " << c.imaginary;
     EXPECT_EQ(t.text("Edit218"), c.degrees) << c.real << " " << c.imaginary;
     // The angle converter after it still solves.
@@ -97,8 +94,7 @@ TEST(ConversionPage, SwapTurnsTheComplexConverterToPolarInput) {
   // cos(90 x 0.0174532778) x 10 = 1.3e-5; sin(...) x 10 = 10.
   ExpectTexts(t, {{"Edit217", "0.0000"}, {"Edit218", "10.0000"}});
   // 2 at 30 degrees: 1.73205, 1.
-  t.type("Edit215", "2");
-  Enter(t, "Edit216", "30");
+  EnterAll(t, {{"Edit215", "2"}, {"Edit216", "30"}});
   ExpectTexts(t, {{"Edit217", "1.7321"}, {"Edit218", "1.0000"}});
 
   t.click("CheckBox3");
@@ -125,8 +121,7 @@ TEST(ConversionPage, SwapTurnsTheAngleConverterToRadians) {
 TEST(ConversionPage, SendHandsThePolarAngleToTheAngleConverter) {
   TestProgram t;
   OpenCalculator(t, "ConversionData1");
-  t.type("Edit215", "3");
-  Enter(t, "Edit216", "4");
+  EnterAll(t, {{"Edit215", "3"}, {"Edit216", "4"}});
   t.takeSolves();
   // The printed angle 53.1301 x 0.0174532778 = 0.92729 rad.
   t.click("BitBtn4");
@@ -136,8 +131,7 @@ TEST(ConversionPage, SendHandsThePolarAngleToTheAngleConverter) {
   // In polar mode the angle typed is sent in its shortest form:
   // 30 x 0.0174532778 = 0.5236.
   t.click("CheckBox3");
-  t.type("Edit215", "2");
-  Enter(t, "Edit216", "30.50");
+  EnterAll(t, {{"Edit215", "2"}, {"Edit216", "30.50"}});
   t.click("CheckBox2");  // radians mode: Send switches it back first
   t.takeSolves();
   t.click("BitBtn4");
@@ -152,8 +146,7 @@ TEST(ConversionPage, DecimalCommaResults) {
   OpenCalculator(t, "ConversionData1");
   ExpectTexts(t, {{"Edit81", "0,2540"}, {"Edit143", "254,0000"}, {"Edit84", "22,22"}, {"Edit166", "1,1220"},
                   {"Edit175", "1,0000"}, {"Edit217", "50,0000"}, {"Edit220", "0,0175"}});
-  t.type("Edit215", "3");
-  Enter(t, "Edit216", "4");
+  EnterAll(t, {{"Edit215", "3"}, {"Edit216", "4"}});
   t.click("BitBtn4");
   // The comma text goes over and reads back with the locale's separator.
   ExpectTexts(t, {{"Edit219", "53,1301"}, {"Edit220", "0,9273"}});
@@ -166,22 +159,19 @@ TEST(ConversionPage, DecimalCommaResults) {
 TEST(ConversionPage, ABadInputEndsTheSolveAndKeepsLaterTexts) {
   TestProgram t;
   OpenCalculator(t, "ConversionData1");
-  t.type("Edit80", "20");
-  Enter(t, "Edit167", "abc");
+  EnterAll(t, {{"Edit80", "20"}, {"Edit167", "abc"}});
   EXPECT_EQ(t.takeMessages(), std::vector<Message>{ErrorBox("'abc' is not a valid floating point value")});
   // Written before the gain: 20 mils = 0.508 mm; after it: as before.
   ExpectTexts(t, {{"Edit81", "0.5080"}, {"Edit166", "1.1220"}, {"Edit220", "0.0175"}});
 
-  t.type("Edit167", "1");
-  Enter(t, "Edit176", "");
+  EnterAll(t, {{"Edit167", "1"}, {"Edit176", ""}});
   EXPECT_EQ(t.takeMessages(), std::vector<Message>{ErrorBox("'' is not a valid floating point value")});
 }
 
 TEST(ConversionPage, EmptyDistanceAndTemperatureReadAsZero) {
   TestProgram t;
   OpenCalculator(t, "ConversionData1");
-  t.type("Edit80", "");
-  Enter(t, "Edit85", "");
+  EnterAll(t, {{"Edit80", ""}, {"Edit85", ""}});
   EXPECT_TRUE(t.takeMessages().empty());
   // 0 mils; (0 - 32) x 0.55555555555 = -17.78.
   ExpectTexts(t, {{"Edit80", "0"}, {"Edit85", "0"}, {"Edit81", "0.0000"}, {"Edit84", "-17.78"}});

@@ -39,9 +39,7 @@ TEST(EmbeddedResistorsPage, MetricRectangular) {
   // 5 x 1 mm at 0.1 ohm per sq.mm, held as 0.1 x 645.16 = 64.516 per
   // sq.in: 5 squares x 64.516 = 322.58 ohm;
   // (5 / 25.4) x (1 / 25.4) x 1e6 / 1550 = 5.0000 sq.mm.
-  t.type("Edit157", "5");
-  t.type("Edit158", "1");
-  Enter(t, "Edit154", "0.1");
+  EnterAll(t, {{"Edit157", "5"}, {"Edit158", "1"}, {"Edit154", "0.1"}});
   ExpectTexts(t, {{"Edit161", "5.000 Sq.mm"}, {"Edit163", "322.580 Ohms"}});
 }
 
@@ -136,8 +134,7 @@ TEST(EmbeddedResistorsPage, ZeroDivisorsEndTheSolveBeforeAnyResult) {
   // Length and width both 0: 0 / 0.
   TestProgram t;
   OpenCalculator(t, "EmbeddedRs1");
-  t.type("Edit157", "0");
-  Enter(t, "Edit158", "0");
+  EnterAll(t, {{"Edit157", "0"}, {"Edit158", "0"}});
   EXPECT_EQ(t.takeMessages(), std::vector<Message>{ErrorBox("Invalid floating point operation")});
 }
 

@@ -71,9 +71,7 @@ TEST(PlanarInductorsPage, PointAndCommaInputsReadAlike) {
     t.type("Edit88", "5");
     ToMetric(t);
     t.selectRadio("RadioGroup3", 2);
-    t.type("Edit89", "2,5");
-    t.type("Edit91", "2.5");
-    Enter(t, "Edit92", "300");
+    EnterAll(t, {{"Edit89", "2,5"}, {"Edit91", "2.5"}, {"Edit92", "300"}});
     ExpectTexts(t, {{"Edit94", comma ? "255,000" : "255.000"}, {"Edit93", comma ? "0,0811" : "0.0811"},
                     {"Edit90", comma ? "15,2235" : "15.2235"}});
     EXPECT_TRUE(t.takeMessages().empty()) << separator;
@@ -94,8 +92,7 @@ TEST(PlanarInductorsPage, TooManyTurnsNoticeButStillSolve) {
     Enter(t, "Edit88", "5");
   }
   // Exactly zero also counts as too small: 1 turn of 175 mils in 350.
-  t.type("Edit88", "1");
-  Enter(t, "Edit89", "175");
+  EnterAll(t, {{"Edit88", "1"}, {"Edit89", "175"}});
   EXPECT_EQ(t.takeMessages(), std::vector<Message>{InfoBox("Inner diameter too small")});
   ExpectTexts(t, {{"Edit94", "0.000"}, {"Edit93", "1.0000"}});
 }
@@ -126,8 +123,7 @@ TEST(PlanarInductorsPage, ErrorsEndTheSolve) {
   // inner diameter is written before the fill factor's division fails.
   TestProgram t;
   OpenCalculator(t, "PlanarInductors1");
-  t.type("Edit88", "1");
-  Enter(t, "Edit92", "10");
+  EnterAll(t, {{"Edit88", "1"}, {"Edit92", "10"}});
   EXPECT_EQ(t.takeMessages(),
             (std::vector<Message>{InfoBox("Inner diameter too small"), ErrorBox("Floating point division by zero")}));
   ExpectTexts(t, {{"Edit94", "-10.000"}, {"Edit93", "0.3462"}, {"Edit90", "248.5936"}});
