@@ -36,6 +36,17 @@ std::string WithComma(std::string text) {
   return text;
 }
 
+Texts Joined(Texts a, const Texts& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+Texts InDecimalForm(const Texts& pointTexts, bool comma) {
+  Texts shown;
+  for (const auto& [name, text] : pointTexts) shown.emplace_back(name, InDecimalForm(text, comma));
+  return shown;
+}
+
 void OpenCalculator(TestProgram& t, const std::string& menuItem) {
   t.chooseMenu(menuItem);
   t.takeMessages();

@@ -35,6 +35,10 @@ inline std::string InDecimalForm(std::string pointText, bool comma) {
 
 // Control names with their texts.
 using Texts = std::vector<std::pair<std::string, std::string>>;
+// The texts of `a`, then those of `b`.
+Texts Joined(Texts a, const Texts& b);
+// Point texts as the page shows them in the decimal form.
+Texts InDecimalForm(const Texts& pointTexts, bool comma);
 // The same, keyed by name: a page's results compared as one value.
 using TextsByName = std::map<std::string, std::string>;
 

@@ -22,17 +22,6 @@ constexpr const char* kHeightMessage =
 const Texts kNoCoupling = {{"Edit389", "N/A"}, {"Edit390", "N/A"}, {"Edit391", "N/A"}, {"Edit392", "N/A"},
                            {"Edit393", "N/A"}, {"Edit396", "N/A"}, {"Edit397", "N/A"}};
 
-Texts Joined(Texts a, const Texts& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
-
-Texts Commas(const Texts& texts) {
-  Texts out;
-  for (const auto& [name, text] : texts) out.emplace_back(name, WithComma(text));
-  return out;
-}
-
 struct StructureCase {
   const char* what;
   int item;
@@ -118,8 +107,8 @@ TEST(DifferentialPairsSolve, EachStructureInBothUnitSystemsAndDecimalModes) {
       SCOPED_TRACE(std::string(c.what) + (comma ? ", comma" : ", point"));
       TestProgram t(DecimalStart(comma));
       OpenStructure(t, kPairs, c.item, c.metric);
-      if (!c.heights.empty()) EnterAll(t, comma ? Commas(c.heights) : c.heights);
-      ExpectTexts(t, comma ? Commas(c.expected) : c.expected);
+      if (!c.heights.empty()) EnterAll(t, InDecimalForm(c.heights, comma));
+      ExpectTexts(t, InDecimalForm(c.expected, comma));
       EXPECT_TRUE(t.takeMessages().empty());
     }
   }
@@ -190,7 +179,7 @@ TEST(DifferentialPairsSolve, BroadsideHeightIsCorrectedOnceAndSolvedAgain) {
       EXPECT_EQ(t.takeSolves(), 2);  // the Enter and the solve of the corrected height
       const std::string corrected = comma ? WithComma(c.corrected) : c.corrected;
       EXPECT_EQ(t.text("Edit27"), corrected);
-      ExpectTexts(t, comma ? Commas(c.expected) : c.expected);
+      ExpectTexts(t, InDecimalForm(c.expected, comma));
     }
   }
 }

@@ -21,6 +21,10 @@ namespace {
 
 using Results = TextsByName;
 
+// The results: Zodd, Zdiff, the effective Er, the stub length and the
+// insertion loss.
+const std::vector<std::string> kResultFields = {"Edit50", "Edit8", "Edit10", "Edit49", "Edit13"};
+
 class DifferentialVias {
  public:
   explicit DifferentialVias(const ViaStart& s = {}) : t(ViaStartOptions(s)) {
@@ -30,7 +34,7 @@ class DifferentialVias {
     t.takeSolves();
   }
   void enter(const Texts& fields) { EnterAll(t, fields); }
-  Results results() { return TextsOf(t, {"Edit50", "Edit8", "Edit10", "Edit49", "Edit13"}); }
+  Results results() { return TextsOf(t, kResultFields); }
   TestProgram t;
 };
 
@@ -52,21 +56,13 @@ TEST(DifferentialVias, ImperialDefaults) {
 TEST(DifferentialVias, MetricDefaults) {
   DifferentialVias p({.metric = true});
   ExpectTexts(p.t, {{"Edit3", "0.254"}, {"Edit5", "1.016"}, {"Edit6", "1.575"}, {"Edit335", "1.524"}});
-  EXPECT_EQ(p.results(), (Results{{"Edit50", "53.840 Ohms"},
-                                  {"Edit8", "107.679 Ohms"},
-                                  {"Edit10", "7.625"},
-                                  {"Edit49", "7.7265 mm"},
-                                  {"Edit13", "-0.6545 dB"}}));
+  EXPECT_EQ(p.results(), Paired(kResultFields, {"53.840 Ohms", "107.679 Ohms", "7.625", "7.7265 mm", "-0.6545 dB"}));
   EXPECT_TRUE(p.t.messages().empty());
 }
 
 TEST(DifferentialVias, DecimalCommaInEveryResult) {
   DifferentialVias p({.metric = true, .comma = true});
-  EXPECT_EQ(p.results(), (Results{{"Edit50", "53,840 Ohms"},
-                                  {"Edit8", "107,679 Ohms"},
-                                  {"Edit10", "7,625"},
-                                  {"Edit49", "7,7265 mm"},
-                                  {"Edit13", "-0,6545 dB"}}));
+  EXPECT_EQ(p.results(), Paired(kResultFields, {"53,840 Ohms", "107,679 Ohms", "7,625", "7,7265 mm", "-0,6545 dB"}));
 }
 
 TEST(DifferentialVias, Layout) {
@@ -90,12 +86,10 @@ TEST(DifferentialVias, Layout) {
     EXPECT_FALSE(t.enabled(disabled)) << disabled;
   for (const char* enabled : {"Edit6", "Label8", "Edit55"}) EXPECT_TRUE(t.enabled(enabled)) << enabled;
 
-  const Results captions = {
-      {"Label5", "Drill Hole Diameter"}, {"Label7", "Ref Plane Opening H"},  {"Label8", "Ref Plane Opening W"},
-      {"Label11", "Via Spacing S"},      {"Label84", "Odd Mode Impedance"},  {"Label10", "Differential Impedance"},
-      {"Label12", "Er Effective"},       {"Label83", "Maximum Stub Length"}, {"Label15", "Insertion Loss"},
-  };
-  for (const auto& [label, caption] : captions) EXPECT_EQ(t.text(label), caption) << label;
+  ExpectTexts(t, {{"Label5", "Drill Hole Diameter"}, {"Label7", "Ref Plane Opening H"},
+                  {"Label8", "Ref Plane Opening W"}, {"Label11", "Via Spacing S"}, {"Label84", "Odd Mode Impedance"},
+                  {"Label10", "Differential Impedance"}, {"Label12", "Er Effective"},
+                  {"Label83", "Maximum Stub Length"}, {"Label15", "Insertion Loss"}});
   const Results hints = {
       {"Edit3", "Enter the drill diameter of the via."},
       {"Edit5", "Enter the internal reference plane opening H of the via."},
@@ -165,11 +159,8 @@ TEST(DifferentialVias, SpacingNotAboveTheDrillIsRefused) {
   EXPECT_EQ(p.t.takeMessages(),
             std::vector<Message>{InfoBox("Minimum via spacing can't be less than or equal to via hole diameter")});
   EXPECT_EQ(p.t.text("Edit335"), "11");
-  const Results spaced11 = {{"Edit50", "22.779 Ohms"},
-                            {"Edit8", "45.558 Ohms"},
-                            {"Edit10", "1.365"},
-                            {"Edit49", "718.95 mils"},
-                            {"Edit13", "-8.1377 dB"}};
+  const Results spaced11 =
+      Paired(kResultFields, {"22.779 Ohms", "45.558 Ohms", "1.365", "718.95 mils", "-8.1377 dB"});
   EXPECT_EQ(p.results(), spaced11);
   p.t.pressEnter("Edit335");
   EXPECT_TRUE(p.t.takeMessages().empty());
@@ -185,11 +176,7 @@ TEST(DifferentialVias, MetricSpacingRewriteFollowsTheDecimalComma) {
   EXPECT_EQ(p.t.takeMessages(),
             std::vector<Message>{InfoBox("Minimum via spacing can't be less than or equal to via hole diameter")});
   EXPECT_EQ(p.t.text("Edit335"), "0,2794");
-  EXPECT_EQ(p.results(), (Results{{"Edit50", "22,779 Ohms"},
-                                  {"Edit8", "45,559 Ohms"},
-                                  {"Edit10", "1,365"},
-                                  {"Edit49", "18,2618 mm"},
-                                  {"Edit13", "-8,1374 dB"}}));
+  EXPECT_EQ(p.results(), Paired(kResultFields, {"22,779 Ohms", "45,559 Ohms", "1,365", "18,2618 mm", "-8,1374 dB"}));
 }
 
 // H 10 -> 12: q = ln(74 / 20) = 1.308333, Zodd 48.246, Er_eff 9.496,
@@ -201,20 +188,12 @@ TEST(DifferentialVias, OpeningNotAboveTheDrillIsRefused) {
   p.enter({{"Edit5", "10"}});
   EXPECT_EQ(p.t.takeMessages(), std::vector<Message>{InfoBox(clearance)});
   EXPECT_EQ(p.t.text("Edit5"), "12");
-  EXPECT_EQ(p.results(), (Results{{"Edit50", "48.246 Ohms"},
-                                  {"Edit8", "96.492 Ohms"},
-                                  {"Edit10", "9.496"},
-                                  {"Edit49", "272.59 mils"},
-                                  {"Edit13", "-0.3130 dB"}}));
+  EXPECT_EQ(p.results(), Paired(kResultFields, {"48.246 Ohms", "96.492 Ohms", "9.496", "272.59 mils", "-0.3130 dB"}));
 
   p.enter({{"Edit6", "9"}});
   EXPECT_EQ(p.t.takeMessages(), std::vector<Message>{InfoBox(clearance)});
   EXPECT_EQ(p.t.text("Edit6"), "12");
-  EXPECT_EQ(p.results(), (Results{{"Edit50", "18.010 Ohms"},
-                                  {"Edit8", "36.020 Ohms"},
-                                  {"Edit10", "68.144"},
-                                  {"Edit49", "101.76 mils"},
-                                  {"Edit13", "-11.0410 dB"}}));
+  EXPECT_EQ(p.results(), Paired(kResultFields, {"18.010 Ohms", "36.020 Ohms", "68.144", "101.76 mils", "-11.0410 dB"}));
 }
 
 // Anisotropy 0 (Er_avg 4.6): Zodd 56.209, Zdiff 112.418, Er_eff 6.996 are
@@ -224,11 +203,7 @@ TEST(DifferentialVias, ZeroBaudRateEndsTheSolveAfterThePermittivity) {
   DifferentialVias p;
   p.enter({{"Edit206", "0"}, {"Edit209", "0"}});
   EXPECT_EQ(p.t.takeMessages(), std::vector<Message>{ErrorBox("Floating point division by zero")});
-  EXPECT_EQ(p.results(), (Results{{"Edit50", "56.209 Ohms"},
-                                  {"Edit8", "112.418 Ohms"},
-                                  {"Edit10", "6.996"},
-                                  {"Edit49", "304.19 mils"},
-                                  {"Edit13", "-0.6543 dB"}}));
+  EXPECT_EQ(p.results(), Paired(kResultFields, {"56.209 Ohms", "112.418 Ohms", "6.996", "304.19 mils", "-0.6543 dB"}));
 }
 
 // 2.5 GBaud gives a stub of 304.186 / 2.5 = 121.67 mils; a pair impedance
@@ -262,12 +237,9 @@ TEST(DifferentialVias, InsertionLossFollowsThePairImpedance) {
 TEST(DifferentialVias, UnitsSwitchKeepsTheLayoutAndTheImpedances) {
   DifferentialVias p;
   ToMetric(p.t);
-  const Results fields = {{"Edit3", "0.254"}, {"Edit5", "1.016"}, {"Edit6", "1.5748"}, {"Edit335", "1.524"},
-                          {"Edit336", "mm"},  {"Edit206", "18"},  {"Edit209", "1"},     {"Edit386", "100"}};
-  for (const auto& [field, text] : fields) EXPECT_EQ(p.t.text(field), text) << field;
-  Results metric = kImperialDefaults;
-  metric["Edit49"] = "7.7263 mm";
-  EXPECT_EQ(p.results(), metric);
+  ExpectTexts(p.t, {{"Edit3", "0.254"}, {"Edit5", "1.016"}, {"Edit6", "1.5748"}, {"Edit335", "1.524"},
+                    {"Edit336", "mm"}, {"Edit206", "18"}, {"Edit209", "1"}, {"Edit386", "100"}});
+  EXPECT_EQ(p.results(), With(kImperialDefaults, {{"Edit49", "7.7263 mm"}}));
   EXPECT_EQ(p.t.itemIndex("RadioGroup5"), 1);
   EXPECT_TRUE(p.t.showing("Edit335"));
   EXPECT_FALSE(p.t.enabled("RadioGroup3"));

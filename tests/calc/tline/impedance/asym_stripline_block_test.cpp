@@ -38,11 +38,7 @@ TEST(AsymStriplineBlock, WorkedExamplesForEachFormula) {
       OpenStructure(t, kStriplineAsym);
       t.selectRadio("RadioGroup24", c.formula);
       EnterAll(t, {{"Edit67", c.w}, {"Edit68", c.h1}, {"Edit74", c.h2}});
-      ExpectTexts(t, {{"Edit70", InDecimalForm(c.zo, comma)},
-                      {"Edit77", InDecimalForm("181.7685 ps/in", comma)},
-                      {"Edit76", InDecimalForm(c.co, comma)},
-                      {"Edit73", InDecimalForm(c.lo, comma)},
-                      {"Label56", InDecimalForm("0.70 mils", comma)}});
+      ExpectTexts(t, InDecimalForm(LineResults(c.zo, "181.7685 ps/in", c.co, c.lo, {{"Label56", "0.70 mils"}}), comma));
       EXPECT_EQ(t.showing("Label116"), c.mode != nullptr);
       if (c.mode) {
         EXPECT_EQ(t.text("Label116"), c.mode);
@@ -58,13 +54,9 @@ TEST(AsymStriplineBlock, MetricWorkedExample) {
   for (bool comma : {false, true}) {
     TestProgram t(DecimalStart(comma));
     OpenStructure(t, kStriplineAsym, true);
-    ExpectTexts(t, {{"Edit68", InDecimalForm("0.254", comma)},
-                    {"Edit74", InDecimalForm("0.2032", comma)},
-                    {"Edit70", InDecimalForm("56.420 Ohms", comma)},
-                    {"Edit77", InDecimalForm("71.5624 ps/cm", comma)},
-                    {"Edit76", InDecimalForm("1.2684 pF/cm", comma)},
-                    {"Edit73", InDecimalForm("4.0375 nH/cm", comma)},
-                    {"Label56", " 18 um"}});
+    ExpectTexts(t, InDecimalForm(LineResults("56.420 Ohms", "71.5624 ps/cm", "1.2684 pF/cm", "4.0375 nH/cm",
+                                             {{"Edit68", "0.254"}, {"Edit74", "0.2032"}, {"Label56", " 18 um"}}),
+                                 comma));
   }
 }
 

@@ -14,18 +14,11 @@ TEST(DualStriplineBlock, TheWorkedExamplesInBothUnitSystems) {
   OpenStructure(t, kDualStripline);
   t.pressEnter("Edit74");
   // W 5, H 10, C 8 mils, copper 0.7 mils.
-  ExpectTexts(t, {{"Edit70", "68.648 Ohms"},
-                  {"Edit77", "181.7685 ps/in"},
-                  {"Edit76", "2.6478 pF/in"},
-                  {"Edit73", "12.4780 nH/in"},
-                  {"Label56", "0.70 mils"}});
+  ExpectTexts(t, LineResults("68.648 Ohms", "181.7685 ps/in", "2.6478 pF/in", "12.4780 nH/in",
+                             {{"Label56", "0.70 mils"}}));
   // 0.127, 0.254, 0.2032 and 0.018 mm, taken to mils.
   ToMetric(t);
-  ExpectTexts(t, {{"Edit70", "68.607 Ohms"},
-                  {"Edit77", "71.5624 ps/cm"},
-                  {"Edit76", "1.0431 pF/cm"},
-                  {"Edit73", "4.9097 nH/cm"},
-                  {"Label56", " 18 um"}});
+  ExpectTexts(t, LineResults("68.607 Ohms", "71.5624 ps/cm", "1.0431 pF/cm", "4.9097 nH/cm", {{"Label56", " 18 um"}}));
   EXPECT_TRUE(t.takeMessages().empty());
 }
 
@@ -35,7 +28,7 @@ TEST(DualStriplineBlock, ANegativeImpedanceGuardsCoAndLo) {
   TestProgram t;
   OpenStructure(t, kDualStripline);
   Enter(t, "Edit67", "60");
-  ExpectTexts(t, {{"Edit70", "-6.905 Ohms"}, {"Edit77", "181.7685 ps/in"}, {"Edit76", "Error"}, {"Edit73", "Error"}});
+  ExpectTexts(t, LineResults("-6.905 Ohms", "181.7685 ps/in", "Error", "Error"));
   EXPECT_TRUE(t.takeMessages().empty());
 }
 

@@ -19,29 +19,16 @@ TEST(EmbeddedMicrostripBlock, TheWorkedExamplesInBothUnitSystems) {
   OpenStructure(t, kMicrostripEmbed);
   t.pressEnter("Edit74");
   // W 5, H1 10, H2 8 mils, copper 0.7 mils: Er' 3.9373.
-  ExpectTexts(t, {{"Edit70", "70.1610 Ohms"},
-                  {"Edit77", "167.8093 ps/in"},
-                  {"Edit76", "2.3918 pF/in"},
-                  {"Edit73", "11.7737 nH/in"},
-                  {"Label56", "0.70 mils"},
-                  {"Label85", "5mils < (W) < 15mils"},
-                  {"Label86", "5mils < (H1) < 15mils"},
-                  {"Label246", "40< Ohms < 90"},
-                  {"Label108", "5"},
-                  {"Label111", "(H) = "},
-                  {"Label112", "10"},
-                  {"Label261", "70.1610"}});
+  ExpectTexts(t, LineResults("70.1610 Ohms", "167.8093 ps/in", "2.3918 pF/in", "11.7737 nH/in",
+                             {{"Label56", "0.70 mils"}, {"Label85", "5mils < (W) < 15mils"},
+                              {"Label86", "5mils < (H1) < 15mils"}, {"Label246", "40< Ohms < 90"}, {"Label108", "5"},
+                              {"Label111", "(H) = "}, {"Label112", "10"}, {"Label261", "70.1610"}}));
   EXPECT_EQ(t.fontColor("Label261"), colors::Black);
 
   // 0.127, 0.254, 0.2032 mm and 0.018 mm of copper.
   ToMetric(t);
-  ExpectTexts(t, {{"Edit70", "70.1053 Ohms"},
-                  {"Edit77", "66.0666 ps/cm"},
-                  {"Edit76", "0.9424 pF/cm"},
-                  {"Edit73", "4.6316 nH/cm"},
-                  {"Label56", " 18 um"},
-                  {"Label86", "0.127mm < (H1) < 0.381mm"},
-                  {"Label112", "0.254"}});
+  ExpectTexts(t, LineResults("70.1053 Ohms", "66.0666 ps/cm", "0.9424 pF/cm", "4.6316 nH/cm",
+                             {{"Label56", " 18 um"}, {"Label86", "0.127mm < (H1) < 0.381mm"}, {"Label112", "0.254"}}));
   EXPECT_TRUE(t.takeMessages().empty());
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 // Opening one structure of the Conductor Impedance page for a test.
+#include <string>
+
 #include "support/page_steps.h"
 #include "support/test_program.h"
 
@@ -14,6 +16,13 @@ enum ImpedanceStructure { kMicrostripEmbed = 1, kStripline = 2, kStriplineAsym =
 // of getting there are forgotten.
 inline void OpenStructure(TestProgram& t, ImpedanceStructure item, bool metric = false) {
   OpenStructure(t, "RFImpedances1", item, metric);
+}
+
+// The line results every structure writes: Zo, Tpd, Co and Lo, then the
+// other texts a case names.
+inline Texts LineResults(const std::string& zo, const std::string& tpd, const std::string& co, const std::string& lo,
+                         const Texts& more = {}) {
+  return Joined({{"Edit70", zo}, {"Edit77", tpd}, {"Edit76", co}, {"Edit73", lo}}, more);
 }
 
 }  // namespace cq::test
