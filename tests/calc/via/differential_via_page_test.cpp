@@ -25,17 +25,10 @@ using Results = TextsByName;
 // insertion loss.
 const std::vector<std::string> kResultFields = {"Edit50", "Edit8", "Edit10", "Edit49", "Edit13"};
 
-class DifferentialVias {
+class DifferentialVias : public ViaProgram {
  public:
-  explicit DifferentialVias(const ViaStart& s = {}) : t(ViaStartOptions(s)) {
-    t.chooseMenu("ViaProperties1");
-    t.selectRadio("RadioGroup5", 1);
-    t.takeMessages();
-    t.takeSolves();
-  }
-  void enter(const Texts& fields) { EnterAll(t, fields); }
+  explicit DifferentialVias(const ViaStart& s = {}) : ViaProgram(s, 1) {}
   Results results() { return TextsOf(t, kResultFields); }
-  TestProgram t;
 };
 
 const Results kImperialDefaults = {

@@ -21,4 +21,19 @@ inline StartOptions ViaStartOptions(const ViaStart& s) {
   return options;
 }
 
+// The program on Via Properties with one layout of the plane radio (0 the
+// single via, 1 the differential pair); what getting there showed and
+// solved is forgotten.
+class ViaProgram {
+ public:
+  ViaProgram(const ViaStart& s, int layout) : t(ViaStartOptions(s)) {
+    OpenCalculator(t, "ViaProperties1");
+    if (layout != 0) t.selectRadio("RadioGroup5", layout);
+    t.takeMessages();
+    t.takeSolves();
+  }
+  void enter(const Texts& fields) { EnterAll(t, fields); }
+  TestProgram t;
+};
+
 }  // namespace cq::test

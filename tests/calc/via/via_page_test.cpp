@@ -27,18 +27,13 @@
 namespace cq::test {
 namespace {
 
-class ViaPage {
+class ViaPage : public ViaProgram {
  public:
-  explicit ViaPage(const ViaStart& s = {}) : t(ViaStartOptions(s)) {
-    t.chooseMenu("ViaProperties1");
-    t.takeMessages();
-  }
-  void enter(const Texts& fields) { EnterAll(t, fields); }
+  explicit ViaPage(const ViaStart& s = {}) : ViaProgram(s, 0) {}
   TextsByName results() {
     return TextsOf(t, {"Edit8", "Edit10", "Edit11", "Edit12", "Edit13", "Edit14", "Edit42", "Edit49", "Edit50",
                        "Label56", "Label110", "Label285", "Label72", "Label350"});
   }
-  TestProgram t;
 };
 
 using Results = TextsByName;
