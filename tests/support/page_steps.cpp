@@ -106,7 +106,10 @@ TextsByName Paired(const std::vector<std::string>& names, const std::vector<std:
 }
 
 TextsByName With(TextsByName base, const TextsByName& changes) {
-  for (const auto& [name, text] : changes) base[name] = text;
+  for (const auto& [name, text] : changes) {
+    EXPECT_EQ(base.count(name), 1u) << name << " is none of the texts it changes";
+    base[name] = text;
+  }
   return base;
 }
 
