@@ -5,7 +5,6 @@
 
 #include "calc/conductor/conductor_cross_section.h"
 #include "calc/conductor/conductor_properties_layouts.h"
-#include "app/main_window.h"
 #include "calc/conductor/conductor_properties_model.h"
 #include "calc/conductor/conductor_properties_solver.h"
 #include "calc/conductor/copper_choices.h"
@@ -67,7 +66,7 @@ void ConductorPropertiesPage::afterStructureLayout(int) { crossSection_->show();
 
 void ConductorPropertiesPage::attach(Form& form) {
   c_.bind(form);
-  solver_ = std::make_unique<ConductorPropertiesSolver>(page().main(), temperatures_);
+  solver_ = std::make_unique<ConductorPropertiesSolver>(page(), temperatures_);
   crossSection_ = std::make_unique<ConductorCrossSection>(form);
 }
 

@@ -1,8 +1,8 @@
 #include "calc/conductor/conductor_properties_solver.h"
 
 #include "app/input_check.h"
-#include "app/main_window.h"
 #include "app/temperatures.h"
+#include "app/working_values.h"
 #include "calc/conductor/conductor_properties_limits.h"
 #include "calc/conductor/conductor_properties_model.h"
 #include "calc/conductor/copper_choices.h"
@@ -45,50 +45,22 @@ class FlagScope {
 };
 }  // namespace
 
-ConductorPropertiesSolver::ConductorPropertiesSolver(MainWindow& main, Temperatures& temperatures)
-    : main_(main),
-      temperatures_(temperatures),
-      form_(main.form()),
-      copper_(form_),
-      units_(form_.radio("RadioGroup6")),
-      layer_(form_.radio("RadioGroup3")),
-      planeWeight_(form_.radio("RadioGroup5")),
-      solveFor_(form_.radio("RadioGroup8")),
-      parallel_(form_.radio("RadioGroup15")),
-      planePresent_(form_.radio("RadioGroup2")),
-      dc_(form_.checkBox("CheckBox1")),
-      decimalMode_(form_.label("Label165")),
-      widthOrCurrent_(form_.edit("Edit15")),
-      length_(form_.edit("Edit18")),
-      pcbThickness_(form_.edit("Edit126")),
-      count_(form_.edit("Edit128")),
-      frequency_(form_.edit("Edit130")),
-      planeDistance_(form_.edit("Edit132")),
-      crossSection_(form_.edit("Edit16")),
-      currentOrWidth_(form_.edit("Edit17")),
-      resistance_(form_.edit("Edit20")),
-      power_(form_.edit("Edit48")),
-      voltage_(form_.edit("Edit78")),
-      powerDbm_(form_.edit("Edit135")),
-      skinDepth_(form_.edit("Edit129")),
-      skinPercent_(form_.edit("Edit134")),
-      copperThickness_(form_.label("Label56")),
-      information1_(form_.label("Label110")),
-      information2_(form_.label("Label285")) {}
+ConductorPropertiesSolver::ConductorPropertiesSolver(PageContext page, Temperatures& temperatures)
+    : page_(page), temperatures_(temperatures), form_(page.form()) {}
 
 double ConductorPropertiesSolver::read(const Edit& edit) const { return ParseLocaleFloat(edit.text()); }
 
 void ConductorPropertiesSolver::noticeBelowMinimum(double value, Edit& field, const char* subject, bool metric) {
   if (value >= MinimumLength(metric)) return;
   if (auto notice = MinimumLengthNotice(subject, metric, decimalMode_.caption())) {
-    main_.app().dialogs().showInfo(notice->message);
+    page_.dialogs().showInfo(notice->message);
     field.setText(notice->fieldText);
   }
 }
 
 void ConductorPropertiesSolver::readLengths(bool metric) {
-  auto& w = main_.values;
-  auto& dialogs = main_.app().dialogs();
+  auto& w = page_.values();
+  auto& dialogs = page_.dialogs();
   // Each check rewrites its field for the next solve; this one goes on with
   // the value as typed.
   v_.length = read(length_);
@@ -99,14 +71,14 @@ void ConductorPropertiesSolver::readLengths(bool metric) {
   }
   noticeBelowMinimum(v_.length, length_, "Minimum conductor length can't be less than ", metric);
 
-  CopperWeightThickness(CopperSelectionOf(copper_, main_.programOptions()), w.BaseCopperThickness,
+  CopperWeightThickness(CopperSelectionOf(copper_, page_.programOptions()), w.BaseCopperThickness,
                         w.PlatingThickness);
 
   // Checked on every solve, also while the fields are disabled or hidden.
   v_.pcbThickness = read(pcbThickness_);
   noticeBelowMinimum(v_.pcbThickness, pcbThickness_, "PCB Thickness can't be less than ", metric);
   v_.count = read(count_);
-  CheckValue(PageContext(main_), count_, v_.count,
+  CheckValue(page_, count_, v_.count,
              {[](double count) { return count < kMinimumParallelCount; },
               "Parallel conductor count can't be less than 2", "2", {}, FollowUp::KeepTyped});
 }
@@ -124,7 +96,7 @@ void ConductorPropertiesSolver::readPlane(bool metric) {
 }
 
 bool ConductorPropertiesSolver::checkWidth(Control* sender) {
-  auto& w = main_.values;
+  auto& w = page_.values();
   if (solveFor_.itemIndex() != kSolveForAmperage || w.ConductorWidth > w.TotalCopperThickness) return true;
   // A thickness of zero or less fails the corrected width as well: the
   // nested solve then ends at once, and so does this one.
@@ -132,87 +104,87 @@ bool ConductorPropertiesSolver::checkWidth(Control* sender) {
     correctedWidthFailed_ = true;
     return false;
   }
-  main_.app().dialogs().showInfo("Conductor width can't be less than or equal to conductor thickness");
+  page_.dialogs().showInfo("Conductor width can't be less than or equal to conductor thickness");
   widthOrCurrent_.setText(FormatGeneralFloat(0.5 * w.TotalCopperThickness + w.TotalCopperThickness));
   correctedWidthFailed_ = false;
   {
     FlagScope correcting(correctingWidth_);
-    main_.Button1Click(sender);
+    page_.solve(sender);
   }
   return !correctedWidthFailed_;
 }
 
 void ConductorPropertiesSolver::writeCopperThickness(bool metric) {
-  const double t = main_.values.TotalCopperThickness;
-  copperThickness_.setCaption(metric ? main_.localize(Format("%3.0f um", t * 1000))
-                                     : main_.localize(Format("%.2f mils", t)));
+  const double t = page_.values().TotalCopperThickness;
+  copperThickness_.setCaption(metric ? page_.localize(Format("%3.0f um", t * 1000))
+                                     : page_.localize(Format("%.2f mils", t)));
   information1_.setCaption("N/A");
   information2_.setCaption("N/A");
 }
 
 void ConductorPropertiesSolver::writeCrossSection(bool metric) {
-  auto& w = main_.values;
+  auto& w = page_.values();
   const bool parallel = parallel_.itemIndex() == kYes;
   // Every later step divides by the count or by the area of no conductors.
   if (parallel && v_.count == 0) throw ZeroDivideError();
-  auto area = EtchedCrossSection(main_.programOptions().etchFactor.itemIndex(), w.ConductorWidth,
+  auto area = EtchedCrossSection(page_.programOptions().etchFactor.itemIndex(), w.ConductorWidth,
                                  w.TotalCopperThickness, parallel, v_.count);
   if (!area) return;
   w.CrossSectionArea = *area;
   v_.areaSqMils = metric ? Mul(w.CrossSectionArea, kSqMilsPerSqMm) : w.CrossSectionArea;
-  crossSection_.setText(main_.localize(CrossSectionText(w.CrossSectionArea, metric)));
+  crossSection_.setText(page_.localize(CrossSectionText(w.CrossSectionArea, metric)));
 }
 
 void ConductorPropertiesSolver::solveCurrentOrWidth(bool metric) {
-  auto& w = main_.values;
-  const int mode = main_.programOptions().ipcVersion.itemIndex();
+  auto& w = page_.values();
+  const int mode = page_.programOptions().ipcVersion.itemIndex();
   if (mode == kWithModifiers) {
     double current = IpcCurrentFormula(v_.areaSqMils, w.TempRise, kIpcK, 1);
     current = Mul(Mul(current, w.AreaModifier), v_.boardFactor);
     if (parallel_.itemIndex() == kYes) current = Div(current, v_.count);
     v_.current = Mul(Mul(current, v_.planeFactor), w.SubstrateModifier);
-    currentOrWidth_.setText(main_.localize(Format("%.4f Amps", v_.current)));
+    currentOrWidth_.setText(page_.localize(Format("%.4f Amps", v_.current)));
     return;
   }
   if (mode != kWithoutModifiers && mode != kIpc2221A) return;
   const double k = mode == kIpc2221A && layer_.itemIndex() == kExternalLayer ? kIpcKExternal2221A : kIpcK;
   if (solveFor_.itemIndex() == kSolveForAmperage) {
     v_.current = IpcCurrentFormula(v_.areaSqMils, w.TempRise, k, 1);
-    currentOrWidth_.setText(main_.localize(Format("%.4f Amps", v_.current)));
+    currentOrWidth_.setText(page_.localize(Format("%.4f Amps", v_.current)));
   } else if (solveFor_.itemIndex() == kSolveForWidth) {
     // The etch factor is None in this state: the width is area over thickness.
     v_.current = read(widthOrCurrent_);
     v_.areaSqMils = IpcCurrentFormulaInverse(v_.current, w.TempRise, k);
     w.CrossSectionArea = metric ? Div(v_.areaSqMils, kSqMilsPerSqMm) : v_.areaSqMils;
-    crossSection_.setText(main_.localize(CrossSectionText(w.CrossSectionArea, metric)));
+    crossSection_.setText(page_.localize(CrossSectionText(w.CrossSectionArea, metric)));
     w.ConductorWidth = Div(w.CrossSectionArea, w.TotalCopperThickness);
-    currentOrWidth_.setText(main_.localize(Format(metric ? "%.4f mm" : "%.4f mils", w.ConductorWidth)));
+    currentOrWidth_.setText(page_.localize(Format(metric ? "%.4f mm" : "%.4f mils", w.ConductorWidth)));
     if (w.ConductorWidth < w.TotalCopperThickness)
-      main_.app().dialogs().showInfo("Conductor width is less than conductor thickess");
+      page_.dialogs().showInfo("Conductor width is less than conductor thickess");
   }
 }
 
 void ConductorPropertiesSolver::writeResistancePowerVoltage(bool metric) {
-  auto& w = main_.values;
+  auto& w = page_.values();
   w.CopperResistivity = CopperResistivity(w.ConductorTemp, metric);
   // With parallel conductors: the resistance, power and drop of one.
   double area = v_.areaSqMils;
   if (parallel_.itemIndex() == kYes) area = Div(area, v_.count);
   v_.resistance = Div(Mul(w.CopperResistivity, v_.length), area);
-  resistance_.setText(main_.localize(Format("%.5f Ohms", v_.resistance)));
+  resistance_.setText(page_.localize(Format("%.5f Ohms", v_.resistance)));
   v_.power = Mul(Mul(v_.current, v_.current), v_.resistance);
-  power_.setText(main_.localize(Format("%.5f Watts", v_.power)));
+  power_.setText(page_.localize(Format("%.5f Watts", v_.power)));
   v_.voltage = Mul(v_.current, v_.resistance);
-  voltage_.setText(main_.localize(Format("%.4f Volts", v_.voltage)));
+  voltage_.setText(page_.localize(Format("%.4f Volts", v_.voltage)));
 }
 
 void ConductorPropertiesSolver::writeSkinDepth(bool metric) {
   const double metres = SkinDepthMetres(read(frequency_));
   const double depth = metric ? metres * 1e6 : metres * 1e6 * kMilsPerMicrometre;
   const double half = metric ? v_.halfThickness * 1000 : v_.halfThickness;
-  skinDepth_.setText(main_.localize(Format(metric ? "%.5f um" : "%.5f mils", depth)));
+  skinDepth_.setText(page_.localize(Format(metric ? "%.5f um" : "%.5f mils", depth)));
   const double percent = Mul(Div(depth, half), 100);
-  skinPercent_.setText(percent >= 100 ? std::string("100%") : main_.localize(Format("%.2f %%", percent)));
+  skinPercent_.setText(percent >= 100 ? std::string("100%") : page_.localize(Format("%.2f %%", percent)));
   skinPercent_.setFontColor(depth < half ? colors::Red : colors::Navy);
 }
 
@@ -220,7 +192,7 @@ void ConductorPropertiesSolver::SolveConductorProperties(Control* sender) {
   const int units = units_.itemIndex();
   if (units != 0 && units != 1) return;
   const bool metric = units == 1;
-  auto& w = main_.values;
+  auto& w = page_.values();
   // The solve operation has run these already; their fields are corrected,
   // so nothing is shown twice.
   temperatures_.ValidateTempRise();
@@ -249,7 +221,7 @@ void ConductorPropertiesSolver::SolveConductorProperties(Control* sender) {
   solveCurrentOrWidth(metric);
   writeResistancePowerVoltage(metric);
   if (!dc_.checked()) writeSkinDepth(metric);
-  powerDbm_.setText(main_.localize(Format("%.4f dBm", PowerDbm(v_.power))));
+  powerDbm_.setText(page_.localize(Format("%.4f dBm", PowerDbm(v_.power))));
 }
 
 }  // namespace cq

@@ -3,16 +3,16 @@
 // lengths, and writes the cross-section, current (or width), resistance,
 // power, voltage drop, skin depth and power in dBm.
 #include "calc/conductor/copper_choices.h"
+#include "app/page_context.h"
 #include "platform/form.h"
 
 namespace cq {
 
-class MainWindow;
 class Temperatures;
 
 class ConductorPropertiesSolver {
  public:
-  ConductorPropertiesSolver(MainWindow& main, Temperatures& temperatures);
+  ConductorPropertiesSolver(PageContext page, Temperatures& temperatures);
 
   void SolveConductorProperties(Control* sender);
 
@@ -46,35 +46,35 @@ class ConductorPropertiesSolver {
   void writeResistancePowerVoltage(bool metric);
   void writeSkinDepth(bool metric);
 
-  MainWindow& main_;
+  PageContext page_;
   Temperatures& temperatures_;
   Form& form_;
-  CopperControls copper_;
-  RadioGroup& units_;
-  RadioGroup& layer_;
-  RadioGroup& planeWeight_;
-  RadioGroup& solveFor_;
-  RadioGroup& parallel_;
-  RadioGroup& planePresent_;
-  CheckBox& dc_;
-  Label& decimalMode_;
-  Edit& widthOrCurrent_;  // Edit15
-  Edit& length_;          // Edit18
-  Edit& pcbThickness_;    // Edit126
-  Edit& count_;           // Edit128
-  Edit& frequency_;       // Edit130
-  Edit& planeDistance_;   // Edit132
-  Edit& crossSection_;    // Edit16
-  Edit& currentOrWidth_;  // Edit17
-  Edit& resistance_;      // Edit20
-  Edit& power_;           // Edit48
-  Edit& voltage_;         // Edit78
-  Edit& powerDbm_;        // Edit135
-  Edit& skinDepth_;       // Edit129
-  Edit& skinPercent_;     // Edit134
-  Label& copperThickness_;  // Label56
-  Label& information1_;     // Label110
-  Label& information2_;     // Label285
+  CopperControls copper_{form_};
+  RadioGroup& units_ = form_.radio("RadioGroup6");
+  RadioGroup& layer_ = form_.radio("RadioGroup3");
+  RadioGroup& planeWeight_ = form_.radio("RadioGroup5");
+  RadioGroup& solveFor_ = form_.radio("RadioGroup8");
+  RadioGroup& parallel_ = form_.radio("RadioGroup15");
+  RadioGroup& planePresent_ = form_.radio("RadioGroup2");
+  CheckBox& dc_ = form_.checkBox("CheckBox1");
+  Label& decimalMode_ = form_.label("Label165");
+  Edit& widthOrCurrent_ = form_.edit("Edit15");
+  Edit& length_ = form_.edit("Edit18");
+  Edit& pcbThickness_ = form_.edit("Edit126");
+  Edit& count_ = form_.edit("Edit128");
+  Edit& frequency_ = form_.edit("Edit130");
+  Edit& planeDistance_ = form_.edit("Edit132");
+  Edit& crossSection_ = form_.edit("Edit16");
+  Edit& currentOrWidth_ = form_.edit("Edit17");
+  Edit& resistance_ = form_.edit("Edit20");
+  Edit& power_ = form_.edit("Edit48");
+  Edit& voltage_ = form_.edit("Edit78");
+  Edit& powerDbm_ = form_.edit("Edit135");
+  Edit& skinDepth_ = form_.edit("Edit129");
+  Edit& skinPercent_ = form_.edit("Edit134");
+  Label& copperThickness_ = form_.label("Label56");
+  Label& information1_ = form_.label("Label110");
+  Label& information2_ = form_.label("Label285");
   Values v_;
   // Set while a width correction's nested solve runs.
   bool correctingWidth_ = false;

@@ -4,15 +4,14 @@
 // writes the impedances, effective permittivity, stub length and loss.
 #include <string>
 
+#include "app/page_context.h"
 #include "platform/form.h"
 
 namespace cq {
 
-class MainWindow;
-
 class DifferentialViaSolver {
  public:
-  explicit DifferentialViaSolver(MainWindow& main);
+  explicit DifferentialViaSolver(PageContext page);
 
   // Runs after the via solve's shared steps (hole, Er and the pre-solve).
   void Solve();
@@ -21,20 +20,21 @@ class DifferentialViaSolver {
   double read(const Edit& edit) const;
   void write(Edit& field, const std::string& text);
 
-  MainWindow& main_;
-  RadioGroup& units_;
-  Edit& hole_;
-  Edit& openingHeight_;
-  Edit& openingWidth_;
-  Edit& spacing_;
-  Edit& anisotropy_;
-  Edit& baudRate_;
-  Edit& pairImpedance_;
-  Edit& oddMode_;
-  Edit& differential_;
-  Edit& effectiveEr_;
-  Edit& maxStub_;
-  Edit& insertionLoss_;
+  PageContext page_;
+  Form& form_;
+  RadioGroup& units_ = form_.radio("RadioGroup6");
+  Edit& hole_ = form_.edit("Edit3");
+  Edit& openingHeight_ = form_.edit("Edit5");
+  Edit& openingWidth_ = form_.edit("Edit6");
+  Edit& spacing_ = form_.edit("Edit335");
+  Edit& anisotropy_ = form_.edit("Edit206");
+  Edit& baudRate_ = form_.edit("Edit209");
+  Edit& pairImpedance_ = form_.edit("Edit386");
+  Edit& oddMode_ = form_.edit("Edit50");
+  Edit& differential_ = form_.edit("Edit8");
+  Edit& effectiveEr_ = form_.edit("Edit10");
+  Edit& maxStub_ = form_.edit("Edit49");
+  Edit& insertionLoss_ = form_.edit("Edit13");
 };
 
 }  // namespace cq

@@ -46,7 +46,7 @@ struct PadstackPage::Controls {
 };
 
 PadstackPage::PadstackPage(PageContext context)
-    : PageOf(context), solver_(std::make_unique<PadstackSolver>(context.main())) {}
+    : PageOf(context), solver_(std::make_unique<PadstackSolver>(context)) {}
 
 PadstackPage::~PadstackPage() = default;
 

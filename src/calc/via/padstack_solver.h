@@ -4,17 +4,17 @@
 // where the correction must count at once) and writes the results.
 #include <string>
 
+#include "app/bound_controls.h"
+#include "app/page_context.h"
 #include "platform/form.h"
 
 namespace cq {
 
 struct InputRule;
 
-class MainWindow;
-
 class PadstackSolver {
  public:
-  explicit PadstackSolver(MainWindow& main) : main_(main) {}
+  explicit PadstackSolver(PageContext page) : page_(page) {}
   void attach(Form& form);
 
   void SolvePadstack(Control* sender);
@@ -43,28 +43,9 @@ class PadstackSolver {
   std::string length(const char* format, double value) const;
   const std::string& decimalMode() const;
 
-  MainWindow& main_;
-  RadioGroup* units_ = nullptr;
-  RadioGroup* padType_ = nullptr;
-  RadioGroup* padStyle_ = nullptr;
-  Edit* input1_ = nullptr;  // Edit33
-  Edit* input2_ = nullptr;  // Edit34
-  Edit* input3_ = nullptr;  // Edit35
-  Edit* padHole_ = nullptr;  // Edit211
-  Edit* padRing_ = nullptr;  // Edit213
-  Edit* result1_ = nullptr;  // Edit36 .. Edit40
-  Edit* result2_ = nullptr;
-  Edit* result3_ = nullptr;
-  Edit* thermalInner_ = nullptr;
-  Edit* spokeWidth_ = nullptr;
-  Label* infoCaption_ = nullptr;  // Label55
-  Label* infoValue_ = nullptr;    // Label56
-  Label* thermalOuterCaption_ = nullptr;  // Label69
-  Label* spokeCaption_ = nullptr;         // Label64
-  Label* innerCaption_ = nullptr;         // Label65
-  Label* decimalMode_ = nullptr;          // Label165
-  Memo* padWarning_ = nullptr;            // Memo3
-  Memo* conductorWarning_ = nullptr;      // Memo5
+  PageContext page_;
+  struct Controls;
+  BoundControls<Controls> c_;
 
   // Program-wide between solves, so a nested solve hands its reading back.
   Remembered lastAnnularRing_;

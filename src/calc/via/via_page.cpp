@@ -42,8 +42,8 @@ void ViaPage::registerHandlers(HandlerRegistry& handlers) {
 
 void ViaPage::attach(Form& form) {
   c_.bind(form);
-  solver_ = std::make_unique<ViaSolver>(page().main(), temperatures_);
-  differential_ = std::make_unique<DifferentialViaSolver>(page().main());
+  solver_ = std::make_unique<ViaSolver>(page(), temperatures_);
+  differential_ = std::make_unique<DifferentialViaSolver>(page());
   solver_->setDifferentialModel([this] { differential_->Solve(); });
 }
 

@@ -1,8 +1,8 @@
 #include "calc/via/via_solver.h"
 
 #include "app/input_check.h"
-#include "app/main_window.h"
 #include "app/temperatures.h"
+#include "app/working_values.h"
 #include "calc/conductor/copper_choices.h"
 #include "calc/conductor/conductor_properties_model.h"
 #include "calc/conductor/copper_resistivity.h"
@@ -23,44 +23,16 @@ constexpr double kMaximumViaCount = 999;
 constexpr double kMinimumViaCount = 1;
 }  // namespace
 
-ViaSolver::ViaSolver(MainWindow& main, Temperatures& temperatures)
-    : main_(main),
-      temperatures_(temperatures),
-      form_(main.form()),
-      units_(form_.radio("RadioGroup6")),
-      layerSet_(form_.radio("RadioGroup3")),
-      property_(form_.radio("RadioGroup5")),
-      decimalMode_(form_.label("Label165")),
-      hole_(form_.edit("Edit3")),
-      pad_(form_.edit("Edit4")),
-      opening_(form_.edit("Edit5")),
-      height_(form_.edit("Edit6")),
-      plating_(form_.edit("Edit9")),
-      er_(form_.edit("Edit7")),
-      viaCount_(form_.edit("Edit227")),
-      crossSection_(form_.edit("Edit8")),
-      current_(form_.edit("Edit10")),
-      capacitance_(form_.edit("Edit11")),
-      inductance_(form_.edit("Edit12")),
-      stepResponse_(form_.edit("Edit13")),
-      resonance_(form_.edit("Edit14")),
-      impedance_(form_.edit("Edit42")),
-      resistance_(form_.edit("Edit49")),
-      power_(form_.edit("Edit50")),
-      powerDbm_(form_.label("Label56")),
-      thermal_(form_.label("Label110")),
-      thermalCount_(form_.label("Label285")),
-      voltageDrop_(form_.label("Label72")),
-      aspectRatio_(form_.label("Label350")),
-      aspectWarning_(form_.label("Label402")) {}
+ViaSolver::ViaSolver(PageContext page, Temperatures& temperatures)
+    : page_(page), temperatures_(temperatures), form_(page.form()) {}
 
 double ViaSolver::read(const Edit& edit) const { return ParseLocaleFloat(edit.text()); }
 
-const ProgramOptionsControls& ViaSolver::options() const { return main_.programOptions(); }
+const ProgramOptionsControls& ViaSolver::options() const { return page_.programOptions(); }
 
-void ViaSolver::write(Edit& field, const std::string& text) { field.setText(main_.localize(text)); }
+void ViaSolver::write(Edit& field, const std::string& text) { field.setText(page_.localize(text)); }
 
-void ViaSolver::write(Label& label, const std::string& text) { label.setCaption(main_.localize(text)); }
+void ViaSolver::write(Label& label, const std::string& text) { label.setCaption(page_.localize(text)); }
 
 Edit& ViaSolver::fieldOf(ViaField field) {
   switch (field) {
@@ -75,12 +47,11 @@ Edit& ViaSolver::fieldOf(ViaField field) {
 }
 
 void ViaSolver::runChecks(bool metric, bool singleVia) {
-  const PageContext page(main_);
   ViaCheckContext context{metric, singleVia, layerSet_.itemIndex(), decimalMode_.caption()};
   // The box is refused for its empty text, which has no value to test.
   if (hole_.text().empty())
     if (auto notice = EmptyHoleNotice(context))
-      CheckValue(page, hole_, 0, {[](double) { return true; }, notice->message, notice->fieldText, {},
+      CheckValue(page_, hole_, 0, {[](double) { return true; }, notice->message, notice->fieldText, {},
                                   FollowUp::ReadCorrected});
   // Every check compares the values as parsed here, before any rewrite.
   ViaCheckInputs in;
@@ -99,12 +70,12 @@ void ViaSolver::runChecks(bool metric, bool singleVia) {
     if (!check.refuses(value)) continue;
     const std::string message = check.message;
     const std::string text = check.fieldText;
-    CheckValue(page, fieldOf(check.field), value, {check.refuses, message, text, {}, FollowUp::KeepTyped});
+    CheckValue(page_, fieldOf(check.field), value, {check.refuses, message, text, {}, FollowUp::KeepTyped});
   }
 }
 
 void ViaSolver::sharedReads(bool metric) {
-  auto& v = main_.values;
+  auto& v = page_.values();
   v.PlatingThickness = read(plating_);
   // Parsed only so that a text that is no number ends the solve here.
   read(pad_);
@@ -141,18 +112,17 @@ void ViaSolver::writeAspectRatio(double ratio, int layerSet) {
 
 void ViaSolver::readViaCount() {
   // Both limits test the typed count.
-  const PageContext page(main_);
   const double count = read(viaCount_);
-  CheckValue(page, viaCount_, count,
+  CheckValue(page_, viaCount_, count,
              {[](double n) { return n > kMaximumViaCount; }, "Via count cannot be greater than 999", "999", {},
               FollowUp::KeepTyped});
-  CheckValue(page, viaCount_, count,
+  CheckValue(page_, viaCount_, count,
              {[](double n) { return n < kMinimumViaCount; }, "Via count cannot be less than 1", "1", {},
               FollowUp::KeepTyped});
 }
 
 void ViaSolver::solveSingleVia(bool metric) {
-  auto& v = main_.values;
+  auto& v = page_.values();
   const double d = holeValue_;
   const int layerSet = layerSet_.itemIndex();
 

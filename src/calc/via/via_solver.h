@@ -6,17 +6,17 @@
 #include <functional>
 
 #include "app/program_options_controls.h"
+#include "app/page_context.h"
 #include "platform/form.h"
 
 namespace cq {
 
-class MainWindow;
 class Temperatures;
 enum class ViaField;
 
 class ViaSolver {
  public:
-  ViaSolver(MainWindow& main, Temperatures& temperatures);
+  ViaSolver(PageContext page, Temperatures& temperatures);
 
   void SolveViaProperties();
   // The model of the differential layout, run after the shared steps.
@@ -35,35 +35,35 @@ class ViaSolver {
   void write(Edit& field, const std::string& text);
   void write(Label& label, const std::string& text);
 
-  MainWindow& main_;
+  PageContext page_;
   Temperatures& temperatures_;
   Form& form_;
-  RadioGroup& units_;
-  RadioGroup& layerSet_;
-  RadioGroup& property_;
-  Label& decimalMode_;
-  Edit& hole_;
-  Edit& pad_;
-  Edit& opening_;
-  Edit& height_;
-  Edit& plating_;
-  Edit& er_;
-  Edit& viaCount_;
-  Edit& crossSection_;
-  Edit& current_;
-  Edit& capacitance_;
-  Edit& inductance_;
-  Edit& stepResponse_;
-  Edit& resonance_;
-  Edit& impedance_;
-  Edit& resistance_;
-  Edit& power_;
-  Label& powerDbm_;
-  Label& thermal_;
-  Label& thermalCount_;
-  Label& voltageDrop_;
-  Label& aspectRatio_;
-  Label& aspectWarning_;
+  RadioGroup& units_ = form_.radio("RadioGroup6");
+  RadioGroup& layerSet_ = form_.radio("RadioGroup3");
+  RadioGroup& property_ = form_.radio("RadioGroup5");
+  Label& decimalMode_ = form_.label("Label165");
+  Edit& hole_ = form_.edit("Edit3");
+  Edit& pad_ = form_.edit("Edit4");
+  Edit& opening_ = form_.edit("Edit5");
+  Edit& height_ = form_.edit("Edit6");
+  Edit& plating_ = form_.edit("Edit9");
+  Edit& er_ = form_.edit("Edit7");
+  Edit& viaCount_ = form_.edit("Edit227");
+  Edit& crossSection_ = form_.edit("Edit8");
+  Edit& current_ = form_.edit("Edit10");
+  Edit& capacitance_ = form_.edit("Edit11");
+  Edit& inductance_ = form_.edit("Edit12");
+  Edit& stepResponse_ = form_.edit("Edit13");
+  Edit& resonance_ = form_.edit("Edit14");
+  Edit& impedance_ = form_.edit("Edit42");
+  Edit& resistance_ = form_.edit("Edit49");
+  Edit& power_ = form_.edit("Edit50");
+  Label& powerDbm_ = form_.label("Label56");
+  Label& thermal_ = form_.label("Label110");
+  Label& thermalCount_ = form_.label("Label285");
+  Label& voltageDrop_ = form_.label("Label72");
+  Label& aspectRatio_ = form_.label("Label350");
+  Label& aspectWarning_ = form_.label("Label402");
   double boardFactor_ = 0;
   double holeValue_ = 0;
   std::function<void()> differential_;
