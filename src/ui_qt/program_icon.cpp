@@ -11,15 +11,16 @@ namespace cq::ui {
 QIcon ProgramIcon() {
   const std::string_view svg = resource("pictures/logo.svg");
   QSvgRenderer renderer(QByteArray(svg.data(), static_cast<qsizetype>(svg.size())));
-  // The mark's square inside the logo's drawing.
-  renderer.setViewBox(QRectF(8, 8, 61, 61));
   QIcon icon;
   for (int side : {16, 24, 32, 48, 64, 128}) {
     QPixmap pm(side, side);
-    pm.fill(Qt::transparent);
+    // The logo's white ground, then its mark alone: the name beside the
+    // mark is never laid out, which spares the start a text layout and a
+    // font lookup per size.
+    pm.fill(Qt::white);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&p);
+    renderer.render(&p, QStringLiteral("mark"));
     p.end();
     icon.addPixmap(pm);
   }
