@@ -1,5 +1,6 @@
 #include "platform/form_loader.h"
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <nlohmann/json.hpp>
@@ -95,10 +96,13 @@ class Loader {
  private:
   [[noreturn]] void fail(const std::string& what) const { throw DescriptionError(where_ + ": " + what); }
 
-  void checkKeys(const json& j, const std::set<std::string>& allowed, const std::string& what) const {
+  // Keys of allowed or of extra: a control's own keys beside the common ones.
+  void checkKeys(const json& j, const std::set<std::string>& allowed, const std::string& what,
+                 std::initializer_list<std::string_view> extra = {}) const {
     if (!j.is_object()) fail(what + " is not an object");
     for (const auto& [key, value] : j.items())
-      if (!allowed.count(key)) fail(what + ": unknown property " + key);
+      if (!allowed.count(key) && std::find(extra.begin(), extra.end(), key) == extra.end())
+        fail(what + ": unknown property " + key);
   }
 
   Alignment alignment(const json& j) const {
@@ -155,10 +159,13 @@ class Loader {
     if (j.contains("maximizeBox")) form_.setMaximizeBox(j["maximizeBox"].get<bool>());
     if (j.contains("minimizeBox")) form_.setMinimizeBox(j["minimizeBox"].get<bool>());
     if (j.contains("centered")) form_.setCentered(j["centered"].get<bool>());
-    json common = j;
-    for (const char* k : {"name", "class", "clientWidth", "clientHeight", "borderStyle", "maximizeBox", "minimizeBox",
-                          "centered", "include", "controls", "bindings", "menu", "comment"})
-      common.erase(k);
+    // The properties every control has, without a copy of the controls.
+    static const std::set<std::string> formOnly = {"name",        "class",       "clientWidth", "clientHeight",
+                                                   "borderStyle", "maximizeBox", "minimizeBox", "centered",
+                                                   "include",     "controls",    "bindings",    "menu", "comment"};
+    json common = json::object();
+    for (const auto& [key, value] : j.items())
+      if (!formOnly.count(key)) common[key] = value;
     applyCommon(form_, common);
     if (j.contains("menu")) {
       const json& description = j["menu"];
@@ -193,11 +200,7 @@ class Loader {
     static const std::set<std::string> common = {"type", "name", "parent", "bounds", "visible", "enabled", "hint",
                                                  "caption", "font", "color", "handCursor", "tabStop", "tag", "events",
                                                  "controls", "comment"};
-    auto allowed = [&](std::initializer_list<const char*> extra) {
-      std::set<std::string> keys = common;
-      for (const char* e : extra) keys.insert(e);
-      checkKeys(j, keys, name);
-    };
+    auto allowed = [&](std::initializer_list<std::string_view> extra) { checkKeys(j, common, name, extra); };
 
     Control* created = nullptr;
     if (type == "Panel") {

@@ -35,8 +35,9 @@ TEST_F(FormLoader, BuildsControlsWithPropertiesAndBindsHandlers) {
         {"type": "RadioGroup", "name": "RadioGroup6", "caption": " Units ", "items": ["Imperial", "Metric"], "itemIndex": 0,
          "events": {"OnClick": "TForm1.Button1Click"}}
       ]},
-      {"type": "Label", "name": "Label301", "caption": "Registry Error!", "visible": false, "font": {"color": "clRed"}}
-    ]})");
+      {"type": "Label", "name": "Label301", "caption": "Registry Error!", "visible": false, "font": {"color": "clRed"},
+       "wordWrap": true, "alignment": "right"}
+    ], "hint": "Main window"})");
   EXPECT_EQ(form->caption(), "Main");
   EXPECT_EQ(form->clientWidth(), 963);
   EXPECT_FALSE(form->maximizeBox());
@@ -47,6 +48,9 @@ TEST_F(FormLoader, BuildsControlsWithPropertiesAndBindsHandlers) {
   EXPECT_EQ(form->radio("RadioGroup6").itemIndex(), 0);
   EXPECT_EQ(clicks, 0) << "loading runs no handler";
   EXPECT_EQ(form->label("Label301").fontColor(), colors::Red);
+  EXPECT_TRUE(form->label("Label301").wordWrap());
+  EXPECT_EQ(form->label("Label301").alignment(), Alignment::Right);
+  EXPECT_EQ(form->hint(), "Main window");
   form->show();
   form->radio("RadioGroup6").userSelect(1);
   EXPECT_EQ(clicks, 1);
@@ -60,6 +64,8 @@ TEST_F(FormLoader, MistakesFailLoudly) {
       {"unknown control in bindings", R"({"name":"F","class":"T","bindings":{"Edit9":{"OnClick":"TForm1.Button1Click"}}})"},
       {"unknown parent", R"({"name":"F","class":"T","controls":[{"type":"Label","name":"L","parent":"GroupBox9"}]})"},
       {"unknown property", R"({"name":"F","class":"T","controls":[{"type":"Label","name":"L","capton":"x"}]})"},
+      {"another type's property", R"({"name":"F","class":"T","controls":[{"type":"Label","name":"L","checked":true}]})"},
+      {"a list on a box", R"({"name":"F","class":"T","controls":[{"type":"Edit","name":"E","items":["a"]}]})"},
       {"unknown type", R"({"name":"F","class":"T","controls":[{"type":"Gauge","name":"G"}]})"},
       {"duplicate name", R"({"name":"F","class":"T","controls":[{"type":"Label","name":"L"},{"type":"Label","name":"L"}]})"},
       {"missing picture", R"({"name":"F","class":"T","controls":[{"type":"Image","name":"I","picture":"pictures/none.svg"}]})"},
