@@ -138,7 +138,8 @@ TEST(WireGaugeEdges, CommaModeLocalisesOnlyWhatTheUnitSystemAllows) {
   t.selectCombo("ComboBox3", 39);  // AWG 36: a resistance without a point
   EXPECT_EQ(t.text("Edit95"), "1360 Ohms");
   ToImperial(t);
-  ExpectTexts(t, {{"Edit41", "0.0050 Inches"}, {"Edit95", "414.80 Ohms"}, {"Edit141", "0,036 Amps"}});  // 25 / 700
+  // 0,036 Amps = 25 / 700.
+  ExpectTexts(t, {{"Edit41", "0.0050 Inches"}, {"Edit95", "414.80 Ohms"}, {"Edit141", "0,036 Amps"}});
 }
 
 TEST(WireGaugeEdges, UnitsSwitchSwapsChartsCaptionAndRewritesEveryResult) {
@@ -210,10 +211,8 @@ TEST(WireGaugeEdges, ActivationLeavesOnlyTheUnitsSwitchAndSolves) {
   EXPECT_TRUE(t.enabled("Button1"));
   for (const char* off : {"RadioGroup1", "RadioGroup3", "RadioGroup4", "RadioGroup5", "ComboBox1", "Edit1", "Edit2"})
     EXPECT_FALSE(t.enabled(off)) << off;
-  ExpectTexts(t, {
-      {"ComboBox3", "4/0"},
-      {"Edit102", "380 Amps"},
-      {"Edit141", "302.286 Amps"}});  // 460^2 / 700, the largest
+  // 302.286 Amps = 460^2 / 700, the largest.
+  ExpectTexts(t, {{"ComboBox3", "4/0"}, {"Edit102", "380 Amps"}, {"Edit141", "302.286 Amps"}});
   EXPECT_EQ(t.setting("Program"), "8");
 }
 
