@@ -89,7 +89,7 @@ TEST(SpacingAbove500V, FiveHundredVoltsIsRaisedTo501WithANestedSolve) {
   chooseAbove500V(t);
   Enter(t, "Edit79", "500");
   EXPECT_EQ(t.takeMessages(),
-            (std::vector<Message>{{Message::Kind::Info, "Voltage must be equal to or greater than 501V", ""}}));
+            (std::vector<Message>{InfoBox("Voltage must be equal to or greater than 501V")}));
   EXPECT_EQ(t.text("Edit79"), "501");
   EXPECT_EQ(t.takeSolves(), 2);  // Enter's solve and the nested one
   // B1: 9.8425 + 1 x 0.098425 = 9.940925
@@ -171,7 +171,7 @@ TEST(SpacingAbove500V, ALowVoltageLeftInTheFieldIsCorrectedWhenAnotherRangeIsCho
   t.type("Edit79", "100");  // not confirmed with Enter
   t.selectRadio("RadioGroup9", 0);
   EXPECT_EQ(t.takeMessages(),
-            (std::vector<Message>{{Message::Kind::Info, "Voltage must be equal to or greater than 501V", ""}}));
+            (std::vector<Message>{InfoBox("Voltage must be equal to or greater than 501V")}));
   EXPECT_EQ(t.text("Edit79"), "501");
   EXPECT_EQ(t.text("Edit51"), "1.97 mils");
   EXPECT_FALSE(t.enabled("Edit79"));
@@ -240,7 +240,7 @@ TEST(SpacingRadios, RadiosSolveDirectlyWithoutTheTemperatureSteps) {
   EXPECT_TRUE(t.takeMessages().empty());
   t.click("Button1");
   EXPECT_EQ(t.takeMessages(),
-            (std::vector<Message>{{Message::Kind::Info, "Maximum temperature rise can't be greater than 200C", ""}}));
+            (std::vector<Message>{InfoBox("Maximum temperature rise can't be greater than 200C")}));
 }
 
 TEST(SpacingPage, TheFirstSolveReplacesTheDesignTextAndTheChoicesSurviveAVisit) {

@@ -54,7 +54,7 @@ TEST_F(ThermalManagement, AmbientLimitsWithOneMessagePerSolve) {
     solveWith("Edit2", c.typed);
     auto messages = p.takeMessages();
     if (c.message) {
-      EXPECT_EQ(messages, (std::vector<Message>{{Message::Kind::Info, c.message, {}}}));
+      EXPECT_EQ(messages, (std::vector<Message>{InfoBox(c.message)}));
     } else {
       EXPECT_TRUE(messages.empty());
     }
@@ -76,14 +76,14 @@ TEST_F(ThermalManagement, ErrorsEndTheSolveAfterTheDeviceResult) {
   p.type("Edit117", "2");  // 2 x 3 + 22 = 28
   p.type("Edit121", "1E200");
   solveWith("Edit124", "1E200");
-  EXPECT_EQ(p.takeMessages(), (std::vector<Message>{{Message::Kind::Error, "Floating point overflow", {}}}));
+  EXPECT_EQ(p.takeMessages(), (std::vector<Message>{ErrorBox("Floating point overflow")}));
   expectJunctions("28.000 °C", "147.000 °C");
 
   // Text that is no number: neither row changes.
   p.type("Edit124", "5");
   solveWith("Edit116", "abc");
   EXPECT_EQ(p.takeMessages(),
-            (std::vector<Message>{{Message::Kind::Error, "'abc' is not a valid floating point value", {}}}));
+            (std::vector<Message>{ErrorBox("'abc' is not a valid floating point value")}));
   expectJunctions("28.000 °C", "147.000 °C");
 }
 
