@@ -7,12 +7,12 @@
 
 #include <memory>
 #include <ostream>
-#include <regex>
 #include <string>
 #include <vector>
 
 #include "app/calculator_table.h"
 #include "platform/controls.h"
+#include "support/page_steps.h"
 #include "support/test_program.h"
 
 namespace cq::test {
@@ -81,11 +81,6 @@ bool IsDesigned(const PageSetup& page, const std::string& field, const std::stri
         text.find(d.part) != std::string::npos)
       return true;
   return false;
-}
-
-bool ShowsNonFinite(const std::string& text) {
-  static const std::regex word(R"((^|[^A-Za-z])(INF|NAN)([^A-Za-z]|$))");
-  return std::regex_search(text, word);
 }
 
 std::unique_ptr<TestProgram> StartOn(const PageSetup& page) {

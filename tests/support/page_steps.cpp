@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <regex>
 
 namespace cq::test {
 
@@ -29,6 +30,11 @@ StartOptions SettingsStart(int program, bool metric, bool comma) {
   options.settings["Program"] = std::to_string(program);
   options.settings["Units"] = metric ? "1" : "0";
   return options;
+}
+
+bool ShowsNonFinite(const std::string& text) {
+  static const std::regex word(R"((^|[^A-Za-z])(INF|NAN)([^A-Za-z]|$))");
+  return std::regex_search(text, word);
 }
 
 std::string WithComma(std::string text) {

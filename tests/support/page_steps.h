@@ -33,6 +33,9 @@ inline std::string InDecimalForm(std::string pointText, bool comma) {
   return comma ? WithComma(std::move(pointText)) : pointText;
 }
 
+// The text shows a number that is not finite ("+INF", "-INF", "NAN").
+bool ShowsNonFinite(const std::string& text);
+
 // Control names with their texts.
 using Texts = std::vector<std::pair<std::string, std::string>>;
 // The texts of `a`, then those of `b`.
