@@ -68,26 +68,28 @@ constexpr std::array<TabNames, 4> kTabs = {{
 }};
 
 struct Row {
-  Row(Form& f, const RowNames& n) : caption(f.label(n.caption)), input(f.edit(n.input)), unit(f.edit(n.unit)) {}
+  Form& f;
+  const RowNames& n;
+  Label& caption = f.label(n.caption);
+  Edit& input = f.edit(n.input);
+  Edit& unit = f.edit(n.unit);
   void show(bool visible) {
     caption.setVisible(visible);
     input.setVisible(visible);
     unit.setVisible(visible);
   }
-  Label& caption;
-  Edit& input;
-  Edit& unit;
 };
 
 }  // namespace
 
 struct OhmsLawReactiveTabs::Tab {
-  Tab(Form& f, const TabNames& n)
-      : names(n),
-        count(f.radio(n.count)),
-        units(f.radio(n.units)),
-        rows{Row(f, n.rows[0]), Row(f, n.rows[1]), Row(f, n.rows[2]), Row(f, n.rows[3])},
-        total(f.edit(n.total)) {}
+  Form& f;
+  const TabNames& names;
+  RadioGroup& count = f.radio(names.count);
+  RadioGroup& units = f.radio(names.units);
+  std::array<Row, kRows> rows = {Row{f, names.rows[0]}, Row{f, names.rows[1]}, Row{f, names.rows[2]},
+                                 Row{f, names.rows[3]}};
+  Edit& total = f.edit(names.total);
 
   // Two, three or four values by the count radio.
   std::size_t used() const { return count.itemIndex() == 2 ? 4 : count.itemIndex() == 1 ? 3 : 2; }
@@ -96,35 +98,21 @@ struct OhmsLawReactiveTabs::Tab {
     const int item = units.itemIndex();
     return item >= 0 && item < static_cast<int>(kUnits) ? names.unitTexts[static_cast<std::size_t>(item)] : nullptr;
   }
-
-  const TabNames& names;
-  RadioGroup& count;
-  RadioGroup& units;
-  std::array<Row, kRows> rows;
-  Edit& total;
 };
 
 struct OhmsLawReactiveTabs::Tabs {
-  explicit Tabs(Form& f)
-      : all{Tab(f, kTabs[0]), Tab(f, kTabs[1]), Tab(f, kTabs[2]), Tab(f, kTabs[3])},
-        totalCaption(f.label("Label55")),
-        totalInformation(f.label("Label56")),
-        currentCaption(f.label("Label319")) {}
+  Form& f;
+  std::array<Tab, kTabs.size()> all = {Tab{f, kTabs[0]}, Tab{f, kTabs[1]}, Tab{f, kTabs[2]}, Tab{f, kTabs[3]}};
+  // The Information rows.
+  Label& totalCaption = f.label("Label55");
+  Label& totalInformation = f.label("Label56");
+  Label& currentCaption = f.label("Label319");
   Tab* find(int tab) {
     for (Tab& t : all)
       if (t.names.tab == tab) return &t;
     return nullptr;
   }
-  std::array<Tab, kTabs.size()> all;
-  // The Information rows.
-  Label& totalCaption;
-  Label& totalInformation;
-  Label& currentCaption;
 };
-
-OhmsLawReactiveTabs::OhmsLawReactiveTabs(PageContext page) : page_(page) {}
-
-OhmsLawReactiveTabs::~OhmsLawReactiveTabs() = default;
 
 void OhmsLawReactiveTabs::registerHandlers(HandlerRegistry& handlers) {
   for (std::size_t i = 0; i < kTabs.size(); ++i) {
@@ -133,7 +121,7 @@ void OhmsLawReactiveTabs::registerHandlers(HandlerRegistry& handlers) {
   }
 }
 
-void OhmsLawReactiveTabs::attach(Form& form) { tabs_ = std::make_unique<Tabs>(form); }
+void OhmsLawReactiveTabs::attach(Form& form) { tabs_.bind(form); }
 
 void OhmsLawReactiveTabs::showCountedRows(std::size_t index, Control* sender) {
   Tab& tab = tabs_->all[index];

@@ -2,9 +2,9 @@
 // The Ohm's Law tabs of capacitors and inductors in series and in parallel:
 // four tabs built alike from one table.
 #include <cstddef>
-#include <memory>
 #include <string>
 
+#include "app/bound_controls.h"
 #include "app/page_context.h"
 #include "platform/form.h"
 #include "platform/handlers.h"
@@ -13,8 +13,7 @@ namespace cq {
 
 class OhmsLawReactiveTabs {
  public:
-  explicit OhmsLawReactiveTabs(PageContext page);
-  ~OhmsLawReactiveTabs();
+  explicit OhmsLawReactiveTabs(PageContext page) : page_(page) {}
 
   // The count radios RadioGroup25/27/29/31 and the unit radios
   // RadioGroup26/28/30/32, by name; they run once attached.
@@ -32,7 +31,7 @@ class OhmsLawReactiveTabs {
   void applyUnit(std::size_t tab, Control* sender);
 
   PageContext page_;
-  std::unique_ptr<Tabs> tabs_;
+  BoundControls<Tabs> tabs_;
   // The unit appended to the total; the four tabs share it, so it is the
   // unit of whichever tab was solved last.
   std::string totalUnitSuffix_;

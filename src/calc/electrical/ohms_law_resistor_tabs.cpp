@@ -49,14 +49,15 @@ constexpr NetworkNames kParallelNames = {
       {"Label344", "Edit313", "Edit314", "Label348", "Edit322", "Edit326", "Edit330", "Edit334"}}}};
 
 struct Row {
-  Row(Form& f, const RowNames& n)
-      : parts{&f.label(n.caption), &f.edit(n.input),    &f.edit(n.inputUnit), &f.label(n.resultCaption),
-              &f.edit(n.amount),   &f.edit(n.amountUnit), &f.edit(n.power),   &f.edit(n.powerUnit)} {}
+  Form& f;
+  const RowNames& n;
+  std::array<Control*, 8> parts = {&f.label(n.caption), &f.edit(n.input),      &f.edit(n.inputUnit),
+                                   &f.label(n.resultCaption), &f.edit(n.amount), &f.edit(n.amountUnit),
+                                   &f.edit(n.power),          &f.edit(n.powerUnit)};
   Edit& input() const { return static_cast<Edit&>(*parts[1]); }
   Edit& amount() const { return static_cast<Edit&>(*parts[4]); }
   Edit& amountUnit() const { return static_cast<Edit&>(*parts[5]); }
   Edit& power() const { return static_cast<Edit&>(*parts[6]); }
-  std::array<Control*, 8> parts;
 };
 
 struct NetworkInputs {
@@ -67,10 +68,11 @@ struct NetworkInputs {
 };
 
 struct Network {
-  Network(Form& f, const NetworkNames& n)
-      : voltage(f.edit(n.voltage)),
-        count(f.radio(n.count)),
-        rows{Row(f, n.rows[0]), Row(f, n.rows[1]), Row(f, n.rows[2]), Row(f, n.rows[3])} {}
+  Form& f;
+  const NetworkNames& n;
+  Edit& voltage = f.edit(n.voltage);
+  RadioGroup& count = f.radio(n.count);
+  std::array<Row, kRowCount> rows = {Row{f, n.rows[0]}, Row{f, n.rows[1]}, Row{f, n.rows[2]}, Row{f, n.rows[3]}};
 
   // Two, three or four resistors by the count radio.
   int used() const { return count.itemIndex() == 2 ? 4 : count.itemIndex() == 1 ? 3 : 2; }
@@ -86,10 +88,6 @@ struct Network {
     for (std::size_t k = 0; k < in.ohms.size(); ++k) in.ohms[k] = ParseLocaleFloat(rows[k].input().text());
     return in;
   }
-
-  Edit& voltage;
-  RadioGroup& count;
-  std::array<Row, kRowCount> rows;
 };
 
 // A pad's inputs, its two movable result boxes and the third one.
@@ -105,19 +103,14 @@ constexpr PadNames kPiNames = {"Edit288", "Edit281", "Edit282", "Edit283", "Edit
 constexpr PadNames kTNames = {"Edit290", "Edit292", "Edit294", "Edit295", "Edit296", "Edit297"};
 
 struct Pad {
-  Pad(Form& f, const PadNames& n)
-      : attenuation(f.edit(n.attenuation)),
-        zin(f.edit(n.zin)),
-        zout(f.edit(n.zout)),
-        larger(f.edit(n.larger)),
-        smaller(f.edit(n.smaller)),
-        third(f.edit(n.third)) {}
-  Edit& attenuation;
-  Edit& zin;
-  Edit& zout;
-  Edit& larger;
-  Edit& smaller;
-  Edit& third;
+  Form& f;
+  const PadNames& n;
+  Edit& attenuation = f.edit(n.attenuation);
+  Edit& zin = f.edit(n.zin);
+  Edit& zout = f.edit(n.zout);
+  Edit& larger = f.edit(n.larger);
+  Edit& smaller = f.edit(n.smaller);
+  Edit& third = f.edit(n.third);
 };
 
 // The rows "R1" (the Zin side) and "R2" (the Zout side) of a pad.
