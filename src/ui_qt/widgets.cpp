@@ -57,14 +57,14 @@ SvgImageWidget::SvgImageWidget(QWidget* parent) : QWidget(parent) {}
 
 void SvgImageWidget::setSvg(const QByteArray& svg) {
   if (svg == svg_) return;
+  // Read when first drawn: a picture that is never shown is never parsed.
   svg_ = svg;
-  valid_ = !svg_.isEmpty() && QSvgRenderer(svg_).isValid();
   cache_ = {};
   update();
 }
 
 void SvgImageWidget::paintEvent(QPaintEvent*) {
-  if (!valid_) return;
+  if (svg_.isEmpty()) return;
   const qreal dpr = devicePixelRatioF();
   if (cache_.isNull() || cache_.deviceIndependentSize().toSize() != size() || cache_.devicePixelRatio() != dpr)
     cache_ = RenderSvg(svg_, size(), dpr);

@@ -40,7 +40,6 @@ class SvgImageWidget : public QWidget {
  public:
   explicit SvgImageWidget(QWidget* parent = nullptr);
   void setSvg(const QByteArray& svg);
-  bool hasPicture() const { return valid_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -48,7 +47,6 @@ class SvgImageWidget : public QWidget {
 
  private:
   QByteArray svg_;
-  bool valid_ = false;
   QPixmap cache_;
 };
 
