@@ -32,6 +32,8 @@ class PageContext {
   // The Units radio RadioGroup6: 0 Imperial, 1 Metric, -1 none selected.
   int unitsIndex() const;
   bool metric() const { return unitsIndex() == 1; }
+  // Whether one of the two systems is chosen; a solve with neither writes nothing.
+  bool unitsChosen() const { return unitsIndex() == 0 || unitsIndex() == 1; }
 
   DecimalMode decimalMode() const;
   bool decimalComma() const;

@@ -21,7 +21,6 @@ struct ConductorPropertiesPage::Controls {
   RadioGroup& parallel = f.radio("RadioGroup15");
   RadioGroup& planePresent = f.radio("RadioGroup2");
   RadioGroup& planeWeight = f.radio("RadioGroup5");
-  RadioGroup& units = f.radio("RadioGroup6");
   CheckBox& dc = f.checkBox("CheckBox1");
   Edit& widthOrCurrent = f.edit("Edit15");
   Edit& widthOrCurrentUnit = f.edit("Edit57");
@@ -81,7 +80,7 @@ void ConductorPropertiesPage::activationExtras() {
 
 void ConductorPropertiesPage::swap_current_width_labels(Control* sender) {
   const int solveFor = c_->solveFor.itemIndex();
-  const int units = c_->units.itemIndex();
+  const int units = page().unitsIndex();
   Edit& unit = c_->widthOrCurrentUnit;
   if (solveFor == kAmperage && (units == 0 || units == 1)) {
     c_->resultCaption.setCaption("Conductor Current");

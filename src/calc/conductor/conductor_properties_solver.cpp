@@ -189,9 +189,8 @@ void ConductorPropertiesSolver::writeSkinDepth(bool metric) {
 }
 
 void ConductorPropertiesSolver::SolveConductorProperties(Control* sender) {
-  const int units = units_.itemIndex();
-  if (units != 0 && units != 1) return;
-  const bool metric = units == 1;
+  if (!page_.unitsChosen()) return;
+  const bool metric = page_.metric();
   auto& w = page_.values();
   // The solve operation has run these already; their fields are corrected,
   // so nothing is shown twice.

@@ -50,7 +50,6 @@ class ConductorPropertiesSolver {
   Temperatures& temperatures_;
   Form& form_;
   CopperControls copper_{form_};
-  RadioGroup& units_ = form_.radio("RadioGroup6");
   RadioGroup& layer_ = form_.radio("RadioGroup3");
   RadioGroup& planeWeight_ = form_.radio("RadioGroup5");
   RadioGroup& solveFor_ = form_.radio("RadioGroup8");

@@ -17,7 +17,6 @@ namespace cq {
 struct FusingCurrentPage::Controls {
   Form& f;
   CopperControls copper{f};
-  RadioGroup& units = f.radio("RadioGroup6");
   Edit& width = f.edit("Edit140");
   Edit& time = f.edit("Edit153");
   Edit& multiplier = f.edit("Edit337");
@@ -45,7 +44,7 @@ void FusingCurrentPage::showEtchFactor() {
 
 void FusingCurrentPage::SolveFusingCurrent() {
   auto& v = page().values();
-  const bool metric = c_->units.itemIndex() == 1;
+  const bool metric = page().metric();
   const ProgramOptionsControls& options = page().programOptions();
 
   // The plating always counts: a fusing conductor is taken as bare copper

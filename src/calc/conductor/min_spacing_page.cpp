@@ -25,7 +25,6 @@ struct MinSpacingPage::Controls {
   Form& f;
   RadioGroup& ranges = f.radio("RadioGroup9");
   RadioGroup& devices = f.radio("RadioGroup10");
-  RadioGroup& units = f.radio("RadioGroup6");
   Edit& voltage = f.edit("Edit79");
   Label& voltageCaption = f.label("Label21");
   Edit& result = f.edit("Edit51");
@@ -70,9 +69,8 @@ void MinSpacingPage::SolveMinConductorSpacing(Control* sender) {
               {}, FollowUp::Resolve},
              sender);
 
-  const int unit = c_->units.itemIndex();
-  if (unit != 0 && unit != 1) return;
-  const bool metric = unit == 1;
+  if (!page().unitsChosen()) return;
+  const bool metric = page().metric();
   const int range = c_->ranges.itemIndex();
   const int device = c_->devices.itemIndex();
   if (device < 0 || device >= kSpacingDeviceTypes) return;

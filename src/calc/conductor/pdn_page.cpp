@@ -57,9 +57,8 @@ void PdnPage::CheckBox4Click(Control* sender) {
 }
 
 void PdnPage::SolvePDN(Control* sender) {
-  const int unit = page().unitsIndex();
-  if (unit != 0 && unit != 1) return;
-  const bool metric = unit == 1;
+  if (!page().unitsChosen()) return;
+  const bool metric = page().metric();
   auto& values = page().values();
 
   const double volts = ParseLocaleFloat(c_->volts.text());

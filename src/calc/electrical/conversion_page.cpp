@@ -9,7 +9,6 @@ namespace cq {
 // Bound once, when the window is built.
 struct ConversionPage::Controls {
   Form& f;
-  RadioGroup& units = f.radio("RadioGroup6");
   Edit& distance = f.edit("Edit80");
   Edit& distanceOut1 = f.edit("Edit81");
   Edit& distanceOut2 = f.edit("Edit142");
@@ -106,7 +105,7 @@ void ConversionPage::write(Edit& output, const char* format, double value) {
 
 void ConversionPage::SolveConversion(Control* /*sender*/) {
   using namespace conversion;
-  const int unit = c_->units.itemIndex();
+  const int unit = page().unitsIndex();
   if (unit == 0) {
     // From mils and degrees Fahrenheit.
     write(c_->temperatureOut, "%0.2f", FahrenheitToCelsius(ParseLocaleFloat(c_->temperature.text())));

@@ -9,7 +9,6 @@ namespace cq {
 // Bound once, when the window is built.
 struct EmbeddedResistorsPage::Controls {
   Form& f;
-  RadioGroup& units = f.radio("RadioGroup6");
   RadioGroup& type = f.radio("RadioGroup11");
   Image& additivePicture = f.image("Image25");
   Image& subtractivePicture = f.image("Image26");
@@ -38,7 +37,6 @@ namespace {
 constexpr int kAdditive = 0;
 constexpr int kSubtractive = 1;
 constexpr int kAnnular = 2;
-constexpr int kMetric = 1;
 }  // namespace
 
 void EmbeddedResistorsPage::registerHandlers(HandlerRegistry& handlers) {
@@ -74,7 +72,7 @@ void EmbeddedResistorsPage::layOutRectangular(int type) {
   c_->secondInputCaption.setCaption("Width (W)");
   c_->thicknessCaption.setCaption("Power");
   c_->resultCaption.setCaption("Ohms");
-  c_->secondInputUnit.setText(c_->units.itemIndex() == kMetric ? "mm" : "mils");
+  c_->secondInputUnit.setText(page().metric() ? "mm" : "mils");
   c_->secondInputUnit.setLeft(140);
   c_->secondInputUnit.setWidth(37);
   c_->secondInput.setHint("Enter the width of the resistive material.");
@@ -106,11 +104,11 @@ void EmbeddedResistorsPage::write(Edit& output, const char* format, double value
 }
 
 void EmbeddedResistorsPage::SolveEmbeddedResistors(Control* /*sender*/) {
-  const int unit = c_->units.itemIndex();
-  if (unit != 0 && unit != kMetric) return;
+  if (!page().unitsChosen()) return;
+  const bool metric = page().metric();
   const int type = c_->type.itemIndex();
-  if (type == kAdditive || type == kSubtractive) solveRectangular(unit == kMetric);
-  if (type == kAnnular) solveAnnular(unit == kMetric);
+  if (type == kAdditive || type == kSubtractive) solveRectangular(metric);
+  if (type == kAnnular) solveAnnular(metric);
 }
 
 void EmbeddedResistorsPage::solveRectangular(bool metric) {

@@ -12,7 +12,6 @@ namespace cq {
 struct PlanarInductorsPage::Controls {
   Form& f;
   RadioGroup& shape = f.radio("RadioGroup3");
-  RadioGroup& units = f.radio("RadioGroup6");
   Edit& turns = f.edit("Edit88");
   Edit& width = f.edit("Edit89");
   Edit& spacing = f.edit("Edit91");
@@ -21,10 +20,6 @@ struct PlanarInductorsPage::Controls {
   Edit& fill = f.edit("Edit93");
   Edit& inductance = f.edit("Edit90");
 };
-
-namespace {
-constexpr int kMetric = 1;
-}  // namespace
 
 void PlanarInductorsPage::registerHandlers(HandlerRegistry& /*handlers*/) {
 }
@@ -47,7 +42,7 @@ void PlanarInductorsPage::SolvePlanarInductors(Control* /*sender*/) {
   double width = NormalizeDecimalInput(c_->width.text());
   double spacing = NormalizeDecimalInput(c_->spacing.text());
   double outer = NormalizeDecimalInput(c_->outer.text());
-  const bool metric = c_->units.itemIndex() == kMetric;
+  const bool metric = page().metric();
   if (!metric) {
     width = Mul(width, kMicrometresPerMil);
     spacing = Mul(spacing, kMicrometresPerMil);

@@ -13,7 +13,6 @@ namespace cq {
 // Bound once, when the window is built.
 struct BandwidthPage::Controls {
   Form& f;
-  RadioGroup& units = f.radio("RadioGroup6");
   RadioGroup& layer = f.radio("RadioGroup3");
   Edit& er = f.edit("Edit7");
   RadioGroup& inputMethod = f.radio("RadioGroup12");
@@ -94,9 +93,8 @@ std::string BandwidthPage::length(double value, bool metric) const {
 }
 
 void BandwidthPage::SolveBandwidth(Control* sender) {
-  const int unit = c_->units.itemIndex();
-  if (unit != 0 && unit != 1) return;
-  const bool metric = unit == 1;
+  if (!page().unitsChosen()) return;
+  const bool metric = page().metric();
   const double srFactor = SrDivisorStepAt(c_->srDivisor.position()).factor;
   const double lambdaFactor = LambdaDivisorStepAt(c_->lambdaDivisor.position()).factor;
 

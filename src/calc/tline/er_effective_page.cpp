@@ -15,7 +15,6 @@ namespace cq {
 struct ErEffectivePage::Controls {
   Form& f;
   CopperControls copper{f};
-  RadioGroup& units = f.radio("RadioGroup6");
   Edit& er = f.edit("Edit7");
   Label& totalCopper = f.label("Label56");
   Label& info110 = f.label("Label110");
@@ -37,9 +36,8 @@ void ErEffectivePage::solve(Control* sender) { SolveErEffective(sender); }
 void ErEffectivePage::attach(Form& form) { c_.bind(form); }
 
 void ErEffectivePage::SolveErEffective(Control*) {
-  const int unit = c_->units.itemIndex();
-  if (unit != 0 && unit != 1) return;
-  const bool metric = unit == 1;
+  if (!page().unitsChosen()) return;
+  const bool metric = page().metric();
   auto& v = page().values();
 
   CopperWeightThickness(CopperSelectionOf(c_->copper, page().programOptions()), v.BaseCopperThickness,

@@ -10,7 +10,6 @@ namespace cq {
 // Bound once, when the window is built.
 struct WavelengthPage::Controls {
   Form& f;
-  RadioGroup& units = f.radio("RadioGroup6");
   RadioGroup& inputMethod = f.radio("RadioGroup22");
   Label& inputCaption = f.label("Label220");
   Edit& input = f.edit("Edit103");
@@ -119,15 +118,14 @@ void WavelengthPage::Button4Click(Control* sender) {
 }
 
 void WavelengthPage::SolveWavelength(Control*) {
-  const int unit = c_->units.itemIndex();
-  if (unit != 0 && unit != 1) return;
+  if (!page().unitsChosen()) return;
   const double fraction = WavelengthFractionStep(c_->fraction.position()).fraction;
   const auto mhz = WavelengthInputToMhz(periodInput(), c_->inputUnits.itemIndex(), ParseLocaleFloat(c_->input.text()));
   if (!mhz) return;
   // The substrate Er of the Options panel plays no part here (the panel is
   // disabled on this page), so it is not read.
   const double eeff = ParseLocaleFloat(c_->erEff.text());
-  const bool metric = unit == 1;
+  const bool metric = page().metric();
   const double length = Wavelength(eeff, *mhz, metric) * fraction;
   c_->result.setText(page().localize(Format(metric ? "%.5f cm" : "%.5f Inches", length)));
 }

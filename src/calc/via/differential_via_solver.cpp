@@ -18,7 +18,7 @@ double DifferentialViaSolver::read(const Edit& edit) const { return ParseLocaleF
 void DifferentialViaSolver::write(Edit& field, const std::string& text) { field.setText(page_.localize(text)); }
 
 void DifferentialViaSolver::Solve() {
-  const bool metric = units_.itemIndex() == 1;
+  const bool metric = page_.metric();
   const double d = read(hole_);
   const double anisotropy = read(anisotropy_);
   const std::string spacingText = DifferentialViaSpacingText(d, metric);

@@ -22,7 +22,6 @@ class DifferentialViaSolver {
 
   PageContext page_;
   Form& form_;
-  RadioGroup& units_ = form_.radio("RadioGroup6");
   Edit& hole_ = form_.edit("Edit3");
   Edit& openingHeight_ = form_.edit("Edit5");
   Edit& openingWidth_ = form_.edit("Edit6");

@@ -10,7 +10,6 @@ namespace cq {
 struct MechanicalPage::Controls {
   Form& f;
   ComboBox& gauge = f.comboBox("ComboBox3");
-  RadioGroup& units = f.radio("RadioGroup6");
   Edit& diameter = f.edit("Edit41");
   Edit& resistance = f.edit("Edit95");
   Edit& chassisAmps = f.edit("Edit102");
@@ -29,7 +28,7 @@ void MechanicalPage::SolveMechanicalInformation() {
   // The list is fixed, but an index outside it must not read past the table.
   if (k < 0 || k >= kWireGauges) return;
   const WireGauge& row = WireGaugeTable()[static_cast<size_t>(k)];
-  const int unit = c_->units.itemIndex();
+  const int unit = page().unitsIndex();
 
   if (unit == 0) {
     // The diameter and the fixed texts keep their point in both decimal modes.

@@ -25,7 +25,6 @@ Minimum ComputedMinimum(double exact) {
 // Bound once, when the window is built.
 struct PadstackSolver::Controls {
   Form& f;
-  RadioGroup& units = f.radio("RadioGroup6");
   RadioGroup& padType = f.radio("RadioGroup14");
   RadioGroup& padStyle = f.radio("RadioGroup7");
   Edit& input1 = f.edit("Edit33");
@@ -72,9 +71,8 @@ void PadstackSolver::setThermalRowsShown(bool shown) {
 }
 
 void PadstackSolver::SolvePadstack(Control* sender) {
-  const int unit = c_->units.itemIndex();
-  if (unit != 0 && unit != 1) return;
-  const bool metric = unit == 1;
+  if (!page_.unitsChosen()) return;
+  const bool metric = page_.metric();
   switch (static_cast<PadType>(c_->padType.itemIndex())) {
     case PadType::ThruHole:
       solveThruHole(sender, metric);

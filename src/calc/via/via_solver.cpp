@@ -87,7 +87,7 @@ void ViaSolver::sharedReads(bool metric) {
 }
 
 void ViaSolver::SolveViaProperties() {
-  const bool metric = units_.itemIndex() == 1;
+  const bool metric = page_.metric();
   const int layout = property_.itemIndex();
   runChecks(metric, layout == kSingleViaLayout);
   temperatures_.ValidateTempRise();

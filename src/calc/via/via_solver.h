@@ -38,7 +38,6 @@ class ViaSolver {
   PageContext page_;
   Temperatures& temperatures_;
   Form& form_;
-  RadioGroup& units_ = form_.radio("RadioGroup6");
   RadioGroup& layerSet_ = form_.radio("RadioGroup3");
   RadioGroup& property_ = form_.radio("RadioGroup5");
   Label& decimalMode_ = form_.label("Label165");
