@@ -2,12 +2,13 @@
 
 #include <cmath>
 
+#include "calc/unit_factors.h"
 #include "platform/checked_math.h"
 
 namespace cq {
 
 double ViaBarrelArea(double hole, double plating) {
-  return Sub(Mul(kViaPi / 4, Pow(Add(Mul(2, plating), hole), 2)), Mul(kViaPi / 4, Pow(hole, 2)));
+  return Sub(Mul(kPi / 4, Pow(Add(Mul(2, plating), hole), 2)), Mul(kPi / 4, Pow(hole, 2)));
 }
 
 double ViaCurrent(double tempRise, double areaSqMils, double modifiers) {
@@ -16,7 +17,7 @@ double ViaCurrent(double tempRise, double areaSqMils, double modifiers) {
 
 double ViaAspectRatio(double height, double hole) { return Div(height, hole); }
 
-double ViaInches(double length, bool metric) { return metric ? length / 25.4 : length / 1000; }
+double ViaInches(double length, bool metric) { return metric ? length / kMmPerInch : length / kMilsPerInch; }
 
 double ViaCapacitanceMultiLayer(double er, double heightIn, double padIn, double openingIn) {
   const double c = Div(Mul(Mul(Mul(kViaCapacitanceCoefficient, er), heightIn), padIn), Sub(openingIn, padIn));
@@ -29,7 +30,7 @@ double ViaInductance(double heightIn, double holeIn) {
 }
 
 double ViaResonantFrequency(double inductanceNh, double capacitancePf) {
-  return Div(1, Mul(Sqrt(Mul(Mul(Mul(inductanceNh, 1e-9), capacitancePf), 1e-12)), kViaTwoPi)) / 1000000;
+  return Div(1, Mul(Sqrt(Mul(Mul(Mul(inductanceNh, 1e-9), capacitancePf), 1e-12)), kTwoPi)) / 1000000;
 }
 
 double ViaImpedance(double inductanceNh, double capacitancePf) {

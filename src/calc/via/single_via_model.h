@@ -6,8 +6,6 @@
 // the solve with the framework's error at the step where it happens.
 namespace cq {
 
-inline constexpr double kViaPi = 3.14159;
-inline constexpr double kViaTwoPi = 6.28318;
 inline constexpr double kViaCapacitanceCoefficient = 1.41;
 inline constexpr double kViaInductanceCoefficient = 5.08;
 inline constexpr double kViaStepResponseFactor = 2.2;
