@@ -22,7 +22,7 @@ double Z1(double x) {
 
 }  // namespace
 
-double MilsToModelMm(double mils) { return Mul(mils / 1000, 25.4); }
+double MilsToModelMm(double mils) { return Mul(mils / kMilsPerInch, kMmPerInch); }
 
 MicrostripDispersion MicrostripDispersionModel(double w, double h, double t, double er, double ghz) {
   MicrostripDispersion m{};

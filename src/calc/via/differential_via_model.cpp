@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "calc/unit_factors.h"
 #include "platform/checked_math.h"
 
 namespace cq {
@@ -11,8 +12,6 @@ namespace {
 
 constexpr double kOddModeCoefficient = 60;
 constexpr double kStubWavelengthFactor = 0.84;
-constexpr double kMilsPerInchFactor = 1000;
-constexpr double kMmPerInchFactor = 25.4;
 
 // Every result without a real value reads the same, whatever sign the
 // hardware gave the NaN.
@@ -49,7 +48,7 @@ double DifferentialViaEffectiveEr(double averageEr, double spacingTerm, double o
 
 double DifferentialViaMaxStubLength(double effectiveEr, double baudGbaud, bool metric) {
   const double inches = Div(kStubWavelengthFactor, Mul(RealSqrt(effectiveEr), baudGbaud));
-  return Real(Mul(inches, metric ? kMmPerInchFactor : kMilsPerInchFactor));
+  return Real(Mul(inches, metric ? kMmPerInch : kMilsPerInch));
 }
 
 double DifferentialViaInsertionLoss(double pairImpedance, double viaImpedance) {

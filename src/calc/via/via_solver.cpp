@@ -173,7 +173,7 @@ void ViaSolver::solveSingleVia(bool metric) {
   write(power_, Format("%.5f Watts", watts));
   write(powerDbm_, Format("%.4f dBm", PowerDbm(watts)));
 
-  const double heightMils = metric ? height / 25.4 * 1000 : height;
+  const double heightMils = metric ? height / kMmPerInch * kMilsPerInch : height;
   const double theta = ViaThermalResistance(heightMils, areaSqMils);
   write(thermal_, Format("%.1f °C/W", theta));
 

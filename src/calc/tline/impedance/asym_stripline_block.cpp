@@ -19,7 +19,7 @@ void SolveAsymStriplineBlock(ImpedanceSolve& s) {
   // An inner conductor: base copper only. The formulas take mils.
   const double t = s.metric ? MmToMils(v.BaseCopperThickness) : v.BaseCopperThickness;
   v.TotalCopperThickness = t;
-  WriteCopperText(s, s.metric ? t * 25.4 / 1000 : t);
+  WriteCopperText(s, s.metric ? t * kMmPerInch / kMilsPerInch : t);
 
   const auto mils = [&s](double length) { return s.metric ? MmToMils(length) : length; };
   const double w = mils(ParseLocaleFloat(s.c.width.text()));
