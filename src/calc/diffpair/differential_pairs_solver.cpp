@@ -14,12 +14,7 @@
 
 namespace cq {
 
-DifferentialPairsSolver::DifferentialPairsSolver(PageContext page, Form& form)
-    : page_(page) {
-  c_.bind(form);
-}
-
-DifferentialPairsSolver::~DifferentialPairsSolver() = default;
+DifferentialPairsSolver::DifferentialPairsSolver(PageContext page, Form& form) : page_(page) { c_.bind(form); }
 
 void DifferentialPairsSolver::write(Edit& field, const std::string& text) { field.setText(page_.localize(text)); }
 

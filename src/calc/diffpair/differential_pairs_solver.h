@@ -4,7 +4,6 @@
 // then the target check and the ratio colours. Each text is written as soon
 // as its value is known, so an error later in the solve keeps it.
 #include <functional>
-#include <memory>
 #include <optional>
 
 #include "app/bound_controls.h"
@@ -17,7 +16,6 @@ class DifferentialPairsSolver {
  public:
   // Binds the page's controls; an unknown name fails here, not at a solve.
   DifferentialPairsSolver(PageContext page, Form& form);
-  ~DifferentialPairsSolver();
 
   void SolveDifferentialPairs(Control* sender);
 

@@ -177,12 +177,7 @@ struct OhmsLawResistorTabs::Controls {
   Label& current = f.label("Label320");
 };
 
-OhmsLawResistorTabs::OhmsLawResistorTabs(PageContext page, Form& form)
-    : page_(page) {
-  c_.bind(form);
-}
-
-OhmsLawResistorTabs::~OhmsLawResistorTabs() = default;
+OhmsLawResistorTabs::OhmsLawResistorTabs(PageContext page, Form& form) : page_(page) { c_.bind(form); }
 
 void OhmsLawResistorTabs::CheckBox6Click(Control* sender) {
   const LedLabels& l = kLedLabels[c_->solveForCurrent.checked() ? 1 : 0];

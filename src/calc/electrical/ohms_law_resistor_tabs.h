@@ -1,8 +1,6 @@
 #pragma once
 // The Ohm's Law tabs of resistors: LED bias, resistors in series and in
 // parallel, and the PI and T attenuator pads.
-#include <memory>
-
 #include "app/bound_controls.h"
 #include "app/page_context.h"
 #include "platform/form.h"
@@ -12,7 +10,6 @@ namespace cq {
 class OhmsLawResistorTabs {
  public:
   OhmsLawResistorTabs(PageContext page, Form& form);
-  ~OhmsLawResistorTabs();
 
   void CheckBox6Click(Control* sender);
   void RadioGroup16Click(Control* sender);
