@@ -27,6 +27,12 @@ void enableAs(const Group& group, Set state) {
   for (Control* c : group) c->setEnabled(state == Set::On);
 }
 
+std::vector<GroupBox*> PageBoxes(Form& f) {
+  std::vector<GroupBox*> pages;
+  for (const auto& c : Calculators()) pages.push_back(&f.groupBox(std::string(c.page)));
+  return pages;
+}
+
 void setShown(const Group& group, bool shown) {
   for (Control* c : group) c->setVisible(shown);
 }
@@ -35,60 +41,41 @@ void setShown(const Group& group, bool shown) {
 
 // Every control the contract touches, found when the window is built.
 struct CalculatorSwitching::Controls {
-  explicit Controls(Form& f)
-      : tabs(f.get<TabControl>("TabControl1")),
-        layer(f.radio("RadioGroup3")),
-        plane(f.radio("RadioGroup5")),
-        solve(f.button("Button1")),
-        differentialRows(Bind(f, {"Label395", "Label397", "Label396", "Label398", "Label400", "Label403"})),
-        viaRows(Bind(f, {"Label349", "Label350"})),
-        ohmsLawRows(Bind(f, {"Label319", "Label320"})),
-        temperatureRows(Bind(f, {"Label23", "Label24", "Label26", "Label27", "Label28"})),
-        temperatureCaption(f.label("Label23")),
-        copperCaption(f.label("Label55")),
-        copperThickness(f.label("Label56")),
-        thermal(f.label("Label110")),
-        thermalCount(f.label("Label285")),
-        voltageDrop(f.label("Label72")),
-        riseTemperature(f.label("Label27")),
-        ambientTemperature(f.label("Label28")),
-        base(Bind(f, {"RadioGroup4"})),
-        plate(Bind(f, {"RadioGroup1"})),
-        layerGroup(Bind(f, {"RadioGroup3"})),
-        planeGroup(Bind(f, {"RadioGroup5"})),
-        units(Bind(f, {"RadioGroup6"})),
-        substrate(Bind(f, {"ComboBox1"})),
-        er(Bind(f, {"Edit7", "Label36"})),
-        material(Bind(f, {"Label35"})),
-        tg(Bind(f, {"Edit66", "Label9"})),
-        rise(Bind(f, {"Edit1", "UpDown1", "Label1", "Label2"})),
-        ambient(Bind(f, {"Edit2", "UpDown2", "Label3", "Label4"})),
-        manualCopper(Bind(f, {"GroupBox31", "Edit136", "Edit137", "GroupBox32", "Edit138", "Edit139"})),
-        vias(Bind(f, {"Edit227", "UpDown6"})),
-        obsoletePage(f.groupBox(std::string(kObsoletePage))) {
-    for (const auto& c : Calculators()) pages.push_back(&f.groupBox(std::string(c.page)));
-  }
-  TabControl& tabs;
-  RadioGroup& layer;
-  RadioGroup& plane;
-  Button& solve;
-  Group differentialRows, viaRows, ohmsLawRows, temperatureRows;
-  Label& temperatureCaption;
-  Label& copperCaption;
-  Label& copperThickness;
-  Label& thermal;
-  Label& thermalCount;
-  Label& voltageDrop;
-  Label& riseTemperature;
-  Label& ambientTemperature;
-  Group base, plate, layerGroup, planeGroup, units, substrate, er, material, tg, rise, ambient, manualCopper, vias;
-  GroupBox& obsoletePage;
-  std::vector<GroupBox*> pages;  // by calculator index
+  Form& f;
+  TabControl& tabs = f.get<TabControl>("TabControl1");
+  RadioGroup& layer = f.radio("RadioGroup3");
+  RadioGroup& plane = f.radio("RadioGroup5");
+  Button& solve = f.button("Button1");
+  Group differentialRows = Bind(f, {"Label395", "Label397", "Label396", "Label398", "Label400", "Label403"});
+  Group viaRows = Bind(f, {"Label349", "Label350"});
+  Group ohmsLawRows = Bind(f, {"Label319", "Label320"});
+  Group temperatureRows = Bind(f, {"Label23", "Label24", "Label26", "Label27", "Label28"});
+  Label& temperatureCaption = f.label("Label23");
+  Label& copperCaption = f.label("Label55");
+  Label& copperThickness = f.label("Label56");
+  Label& thermal = f.label("Label110");
+  Label& thermalCount = f.label("Label285");
+  Label& voltageDrop = f.label("Label72");
+  Label& riseTemperature = f.label("Label27");
+  Label& ambientTemperature = f.label("Label28");
+  Group base = Bind(f, {"RadioGroup4"});
+  Group plate = Bind(f, {"RadioGroup1"});
+  Group layerGroup = Bind(f, {"RadioGroup3"});
+  Group planeGroup = Bind(f, {"RadioGroup5"});
+  Group units = Bind(f, {"RadioGroup6"});
+  Group substrate = Bind(f, {"ComboBox1"});
+  Group er = Bind(f, {"Edit7", "Label36"});
+  Group material = Bind(f, {"Label35"});
+  Group tg = Bind(f, {"Edit66", "Label9"});
+  Group rise = Bind(f, {"Edit1", "UpDown1", "Label1", "Label2"});
+  Group ambient = Bind(f, {"Edit2", "UpDown2", "Label3", "Label4"});
+  Group manualCopper = Bind(f, {"GroupBox31", "Edit136", "Edit137", "GroupBox32", "Edit138", "Edit139"});
+  Group vias = Bind(f, {"Edit227", "UpDown6"});
+  GroupBox& obsoletePage = f.groupBox(std::string(kObsoletePage));
+  std::vector<GroupBox*> pages = PageBoxes(f);  // by calculator index
 };
 
 CalculatorSwitching::CalculatorSwitching(MainWindow& main) : main_(main) {}
-
-CalculatorSwitching::~CalculatorSwitching() = default;
 
 void CalculatorSwitching::registerHandlers(HandlerRegistry& handlers) {
   for (const auto& c : Calculators()) {
@@ -100,7 +87,7 @@ void CalculatorSwitching::registerHandlers(HandlerRegistry& handlers) {
 }
 
 void CalculatorSwitching::attach(Form& form) {
-  c_ = std::make_unique<Controls>(form);
+  c_.bind(form);
   // The description stacks every page; a start whose settings fail before
   // any activation would leave them drawn over each other. Until then the
   // window shows the page of the selected tab alone.

@@ -3,9 +3,9 @@
 // every menu item and tab runs, and the tab change.
 #include <array>
 #include <functional>
-#include <memory>
 #include <string>
 
+#include "app/bound_controls.h"
 #include "app/calculator_id.h"
 #include "app/window_part.h"
 
@@ -17,7 +17,6 @@ struct CalculatorInfo;
 class CalculatorSwitching : public WindowPart {
  public:
   explicit CalculatorSwitching(MainWindow& main);
-  ~CalculatorSwitching() override;
   void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
 
@@ -34,7 +33,7 @@ class CalculatorSwitching : public WindowPart {
 
   MainWindow& main_;
   struct Controls;
-  std::unique_ptr<Controls> c_;
+  BoundControls<Controls> c_;
   std::string programValue_;
 };
 
