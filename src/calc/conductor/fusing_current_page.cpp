@@ -29,9 +29,6 @@ struct FusingCurrentPage::Controls {
   EtchFactorPage etchFactor = EtchFactorPage::fusing(f);
 };
 
-void FusingCurrentPage::registerHandlers(HandlerRegistry&) {
-}
-
 void FusingCurrentPage::solve(Control* /*sender*/) { SolveFusingCurrent(); }
 
 void FusingCurrentPage::activationExtras() { showEtchFactor(); }

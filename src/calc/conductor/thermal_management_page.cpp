@@ -21,9 +21,6 @@ struct ThermalManagementPage::Controls {
   Edit& sinkJunction = f.edit("Edit123");
 };
 
-void ThermalManagementPage::registerHandlers(HandlerRegistry&) {
-}
-
 void ThermalManagementPage::solve(Control* /*sender*/) { SolveThermalManagement(); }
 
 void ThermalManagementPage::attach(Form& form) { c_.bind(form); }

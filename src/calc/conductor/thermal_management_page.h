@@ -12,7 +12,6 @@ class ThermalManagementPage : public PageOf<CalculatorId::ThermalManagement> {
  public:
   ThermalManagementPage(PageContext context, Temperatures& temperatures)
       : PageOf(context), temperatures_(temperatures) {}
-  void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
   void solve(Control* sender) override;
 

@@ -21,9 +21,6 @@ struct PlanarInductorsPage::Controls {
   Edit& inductance = f.edit("Edit90");
 };
 
-void PlanarInductorsPage::registerHandlers(HandlerRegistry& /*handlers*/) {
-}
-
 void PlanarInductorsPage::solve(Control* sender) { SolvePlanarInductors(sender); }
 
 const LayoutTable* PlanarInductorsPage::structureLayouts() const { return &InductorLayouts(); }

@@ -10,7 +10,6 @@ namespace cq {
 class PlanarInductorsPage : public PageOf<CalculatorId::PlanarInductors> {
  public:
   using PageOf::PageOf;
-  void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
   void solve(Control* sender) override;
   const UnitsPage* unitsTable() const override;

@@ -32,9 +32,6 @@ namespace {
 constexpr const char* kCentreMessage = "Center frequency cannot be less than or equal to zero.";
 }  // namespace
 
-void PpmXtalPage::registerHandlers(HandlerRegistry&) {
-}
-
 void PpmXtalPage::solve(Control* sender) { SolvePPMXtal(sender); }
 
 void PpmXtalPage::attach(Form& form) { c_.bind(form); }

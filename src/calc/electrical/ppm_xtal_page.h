@@ -10,7 +10,6 @@ namespace cq {
 class PpmXtalPage : public PageOf<CalculatorId::PpmXtal> {
  public:
   using PageOf::PageOf;
-  void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
   void solve(Control* sender) override;
 

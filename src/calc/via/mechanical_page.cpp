@@ -16,9 +16,6 @@ struct MechanicalPage::Controls {
   Edit& powerTxAmps = f.edit("Edit141");
 };
 
-void MechanicalPage::registerHandlers(HandlerRegistry& /*handlers*/) {
-}
-
 void MechanicalPage::solve(Control* /*sender*/) { SolveMechanicalInformation(); }
 
 void MechanicalPage::attach(Form& form) { c_.bind(form); }

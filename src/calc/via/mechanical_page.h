@@ -9,7 +9,6 @@ namespace cq {
 class MechanicalPage : public PageOf<CalculatorId::Mechanical> {
  public:
   using PageOf::PageOf;
-  void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
   void solve(Control* sender) override;
   const UnitsPage* unitsTable() const override;
