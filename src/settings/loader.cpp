@@ -10,36 +10,26 @@
 namespace cq {
 
 struct Loader::Controls {
-  Controls(Form& f, const HandlerRegistry& handlers)
-      : registryError(f.label("Label301")),
-        decimalMode(f.label("Label165")),
-        viaDefaults{{f.edit("Edit3"), "10"},
-                     {f.edit("Edit4"), "20"},
-                     {f.edit("Edit5"), "40"},
-                     {f.edit("Edit6"), "62"},
-                     {f.edit("Edit9"), "1"}},
-        units(f.radio("RadioGroup6")),
-        baseCopper(f.radio("RadioGroup4")),
-        platingCopper(f.radio("RadioGroup1")),
-        calculators(f.get<TabControl>("TabControl1")),
-        solveFor(f.radio("RadioGroup8")),
-        substrateChange(handlers.get<NotifyEvent>("TForm1.ComboBox1Change")),
-        calculatorChange(handlers.get<NotifyEvent>("TForm1.TabControl1Change")) {}
-
   struct Default {
     Edit& edit;
     const char* text;
   };
-  Label& registryError;
-  Label& decimalMode;
-  Default viaDefaults[5];
-  RadioGroup& units;
-  RadioGroup& baseCopper;
-  RadioGroup& platingCopper;
-  TabControl& calculators;
-  RadioGroup& solveFor;
-  NotifyEvent substrateChange;
-  NotifyEvent calculatorChange;
+  Form& f;
+  const HandlerRegistry& handlers;
+  Label& registryError = f.label("Label301");
+  Label& decimalMode = f.label("Label165");
+  Default viaDefaults[5] = {{f.edit("Edit3"), "10"},
+                            {f.edit("Edit4"), "20"},
+                            {f.edit("Edit5"), "40"},
+                            {f.edit("Edit6"), "62"},
+                            {f.edit("Edit9"), "1"}};
+  RadioGroup& units = f.radio("RadioGroup6");
+  RadioGroup& baseCopper = f.radio("RadioGroup4");
+  RadioGroup& platingCopper = f.radio("RadioGroup1");
+  TabControl& calculators = f.get<TabControl>("TabControl1");
+  RadioGroup& solveFor = f.radio("RadioGroup8");
+  NotifyEvent substrateChange = handlers.get<NotifyEvent>("TForm1.ComboBox1Change");
+  NotifyEvent calculatorChange = handlers.get<NotifyEvent>("TForm1.TabControl1Change");
 };
 
 Loader::Loader(MainWindow& main) : main_(main) {}
@@ -53,7 +43,7 @@ void Loader::attach(Form& form) {
   form_ = &form;
   progress_ = &form.get<ProgressBar>("ProgressBar1");
   status_ = &form.label("Label3");
-  c_ = std::make_unique<Controls>(main_.form(), main_.handlers());
+  c_.reset(new Controls{main_.form(), main_.handlers()});
 }
 
 void Loader::FormShow(Control* sender) {
