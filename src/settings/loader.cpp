@@ -43,7 +43,7 @@ void Loader::attach(Form& form) {
   form_ = &form;
   progress_ = &form.get<ProgressBar>("ProgressBar1");
   status_ = &form.label("Label3");
-  c_.reset(new Controls{main_.form(), main_.handlers()});
+  c_ = std::make_unique<Controls>(main_.form(), main_.handlers());
 }
 
 void Loader::FormShow(Control* sender) {
