@@ -17,16 +17,25 @@ double DifferentialViaSolver::read(const Edit& edit) const { return ParseLocaleF
 
 void DifferentialViaSolver::write(Edit& field, const std::string& text) { field.setText(page_.localize(text)); }
 
+double DifferentialViaSolver::checked(Edit& field, InputRule rule, const std::function<std::string()>& corrected) {
+  const double value = read(field);
+  // Most solves refuse nothing: the rewritten text is written out only then.
+  if (!rule.refuses(value)) return value;
+  const std::string text = corrected();
+  rule.corrected = text;
+  return *CheckValue(page_, field, value, rule);
+}
+
 void DifferentialViaSolver::Solve() {
   const bool metric = page_.metric();
   const double d = read(hole_);
   const double anisotropy = read(anisotropy_);
-  const std::string spacingText = DifferentialViaSpacingText(d, metric);
-  const double s = *CheckInput(page_, spacing_, DifferentialViaSpacingRule(d, spacingText));
-  const std::string openingText = DifferentialViaOpeningText(d, metric);
-  const InputRule opening = DifferentialViaOpeningRule(d, openingText);
-  const double h = *CheckInput(page_, openingHeight_, opening);
-  const double w = *CheckInput(page_, openingWidth_, opening);
+  const double s = checked(spacing_, DifferentialViaSpacingRule(d, {}),
+                           [&] { return DifferentialViaSpacingText(d, metric); });
+  const InputRule opening = DifferentialViaOpeningRule(d, {});
+  const auto openingText = [&] { return DifferentialViaOpeningText(d, metric); };
+  const double h = checked(openingHeight_, opening, openingText);
+  const double w = checked(openingWidth_, opening, openingText);
   const double baud = read(baudRate_);
 
   const double erAvg = DifferentialViaAverageEr(page_.values().SubstrateEr, anisotropy);

@@ -2,8 +2,10 @@
 // The differential-via branch of the via solve: reads the pair's inputs,
 // refuses a spacing or plane opening that is not larger than the hole, and
 // writes the impedances, effective permittivity, stub length and loss.
+#include <functional>
 #include <string>
 
+#include "app/input_check.h"
 #include "app/page_context.h"
 #include "platform/form.h"
 
@@ -19,6 +21,9 @@ class DifferentialViaSolver {
  private:
   double read(const Edit& edit) const;
   void write(Edit& field, const std::string& text);
+  // The field's value through the rule; the rewritten text is made by
+  // corrected when the rule refuses.
+  double checked(Edit& field, InputRule rule, const std::function<std::string()>& corrected);
 
   PageContext page_;
   Form& form_;
