@@ -1,22 +1,11 @@
-// One whole solve of Via Properties per property layout (single via,
-// differential vias), pre-solve steps included, at the page's start values.
-#include <benchmark/benchmark.h>
-
-#include <string>
-
-#include "support/test_program.h"
+// One Via Properties solve per property layout (single via, differential
+// vias).
+#include "radio_item_solve.h"
 
 namespace cq::test {
 namespace {
 
-void SolveViaPropertyLayout(benchmark::State& state) {
-  TestProgram p;
-  p.chooseMenu("ViaProperties1");
-  const int layout = static_cast<int>(state.range(0));
-  p.selectRadio("RadioGroup5", layout);
-  for (auto _ : state) p.main().Button1Click(nullptr);
-  state.SetLabel(p.form().radio("RadioGroup5").items().at(layout));
-}
+void SolveViaPropertyLayout(benchmark::State& state) { SolveWithRadioItem(state, "ViaProperties1", "RadioGroup5"); }
 BENCHMARK(SolveViaPropertyLayout)->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
