@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/program.h"
+#include "ui_qt/font_list_reader.h"
 #include "ui_qt/front_end.h"
 #include "ui_qt/qt_services.h"
 #include "ui_qt/program_icon.h"
@@ -32,6 +33,7 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   QApplication qapp(argc, argv);
+  const cq::ui::FontListReader fontList;
   QApplication::setOrganizationName(QStringLiteral("Quillonex PCB Design, Inc."));
   QApplication::setApplicationName(QStringLiteral("Cirquet"));
   QApplication::setWindowIcon(cq::ui::ProgramIcon());
