@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/program.h"
+#include "platform/description_preparse.h"
 #include "ui_qt/font_list_reader.h"
 #include "ui_qt/front_end.h"
 #include "ui_qt/qt_services.h"
@@ -32,6 +33,8 @@ int main(int argc, char* argv[]) {
     std::fputs("Cirquet needs a graphical display (set DISPLAY), none was found.\n", stderr);
     return 1;
   }
+  // Runs while QApplication connects to the display and loads its plugins.
+  const cq::DescriptionPreparse descriptions;
   QApplication qapp(argc, argv);
   const cq::ui::FontListReader fontList;
   QApplication::setOrganizationName(QStringLiteral("Quillonex PCB Design, Inc."));
