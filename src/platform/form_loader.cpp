@@ -9,7 +9,6 @@
 
 #include "platform/application.h"
 #include "platform/button_group.h"
-#include "platform/description_preparse.h"
 #include "platform/resources.h"
 
 namespace cq {
@@ -39,7 +38,6 @@ struct PendingAssociate {
 };
 
 json parseDescription(std::string_view where, std::string_view text) {
-  if (auto preparsed = TakePreparsedDescription(where, text)) return std::move(*preparsed);
   try {
     return json::parse(text);
   } catch (const json::exception& e) {

@@ -1,11 +1,9 @@
 // Cirquet: the Qt application, the desktop services, then the program.
 #include <QApplication>
 #include <cstdio>
-#include <future>
 #include <string>
 
 #include "app/program.h"
-#include "platform/description_preparse.h"
 #include "ui_qt/font_list_reader.h"
 #include "ui_qt/front_end.h"
 #include "ui_qt/qt_services.h"
@@ -34,28 +32,18 @@ int main(int argc, char* argv[]) {
     std::fputs("Cirquet needs a graphical display (set DISPLAY), none was found.\n", stderr);
     return 1;
   }
-  // Runs while QApplication connects to the display and loads its plugins.
-  const cq::DescriptionPreparse descriptions;
   QApplication qapp(argc, argv);
   const cq::ui::FontListReader fontList;
-  // The icon is drawn meanwhile; it is installed before the first window or box.
-  auto iconImages = std::async(std::launch::async, cq::ui::ProgramIconImages);
-  const auto installIcon = [&iconImages] {
-    if (iconImages.valid()) QApplication::setWindowIcon(cq::ui::ProgramIcon(iconImages.get()));
-  };
   QApplication::setOrganizationName(QStringLiteral("Quillonex PCB Design, Inc."));
   QApplication::setApplicationName(QStringLiteral("Cirquet"));
+  QApplication::setWindowIcon(cq::ui::ProgramIcon());
   // The model decides when the program ends: closing the main window.
   QApplication::setQuitOnLastWindowClosed(false);
 
   cq::ui::QtServices qt;
-  // Boxes shown while the windows are still being created carry the title and icon too.
-  qt.dialogs.setApplicationTitle([&installIcon] {
-    installIcon();
-    return std::string(cq::kApplicationTitle);
-  });
-  return cq::RunProgram(qt.services(), [&qt, &installIcon](cq::Program& program) {
-    installIcon();
+  // Boxes shown while the windows are still being created carry the title too.
+  qt.dialogs.setApplicationTitle([] { return std::string(cq::kApplicationTitle); });
+  return cq::RunProgram(qt.services(), [&qt](cq::Program& program) {
     qt.dialogs.setApplicationTitle([&program] { return program.app().title(); });
     cq::ui::FrontEnd frontEnd(program);
     frontEnd.run();

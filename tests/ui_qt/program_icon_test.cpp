@@ -4,7 +4,6 @@
 #include <QSvgRenderer>
 #include <algorithm>
 #include <cstdlib>
-#include <future>
 #include <gtest/gtest.h>
 
 #include "platform/resources.h"
@@ -49,18 +48,6 @@ TEST(ProgramIcon, EverySizeIsTheLogosSquareMark) {
     const QImage shown = icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
     ASSERT_EQ(shown.size(), size);
     EXPECT_EQ(largestDifference(shown, logoSquare(size.width())), 0);
-  }
-}
-
-TEST(ProgramIcon, DrawnOnAHelperThreadTheSameAsOnTheMainOne) {
-  const std::vector<QImage> here = ProgramIconImages();
-  const std::vector<QImage> there = std::async(std::launch::async, ProgramIconImages).get();
-  ASSERT_EQ(there.size(), here.size());
-  for (size_t i = 0; i < here.size(); ++i) {
-    SCOPED_TRACE(here[i].width());
-    ASSERT_EQ(there[i].size(), here[i].size());
-    EXPECT_EQ(largestDifference(there[i], here[i]), 0);
-    EXPECT_EQ(largestDifference(there[i].convertToFormat(QImage::Format_ARGB32_Premultiplied), logoSquare(here[i].width())), 0);
   }
 }
 
