@@ -28,17 +28,19 @@ class BoundControls {
 };
 
 // Controls of one kind bound by a list of names, in the list's order.
-template <class C, std::size_t N>
-std::array<C*, N> BindEach(Form& form, const char* const (&names)[N]) {
+template <class C, std::size_t N, class Names>
+std::array<C*, N> BindNamed(Form& form, const Names& names) {
   std::array<C*, N> controls{};
   for (std::size_t i = 0; i < N; ++i) controls[i] = &form.get<C>(names[i]);
   return controls;
 }
 template <class C, std::size_t N>
+std::array<C*, N> BindEach(Form& form, const char* const (&names)[N]) {
+  return BindNamed<C, N>(form, names);
+}
+template <class C, std::size_t N>
 std::array<C*, N> BindEach(Form& form, const std::array<const char*, N>& names) {
-  std::array<C*, N> controls{};
-  for (std::size_t i = 0; i < N; ++i) controls[i] = &form.get<C>(names[i]);
-  return controls;
+  return BindNamed<C, N>(form, names);
 }
 
 }  // namespace cq
