@@ -140,8 +140,20 @@ bool QtSettingsStore::writeValue(const std::string& key, const std::string& name
   if (!keepDamagedCopy()) return false;
   const QString path = pathOf(key, name);
   const QString text = QString::fromStdString(value);
+  if (alreadyStored(path, text)) return true;
   settings_->setValue(path, text);
   return landed(path, text);
+}
+
+bool QtSettingsStore::alreadyStored(const QString& path, const QString& text) {
+  // Every start writes back values it has just read (the loader's radios and
+  // lists run their handlers), and each write waits for the disk. A damaged
+  // file is always rewritten; a file another program changed since it was
+  // read is read again first.
+  if (damaged_) return false;
+  settings_->sync();
+  const QVariant stored = settings_->value(path);
+  return stored.typeId() == QMetaType::QString && stored.toString() == text;
 }
 
 bool QtSettingsStore::keepDamagedCopy() {

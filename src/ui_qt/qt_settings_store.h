@@ -45,6 +45,8 @@ class QtSettingsStore : public SettingsStore {
   bool isAboveFileKey(const std::string& key) const;
   bool keepDamagedCopy();
   void moveOldLayout();
+  // The value is in the file as text already: writing it would change nothing.
+  bool alreadyStored(const QString& path, const QString& text);
   bool landed(const QString& path, const QString& value);
 
   std::unique_ptr<QSettings> settings_;

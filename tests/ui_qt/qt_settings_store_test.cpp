@@ -51,6 +51,48 @@ TEST_F(QtSettingsStoreTest, EveryWriteIsOnDiskAtOnce) {
   EXPECT_EQ(again.readValue(kKey, "Units"), "0");
 }
 
+QByteArray contents(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+TEST_F(QtSettingsStoreTest, AValueAlreadyStoredIsNotWrittenAgain) {
+  // Written by hand: a rewrite would tidy the blanks and the comment away.
+  QFile f(file());
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("[General]\n; kept as it is\nUnits = 1\nProgram=16\n");
+  f.close();
+  const QByteArray byHand = contents(file());
+  QtSettingsStore store(file());
+  ASSERT_TRUE(store.writeValue(kKey, "Units", "1"));
+  ASSERT_TRUE(store.writeValue(kKey, "Program", "16"));
+  EXPECT_EQ(contents(file()), byHand);
+  // A new value, or a new name, still lands at once.
+  ASSERT_TRUE(store.writeValue(kKey, "Units", "0"));
+  ASSERT_TRUE(store.writeValue(kKey, "Derating", "1"));
+  QtSettingsStore reopened(file());
+  EXPECT_EQ(reopened.readValue(kKey, "Units"), "0");
+  EXPECT_EQ(reopened.readValue(kKey, "Derating"), "1");
+  EXPECT_EQ(reopened.readValue(kKey, "Program"), "16");
+}
+
+TEST_F(QtSettingsStoreTest, AValueAnotherProgramChangedIsWrittenBack) {
+  QtSettingsStore first(file());
+  ASSERT_TRUE(first.createKey(kKey));
+  ASSERT_TRUE(first.writeValue(kKey, "Program", "16"));
+  // Another program writes the file: the user picks another calculator in
+  // a second copy...
+  QFile f(file());
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("[General]\nProgram=3\n");
+  f.close();
+  // ...then the first chooses its own again: the file must say so, though
+  // the first had read that value before.
+  ASSERT_TRUE(first.writeValue(kKey, "Program", "16"));
+  QtSettingsStore next(file());
+  EXPECT_EQ(next.readValue(kKey, "Program"), "16");
+}
+
 TEST_F(QtSettingsStoreTest, MissingKeysAndValues) {
   QtSettingsStore store(file());
   EXPECT_FALSE(store.keyExists(kKey));
