@@ -31,6 +31,7 @@
 #include "ui_qt/described_font.h"
 #include "ui_qt/keys.h"
 #include "ui_qt/multi_row_tab_strip.h"
+#include "ui_qt/start_frame_gate.h"
 #include "ui_qt/theme.h"
 #include "ui_qt/widgets.h"
 
@@ -180,6 +181,7 @@ FormView::~FormView() {
   // The widgets go while the maps they report through still exist; what
   // they report on the way is ignored.
   destroying_ = true;
+  StartFrameGate::released(this);
   form_.removeObserver(this);
   auto& views = registry();
   views.erase(std::remove(views.begin(), views.end(), this), views.end());
@@ -974,15 +976,12 @@ void FormView::syncForm(Prop prop) {
     case Prop::Enabled: setEnabled(form_.enabled()); break;
     case Prop::Visible:
       if (form_.visible()) {
-        if (!shownOnce_ && form_.centered()) centreOnScreen();
-        shownOnce_ = true;
-        show();
-        // The controls come with the first frame, after the show handler
-        // has hidden what it hides.
-        if (!built_ && windowHandle()) windowHandle()->installEventFilter(this);
-        raise();
-        activateWindow();
+        if (StartFrameGate::admit(this, [this] {
+              if (form_.visible()) showWindow();
+            }))
+          showWindow();
       } else {
+        StartFrameGate::released(this);
         hide();
       }
       break;
@@ -990,6 +989,17 @@ void FormView::syncForm(Prop prop) {
     case Prop::Focus: break;
     default: break;
   }
+}
+
+void FormView::showWindow() {
+  if (!shownOnce_ && form_.centered()) centreOnScreen();
+  shownOnce_ = true;
+  show();
+  // The controls come with the first frame, after the show handler has
+  // hidden what it hides.
+  if (!built_ && windowHandle()) windowHandle()->installEventFilter(this);
+  raise();
+  activateWindow();
 }
 
 void FormView::propertyChanged(Control& control, Prop prop) {
@@ -1110,7 +1120,10 @@ bool FormView::handleKey(Control& control, QObject* watched, QKeyEvent* event) {
 bool FormView::eventFilter(QObject* watched, QEvent* event) {
   if (destroying_) return false;
   if (watched == windowHandle()) {
-    if (event->type() == QEvent::Expose) buildContents();
+    if (event->type() == QEvent::Expose) {
+      buildContents();
+      StartFrameGate::exposed(this);
+    }
     return false;
   }
   auto it = owners_.find(watched);

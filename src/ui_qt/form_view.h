@@ -115,6 +115,7 @@ class FormView : public QWidget, public ControlObserver {
   void syncAction(MenuItem& item);
   void syncPages(Control& pageControl);
   void syncForm(Prop prop);
+  void showWindow();
   void applyWindowFlags();
   void centreOnScreen();
 

@@ -18,7 +18,7 @@ class ButtonGroupView : public ::testing::Test {
   ButtonGroupView() {
     p.program().showMainWindow();
     p.form("Form9").show();
-    test::Pump(0);
+    EXPECT_TRUE(test::WaitUntilOnScreen(p.view("Form9")));
     books = p.view("Form9").widget<ButtonGroupWidget>("ButtonGroup5");
   }
   QPushButton* book(int index) { return books->button(index); }

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
@@ -88,6 +89,10 @@ void Pump(int ms) {
   QElapsedTimer clock;
   clock.start();
   while (clock.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+bool WaitUntilOnScreen(QWidget& window) {
+  return QTest::qWaitFor([&window] { return window.isVisible(); }, 2000) && QTest::qWaitForWindowExposed(&window);
 }
 
 void OnNextBox(std::function<void(QMessageBox&)> inspect, int button) {

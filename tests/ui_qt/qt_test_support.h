@@ -24,6 +24,10 @@ void Drag(QWidget* from, QWidget* onto);
 // Runs Qt's events for about ms milliseconds.
 void Pump(int ms);
 
+// Waits until the window is shown and exposed: at start a window shown
+// after the main window shows once the main window's first frame is drawn.
+bool WaitUntilOnScreen(QWidget& window);
+
 // Calls inspect with the next modal message box as soon as it is open,
 // then closes it with the given button (a QMessageBox::StandardButton).
 void OnNextBox(std::function<void(QMessageBox&)> inspect, int button);

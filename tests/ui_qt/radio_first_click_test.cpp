@@ -22,6 +22,11 @@ TEST(RadioFirstClick, SelectsTheItemWhenTheClickActivatesTheWindow) {
     p.program().showMainWindow();
     FormView& view = p.view();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    // Another window has the activation, as the splash has at start.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
     ASSERT_FALSE(view.isActiveWindow());
     auto* group = view.widget<RadioGroupWidget>(name);
     const int item = group->checkedIndex() == 0 ? 1 : 0;
