@@ -688,9 +688,9 @@ void FormView::syncStyle(Control& control, const Entry& entry) {
   const bool marks = entry.kind == Kind::CheckBox || entry.kind == Kind::RadioGroup;
   const QColor markField = marks ? ToQColor(backgroundUnder(control)) : QColor();
 
-  // The font goes into the sheet too: a widget under a style sheet gets back
-  // the font it had when a sheet was last applied, whatever setFont said
-  // since, so only the sheet's own font holds through theme changes.
+  // A widget with a sheet of its own gets back the font it had when that
+  // sheet was last applied, whatever setFont said since: its font goes into
+  // the sheet, the only font that holds through theme changes.
   Font shown = font;
   if (entry.kind == Kind::TabControl || entry.kind == Kind::PageControl) {
     // The strip has its own tab font unless the model gives one.
@@ -698,9 +698,18 @@ void FormView::syncStyle(Control& control, const Entry& entry) {
     if (shown.height == 0) shown.height = 12;
   }
   const QFont qfont = toQFont(shown);
+  const QColor fill = entry.kind == Kind::CheckBox ? markField : back;
+  const bool ownSheet = entry.kind == Kind::RadioGroup || entry.kind == Kind::TabControl || entry.kind == Kind::PageControl;
+  if (!ownSheet && !text.isValid() && !fill.isValid() && !(entry.kind == Kind::Edit && isInsetUnitText(control))) {
+    // Nothing but the font: no sheet of its own, whose parsing and matching
+    // the first frame would pay for. Without one, setFont holds; a theme
+    // change sets the font again after the new application sheet.
+    if (!w->styleSheet().isEmpty()) w->setStyleSheet(QString());
+    w->setFont(qfont);
+    return;
+  }
   QString props = FontSheet(qfont);
   if (text.isValid()) props += QStringLiteral("color: %1;").arg(cssColor(text));
-  const QColor fill = entry.kind == Kind::CheckBox ? markField : back;
   if (fill.isValid()) props += QStringLiteral("background-color: %1;").arg(cssColor(fill));
   if (entry.kind == Kind::Edit && isInsetUnitText(control))
     props += QStringLiteral("border: none; background: transparent; padding: 0px;");
