@@ -14,9 +14,7 @@
 
 namespace {
 
-QImage drawMark(int side) {
-  const std::string_view svg = cq::resource("pictures/logo.svg");
-  QSvgRenderer renderer(QByteArray(svg.data(), static_cast<qsizetype>(svg.size())));
+QImage drawMark(QSvgRenderer& renderer, int side) {
   QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
   // The logo's white ground, then its mark alone.
   image.fill(Qt::white);
@@ -42,13 +40,15 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "cannot write %s\n", argv[1]);
     return 1;
   }
+  const std::string_view svg = cq::resource("pictures/logo.svg");
+  QSvgRenderer renderer(QByteArray(svg.data(), static_cast<qsizetype>(svg.size())));
   QTextStream s(&out);
   s << "// Written by program_icon_baker from pictures/logo.svg.\n"
        "#include \"ui_qt/program_icon_sizes.h\"\n\n"
        "namespace cq::ui {\n\n"
        "const unsigned int kProgramIconPixels[] = {\n";
   for (int side : cq::ui::kProgramIconSides) {
-    const QImage image = drawMark(side);
+    const QImage image = drawMark(renderer, side);
     for (int y = 0; y < side; ++y) {
       const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
       for (int x = 0; x < side; ++x) s << "0x" << Qt::hex << line[x] << Qt::dec << ",";
