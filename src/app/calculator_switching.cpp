@@ -165,8 +165,6 @@ void CalculatorSwitching::refillPlaneRadio(CalculatorId k, bool comma) {
 }
 
 void CalculatorSwitching::writeProgramSetting(int k) {
-  // A key that did not open makes this write fail with the registry error,
-  // which ends the activation before its final solve.
   WriteSetting(main_.app().services().settings, "Program", programValue_, Format("%i", k));
 }
 
@@ -204,6 +202,12 @@ void CalculatorSwitching::Activate(CalculatorId k, Control* sender) {
 
   applyOptions(c);
   showOnlyPage(c);
+  // The page on show is stored before the solves of the refills below: one
+  // that fails must not bring the previous page back at the next start. A
+  // refused write is reported where it ends the activation, before its
+  // final solve.
+  HeldSettingFailures failures(main_.app().dialogs());
+  writeProgramSetting(Index(k));
   if (k == Id::OhmsLaw) {
     c_->copperCaption.setEnabled(true);
     c_->copperThickness.setEnabled(true);
@@ -223,7 +227,7 @@ void CalculatorSwitching::Activate(CalculatorId k, Control* sender) {
     refillPlaneRadio(k, true);
   }
 
-  writeProgramSetting(Index(k));
+  failures.raiseFirst();
   main_.Button1Click(sender);
 }
 

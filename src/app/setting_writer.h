@@ -16,7 +16,10 @@ void WriteSetting(SettingsStore& store, const std::string& name, std::string& ke
 // While one is alive, a refused write does not end the handler: the first
 // refused name is held, and raiseFirst() raises its registry error. A chain
 // of handlers that must not stop half way (the Units switch) finishes on
-// screen and reports the failure once. Left by another error before
+// screen and reports the failure once. A handler that stores the user's
+// choice before the solves it starts holds a refusal this way, so that the
+// window still shows the whole change, and reports it where its own work
+// ends. Left by another error before
 // raiseFirst(), it shows the held failure in the error box first, so a lost
 // write never passes for a stored one.
 class HeldSettingFailures {

@@ -54,6 +54,9 @@ void UnitsSwitch::RadioGroup6Click(Control* sender) {
   // From here on a refused write does not stop the switch half way: the
   // window finishes switching and the first refused value is reported once.
   HeldSettingFailures failures(main_.app().dialogs());
+  // The choice is stored before the solves below: one that fails must not
+  // leave the window in the new system and the store in the old.
+  WriteSetting(main_.app().services().settings, "Units", unitsValue_, metric ? "1" : "0");
   readStoredCopper();
   plan.apply();
 
@@ -63,8 +66,6 @@ void UnitsSwitch::RadioGroup6Click(Control* sender) {
   refillPlaneRadio(metric);
 
   main_.finishUnitsChange(sender);
-
-  WriteSetting(main_.app().services().settings, "Units", unitsValue_, metric ? "1" : "0");
   main_.Button1Click(sender);
   failures.raiseFirst();
 }

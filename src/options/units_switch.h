@@ -1,8 +1,7 @@
 #pragma once
-// The " Units " radio RadioGroup6: its click switches the whole main window
-// to the chosen unit system, converting the pages' inputs in place,
-// refilling the copper radios in that system's texts, storing the system
-// and solving.
+// The " Units " radio RadioGroup6: its click stores the chosen unit system
+// and switches the whole main window to it, converting the pages' inputs in
+// place, refilling the copper radios in that system's texts and solving.
 #include <memory>
 #include <string>
 #include <vector>

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "platform/form.h"
+#include "platform/text_length.h"
 
 namespace cq {
 
@@ -44,7 +45,7 @@ void Edit::setText(std::string t) {
 
 void Edit::userSetText(std::string t) {
   if (!acceptsInput() || readOnly_) return;
-  if (maxLength_ > 0 && static_cast<int>(t.size()) > maxLength_) t.resize(static_cast<size_t>(maxLength_));
+  if (maxLength_ > 0) t = LeadingUtf16Units(t, maxLength_);
   runUserEvent([&] { setText(std::move(t)); });
 }
 

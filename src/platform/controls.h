@@ -62,7 +62,8 @@ class Edit : public KeyControl {
   const std::string& text() const { return caption(); }
   // Runs OnChange when the text changes.
   void setText(std::string t);
-  // The user replaced the text by typing (max length cuts typing only).
+  // The user replaced the text by typing. The max length cuts typing only
+  // and counts UTF-16 code units, whole characters only.
   void userSetText(std::string t);
   bool readOnly() const { return readOnly_; }
   void setReadOnly(bool r);

@@ -87,10 +87,14 @@ void ProgramOptionsWindow::BitBtn1Click(Control*) {
 
 void ProgramOptionsWindow::RadioGroup1Click(Control* sender) {
   const int mode = ipcVersion_->itemIndex();
-  ipc_->apply(mode, main_.CurrentCalculator);
-  // The calculators solve with the new method before it is stored.
-  main_.finishUnitsChange(sender);
+  // Stored before the solves the method starts, so that a failing one
+  // cannot leave the old method stored; a refused write is reported once
+  // the pages show the new method.
+  HeldSettingFailures failures(main_.app().dialogs());
   write(setting::kIpcVersion, ipcVersionText_, std::to_string(mode));
+  ipc_->apply(mode, main_.CurrentCalculator);
+  main_.finishUnitsChange(sender);
+  failures.raiseFirst();
 }
 
 void ProgramOptionsWindow::RadioGroup2Click(Control* sender) {

@@ -104,6 +104,38 @@ Color backgroundUnder(const Control& control) {
   return colors::Default;
 }
 
+// Typing stops at the field's limit, counted in QChars: the UTF-16 units
+// the model counts. A longer text written by code still shows whole (a
+// QLineEdit cuts what it is given at its limit). Setting a limit puts the
+// cursor at the end, so it is set only when it differs.
+void LimitTyping(QLineEdit& le, int maxLength, const QString& text) {
+  constexpr int kQLineEditDefault = 32767;
+  const int limit = maxLength > 0 ? std::max(maxLength, static_cast<int>(text.size())) : kQLineEditDefault;
+  if (le.maxLength() != limit) le.setMaxLength(limit);
+}
+
+// A QLineEdit cuts an insertion at its limit even between the two halves
+// of a surrogate pair; the half character left behind is taken out again.
+void DropHalfCharacters(QLineEdit& le) {
+  QString text = le.text();
+  int cursor = le.cursorPosition();
+  bool dropped = false;
+  for (qsizetype i = 0; i < text.size();) {
+    if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+      i += 2;
+    } else if (text.at(i).isSurrogate()) {
+      text.remove(i, 1);
+      if (i < cursor) --cursor;
+      dropped = true;
+    } else {
+      ++i;
+    }
+  }
+  if (!dropped) return;
+  le.setText(text);
+  le.setCursorPosition(cursor);
+}
+
 QStringList toStringList(const std::vector<std::string>& items) {
   QStringList out;
   out.reserve(static_cast<qsizetype>(items.size()));
@@ -471,8 +503,9 @@ void FormView::connectUserEvents(Control& control, Kind kind, QWidget* w) {
     case Kind::Edit: {
       auto* le = static_cast<QLineEdit*>(w);
       auto* edit = static_cast<Edit*>(c);
-      connect(le, &QLineEdit::textEdited, this, [this, edit](const QString& text) {
-        edit->userSetText(text.toStdString());
+      connect(le, &QLineEdit::textEdited, this, [this, edit, le] {
+        DropHalfCharacters(*le);
+        edit->userSetText(le->text().toStdString());
         if (const Entry* e = entryOf(*edit)) syncContent(*edit, *e);
       });
       break;
@@ -788,8 +821,9 @@ void FormView::syncContent(Control& control, const Entry& entry) {
       auto& edit = static_cast<Edit&>(control);
       auto* le = static_cast<QLineEdit*>(w);
       const QString text = qs(edit.text());
+      const int cursor = le->cursorPosition();
+      LimitTyping(*le, edit.maxLength(), text);
       if (le->text() != text) {
-        const int cursor = le->cursorPosition();
         le->setText(text);
         if (le->hasFocus()) le->setCursorPosition(std::min(cursor, static_cast<int>(text.size())));
       }

@@ -80,6 +80,32 @@ TEST(Activation, AFailingSettingsWriteEndsTheActivationBeforeItsLastSolve) {
   EXPECT_TRUE(p.showing("GroupBox7"));
 }
 
+// The page on show is stored before the refills of the shared radios
+// solve. A store that refuses it lets the refills run all the same; the
+// activation then ends with the registry error where it always did, before
+// its final solve, and the window matches a writable store's.
+TEST(Activation, ARefusedWriteIsReportedOnceAfterTheRefillsBeforeTheLastSolve) {
+  for (const char* menu : {"RFImpedances1", "DifferentialPairs1", "ConductorProperties1", "OhmsLaw1"}) {
+    SCOPED_TRACE(menu);
+    TestProgram writable;
+    TestProgram refusing;
+    refusing.fakes.settings.keys.clear();
+    refusing.fakes.settings.refuseCreate = true;
+    for (TestProgram* p : {&writable, &refusing}) {
+      p->takeMessages();
+      p->takeSolves();
+      p->chooseMenu(menu);
+    }
+    EXPECT_TRUE(writable.takeMessages().empty());
+    EXPECT_EQ(refusing.takeMessages(), (std::vector<Message>{{Message::Kind::Error, "Failed to set data for 'Program'", {}}}));
+    EXPECT_EQ(refusing.takeSolves(), writable.takeSolves() - 1);
+    EXPECT_EQ(refusing.main().CurrentCalculator, writable.main().CurrentCalculator);
+    EXPECT_EQ(refusing.items("RadioGroup3"), writable.items("RadioGroup3"));
+    EXPECT_EQ(refusing.itemIndex("RadioGroup3"), writable.itemIndex("RadioGroup3"));
+    EXPECT_EQ(refusing.items("RadioGroup5"), writable.items("RadioGroup5"));
+  }
+}
+
 TEST(Activation, ATextThatIsNoNumberEndsTheActivationAtItsFirstSolve) {
   TestProgram p;
   p.chooseMenu("OhmsLaw1");
@@ -89,8 +115,9 @@ TEST(Activation, ATextThatIsNoNumberEndsTheActivationAtItsFirstSolve) {
   const auto shown = p.takeMessages();
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].text, "'x' is not a valid floating point value");
-  // The error came from the first selection's solve, before the settings write.
-  EXPECT_EQ(p.setting("Program"), "10");
+  // The error came from the first selection's solve; the page on show was
+  // stored before it.
+  EXPECT_EQ(p.setting("Program"), "16");
 }
 
 // The tab change empties the layer radio before the Differential Pairs

@@ -314,8 +314,8 @@ TEST(UnitsSwitch, StoresTheUnitSystemAndSolvesOncePerSelectionSwapAndAtTheEnd) {
   t.main().addPreSolveStep([&] { unitsAtSolve.push_back(t.setting("Units")); });
   t.selectRadio("RadioGroup6", kMetric);
   // Plating, base copper, plane radio, the caption swap, the final solve;
-  // only the last one finds the new unit system stored.
-  EXPECT_EQ(unitsAtSolve, (std::vector<std::string>{"0", "0", "0", "0", "1"}));
+  // the choice is stored before the first of them.
+  EXPECT_EQ(unitsAtSolve, (std::vector<std::string>{"1", "1", "1", "1", "1"}));
   t.selectRadio("RadioGroup6", kImperial);
   EXPECT_EQ(t.setting("Units"), "0");
 }
@@ -346,9 +346,10 @@ TEST(UnitsSwitch, ARefusedWriteFinishesTheSwitchAndIsReportedOnce) {
     refusing.selectRadio("RadioGroup6", to);
 
     EXPECT_TRUE(writable.takeMessages().empty());
-    // The plating radio is refilled, and stores its item, first.
+    // The unit system is stored first, before the refilled radios store
+    // their items.
     EXPECT_EQ(refusing.takeMessages(),
-              (std::vector<Message>{{Message::Kind::Error, "Failed to set data for 'Plate_Weight'", ""}}));
+              (std::vector<Message>{{Message::Kind::Error, "Failed to set data for 'Units'", ""}}));
     EXPECT_EQ(Screen(refusing), Screen(writable));
     EXPECT_EQ(refusing.itemIndex("RadioGroup6"), to);
     EXPECT_EQ(refusing.itemIndex("RadioGroup1"), writable.itemIndex("RadioGroup1"));
@@ -369,7 +370,7 @@ TEST(UnitsSwitch, ARefusedWriteIsReportedWhenASolveErrorEndsTheSwitch) {
   t.selectRadio("RadioGroup6", kMetric);
   const std::vector<Message> shown = t.takeMessages();
   ASSERT_GE(shown.size(), 2u);
-  EXPECT_EQ(shown[0], (Message{Message::Kind::Error, "Failed to set data for 'Plate_Weight'", ""}));
+  EXPECT_EQ(shown[0], (Message{Message::Kind::Error, "Failed to set data for 'Units'", ""}));
   EXPECT_EQ(shown[1].kind, Message::Kind::Error);
   EXPECT_NE(shown[1].text.find("abc"), std::string::npos) << shown[1].text;
   EXPECT_EQ(t.setting("Units"), "0");

@@ -484,6 +484,40 @@ TEST_F(ComponentModel, TypedTextIsCutToMaxLengthButCodeTextIsNot) {
   EXPECT_EQ(edit.text(), "123456");
 }
 
+// The limit counts UTF-16 code units, as the desktop's edit control does:
+// "é" and "①" are one unit each (two and three bytes of UTF-8), a character
+// outside the Basic Multilingual Plane two. A character that does not fit
+// whole is left out, never cut in half.
+struct TypedAtLimit {
+  const char* typed;
+  const char* kept;
+};
+
+TEST_F(ComponentModel, TheMaxLengthCountsUtf16UnitsAndKeepsCharactersWhole) {
+  const TypedAtLimit cases[] = {
+      {"12345678", "12345678"},
+      {"123456789", "12345678"},
+      {"ééééé", "ééééé"},  // 10 bytes, 5 units
+      {"éééééééé", "éééééééé"},
+      {"ééééééééé", "éééééééé"},
+      {"①①①", "①①①"},  // 9 bytes, 3 units
+      {"1①①①①①①①①", "1①①①①①①①"},
+      {"123456😀", "123456😀"},  // the pair ends at the limit
+      {"1234567😀", "1234567"},   // the pair would straddle it
+      {"1234567😀8", "1234567"},
+      {"😀😀😀😀😀", "😀😀😀😀"},
+      {"1234567\xFF", "1234567\xFF"},  // a stray byte counts as one
+      {"12345678\xFF", "12345678"},
+  };
+  auto& edit = form.create<Edit>("Edit1");
+  edit.setMaxLength(8);
+  for (const TypedAtLimit& c : cases) {
+    edit.setText("");
+    edit.userSetText(c.typed);
+    EXPECT_EQ(edit.text(), c.kept) << c.typed;
+  }
+}
+
 TEST_F(ComponentModel, LookupsOfUnknownOrMistypedControlsFailLoudly) {
   form.create<Edit>("Edit1");
   EXPECT_THROW(form.edit("Edit2"), DescriptionError);

@@ -147,16 +147,16 @@ INSTANTIATE_TEST_SUITE_P(
         StoreCase{"MicroviaLimit", [](TestProgram& p) { p.type("Form6.Edit2", "0.75"); }, "UVia_AR_Setting", "0.75", 1}),
     [](const auto& param) { return std::string(param.param.what); });
 
-// The IPC method solves with the new method before it is stored; the etch
-// factor is stored before its solve.
-TEST_F(OptionsWindow, TheIpcMethodIsStoredAfterItsSolveAndTheEtchFactorBefore) {
+// The IPC method and the etch factor are stored before the solves they
+// start, so that a failing solve cannot leave the old choice stored.
+TEST_F(OptionsWindow, TheIpcMethodAndTheEtchFactorAreStoredBeforeTheirSolves) {
   std::string ipcAtSolve, etchAtSolve;
   t.main().addPreSolveStep([&] {
     ipcAtSolve = t.setting("IPC_Version");
     etchAtSolve = t.setting("Derating");
   });
   t.selectRadio("Form6.RadioGroup1", 2);
-  EXPECT_EQ(ipcAtSolve, "0");
+  EXPECT_EQ(ipcAtSolve, "2");
   EXPECT_EQ(t.setting("IPC_Version"), "2");
   t.selectRadio("Form6.RadioGroup2", 1);
   EXPECT_EQ(etchAtSolve, "1");
@@ -345,6 +345,31 @@ TEST_F(OptionsWindow, ShowingTheWindowShowsThePictureOfTheCurrentEtchFactor) {
   EXPECT_TRUE(t.control("Form6.Image4").visible());
   EXPECT_FALSE(t.control("Form6.Image3").visible());
   EXPECT_FALSE(t.control("Form6.Image2").visible());
+}
+
+// A store that refuses the method: the pages still change to it and solve
+// as with a writable store, and the refusal is reported once, at the end.
+TEST(ProgramOptionsStore, ARefusedIpcMethodIsReportedOnceAfterThePagesChanged) {
+  TestProgram writable;
+  TestProgram refusing;
+  refusing.fakes.settings.refusedValues = {"IPC_Version"};
+  for (TestProgram* p : {&writable, &refusing}) {
+    p->chooseMenu("ConductorProperties1");
+    p->form("Form6").show();
+    p->takeMessages();
+    p->takeSolves();
+    p->selectRadio("Form6.RadioGroup1", 1);
+  }
+  EXPECT_TRUE(writable.takeMessages().empty());
+  EXPECT_EQ(refusing.takeMessages(),
+            (std::vector<Message>{{Message::Kind::Error, "Failed to set data for 'IPC_Version'", {}}}));
+  EXPECT_EQ(refusing.takeSolves(), writable.takeSolves());
+  EXPECT_EQ(refusing.text("Label243"), "IPC-2152 without modifiers mode");
+  EXPECT_EQ(refusing.text("Label187"), "IPC-2152 without modifiers mode");
+  EXPECT_TRUE(refusing.form().control("RadioGroup8").enabled());
+  EXPECT_FALSE(refusing.form().control("RadioGroup15").enabled());
+  for (Control* c : writable.form().allControls()) EXPECT_EQ(refusing.text(c->name()), c->caption()) << c->name();
+  EXPECT_EQ(refusing.setting("IPC_Version"), "0");
 }
 
 // On Conductor Properties: the method texts, the help button, " Solve For "

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -55,7 +56,19 @@ void sendKey(QWidget* widget, int key, const QString& text) {
 }  // namespace
 
 void TypeKeys(QWidget* widget, const QString& text) {
-  for (QChar c : text) sendKey(widget, keyOf(c), QString(c));
+  // A character outside the Basic Multilingual Plane is one key whose text
+  // is its surrogate pair.
+  for (qsizetype i = 0; i < text.size();) {
+    const qsizetype units = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+    sendKey(widget, keyOf(text.at(i)), text.mid(i, units));
+    i += units;
+  }
+}
+
+void CommitText(QWidget* widget, const QString& text) {
+  QInputMethodEvent event;
+  event.setCommitString(text);
+  QApplication::sendEvent(widget, &event);
 }
 
 void PressEnter(QWidget* widget) { sendKey(widget, Qt::Key_Return, QStringLiteral("\r")); }

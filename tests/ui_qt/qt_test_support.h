@@ -13,6 +13,9 @@ namespace cq::test {
 
 // Types the characters one key at a time, as a user would.
 void TypeKeys(QWidget* widget, const QString& text);
+// The text arrives at once, as an input method (a character picker)
+// commits it at the cursor.
+void CommitText(QWidget* widget, const QString& text);
 void PressEnter(QWidget* widget);
 // A left click in the middle of the widget, or at a point of it.
 void Click(QWidget* widget);

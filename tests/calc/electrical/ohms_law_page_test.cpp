@@ -133,9 +133,9 @@ TEST(OhmsLawPage, ABadPanelInputEndsTheActivationAtItsFirstSolve) {
   t.chooseMenu("OhmsLaw1");
   EXPECT_EQ(t.takeMessages(), (std::vector<Message>{ErrorBox("'x' is not a valid floating point value")}));
   EXPECT_EQ(t.takeSolves(), 1);
-  // The page is shown, but the choice is not stored.
+  // The page is shown, and stored before the solve that failed.
   EXPECT_TRUE(t.showing("GroupBox47"));
-  EXPECT_EQ(t.setting("Program"), "12");
+  EXPECT_EQ(t.setting("Program"), "10");
 }
 
 TEST(OhmsLawPage, ATabInputsEnterAlsoRecomputesThePanel) {
