@@ -59,7 +59,7 @@ TEST(LicenceDocument, HelpEulaOpensThePdfBesideTheProgram) {
   const QString path = QString::fromStdString(p.fakes.shell.opened.front().first);
   EXPECT_TRUE(contents(path).startsWith("%PDF-")) << path.toStdString();
   // The desktop's shell opens that very file.
-  const ShellTarget target = ResolveShellTarget(path, programFolder());
+  const ShellTarget target = ResolveShellTarget(path, programFolder(), FindOnPath, programFolder());
   EXPECT_EQ(target.kind, ShellTarget::Kind::Url);
   EXPECT_EQ(target.url, QUrl::fromLocalFile(path));
 }
