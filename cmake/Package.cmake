@@ -12,10 +12,10 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The summary above is the first line; these lines follow it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-  "engineering calculator for printed-circuit-board designers
- Cirquet puts nineteen calculators for printed-circuit-board design in one
- window: conductor and differential-pair impedance, conductor properties,
- spacing, fusing current, thermal management, vias and padstacks, and more,
- with a shared Options panel and an Imperial/Metric switch.")
+  "Cirquet puts nineteen calculators for printed-circuit-board design in one
+window: conductor and differential-pair impedance, conductor properties,
+spacing, fusing current, thermal management, vias and padstacks, and more,
+with a shared Options panel and an Imperial/Metric switch.")
 include(CPack)

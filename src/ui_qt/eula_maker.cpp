@@ -64,7 +64,7 @@ int main(int argc, char* argv[]) {
   QFile::remove(out);
   {
     QPdfWriter writer(out);
-    writer.setTitle(QStringLiteral("Cirquet End-User Licence Agreement"));
+    writer.setTitle(QString::fromUtf8(cq::ui::kLicenceDocumentTitle));
     writer.setCreator(QStringLiteral("Cirquet ") + texts.version);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 18, 20, 18),
                                      QPageLayout::Millimeter));

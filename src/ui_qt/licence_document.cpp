@@ -84,7 +84,7 @@ const char* const kDejaVu =
 // later line straddle the bottom of a page.
 class Writer {
  public:
-  Writer(QPagedPaintDevice& device) : doc_(std::make_unique<QTextDocument>()) {
+  explicit Writer(QPagedPaintDevice& device) : doc_(std::make_unique<QTextDocument>()) {
     doc_->documentLayout()->setPaintDevice(&device);
     doc_->setDocumentMargin(0);
     doc_->setPageSize(QSizeF(device.width(), device.height()));
@@ -108,7 +108,8 @@ class Writer {
  private:
   static QTextCharFormat sans(int points, bool bold) {
     QTextCharFormat f;
-    // No ligatures: a reader copying "file" out of the document gets f, i.
+    // No ligatures: "file" copied out of the document is four letters, not
+    // three with one ligature sign.
     f.setFontStyleStrategy(QFont::PreferNoShaping);
     f.setFontFamilies({QStringLiteral("DejaVu Sans")});
     f.setFontPointSize(points);
@@ -153,7 +154,7 @@ void PrintLicenceDocument(QPagedPaintDevice& device, const LicenceTexts& texts) 
   std::vector<std::unique_ptr<QTextDocument>> parts;
 
   Writer first(device);
-  first.title(QStringLiteral("Cirquet End-User Licence Agreement"));
+  first.title(QString::fromUtf8(kLicenceDocumentTitle));
   first.subtitle(QStringLiteral("Quillonex PCB Design, Inc. - Cirquet"));
   first.subtitle(texts.version);
   first.paragraph(QString());

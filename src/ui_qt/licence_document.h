@@ -7,6 +7,10 @@
 
 namespace cq::ui {
 
+// The document's title, on its first page and in the file's properties; the
+// Help menu item that opens it is "EULA".
+inline constexpr char kLicenceDocumentTitle[] = "Cirquet End-User Licence Agreement";
+
 struct LicenceTexts {
   QString version;  // the About window's line, "Version 8.31"
   QString gpl;      // the program's licence, in full
