@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/program.h"
+#include "ui_qt/exit_when_started.h"
 #include "ui_qt/font_list_reader.h"
 #include "ui_qt/front_end.h"
 #include "ui_qt/qt_services.h"
@@ -37,6 +38,7 @@ int main(int argc, char* argv[]) {
   QApplication::setOrganizationName(QStringLiteral("Quillonex PCB Design, Inc."));
   QApplication::setApplicationName(QStringLiteral("Cirquet"));
   QApplication::setWindowIcon(cq::ui::ProgramIcon());
+  QGuiApplication::setDesktopFileName(QStringLiteral(CIRQUET_DESKTOP_FILE));
   // The model decides when the program ends: closing the main window.
   QApplication::setQuitOnLastWindowClosed(false);
 
@@ -46,6 +48,7 @@ int main(int argc, char* argv[]) {
   return cq::RunProgram(qt.services(), [&qt](cq::Program& program) {
     qt.dialogs.setApplicationTitle([&program] { return program.app().title(); });
     cq::ui::FrontEnd frontEnd(program);
+    cq::ui::ExitWhenStartedForTests(program);
     frontEnd.run();
   });
 }

@@ -1,5 +1,6 @@
 #include "ui_qt/qt_shell.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QProcess>
 
@@ -9,7 +10,8 @@ namespace cq::ui {
 
 void QtShell::open(const std::string& target, const std::string& workingDir) {
   const QString dir = QString::fromStdString(workingDir);
-  const ShellTarget resolved = ResolveShellTarget(QString::fromStdString(target), dir);
+  const ShellTarget resolved =
+      ResolveShellTarget(QString::fromStdString(target), dir, FindOnPath, QCoreApplication::applicationDirPath());
   // The result is ignored, as the shell's is: a failure opens nothing.
   switch (resolved.kind) {
     case ShellTarget::Kind::Url: QDesktopServices::openUrl(resolved.url); break;

@@ -38,11 +38,21 @@ bool hasScheme(const QString& target) {
   return url.isValid() && url.scheme().size() > 1;
 }
 
+bool sameFolder(const QString& a, const QString& b) {
+  const QString ca = QFileInfo(a).canonicalFilePath();
+  return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
+}
+
 }  // namespace
+
+QString InstalledDocumentFolder(const QString& programFolder) {
+  return QDir::cleanPath(QDir(programFolder).filePath(QStringLiteral(CIRQUET_DATA_FROM_BIN)));
+}
 
 QString FindOnPath(const QString& name) { return QStandardPaths::findExecutable(name); }
 
-ShellTarget ResolveShellTarget(const QString& target, const QString& workingDir, const ExecutableFinder& findExecutable) {
+ShellTarget ResolveShellTarget(const QString& target, const QString& workingDir, const ExecutableFinder& findExecutable,
+                               const QString& programFolder) {
   ShellTarget out;
   const QString t = target.trimmed();
   if (t.isEmpty()) return out;
@@ -67,7 +77,9 @@ ShellTarget ResolveShellTarget(const QString& target, const QString& workingDir,
     return out;
   }
   const QDir base(workingDir.isEmpty() ? QDir::currentPath() : workingDir);
-  const QFileInfo file(base, QDir::fromNativeSeparators(t));
+  QFileInfo file(base, QDir::fromNativeSeparators(t));
+  if (!file.exists() && !programFolder.isEmpty() && sameFolder(file.absolutePath(), programFolder))
+    file = QFileInfo(QDir(InstalledDocumentFolder(programFolder)), file.fileName());
   if (!file.exists()) return out;
   out.kind = ShellTarget::Kind::Url;
   out.url = QUrl::fromLocalFile(file.absoluteFilePath());

@@ -1,4 +1,5 @@
 // The program's icon is the logo's square mark, the name beside it left out.
+#include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -8,6 +9,7 @@
 
 #include "platform/resources.h"
 #include "ui_qt/program_icon.h"
+#include "ui_qt/program_icon_sizes.h"
 
 namespace cq::ui {
 namespace {
@@ -48,6 +50,32 @@ TEST(ProgramIcon, EverySizeIsTheLogosSquareMark) {
     const QImage shown = icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
     ASSERT_EQ(shown.size(), size);
     EXPECT_EQ(largestDifference(shown, logoSquare(size.width())), 0);
+  }
+}
+
+// The files the desktop's icon theme gets are the same icon: a PNG of
+// every size drawn as the window's, and the SVG drawing the same square.
+TEST(ProgramIcon, ThemeFilesShowTheSameMark) {
+  const QDir dir(QStringLiteral(CIRQUET_ICON_DIR));
+  QSvgRenderer scalable(dir.filePath(QStringLiteral("cirquet.svg")));
+  ASSERT_TRUE(scalable.isValid());
+  EXPECT_EQ(scalable.defaultSize(), QSize(61, 61));
+  for (int side : kProgramIconSides) {
+    SCOPED_TRACE(side);
+    const QImage png = QImage(dir.filePath(QStringLiteral("cirquet-%1.png").arg(side)))
+                           .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    ASSERT_EQ(png.size(), QSize(side, side));
+    EXPECT_EQ(largestDifference(png, logoSquare(side)), 0);
+
+    QImage drawn(side, side, QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Qt::transparent);
+    QPainter p(&drawn);
+    p.setRenderHint(QPainter::Antialiasing);
+    scalable.render(&p);
+    p.end();
+    // Edge pixels may round one step apart; a shifted or scaled mark differs
+    // by far more.
+    EXPECT_LE(largestDifference(drawn, logoSquare(side)), 1);
   }
 }
 

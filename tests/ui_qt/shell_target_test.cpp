@@ -1,5 +1,6 @@
 #include "ui_qt/shell_target.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -70,6 +71,50 @@ TEST(ShellTarget, DocumentsResolveAgainstTheWorkingFolder) {
   // A document that is not there opens nothing.
   EXPECT_EQ(ResolveShellTarget("Missing.pdf", dir.path(), pathWith({})).kind, Kind::None);
   EXPECT_EQ(ResolveShellTarget("", dir.path(), pathWith({})).kind, Kind::None);
+}
+
+// An installed program keeps its documents in the data folder
+// (<prefix>/share/cirquet), not beside its file in <prefix>/bin.
+TEST(ShellTarget, ProgramDocumentsMissingBesideTheProgramComeFromTheInstalledFolder) {
+  QTemporaryDir prefix;
+  const QString bin = prefix.filePath("bin");
+  const QString data = QDir(bin).filePath(CIRQUET_DATA_FROM_BIN);
+  ASSERT_TRUE(QDir().mkpath(bin));
+  ASSERT_TRUE(QDir().mkpath(data));
+  EXPECT_EQ(QDir::cleanPath(data), prefix.filePath("share/cirquet"));
+  EXPECT_EQ(InstalledDocumentFolder(bin + "/"), prefix.filePath("share/cirquet"));
+  auto put = [](const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly);
+  };
+  ASSERT_TRUE(put(QDir(data).filePath("EULA.pdf")));
+  const QUrl installed = QUrl::fromLocalFile(QDir::cleanPath(QDir(data).filePath("EULA.pdf")));
+
+  struct Row {
+    QString target, workingDir, programFolder;
+    Kind kind;
+    QUrl url;
+  };
+  for (const Row& row : {
+           // Help > EULA of the installed program.
+           Row{bin + "/EULA.pdf", bin + "/", bin, Kind::Url, installed},
+           Row{"EULA.pdf", bin, bin + "/", Kind::Url, installed},
+           // A document of its own the install does not have.
+           Row{bin + "/Missing.pdf", bin + "/", bin, Kind::None, {}},
+           // Documents elsewhere are not the program's own.
+           Row{prefix.filePath("EULA.pdf"), prefix.path(), bin, Kind::None, {}},
+           // Without the program's folder nothing is looked for elsewhere.
+           Row{bin + "/EULA.pdf", bin + "/", "", Kind::None, {}},
+       }) {
+    const ShellTarget t = ResolveShellTarget(row.target, row.workingDir, pathWith({}), row.programFolder);
+    EXPECT_EQ(t.kind, row.kind) << row.target.toStdString() << " from " << row.programFolder.toStdString();
+    EXPECT_EQ(t.url, row.url) << row.target.toStdString() << " from " << row.programFolder.toStdString();
+  }
+
+  // A document beside the program comes first.
+  ASSERT_TRUE(put(QDir(bin).filePath("EULA.pdf")));
+  EXPECT_EQ(ResolveShellTarget(bin + "/EULA.pdf", bin + "/", pathWith({}), bin).url,
+            QUrl::fromLocalFile(QDir(bin).filePath("EULA.pdf")));
 }
 
 }  // namespace
