@@ -138,6 +138,25 @@ TEST(OhmsLawPage, ABadPanelInputEndsTheActivationAtItsFirstSolve) {
   EXPECT_EQ(t.setting("Program"), "12");
 }
 
+// The activation writes "N/A" into the current row before it solves, so a
+// first solve that fails leaves no current of an earlier visit beside it.
+TEST(OhmsLawPage, AFailedActivationSolveLeavesNoOldCurrent) {
+  // 5 V / 660 ohm and 5 V / 165 ohm (python3), as the tabs solve at start.
+  const std::map<int, std::string> currents = {{1, "0.00757576 Amps"}, {2, "0.03030303 Amps"}};
+  for (const auto& [tab, current] : currents) {
+    SCOPED_TRACE(tab);
+    TestProgram t;
+    OpenCalculator(t, "OhmsLaw1");
+    SelectOhmsTab(t, tab);
+    ASSERT_EQ(t.text("Label320"), current);
+    t.type("Edit245", "x");
+    t.chooseMenu("ConversionData1");
+    t.chooseMenu("OhmsLaw1");
+    EXPECT_EQ(t.takeMessages().back(), ErrorBox("'x' is not a valid floating point value"));
+    EXPECT_EQ(t.text("Label320"), "N/A");
+  }
+}
+
 TEST(OhmsLawPage, ATabInputsEnterAlsoRecomputesThePanel) {
   // A new current typed but not entered counts from the next solve, which
   // a tab input's Enter runs: 3 A x 12 ohm = 36 V, 36 V x 3 A = 108 W.
