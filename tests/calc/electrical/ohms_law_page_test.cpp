@@ -157,6 +157,25 @@ TEST(OhmsLawPage, AFailedActivationSolveLeavesNoOldCurrent) {
   }
 }
 
+// The tab change captions the total itself: a solve that fails before the
+// page's solver (here on the temperature rise typed on another page) leaves
+// the new tab's caption, not the old one.
+TEST(OhmsLawPage, TheTabChangeCaptionsTheTotalBeforeItSolves) {
+  TestProgram t;
+  OpenCalculator(t, "ConductorProperties1");
+  t.type("Edit1", "x");
+  t.chooseMenu("OhmsLaw1");
+  t.takeMessages();
+  const std::pair<int, const char*> captions[] = {
+      {5, "Total Capacitance"}, {0, "Total Resistance"}, {7, "Total Inductance"}, {4, "Total Resistance"},
+      {6, "Total Capacitance"}, {8, "Total Inductance"}};
+  for (const auto& [tab, caption] : captions) {
+    SelectOhmsTab(t, tab);
+    EXPECT_EQ(t.takeMessages(), (std::vector<Message>{ErrorBox("'x' is not a valid floating point value")})) << tab;
+    EXPECT_EQ(t.text("Label55"), caption) << tab;
+  }
+}
+
 TEST(OhmsLawPage, ATabInputsEnterAlsoRecomputesThePanel) {
   // A new current typed but not entered counts from the next solve, which
   // a tab input's Enter runs: 3 A x 12 ohm = 36 V, 36 V x 3 A = 108 W.
