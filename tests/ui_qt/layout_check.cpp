@@ -7,6 +7,8 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOption>
+#include <optional>
+#include <tuple>
 
 #include "ui_qt/form_view.h"
 #include "ui_qt/widgets.h"
@@ -59,6 +61,22 @@ bool boundsOverlap(const Control& a, const Control& b) {
 
 std::string pairText(const Control& a, const Control& b) { return a.name() + " and " + b.name(); }
 
+// Room a caption needs before the control it names, so that the two read
+// as two things.
+constexpr int kMinCaptionGap = 4;
+
+// How close a label's text comes to a sibling to its right on the same
+// line; nullopt where no sibling is there.
+std::optional<int> gapToTheRight(const QLabel& label, const QWidget& other) {
+  if (label.wordWrap() || label.text().isEmpty() || !(label.alignment() & Qt::AlignLeft)) return std::nullopt;
+  const QRect l = label.geometry();
+  const QRect o = other.geometry();
+  const int textRight = l.left() + textWidth(label, label.text());
+  const int textBottom = l.top() + label.fontMetrics().height();
+  if (o.left() < l.left() + 1 || o.top() >= textBottom || o.bottom() < l.top()) return std::nullopt;
+  return o.left() - textRight;
+}
+
 }  // namespace
 
 QRect GroupTitleRect(const QGroupBox& g) {
@@ -94,10 +112,15 @@ std::vector<std::string> LayoutFaults(const FormView& view, const OverlapAllowan
     for (size_t j = i + 1; j < shown.size(); ++j) {
       const auto& [a, wa] = shown[i];
       const auto& [b, wb] = shown[j];
-      if (wa->parentWidget() != wb->parentWidget() || !wa->geometry().intersects(wb->geometry())) continue;
-      if (boundsOverlap(*a, *b) || allowed.count({a->name(), b->name()}) || allowed.count({b->name(), a->name()}))
-        continue;
-      faults.push_back(pairText(*a, *b) + ": overlap on screen, not in their bounds");
+      if (wa->parentWidget() != wb->parentWidget()) continue;
+      const bool allowedPair = allowed.count({a->name(), b->name()}) || allowed.count({b->name(), a->name()});
+      if (allowedPair) continue;
+      for (const auto& [label, other, lc, oc] : {std::tuple{wa, wb, a, b}, std::tuple{wb, wa, b, a}})
+        if (auto* l = qobject_cast<const QLabel*>(label))
+          if (const auto gap = gapToTheRight(*l, *other); gap && *gap >= 0 && *gap < kMinCaptionGap)
+            faults.push_back(lc->name() + " ends " + std::to_string(*gap) + " px before " + oc->name());
+      if (wa->geometry().intersects(wb->geometry()) && !boundsOverlap(*a, *b))
+        faults.push_back(pairText(*a, *b) + ": overlap on screen, not in their bounds");
     }
   return faults;
 }

@@ -48,6 +48,25 @@ TEST(LayoutCheck, NamesALabelGrownOverItsField) {
   EXPECT_TRUE(LayoutFaults(view, {{"Label1", "Edit1"}}).empty());
 }
 
+TEST(LayoutCheck, NamesACaptionThatRunsUpToItsField) {
+  test::SmallForm small;
+  auto& label = small.form.create<Label>("Label1");
+  label.setCaption("Max amps for wiring");
+  label.setBounds({8, 8, 40, 14});
+  auto& edit = small.form.create<Edit>("Edit1");
+  edit.setBounds({8, 6, 80, 21});
+  FormView view(small.form);
+  auto* shown = view.widgetFor("Label1");
+  // The field starts 2 px after the caption's text, then 4 px after it.
+  const int textEnd = 8 + shown->fontMetrics().size(Qt::TextSingleLine, QStringLiteral("Max amps for wiring")).width();
+  edit.setBounds({textEnd + 2, 6, 80, 21});
+  const auto faults = LayoutFaults(view);
+  ASSERT_EQ(faults.size(), 1u);
+  EXPECT_NE(faults[0].find("Label1 ends 2 px before Edit1"), std::string::npos) << faults[0];
+  edit.setBounds({textEnd + 4, 6, 80, 21});
+  EXPECT_TRUE(LayoutFaults(view).empty());
+}
+
 struct Conditions {
   std::string separator;
   std::string theme;
