@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "app/calculator_table.h"
+#include "every_theme.h"
 #include "layout_check.h"
 #include "program_fixture.h"
 #include "qt_test_support.h"
@@ -207,37 +208,36 @@ void CheckWindow(FormView& view, const std::string& theme, const std::string& wh
   }
 }
 
-TEST(Contrast, ResultsCaptionsAndGroupTitlesOfEveryPageInEveryTheme) {
-    test::ProgramWithViews p;
+class ContrastInTheme : public ::testing::TestWithParam<const char*> {
+ protected:
+  void SetUp() override { ASSERT_TRUE(styles.trySetStyle(theme)); }
+  const std::string theme = GetParam();
+  QtStyles styles{[](const std::string&) {}};
+};
+
+TEST_P(ContrastInTheme, ResultsCaptionsGroupTitlesAndMarksOfEveryPage) {
+  test::ProgramWithViews p;
   p.program().showMainWindow();
-  QtStyles styles([](const std::string&) {});
   auto& tabs = p.form().get<TabControl>("TabControl1");
   Offenders offenders;
-  for (const std::string& theme : styles.names()) {
-    styles.trySetStyle(theme);
-    for (const CalculatorInfo& calc : Calculators()) {
-      tabs.userSelect(calc.index);
-      QCoreApplication::processEvents();  // the page laid out as drawn
-      CheckWindow(p.view(), theme, std::string(calc.tabCaption), offenders);
-    }
+  for (const CalculatorInfo& calc : Calculators()) {
+    tabs.userSelect(calc.index);
+    QCoreApplication::processEvents();  // the page laid out as drawn
+    CheckWindow(p.view(), theme, std::string(calc.tabCaption), offenders);
   }
   offenders.report();
 }
 
-TEST(Contrast, TextsAndMarksOfEverySmallWindowInEveryTheme) {
+TEST_P(ContrastInTheme, TextsAndMarksOfEverySmallWindow) {
   test::ProgramWithViews p;
   p.program().showMainWindow();
-  QtStyles styles([](const std::string&) {});
   Offenders offenders;
-  for (const std::string& theme : styles.names()) {
-    styles.trySetStyle(theme);
-    for (const auto& v : p.frontEnd().views()) {
-      if (&v->form() == &p.form()) continue;
-      v->show();
-      ASSERT_TRUE(test::WaitUntilOnScreen(*v));  // built and laid out as the user sees it
-      CheckWindow(*v, theme, v->form().name(), offenders);
-      v->hide();
-    }
+  for (const auto& v : p.frontEnd().views()) {
+    if (&v->form() == &p.form()) continue;
+    v->show();
+    ASSERT_TRUE(test::WaitUntilOnScreen(*v));  // built and laid out as the user sees it
+    CheckWindow(*v, theme, v->form().name(), offenders);
+    v->hide();
   }
   offenders.report();
 }
@@ -329,29 +329,28 @@ void CheckTabStrip(MultiRowTabStrip& strip, const std::string& who, const std::s
   }
 }
 
-TEST(Contrast, TheChosenTabStandsOutInEveryTheme) {
+TEST_P(ContrastInTheme, TheChosenTabStandsOut) {
   test::ProgramWithViews p;
   p.program().showMainWindow();
-  QtStyles styles([](const std::string&) {});
   auto& tabs = p.form().get<TabControl>("TabControl1");
   auto& ohmsTabs = p.form().get<TabControl>("TabControl3");
   Offenders offenders;
-  for (const std::string& theme : styles.names()) {
-    styles.trySetStyle(theme);
-    // A tab in the middle row, so that rows stand above and below it.
-    for (const int calc : {10, 0}) {
-      tabs.userSelect(calc);
-      for (const int inner : {0, 5}) {
-        ohmsTabs.userSelect(inner);
-        QCoreApplication::processEvents();
-        const std::string where = std::string(Calculators()[static_cast<size_t>(calc)].tabCaption);
-        CheckTabStrip(*p.view().widget<MultiRowTabStrip>("TabControl1"), theme + ": TabControl1", where, offenders);
-        if (calc == 10) CheckTabStrip(*p.view().widget<MultiRowTabStrip>("TabControl3"), theme + ": TabControl3", where, offenders);
-      }
+  // A tab in the middle row, so that rows stand above and below it, and
+  // one in the top row.
+  for (const int calc : {10, 0}) {
+    tabs.userSelect(calc);
+    for (const int inner : {0, 5}) {
+      ohmsTabs.userSelect(inner);
+      QCoreApplication::processEvents();
+      const std::string where = std::string(Calculators()[static_cast<size_t>(calc)].tabCaption);
+      CheckTabStrip(*p.view().widget<MultiRowTabStrip>("TabControl1"), theme + ": TabControl1", where, offenders);
+      if (calc == 10) CheckTabStrip(*p.view().widget<MultiRowTabStrip>("TabControl3"), theme + ": TabControl3", where, offenders);
     }
   }
   offenders.report();
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryTheme, ContrastInTheme, ::testing::ValuesIn(test::kEveryTheme), test::ThemeTestName);
 
 }  // namespace
 }  // namespace cq::ui

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "app/calculator_table.h"
+#include "every_theme.h"
 #include "layout_check.h"
 #include "program_fixture.h"
 #include "small_form.h"
@@ -260,14 +261,9 @@ bool Reach(Form& form, const ValueState& v, int unit, const std::string& separat
   return shown.showing() && (v.top < 0 || shown.bounds().top == v.top);
 }
 
-// The colour styles, each a run of its own so that they run side by side.
-// Each is set before the windows are made; a switch between styles gives
-// the same look (ThemeSwitch).
-const char* const kThemes[] = {"Charcoal Dark Slate", "Charcoal HiRes", "Slate", "Windows", "Windows10"};
-
 TEST(Layout, TheThemesAreEveryStyle) {
   QtStyles styles([](const std::string&) {});
-  EXPECT_EQ(std::vector<std::string>(std::begin(kThemes), std::end(kThemes)), styles.names());
+  EXPECT_EQ(std::vector<std::string>(std::begin(test::kEveryTheme), std::end(test::kEveryTheme)), styles.names());
 }
 
 class LayoutInTheme : public ::testing::TestWithParam<const char*> {};
@@ -318,12 +314,7 @@ TEST_P(LayoutInTheme, EveryPageStateAndWindowFitsInEveryUnitAndSeparator) {
   faults.report();
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryTheme, LayoutInTheme, ::testing::ValuesIn(kThemes),
-                         [](const ::testing::TestParamInfo<const char*>& info) {
-                           std::string name = info.param;
-                           std::erase(name, ' ');
-                           return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(EveryTheme, LayoutInTheme, ::testing::ValuesIn(test::kEveryTheme), test::ThemeTestName);
 
 }  // namespace
 }  // namespace cq::ui
