@@ -215,8 +215,12 @@ void MultiRowTabStrip::paintEvent(QPaintEvent*) {
       p.fillRect(QRect(r.left() + 1, page.top(), r.width() - 2, 1), face);
     }
     QPalette textPal = pal;
-    textPal.setColor(QPalette::WindowText, ReadableOn(pal.color(QPalette::WindowText), {face}));
-    if (i == hot_ && isEnabled()) textPal.setColor(QPalette::WindowText, ReadableOn(pal.color(QPalette::Link), {face}, kHotTextContrast));
+    if (isEnabled()) {
+      // Readable on the tab's own face; the tab under the mouse in the link
+      // colour. A disabled strip keeps the palette's disabled text.
+      textPal.setColor(QPalette::WindowText, i == hot_ ? ReadableOn(pal.color(QPalette::Link), {face}, kHotTextContrast)
+                                                       : ReadableOn(pal.color(QPalette::WindowText), {face}));
+    }
     const QRect textRect = r.adjusted(kTextPadding / 2, selected ? 1 : 0, -kTextPadding / 2, 0);
     style()->drawItemText(&p, textRect, flags, textPal, isEnabled(), tabs_[i], QPalette::WindowText);
     if (selected && hasFocus()) {

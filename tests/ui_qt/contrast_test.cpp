@@ -350,6 +350,27 @@ TEST_P(ContrastInTheme, TheChosenTabStandsOut) {
   offenders.report();
 }
 
+// While its window is disabled (Program Options open from the menu) the
+// strip's captions take the palette's disabled text, as the rest does.
+TEST_P(ContrastInTheme, ADisabledStripGreysItsCaptions) {
+  test::ProgramWithViews p;
+  p.program().showMainWindow();
+  auto& strip = *p.view().widget<MultiRowTabStrip>("TabControl1");
+  p.form().setEnabled(false);
+  const QImage shot = StripShot(strip);
+  const QColor disabledText = strip.palette().color(QPalette::Disabled, QPalette::WindowText);
+  for (int i = 0; i < strip.count(); ++i) {
+    // Clear of the raised selected tab's edge, which may reach into it.
+    const QRect tab = strip.tabRect(i).adjusted(3, 3, -3, -3);
+    const QRgb face = Commonest(shot, tab);
+    // Anti-aliasing only blends towards the face: no caption pixel stands
+    // out more than the disabled text colour itself.
+    EXPECT_LE(MostContrast(shot, tab, face), ContrastRatio(disabledText, QColor::fromRgb(face)) + 0.01)
+        << strip.tabs()[i].toStdString();
+  }
+  p.form().setEnabled(true);
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryTheme, ContrastInTheme, ::testing::ValuesIn(test::kEveryTheme), test::ThemeTestName);
 
 }  // namespace
