@@ -56,6 +56,7 @@ struct CalculatorSwitching::Controls {
   Label& thermal = f.label("Label110");
   Label& thermalCount = f.label("Label285");
   Label& voltageDrop = f.label("Label72");
+  Label& seriesCurrent = f.label("Label320");
   Label& riseTemperature = f.label("Label27");
   Label& ambientTemperature = f.label("Label28");
   Group base = Bind(f, {"RadioGroup4"});
@@ -199,6 +200,8 @@ void CalculatorSwitching::Activate(CalculatorId k, Control* sender) {
     c_->thermalCount.setCaption("N/A");
   }
   if (k != Id::ViaProperties) c_->voltageDrop.setCaption("N/A");
+  // Only Ohm's Law shows the row; its solve may fail before it writes it.
+  if (k == Id::OhmsLaw) c_->seriesCurrent.setCaption("N/A");
 
   applyOptions(c);
   showOnlyPage(c);

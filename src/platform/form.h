@@ -66,6 +66,9 @@ class Form : public Control {
   void setMaximizeBox(bool m) { maximizeBox_ = m; }
   bool minimizeBox() const { return minimizeBox_; }
   void setMinimizeBox(bool m) { minimizeBox_ = m; }
+  // Without it the title bar has no buttons: the window's own buttons close it.
+  bool closeBox() const { return closeBox_; }
+  void setCloseBox(bool c) { closeBox_ = c; }
   bool centered() const { return centered_; }
   void setCentered(bool c) { centered_ = c; }
   MainMenu* menu() const { return menu_; }
@@ -107,6 +110,7 @@ class Form : public Control {
   BorderStyle borderStyle_ = BorderStyle::Sizeable;
   bool maximizeBox_ = true;
   bool minimizeBox_ = true;
+  bool closeBox_ = true;
   bool centered_ = false;
 };
 

@@ -63,7 +63,7 @@ class Loader {
 
   void apply(const json& doc, bool isRoot) {
     static const std::set<std::string> rootKeys = {"name", "class", "caption", "clientWidth", "clientHeight",
-                                                   "borderStyle", "maximizeBox", "minimizeBox", "centered",
+                                                   "borderStyle", "maximizeBox", "minimizeBox", "closeBox", "centered",
                                                    "font", "color", "hint", "handCursor", "events", "include", "controls",
                                                    "bindings", "menu", "comment"};
     static const std::set<std::string> partKeys = {"include", "controls", "bindings", "comment"};
@@ -158,11 +158,12 @@ class Loader {
     }
     if (j.contains("maximizeBox")) form_.setMaximizeBox(j["maximizeBox"].get<bool>());
     if (j.contains("minimizeBox")) form_.setMinimizeBox(j["minimizeBox"].get<bool>());
+    if (j.contains("closeBox")) form_.setCloseBox(j["closeBox"].get<bool>());
     if (j.contains("centered")) form_.setCentered(j["centered"].get<bool>());
     // The properties every control has, without a copy of the controls.
     static const std::set<std::string> formOnly = {"name",        "class",       "clientWidth", "clientHeight",
-                                                   "borderStyle", "maximizeBox", "minimizeBox", "centered",
-                                                   "include",     "controls",    "bindings",    "menu", "comment"};
+                                                   "borderStyle", "maximizeBox", "minimizeBox", "closeBox",
+                                                   "centered",    "include",     "controls",    "bindings",    "menu", "comment"};
     json common = json::object();
     for (const auto& [key, value] : j.items())
       if (!formOnly.count(key)) common[key] = value;

@@ -980,6 +980,9 @@ void FormView::applyWindowFlags() {
       if (form_.maximizeBox()) flags |= Qt::WindowMaximizeButtonHint;
       break;
   }
+  if (!form_.closeBox())
+    flags &= ~(Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint |
+               Qt::WindowMaximizeButtonHint);
   setWindowFlags(flags);
   layout()->setSizeConstraint(fixed ? QLayout::SetFixedSize : QLayout::SetDefaultConstraint);
 }

@@ -63,6 +63,8 @@ class FormView : public QWidget, public ControlObserver {
   // Fonts and colours again, after the colour style changed.
   void restyle();
   static void restyleAll();
+  // A word for the user in the status bar's hint panel, until the next hint.
+  void showStatusNotice(const QString& text) { showStatusHint(text); }
 
   void propertyChanged(Control& control, Prop prop) override;
 

@@ -1,6 +1,7 @@
 #include "ui_qt/multi_row_tab_strip.h"
 
 #include "ui_qt/described_font.h"
+#include "ui_qt/theme.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -14,6 +15,23 @@ namespace {
 constexpr int kMargin = 2;        // left and right of the rows, and above the top row
 constexpr int kTextPadding = 6;   // left and right of a caption
 constexpr int kSelectedRaise = 2; // the selected tab stands out by this much
+// How far the other tabs' face is darker than the page's, which the
+// selected tab shares: enough to see on the darkest palette too.
+constexpr double kBackTabContrast = 1.25;
+// The hover colour's contrast: a little above text's least, as the thin
+// anti-aliased strokes of the tab font come out lighter than their colour.
+constexpr double kHotTextContrast = kMinTextContrast + 0.5;
+
+// The face of the tabs not selected: the page's face, darkened.
+QColor backTabFace(const QColor& page) {
+  float h = 0, s = 0, l = 0, a = 0;
+  page.getHslF(&h, &s, &l, &a);
+  for (float next = l; next > 0.0f; next -= 0.01f) {
+    const QColor c = QColor::fromHslF(h, s, next, a);
+    if (ContrastRatio(c, page) >= kBackTabContrast) return c;
+  }
+  return QColor(Qt::black);
+}
 }  // namespace
 
 int TabRowLayout::rowOf(int tab) const {
@@ -175,10 +193,12 @@ void MultiRowTabStrip::paintEvent(QPaintEvent*) {
   }
 
   const int flags = textFlags();
+  const QColor backFace = backTabFace(pal.color(QPalette::Window));
   auto drawTab = [&](int i, bool selected) {
     QRect r = tabRect(i);
     if (selected) r.adjust(-kSelectedRaise, -kSelectedRaise, kSelectedRaise, 1);
-    const QColor face = selected ? pal.color(QPalette::Window) : pal.color(QPalette::Button);
+    // The selected tab has the page's face and runs on into the page.
+    const QColor face = selected ? pal.color(QPalette::Window) : backFace;
     p.fillRect(r.adjusted(1, 1, -1, selected ? 0 : -1), face);
     // Edges with clipped top corners, no bottom edge.
     p.setPen(light);
@@ -195,9 +215,11 @@ void MultiRowTabStrip::paintEvent(QPaintEvent*) {
       p.fillRect(QRect(r.left() + 1, page.top(), r.width() - 2, 1), face);
     }
     QPalette textPal = pal;
-    if (i == hot_ && isEnabled()) {
-      const QColor hotColor = pal.color(QPalette::Link);
-      textPal.setColor(QPalette::WindowText, hotColor);
+    if (isEnabled()) {
+      // Readable on the tab's own face; the tab under the mouse in the link
+      // colour. A disabled strip keeps the palette's disabled text.
+      textPal.setColor(QPalette::WindowText, i == hot_ ? ReadableOn(pal.color(QPalette::Link), {face}, kHotTextContrast)
+                                                       : ReadableOn(pal.color(QPalette::WindowText), {face}));
     }
     const QRect textRect = r.adjusted(kTextPadding / 2, selected ? 1 : 0, -kTextPadding / 2, 0);
     style()->drawItemText(&p, textRect, flags, textPal, isEnabled(), tabs_[i], QPalette::WindowText);

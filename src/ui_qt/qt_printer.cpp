@@ -64,7 +64,7 @@ QString QtPrinter::nextPdfPath() const {
 }
 
 void QtPrinter::printForm(Form& form) {
-  const FormView* view = FormView::viewOf(form);
+  FormView* view = FormView::viewOf(form);
   if (!view) return;
   const QPixmap image = view->grabClientArea();
   QPrinter& chosen = printer();
@@ -80,6 +80,8 @@ void QtPrinter::printForm(Form& form) {
   pdf.setOutputFileName(nextPdfPath());
   PaintImageOnPage(image, pdf);
   lastPdf_ = pdf.outputFileName();
+  // Where the page went, or the user would look for it at a printer.
+  view->showStatusNotice(QStringLiteral("No printer found: the page was saved as %1").arg(QDir::toNativeSeparators(lastPdf_)));
   qInfo("Cirquet: no printer found, printed to %s", qUtf8Printable(lastPdf_));
 }
 

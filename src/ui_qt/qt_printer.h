@@ -1,7 +1,7 @@
 #pragma once
 // Printing an image of a window, and the printer-setup dialog. A machine
 // without printers prints into a PDF file instead, so printing always
-// gives a page.
+// gives a page, and the window's status bar says where it went.
 #include <QString>
 #include <functional>
 #include <memory>

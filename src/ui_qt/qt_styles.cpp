@@ -8,6 +8,7 @@
 #include "platform/resources.h"
 #include "ui_qt/deferred_icon_style.h"
 #include "ui_qt/form_view.h"
+#include "ui_qt/indicator_style.h"
 #include "ui_qt/message_box.h"
 #include "ui_qt/style_palettes.h"
 #include "ui_qt/theme.h"
@@ -24,6 +25,14 @@ QString sheetResource(const std::string& path) {
 
 // The group frames every style shares, then the style's own sheet.
 QString fullSheet(const QString& own) { return sheetResource("styles/group-frames.qss") + own; }
+
+// A style by its name for QStyleFactory. Fusion's radio and check marks get
+// rings that show on every palette; a native style keeps its own.
+QStyle* programStyle(const QString& name) {
+  QStyle* base = QStyleFactory::create(name);
+  if (name == QLatin1String("Fusion")) base = new IndicatorStyle(base);
+  return new DeferredIconStyle(base);
+}
 
 // The platform's own drawing: on Windows its native style; elsewhere Qt's
 // Fusion, the clean style of the Linux desktops, not whatever plain style a
@@ -66,14 +75,14 @@ bool QtStyles::trySetStyle(const std::string& name) {
 }
 
 void QtStyles::applyPlatformStyle() {
-  QApplication::setStyle(new DeferredIconStyle(QStyleFactory::create(platformStyle_)));
+  QApplication::setStyle(programStyle(platformStyle_));
   QApplication::setPalette(QApplication::style()->standardPalette());
   qApp->setStyleSheet(fullSheet(QString()));
 }
 
 void QtStyles::applyCarriedStyle(const QString& name) {
   // Fusion draws every control from the palette, so the colours hold.
-  QApplication::setStyle(new DeferredIconStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
+  QApplication::setStyle(programStyle(QStringLiteral("Fusion")));
   QApplication::setPalette(*CarriedStylePalette(name));
   qApp->setStyleSheet(fullSheet(sheetResource(StyleSheetPath(name).toStdString())));
 }

@@ -36,10 +36,10 @@ double ContrastRatio(const QColor& a, const QColor& b) {
   return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-QColor ReadableOn(const QColor& text, const std::vector<QColor>& backgrounds) {
+QColor ReadableOn(const QColor& text, const std::vector<QColor>& backgrounds, double minContrast) {
   auto readable = [&](const QColor& c) {
     return std::all_of(backgrounds.begin(), backgrounds.end(),
-                       [&](const QColor& bg) { return ContrastRatio(c, bg) >= kMinTextContrast; });
+                       [&](const QColor& bg) { return ContrastRatio(c, bg) >= minContrast; });
   };
   if (!text.isValid() || backgrounds.empty() || readable(text)) return text;
   // Away from the backgrounds' lightness, the hue kept: lighter over dark

@@ -28,13 +28,16 @@ Color StyledBackground(Color c, const Theme& theme);
 // The least contrast of text against its background that a user reads
 // without effort (the web accessibility guidelines' figure for text).
 inline constexpr double kMinTextContrast = 4.5;
+// The least contrast of a control's shape, a radio or check mark, against
+// what surrounds it (the guidelines' figure for graphics).
+inline constexpr double kMinShapeContrast = 3.0;
 
 // Contrast ratio of two colours, 1 (same) to 21 (black on white).
 double ContrastRatio(const QColor& a, const QColor& b);
 
 // The text colour, its lightness moved just as far as it takes to reach
-// kMinTextContrast against every background given.
-QColor ReadableOn(const QColor& text, const std::vector<QColor>& backgrounds);
+// the contrast given (text's by default) against every background given.
+QColor ReadableOn(const QColor& text, const std::vector<QColor>& backgrounds, double minContrast = kMinTextContrast);
 
 // What the active style draws text on: window, fields, read-only fields.
 std::vector<QColor> StyleTextBackgrounds();

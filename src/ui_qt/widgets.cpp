@@ -30,6 +30,9 @@ QPixmap RenderSvg(const QByteArray& svg, QSize logicalSize, qreal devicePixelRat
 }
 
 PanelWidget::PanelWidget(QWidget* parent) : QFrame(parent) {
+  // A panel is opaque: placed over a picture, its captions stand on its own
+  // face, also where a style replaces the panel's colour with its own.
+  setAutoFillBackground(true);
   setFrameStyle(QFrame::Panel | QFrame::Raised);
   setLineWidth(1);
 }

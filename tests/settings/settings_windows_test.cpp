@@ -26,11 +26,12 @@ TEST(SettingsWindows, FramesAsDesigned) {
     int width, height;
     BorderStyle border;
     bool white;
+    bool closeBox;  // the installer's two buttons are its only way out
   };
   const Row rows[] = {
-      {"Form4", nullptr, 761, 609, BorderStyle::None, true},
-      {"Form6", "Program Options - Cirquet", 805, 365, BorderStyle::Dialog, true},
-      {"Form8", "Registry Key Install...", 477, 293, BorderStyle::Dialog, false},
+      {"Form4", nullptr, 761, 609, BorderStyle::None, true, true},
+      {"Form6", "Program Options - Cirquet", 805, 365, BorderStyle::Dialog, true, true},
+      {"Form8", "Registry Key Install...", 477, 293, BorderStyle::Dialog, false, false},
   };
   TestProgram p(builtNotShown());
   for (const Row& r : rows) {
@@ -44,6 +45,7 @@ TEST(SettingsWindows, FramesAsDesigned) {
     EXPECT_EQ(f.borderStyle(), r.border);
     EXPECT_FALSE(f.maximizeBox());
     EXPECT_FALSE(f.minimizeBox());
+    EXPECT_EQ(f.closeBox(), r.closeBox);
     EXPECT_TRUE(f.centered());
     if (r.white) {
       EXPECT_EQ(f.color(), colors::White);

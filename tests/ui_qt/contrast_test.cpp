@@ -1,23 +1,37 @@
 // Text a user must read stands out from what it is drawn on: results,
-// captions and group titles of every page, in every theme, measured on the
-// window as drawn (the palettes and style sheets as applied).
+// captions and group titles of every page and small window, in every theme,
+// measured on the window as drawn (the palettes and style sheets as
+// applied). So do the marks of radio buttons and check boxes, and the chosen
+// tab of a tab strip.
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QHash>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOption>
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/calculator_table.h"
+#include "every_theme.h"
 #include "layout_check.h"
 #include "program_fixture.h"
+#include "qt_test_support.h"
+#include "small_form.h"
+#include "ui_qt/multi_row_tab_strip.h"
 #include "ui_qt/qt_styles.h"
 #include "ui_qt/theme.h"
+#include "ui_qt/widgets.h"
 
 namespace cq::ui {
 namespace {
@@ -49,22 +63,63 @@ TEST(ReadableOn, MovesTheLightnessJustEnough) {
     }
 }
 
-// The background is the commonest colour of the area; the text is the
-// pixel that stands out from it most (anti-aliasing only blends towards
-// the background, so that pixel is the text colour itself).
-double TextContrast(const QImage& shot, const QRect& area) {
+// The least contrast of a control's shape against what surrounds it (the
+// web accessibility guidelines' figure for graphics a user must see).
+constexpr double kMinShapeContrast = 3.0;
+// A disabled mark needs no such contrast, but it must still show, and show
+// whether it is set.
+constexpr double kMinDisabledContrast = 1.5;
+// The chosen tab stands out from the others by at least this much.
+constexpr double kMinChosenTabContrast = 1.15;
+
+// The commonest colour of an area: the background of what is drawn there.
+QRgb Commonest(const QImage& shot, const QRect& area) {
   QHash<QRgb, int> counts;
   const QRect r = area.intersected(shot.rect());
   for (int y = r.top(); y <= r.bottom(); ++y)
     for (int x = r.left(); x <= r.right(); ++x) ++counts[shot.pixel(x, y) | 0xff000000u];
-  if (counts.size() < 2) return 1;  // the text does not show at all
-  QRgb background = 0;
+  QRgb commonest = 0;
   int most = -1;
   for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-    if (it.value() > most) most = it.value(), background = it.key();
+    if (it.value() > most) most = it.value(), commonest = it.key();
+  return commonest;
+}
+
+// The contrast of the pixel of the area that stands out most from a colour
+// (anti-aliasing only blends towards the background, so that pixel is the
+// drawn colour itself).
+double MostContrast(const QImage& shot, const QRect& area, QRgb against) {
+  const QRect r = area.intersected(shot.rect());
   double best = 1;
-  for (auto it = counts.cbegin(); it != counts.cend(); ++it) best = std::max(best, ContrastRatio(QColor::fromRgb(it.key()), QColor::fromRgb(background)));
+  for (int y = r.top(); y <= r.bottom(); ++y)
+    for (int x = r.left(); x <= r.right(); ++x)
+      best = std::max(best, ContrastRatio(QColor::fromRgb(shot.pixel(x, y)), QColor::fromRgb(against)));
   return best;
+}
+
+// Text on the commonest colour of its area.
+double TextContrast(const QImage& shot, const QRect& area) { return MostContrast(shot, area, Commonest(shot, area)); }
+
+// Where a radio button or check box draws its mark, or its caption, in the
+// window's coordinates.
+QRect ButtonPart(const QAbstractButton& b, const QWidget& window, bool mark) {
+  QStyleOptionButton option;
+  option.initFrom(&b);
+  option.text = b.text();
+  const bool radio = qobject_cast<const QRadioButton*>(&b) != nullptr;
+  const QStyle::SubElement part = radio ? (mark ? QStyle::SE_RadioButtonIndicator : QStyle::SE_RadioButtonContents)
+                                        : (mark ? QStyle::SE_CheckBoxIndicator : QStyle::SE_CheckBoxContents);
+  return b.style()->subElementRect(part, &option, &b).translated(b.mapTo(&window, QPoint(0, 0)));
+}
+
+// The radio buttons or the check box of a control's widget.
+std::vector<const QAbstractButton*> MarkedButtons(const QWidget& w) {
+  std::vector<const QAbstractButton*> out;
+  if (auto* group = qobject_cast<const RadioGroupWidget*>(&w))
+    for (int i = 0; i < group->count(); ++i) out.push_back(group->button(i));
+  else if (auto* box = qobject_cast<const QCheckBox*>(&w))
+    out.push_back(box);
+  return out;
 }
 
 // The area of a control's text in the window, or an empty one where the
@@ -80,6 +135,10 @@ QRect TextArea(const QWidget& w, const QWidget& window) {
     // Inside the frame, which may stand out more than the text.
     return QRect(at, w.size()).adjusted(3, 3, -3, -3);
   }
+  if (auto* b = qobject_cast<const QAbstractButton*>(&w); b && (qobject_cast<const QRadioButton*>(b) || qobject_cast<const QCheckBox*>(b))) {
+    if (b->text().trimmed().isEmpty()) return {};
+    return ButtonPart(*b, window, false);
+  }
   if (auto* g = qobject_cast<const QGroupBox*>(&w)) {
     if (g->title().trimmed().isEmpty()) return {};
     return GroupTitleRect(*g).translated(at);
@@ -87,34 +146,232 @@ QRect TextArea(const QWidget& w, const QWidget& window) {
   return {};
 }
 
-TEST(Contrast, ResultsCaptionsAndGroupTitlesOfEveryPageInEveryTheme) {
-    test::ProgramWithViews p;
-  p.program().showMainWindow();
-  QtStyles styles([](const std::string&) {});
-  auto& tabs = p.form().get<TabControl>("TabControl1");
-  // Offender -> the first place it was seen and how often.
-  std::map<std::string, std::pair<std::string, int>> offenders;
-  for (const std::string& theme : styles.names()) {
-    styles.trySetStyle(theme);
-    for (const CalculatorInfo& calc : Calculators()) {
-      tabs.userSelect(calc.index);
-      QCoreApplication::processEvents();  // the page laid out as drawn
-      const QWidget& window = p.view();
-      const QImage shot = p.view().grab().toImage();
-      for (const Control* c : p.form().allControls()) {
-        const QWidget* w = p.view().widgetFor(*c);
-        if (!w || !w->isVisibleTo(&window) || !w->isEnabled()) continue;
-        const QRect area = TextArea(*w, window);
-        if (area.isEmpty()) continue;
-        const double ratio = TextContrast(shot, area);
-        if (ratio >= kMinTextContrast) continue;
-        auto& seen = offenders[theme + ": " + c->name() + " \"" + c->caption() + "\""];
-        if (seen.second++ == 0) seen.first = std::string(calc.tabCaption) + ", " + std::to_string(ratio).substr(0, 4) + ":1";
+// What fell short, each where it was first seen and how often.
+class Offenders {
+ public:
+  void add(const std::string& who, const std::string& where, double ratio) {
+    auto& seen = seen_[who];
+    if (seen.second++ == 0) seen.first = where + ", " + std::to_string(ratio).substr(0, 4) + ":1";
+  }
+  void report() const {
+    for (const auto& [who, where] : seen_) ADD_FAILURE() << who << " on " << where.first << " (" << where.second << " times)";
+  }
+
+ private:
+  std::map<std::string, std::pair<std::string, int>> seen_;
+};
+
+// The marks of the radio buttons and check boxes a control shows: each one
+// stands out from what it is drawn on, and a set mark from an unset one.
+void CheckMarks(const QImage& shot, const QWidget& window, const QWidget& w, const std::string& who,
+                const std::string& where, Offenders& out) {
+  const auto buttons = MarkedButtons(w);
+  std::optional<QRgb> unsetFace;
+  for (const QAbstractButton* b : buttons)
+    if (b->isVisibleTo(&window) && !b->isChecked()) unsetFace = Commonest(shot, ButtonPart(*b, window, true).adjusted(3, 3, -3, -3));
+  for (const QAbstractButton* b : buttons) {
+    if (!b->isVisibleTo(&window)) continue;
+    const bool enabled = b->isEnabled();
+    const double least = enabled ? kMinShapeContrast : kMinDisabledContrast;
+    const QRect mark = ButtonPart(*b, window, true);
+    const QRgb around = Commonest(shot, b->rect().translated(b->mapTo(&window, QPoint(0, 0))));
+    const std::string state = std::string(enabled ? "" : "disabled ") + (b->isChecked() ? "set" : "unset");
+    if (const double ring = MostContrast(shot, mark, around); ring < least)
+      out.add(who + " " + state + " mark \"" + b->text().toStdString() + "\"", where, ring);
+    if (b->isChecked() && unsetFace)
+      if (const double set = MostContrast(shot, mark.adjusted(3, 3, -3, -3), *unsetFace); set < least)
+        out.add(who + " " + state + " mark \"" + b->text().toStdString() + "\" against an unset one", where, set);
+  }
+}
+
+// Every text and mark of a window as it is drawn now.
+void CheckWindow(FormView& view, const std::string& theme, const std::string& where, Offenders& out) {
+  // Built as the window's first frame builds it.
+  const QImage shot = view.grabClientArea().toImage();
+  const QWidget& window = *view.clientArea();
+  for (const Control* c : view.form().allControls()) {
+    const QWidget* w = view.widgetFor(*c);
+    if (!w || !w->isVisibleTo(&window)) continue;
+    CheckMarks(shot, window, *w, theme + ": " + c->name(), where, out);
+    if (!w->isEnabled()) continue;
+    std::vector<const QWidget*> texts{w};
+    for (const QAbstractButton* b : MarkedButtons(*w))
+      if (b != w && b->isVisibleTo(&window)) texts.push_back(b);
+    for (const QWidget* t : texts) {
+      const QRect area = TextArea(*t, window);
+      if (area.isEmpty()) continue;
+      if (const double ratio = TextContrast(shot, area); ratio < kMinTextContrast) {
+        const auto* b = qobject_cast<const QAbstractButton*>(t);
+        out.add(theme + ": " + c->name() + " \"" + (b ? b->text().toStdString() : c->caption()) + "\"", where, ratio);
       }
     }
   }
-  for (const auto& [who, where] : offenders) ADD_FAILURE() << who << " on " << where.first << " (" << where.second << " pages)";
 }
+
+class ContrastInTheme : public ::testing::TestWithParam<const char*> {
+ protected:
+  void SetUp() override { ASSERT_TRUE(styles.trySetStyle(theme)); }
+  const std::string theme = GetParam();
+  QtStyles styles{[](const std::string&) {}};
+};
+
+TEST_P(ContrastInTheme, ResultsCaptionsGroupTitlesAndMarksOfEveryPage) {
+  test::ProgramWithViews p;
+  p.program().showMainWindow();
+  auto& tabs = p.form().get<TabControl>("TabControl1");
+  Offenders offenders;
+  for (const CalculatorInfo& calc : Calculators()) {
+    tabs.userSelect(calc.index);
+    QCoreApplication::processEvents();  // the page laid out as drawn
+    CheckWindow(p.view(), theme, std::string(calc.tabCaption), offenders);
+  }
+  offenders.report();
+}
+
+TEST_P(ContrastInTheme, TextsAndMarksOfEverySmallWindow) {
+  test::ProgramWithViews p;
+  p.program().showMainWindow();
+  Offenders offenders;
+  for (const auto& v : p.frontEnd().views()) {
+    if (&v->form() == &p.form()) continue;
+    v->show();
+    ASSERT_TRUE(test::WaitUntilOnScreen(*v));  // built and laid out as the user sees it
+    CheckWindow(*v, theme, v->form().name(), offenders);
+    v->hide();
+  }
+  offenders.report();
+}
+
+// Set and unset, enabled and disabled, on the style's own face and on a
+// white window (which the platform's look shows white).
+TEST(Contrast, RadioAndCheckMarksInEveryStateAndTheme) {
+  QtStyles styles([](const std::string&) {});
+  Offenders offenders;
+  for (const bool white : {false, true}) {
+    test::SmallForm model;
+    if (white) model.form.setColor(colors::White);
+    for (const bool enabled : {true, false}) {
+      const std::string suffix = enabled ? "" : "Off";
+      const int top = enabled ? 10 : 110;
+      RadioGroup& radio = model.form.create<RadioGroup>("RadioGroup" + suffix);
+      radio.setBounds({10, top, 180, 90});
+      radio.setItems({"Imperial", "Metric", "Both"});
+      radio.setItemIndex(1);
+      radio.setEnabled(enabled);
+      for (const bool checked : {true, false}) {
+        CheckBox& box = model.form.create<CheckBox>(std::string(checked ? "Set" : "Unset") + suffix);
+        box.setBounds({200, top + (checked ? 10 : 40), 180, 20});
+        box.setCaption("Enter copper weight manually");
+        box.setChecked(checked);
+        box.setEnabled(enabled);
+      }
+    }
+    FormView view(model.form);
+    model.form.show();
+    for (const std::string& theme : styles.names()) {
+      styles.trySetStyle(theme);
+      QCoreApplication::processEvents();
+      const QImage shot = view.grab().toImage();
+      const std::string where = white ? "a white window" : "the style's window";
+      for (const Control* c : model.form.allControls())
+        if (const QWidget* w = view.widgetFor(*c)) CheckMarks(shot, view, *w, theme + ": " + c->name(), where, offenders);
+      // A set check box against the unset one beside it.
+      for (const std::string suffix : {"", "Off"}) {
+        const auto* set = static_cast<const QAbstractButton*>(view.widgetFor("Set" + suffix));
+        const auto* unset = static_cast<const QAbstractButton*>(view.widgetFor("Unset" + suffix));
+        const QRgb face = Commonest(shot, ButtonPart(*unset, view, true).adjusted(3, 3, -3, -3));
+        const double ratio = MostContrast(shot, ButtonPart(*set, view, true).adjusted(3, 3, -3, -3), face);
+        if (ratio < (suffix.empty() ? kMinShapeContrast : kMinDisabledContrast))
+          offenders.add(theme + ": Set" + suffix + " check mark against an unset one", where, ratio);
+      }
+    }
+  }
+  styles.trySetStyle("Windows");
+  offenders.report();
+}
+
+// The strip alone, without the page it holds.
+QImage StripShot(const MultiRowTabStrip& strip) {
+  QImage shot(strip.size(), QImage::Format_RGB32);
+  QPainter painter(&shot);
+  const_cast<MultiRowTabStrip&>(strip).render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+  return shot;
+}
+
+// The chosen tab is lighter than the others and joined to the page; every
+// caption reads on its tab, the one under the mouse too.
+void CheckTabStrip(MultiRowTabStrip& strip, const std::string& who, const std::string& where, Offenders& out) {
+  const int chosen = strip.currentIndex();
+  const QRect page = strip.pageRect();
+  for (int hot : {-1, chosen == 0 ? 1 : 0}) {
+    const QPoint over = hot < 0 ? QPoint(-10, -10) : strip.tabRect(hot).center();
+    QMouseEvent move(QEvent::MouseMove, QPointF(over), QPointF(strip.mapToGlobal(over)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(&strip, &move);
+    const QImage shot = StripShot(strip);
+    const QRgb chosenFace = Commonest(shot, strip.tabRect(chosen).adjusted(3, 3, -3, -1));
+    for (int i = 0; i < strip.count(); ++i) {
+      const QRect tab = strip.tabRect(i).adjusted(3, 3, -3, -1);
+      const QRgb face = Commonest(shot, tab);
+      const std::string name = who + " tab \"" + strip.tabs()[i].toStdString() + "\"" + (i == hot ? " under the mouse" : "");
+      if (const double text = MostContrast(shot, tab, face); text < kMinTextContrast) out.add(name, where, text);
+      if (i == chosen || hot >= 0) continue;
+      const QColor lighter = QColor::fromRgb(chosenFace), other = QColor::fromRgb(face);
+      if (const double step = ContrastRatio(lighter, other); lighter.lightnessF() <= other.lightnessF() || step < kMinChosenTabContrast)
+        out.add(name + " as light as the chosen one", where, step);
+    }
+    if (hot >= 0) continue;
+    // Joined: the page's face runs on into the chosen tab, with no line between.
+    const QRgb pageFace = Commonest(shot, page.adjusted(4, 4, -4, -4));
+    const QRect seam(strip.tabRect(chosen).left() + 3, page.top() - 2, strip.tabRect(chosen).width() - 6, 4);
+    if (pageFace != chosenFace || Commonest(shot, seam) != pageFace || MostContrast(shot, seam, pageFace) > 1.0)
+      out.add(who + " chosen tab not joined to its page", where, ContrastRatio(QColor::fromRgb(pageFace), QColor::fromRgb(chosenFace)));
+  }
+}
+
+TEST_P(ContrastInTheme, TheChosenTabStandsOut) {
+  test::ProgramWithViews p;
+  p.program().showMainWindow();
+  auto& tabs = p.form().get<TabControl>("TabControl1");
+  auto& ohmsTabs = p.form().get<TabControl>("TabControl3");
+  Offenders offenders;
+  // A tab in the middle row, so that rows stand above and below it, and
+  // one in the top row.
+  for (const int calc : {10, 0}) {
+    tabs.userSelect(calc);
+    for (const int inner : {0, 5}) {
+      ohmsTabs.userSelect(inner);
+      QCoreApplication::processEvents();
+      const std::string where = std::string(Calculators()[static_cast<size_t>(calc)].tabCaption);
+      CheckTabStrip(*p.view().widget<MultiRowTabStrip>("TabControl1"), theme + ": TabControl1", where, offenders);
+      if (calc == 10) CheckTabStrip(*p.view().widget<MultiRowTabStrip>("TabControl3"), theme + ": TabControl3", where, offenders);
+    }
+  }
+  offenders.report();
+}
+
+// While its window is disabled (Program Options open from the menu) the
+// strip's captions take the palette's disabled text, as the rest does.
+TEST_P(ContrastInTheme, ADisabledStripGreysItsCaptions) {
+  test::ProgramWithViews p;
+  p.program().showMainWindow();
+  auto& strip = *p.view().widget<MultiRowTabStrip>("TabControl1");
+  p.form().setEnabled(false);
+  const QImage shot = StripShot(strip);
+  const QColor disabledText = strip.palette().color(QPalette::Disabled, QPalette::WindowText);
+  for (int i = 0; i < strip.count(); ++i) {
+    // Clear of the raised selected tab's edge, which may reach into it.
+    const QRect tab = strip.tabRect(i).adjusted(3, 3, -3, -3);
+    const QRgb face = Commonest(shot, tab);
+    // Anti-aliasing only blends towards the face: no caption pixel stands
+    // out more than the disabled text colour itself.
+    EXPECT_LE(MostContrast(shot, tab, face), ContrastRatio(disabledText, QColor::fromRgb(face)) + 0.01)
+        << strip.tabs()[i].toStdString();
+  }
+  p.form().setEnabled(true);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryTheme, ContrastInTheme, ::testing::ValuesIn(test::kEveryTheme), test::ThemeTestName);
 
 }  // namespace
 }  // namespace cq::ui

@@ -7,6 +7,8 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOption>
+#include <map>
+#include <optional>
 
 #include "ui_qt/form_view.h"
 #include "ui_qt/widgets.h"
@@ -59,6 +61,37 @@ bool boundsOverlap(const Control& a, const Control& b) {
 
 std::string pairText(const Control& a, const Control& b) { return a.name() + " and " + b.name(); }
 
+// Room a caption needs before the control it names, so that the two read
+// as two things.
+constexpr int kMinCaptionGap = 4;
+
+// A shown control and where it draws.
+struct Shown {
+  const Control* control;
+  const QWidget* widget;
+  QRect geometry;
+  // The end of a left-aligned single-line label's text and the bottom of
+  // its line; no text edge for anything else.
+  std::optional<QRect> text;
+};
+
+std::optional<QRect> labelText(const QWidget& w) {
+  auto* label = qobject_cast<const QLabel*>(&w);
+  if (!label || label->wordWrap() || label->text().isEmpty() || !(label->alignment() & Qt::AlignLeft)) return std::nullopt;
+  const QRect g = label->geometry();
+  return QRect(g.left(), g.top(), textWidth(*label, label->text()), label->fontMetrics().height());
+}
+
+// How close a caption's text comes to a sibling to its right on the same
+// line; nullopt where that sibling is not there.
+std::optional<int> gapToTheRight(const Shown& label, const Shown& other) {
+  if (!label.text) return std::nullopt;
+  const QRect& t = *label.text;
+  const QRect& o = other.geometry;
+  if (o.left() <= t.left() || o.top() > t.bottom() || o.bottom() < t.top()) return std::nullopt;
+  return o.left() - (t.left() + t.width());
+}
+
 }  // namespace
 
 QRect GroupTitleRect(const QGroupBox& g) {
@@ -90,15 +123,26 @@ std::vector<std::string> LayoutFaults(const FormView& view, const OverlapAllowan
     if (parent && parent != view.clientArea() && !parent->rect().contains(w->geometry()))
       faults.push_back(c->name() + ": runs past the border of " + parent->objectName().toStdString());
   }
-  for (size_t i = 0; i < shown.size(); ++i)
-    for (size_t j = i + 1; j < shown.size(); ++j) {
-      const auto& [a, wa] = shown[i];
-      const auto& [b, wb] = shown[j];
-      if (wa->parentWidget() != wb->parentWidget() || !wa->geometry().intersects(wb->geometry())) continue;
-      if (boundsOverlap(*a, *b) || allowed.count({a->name(), b->name()}) || allowed.count({b->name(), a->name()}))
-        continue;
-      faults.push_back(pairText(*a, *b) + ": overlap on screen, not in their bounds");
-    }
+  // Only siblings can overlap or crowd each other.
+  std::map<const QWidget*, std::vector<Shown>> byParent;
+  for (const auto& [c, w] : shown) byParent[w->parentWidget()].push_back({c, w, w->geometry(), labelText(*w)});
+  auto allowedPair = [&allowed](const Control& a, const Control& b) {
+    return !allowed.empty() && (allowed.count({a.name(), b.name()}) || allowed.count({b.name(), a.name()}));
+  };
+  for (const auto& [parent, siblings] : byParent)
+    for (size_t i = 0; i < siblings.size(); ++i)
+      for (size_t j = i + 1; j < siblings.size(); ++j) {
+        const Shown& a = siblings[i];
+        const Shown& b = siblings[j];
+        for (const auto& [label, other] : {std::pair{&a, &b}, std::pair{&b, &a}})
+          if (const auto gap = gapToTheRight(*label, *other); gap && *gap >= 0 && *gap < kMinCaptionGap &&
+                                                               !allowedPair(*a.control, *b.control))
+            faults.push_back(label->control->name() + " ends " + std::to_string(*gap) + " px before " +
+                             other->control->name());
+        if (a.geometry.intersects(b.geometry) && !boundsOverlap(*a.control, *b.control) &&
+            !allowedPair(*a.control, *b.control))
+          faults.push_back(pairText(*a.control, *b.control) + ": overlap on screen, not in their bounds");
+      }
   return faults;
 }
 

@@ -50,6 +50,18 @@ TEST_F(ProgramViewsTest, MainWindowIsFixedWithoutMaximiseButton) {
   EXPECT_EQ(main.windowTitle().toStdString(), p.form().caption());
 }
 
+// The settings-script installer closes through its two buttons only; the
+// other dialogs keep their close box.
+TEST_F(ProgramViewsTest, OnlyTheInstallerHasNoCloseButton) {
+  for (const char* name : {"Form2", "Form5", "Form6", "Form8", "Form9"}) {
+    const Qt::WindowFlags flags = p.view(name).windowFlags();
+    const bool installer = std::string(name) == "Form8";
+    EXPECT_EQ(flags.testFlag(Qt::WindowCloseButtonHint), !installer) << name;
+    EXPECT_EQ(flags.testFlag(Qt::WindowSystemMenuHint), !installer) << name;
+    EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint)) << name;
+  }
+}
+
 TEST_F(ProgramViewsTest, AGrabRendersTheWindow) {
   const QImage image = p.view().grabClientArea().toImage();
   ASSERT_EQ(image.size() / image.devicePixelRatio(), QSize(963, 763));

@@ -1,11 +1,13 @@
 #include "ui_qt/qt_printer.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "program_fixture.h"
+#include "ui_qt/widgets.h"
 
 namespace cq::ui {
 namespace {
@@ -24,6 +26,10 @@ TEST(QtPrinter, WithoutPrintersFilePrintFormGivesAPdf) {
   p.fakes.dialogs.answers.push_back(true);
   p.view().actionFor(p.form().menuItem("Print1"))->trigger();
   ASSERT_EQ(printer.lastPdf(), dir.filePath("Cirquet-print.pdf"));
+  // The user is told where the page went, in the status bar's hint panel.
+  auto* status = dynamic_cast<StatusBarWidget*>(p.view().widgetFor("StatusBar1"));
+  ASSERT_NE(status, nullptr);
+  EXPECT_EQ(status->shownText(0), "No printer found: the page was saved as " + QDir::toNativeSeparators(printer.lastPdf()));
   const QByteArray pdf = contents(printer.lastPdf());
   EXPECT_TRUE(pdf.startsWith("%PDF"));
   // An image of the window, not an empty page.
@@ -34,6 +40,7 @@ TEST(QtPrinter, WithoutPrintersFilePrintFormGivesAPdf) {
   p.fakes.dialogs.answers.push_back(true);
   p.view().actionFor(p.form().menuItem("Print1"))->trigger();
   EXPECT_EQ(printer.lastPdf(), dir.filePath("Cirquet-print-2.pdf"));
+  EXPECT_TRUE(status->shownText(0).endsWith(QDir::toNativeSeparators(printer.lastPdf()))) << status->shownText(0).toStdString();
   EXPECT_TRUE(QFile::exists(dir.filePath("Cirquet-print.pdf")));
 
   // No: nothing printed.

@@ -32,10 +32,11 @@ constexpr int kInputUnitLeft = 486;
 constexpr std::array<const char*, 9> kTabPanels = {"Panel17", "Panel15", "Panel22", "Panel20", "Panel21",
                                                    "Panel25", "Panel27", "Panel29", "Panel31"};
 
+constexpr const char* kResistanceTotal = "Total Resistance";
+
 const char* TotalCaption(int tab) {
-  if (tab >= 7) return "Total Inductance";
-  if (tab >= 5) return "Total Capacitance";
-  return "Total Resistance";
+  const char* reactive = OhmsLawReactiveTabs::totalCaption(tab);
+  return reactive ? reactive : kResistanceTotal;
 }
 
 void PlaceLeft(Control& control, int left) {
@@ -114,7 +115,7 @@ void OhmsLawPage::TabControl3Change(Control* sender) {
 }
 
 void OhmsLawPage::solveEir() {
-  c_->totalCaption.setCaption("Total Resistance");
+  c_->totalCaption.setCaption(kResistanceTotal);
   c_->total.setCaption("N/A");
   const double first = ParseLocaleFloat(c_->first.text());
   const double second = ParseLocaleFloat(c_->second.text());

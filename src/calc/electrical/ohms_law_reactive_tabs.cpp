@@ -140,6 +140,12 @@ void OhmsLawReactiveTabs::applyUnit(std::size_t index, Control* sender) {
   page_.solve(sender);
 }
 
+const char* OhmsLawReactiveTabs::totalCaption(int tab) {
+  for (const TabNames& names : kTabs)
+    if (names.tab == tab) return names.totalCaption;
+  return nullptr;
+}
+
 void OhmsLawReactiveTabs::solveTab(int index) {
   Tab* found = tabs_->find(index);
   if (found == nullptr) return;

@@ -24,6 +24,10 @@ class OhmsLawReactiveTabs {
   // do nothing.
   void solveTab(int tab);
 
+  // The caption of the Information total while a reactive tab is chosen;
+  // nullptr for the other tabs.
+  static const char* totalCaption(int tab);
+
  private:
   struct Tab;
   struct Tabs;

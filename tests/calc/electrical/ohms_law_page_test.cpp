@@ -138,6 +138,44 @@ TEST(OhmsLawPage, ABadPanelInputEndsTheActivationAtItsFirstSolve) {
   EXPECT_EQ(t.setting("Program"), "10");
 }
 
+// The activation writes "N/A" into the current row before it solves, so a
+// first solve that fails leaves no current of an earlier visit beside it.
+TEST(OhmsLawPage, AFailedActivationSolveLeavesNoOldCurrent) {
+  // 5 V / 660 ohm and 5 V / 165 ohm (python3), as the tabs solve at start.
+  const std::map<int, std::string> currents = {{1, "0.00757576 Amps"}, {2, "0.03030303 Amps"}};
+  for (const auto& [tab, current] : currents) {
+    SCOPED_TRACE(tab);
+    TestProgram t;
+    OpenCalculator(t, "OhmsLaw1");
+    SelectOhmsTab(t, tab);
+    ASSERT_EQ(t.text("Label320"), current);
+    t.type("Edit245", "x");
+    t.chooseMenu("ConversionData1");
+    t.chooseMenu("OhmsLaw1");
+    EXPECT_EQ(t.takeMessages().back(), ErrorBox("'x' is not a valid floating point value"));
+    EXPECT_EQ(t.text("Label320"), "N/A");
+  }
+}
+
+// The tab change captions the total itself: a solve that fails before the
+// page's solver (here on the temperature rise typed on another page) leaves
+// the new tab's caption, not the old one.
+TEST(OhmsLawPage, TheTabChangeCaptionsTheTotalBeforeItSolves) {
+  TestProgram t;
+  OpenCalculator(t, "ConductorProperties1");
+  t.type("Edit1", "x");
+  t.chooseMenu("OhmsLaw1");
+  t.takeMessages();
+  const std::pair<int, const char*> captions[] = {
+      {5, "Total Capacitance"}, {0, "Total Resistance"}, {7, "Total Inductance"}, {4, "Total Resistance"},
+      {6, "Total Capacitance"}, {8, "Total Inductance"}};
+  for (const auto& [tab, caption] : captions) {
+    SelectOhmsTab(t, tab);
+    EXPECT_EQ(t.takeMessages(), (std::vector<Message>{ErrorBox("'x' is not a valid floating point value")})) << tab;
+    EXPECT_EQ(t.text("Label55"), caption) << tab;
+  }
+}
+
 TEST(OhmsLawPage, ATabInputsEnterAlsoRecomputesThePanel) {
   // A new current typed but not entered counts from the next solve, which
   // a tab input's Enter runs: 3 A x 12 ohm = 36 V, 36 V x 3 A = 108 W.

@@ -44,9 +44,21 @@ TEST(StriplineBlock, RangeRowsTurnRedOutsideTheirBounds) {
       // The bound is on H itself, though the line speaks of 2H.
       {false, "5", "4", "5", "4.0 Warning!", "35.1819 Warning!"},
       {false, "5", "20", "5", "20.0 Warning!", "78.3449"},
+      // Just outside each bound, width and height.
+      {false, "15.01", "10", "15.0 Warning!", "10", "31.6051 Warning!"},
+      {false, "4.99", "10", "5.0 Warning!", "10", "59.4788"},
+      {false, "5", "15.01", "5", "15.0 Warning!", "70.4751"},
+      {false, "5", "4.99", "5", "5.0 Warning!", "40.9182"},
       // The metric bounds are 0.1269 and 0.3811, both inside.
       {true, "0.1269", "0.254", "0.1269", "0.254", "59.4100"},
       {true, "0.3811", "0.254", "0.3811", "0.254", "31.6084 Warning!"},
+      {true, "0.254", "0.3811", "0.254", "0.3811", "53.2181"},
+      {true, "0.254", "0.1269", "0.254", "0.1269", "23.7188 Warning!"},
+      // And just outside them.
+      {true, "0.3812", "0.254", "0.4 Warning!", "0.254", "31.6015 Warning!"},
+      {true, "0.1268", "0.254", "0.1 Warning!", "0.254", "59.4287"},
+      {true, "0.254", "0.3812", "0.254", "0.4 Warning!", "53.2253"},
+      {true, "0.254", "0.1268", "0.254", "0.1 Warning!", "23.6982 Warning!"},
       {true, "0.5", "0.254", "0.5 Warning!", "0.254", "24.3852 Warning!"},
   };
   for (const auto& r : rows) {

@@ -1,0 +1,19 @@
+#pragma once
+// Radio and check marks that show in every colour style: Fusion rings them
+// in a shade of the window itself, which on a dark window is a dark disc on
+// a dark face. These are drawn with a ring that stands out from the window
+// and a mark that stands out from the field, enabled or not.
+#include <QProxyStyle>
+
+namespace cq::ui {
+
+class IndicatorStyle : public QProxyStyle {
+ public:
+  // Takes ownership of base.
+  explicit IndicatorStyle(QStyle* base);
+
+  void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget = nullptr) const override;
+};
+
+}  // namespace cq::ui
