@@ -4,6 +4,7 @@
 #include "app/input_messages.h"
 #include "app/working_values.h"
 #include "calc/conductor/pdn_model.h"
+#include "calc/unit_factors.h"
 #include "options/units_conversion.h"
 #include "platform/format.h"
 #include "platform/numbers.h"

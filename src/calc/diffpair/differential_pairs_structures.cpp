@@ -3,7 +3,7 @@
 #include "app/working_values.h"
 #include "calc/diffpair/coupled_structures.h"
 #include "calc/diffpair/diffpair_solver_controls.h"
-#include "calc/electrical/conversion_model.h"
+#include "calc/unit_factors.h"
 #include "platform/checked_math.h"
 #include "platform/numbers.h"
 
@@ -12,7 +12,6 @@ namespace {
 constexpr std::string_view kBroadsideHeightMessage =
     "Conductor height can't be less than or equal to conductor thickness + spacing";
 
-using conversion::MillimetresToMils;
 }  // namespace
 
 bool DifferentialPairsSolver::EdgeCoupledMicrostrip(const Front& front) {
@@ -67,11 +66,11 @@ bool DifferentialPairsSolver::EdgeCoupledEmbedded(const Front& front) {
   double h1, h2, tMils;
   if (front.metric) {
     writeCopper(t, true);
-    h1 = MillimetresToMils(read(c_->height));
-    h2 = MillimetresToMils(read(c_->height2));
-    v.ConductorWidth = MillimetresToMils(read(c_->width));
-    v.ConductorSpacing = MillimetresToMils(read(c_->spacing));
-    tMils = MillimetresToMils(t);
+    h1 = CheckedMmToMils(read(c_->height));
+    h2 = CheckedMmToMils(read(c_->height2));
+    v.ConductorWidth = CheckedMmToMils(read(c_->width));
+    v.ConductorSpacing = CheckedMmToMils(read(c_->spacing));
+    tMils = CheckedMmToMils(t);
   } else {
     h1 = read(c_->height);
     h2 = read(c_->height2);
@@ -110,7 +109,7 @@ bool DifferentialPairsSolver::BroadsideCoupled(const Front& front, bool shielded
   }
 
   const double lsat = writeSaturationLength(v.SubstrateEr, front);
-  const double gapMils = front.metric ? MillimetresToMils(v.ConductorHeight) : v.ConductorHeight;
+  const double gapMils = front.metric ? CheckedMmToMils(v.ConductorHeight) : v.ConductorHeight;
   const double zdiff = shielded ? BroadsideShieldedZdiff(v.SubstrateEr, v.ConductorWidth, s, t, gapMils)
                                 : BroadsideUnshieldedZdiff(v.SubstrateEr, v.ConductorWidth, s, t);
   writeZdiff(zdiff);

@@ -1,6 +1,7 @@
 #include "calc/electrical/conversion_page.h"
 
 #include "calc/electrical/conversion_model.h"
+#include "calc/unit_factors.h"
 #include "platform/format.h"
 #include "platform/numbers.h"
 
@@ -116,10 +117,10 @@ void ConversionPage::SolveConversion(Control* /*sender*/) {
   } else if (unit == 1) {
     // From millimetres and degrees Celsius.
     const double mm = ParseLocaleFloat(c_->distance.text());
-    write(c_->distanceOut1, "%.2f", MillimetresToMils(mm));
+    write(c_->distanceOut1, "%.2f", CheckedMmToMils(mm));
     write(c_->temperatureOut, "%0.2f", CelsiusToFahrenheit(ParseLocaleFloat(c_->temperature.text())));
     write(c_->distanceOut2, "%.4f", MillimetresToMicrometres(mm));
-    write(c_->distanceOut3, "%.4f", MillimetresToInches(mm));
+    write(c_->distanceOut3, "%.4f", MmToInches(mm));
   } else {
     return;
   }

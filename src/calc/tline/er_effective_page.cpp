@@ -6,6 +6,7 @@
 #include "calc/conductor/copper_choices.h"
 #include "calc/tline/microstrip_dispersion_model.h"
 #include "calc/tline/wavelength_page.h"
+#include "calc/unit_factors.h"
 #include "platform/format.h"
 #include "platform/numbers.h"
 
@@ -52,7 +53,7 @@ void ErEffectivePage::SolveErEffective(Control*) {
   c_->viaCountStep.setEnabled(false);
 
   // The model works in mm whatever the unit system.
-  const auto toMm = [metric](double length) { return metric ? length : MilsToModelMm(length); };
+  const auto toMm = [metric](double length) { return metric ? length : CheckedMilsToMm(length); };
   v.ConductorWidth = toMm(ParseLocaleFloat(c_->width.text()));
   const double t = toMm(v.TotalCopperThickness);
 

@@ -7,6 +7,7 @@
 #include "calc/conductor/conductor_properties_model.h"
 #include "calc/conductor/copper_resistivity.h"
 #include "calc/conductor/ipc_current.h"
+#include "calc/unit_factors.h"
 #include "calc/via/single_via_model.h"
 #include "calc/via/via_input_checks.h"
 #include "platform/checked_math.h"
@@ -173,7 +174,7 @@ void ViaSolver::solveSingleVia(bool metric) {
   write(power_, Format("%.5f Watts", watts));
   write(powerDbm_, Format("%.4f dBm", PowerDbm(watts)));
 
-  const double heightMils = metric ? height / kMmPerInch * kMilsPerInch : height;
+  const double heightMils = metric ? MmToMils(height) : height;
   const double theta = ViaThermalResistance(heightMils, areaSqMils);
   write(thermal_, Format("%.1f °C/W", theta));
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "calc/unit_factors.h"
 #include "platform/checked_math.h"
 #include "platform/format.h"
 #include "platform/numbers.h"
@@ -10,7 +11,6 @@ namespace cq {
 
 namespace {
 
-constexpr double kCmPerInch = 2.54;
 constexpr double kZoLow = 40;
 constexpr double kZoHigh = 90;
 
