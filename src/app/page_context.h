@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/calculator_id.h"
+#include "app/decimal_mode.h"
 #include "platform/form.h"
 #include "platform/services.h"
 
@@ -14,14 +15,10 @@ class MainWindow;
 struct ProgramOptionsControls;
 struct WorkingValues;
 
-// The decimal mode kept in the hidden Label165.
-enum class DecimalMode { Point, Comma, Unknown };
-
 class PageContext {
  public:
   explicit PageContext(MainWindow& main) : main_(main) {}
 
-  MainWindow& main() const { return main_; }
   Application& app() const;
   Form& form() const;
   Dialogs& dialogs() const;

@@ -55,9 +55,9 @@ void FusingCurrentPage::SolveFusingCurrent() {
 
   // Both are parsed again after their check: a correction counts at once.
   const double seconds =
-      *CheckInput(page(), c_->time, {[](double t) { return t <= 0; }, "Fuse time can't be less than or equal to 0", "1"});
+      CheckInput(page(), c_->time, {[](double t) { return t <= 0; }, "Fuse time can't be less than or equal to 0", "1"});
   const double multiplier =
-      *CheckInput(page(), c_->multiplier, {[](double m) { return m < 1; }, "Multiplier can't be less than 1", "1"});
+      CheckInput(page(), c_->multiplier, {[](double m) { return m < 1; }, "Multiplier can't be less than 1", "1"});
 
   // One conductor; an etch item outside the radio leaves the previous area.
   if (auto area = EtchedCrossSection(options.etchFactor.itemIndex(), v.ConductorWidth, v.TotalCopperThickness, false, 1))

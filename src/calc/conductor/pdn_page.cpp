@@ -66,10 +66,10 @@ void PdnPage::SolvePDN(Control* sender) {
   const double current = ParseLocaleFloat(c_->current.text());
   // Both percentages are parsed again after their check, so a corrected text
   // counts in this same solve.
-  const double share = PercentToFraction(*CheckInput(
+  const double share = PercentToFraction(CheckInput(
       page(), c_->transient,
       {[](double percent) { return percent <= 0; }, "Transient current percentage can't be <= 0", "1"}));
-  const double ripple = PercentToFraction(*CheckInput(
+  const double ripple = PercentToFraction(CheckInput(
       page(), c_->ripple, {[](double percent) { return percent < 0; }, "Maximum AC ripple percentage can't be < 0", "0"}));
   c_->impedance.setText(page().localize(Format("%.4f Ohms", PdnTargetImpedance(volts, ripple, current, share))));
 

@@ -27,19 +27,18 @@ double DifferentialPairsSolver::read(const Edit& field) const { return ParseLoca
 void DifferentialPairsSolver::SolveDifferentialPairs(Control* sender) {
   c_->viaThermal110.setCaption("N/A");
   c_->viaThermal285.setCaption("N/A");
-  const int unit = page_.unitsIndex();
-  if (unit != 0 && unit != 1) return;
+  if (!page_.unitsChosen()) return;
   auto& v = page_.values();
   CopperWeightThickness(CopperSelectionOf(c_->copper, page_.programOptions()), v.BaseCopperThickness,
                         v.PlatingThickness);
 
   Front front{};
-  front.metric = unit == 1;
+  front.metric = page_.metric();
   front.coupledLength = read(c_->coupledLength);
   front.riseTime = read(c_->riseTime);
   front.appliedVoltage = read(c_->appliedVoltage);
   // The field is rewritten to 1 and this solve computes with what it says.
-  v.SubstrateEr = *CheckInput(page_, c_->er, {[](double er) { return er < 1; }, kMinimumErMessage, "1"});
+  v.SubstrateEr = CheckInput(page_, c_->er, {[](double er) { return er < 1; }, kMinimumErMessage, "1"});
   v.ConductorWidth = read(c_->width);
   v.ConductorSpacing = read(c_->spacing);
 

@@ -102,10 +102,9 @@ bool DifferentialPairsSolver::BroadsideCoupled(const Front& front, bool shielded
     std::string corrected = FormatGeneralFloat(BroadsideCorrectedHeight(t, s));
     const bool settles = !tooSmall(ParseLocaleFloat(corrected));
     if (!settles) corrected = c_->height.text();
-    CheckValue(page_, c_->height, h,
-               {tooSmall, kBroadsideHeightMessage, corrected, {}, settles ? FollowUp::ResolveAndEnd : FollowUp::End},
-               sender);
-    return false;
+    return !EndsSolve(page_, c_->height, h,
+                      {tooSmall, kBroadsideHeightMessage, corrected, {}, settles ? Ending::AfterResolve : Ending::Now},
+                      sender);
   }
 
   const double lsat = writeSaturationLength(v.SubstrateEr, front);

@@ -37,7 +37,7 @@ void PpmXtalPage::solve(Control* sender) { SolvePPMXtal(sender); }
 void PpmXtalPage::attach(Form& form) { c_.bind(form); }
 
 double PpmXtalPage::readPositive(Edit& field, const char* message) {
-  return *CheckInput(page(), field, {[](double value) { return value <= 0; }, message, "1", {}, FollowUp::KeepTyped});
+  return CheckInput(page(), field, {[](double value) { return value <= 0; }, message, "1", {}, FollowUp::KeepTyped});
 }
 
 void PpmXtalPage::writeResult(Edit& field, const char* format, double value) {

@@ -60,8 +60,8 @@ void ErEffectivePage::SolveErEffective(Control*) {
   v.SubstrateEr = ParseLocaleFloat(c_->er.text());
   // The result keeps the last valid solve; the corrected Er counts from the
   // next one.
-  const InputRule erAboveOne{[](double er) { return er <= 1; }, kErAboveOneMessage, "1.001", "1,001", FollowUp::End};
-  if (!CheckValue(page(), c_->er, v.SubstrateEr, erAboveOne)) return;
+  const EndingRule erAboveOne{[](double er) { return er <= 1; }, kErAboveOneMessage, "1.001", "1,001", Ending::Now};
+  if (EndsSolve(page(), c_->er, v.SubstrateEr, erAboveOne)) return;
 
   const double h = toMm(ParseLocaleFloat(c_->height.text()));
   const double ghz = ParseLocaleFloat(c_->frequency.text()) / 1000;

@@ -23,7 +23,7 @@ double DifferentialViaSolver::checked(Edit& field, InputRule rule, const std::fu
   if (!rule.refuses(value)) return value;
   const std::string text = corrected();
   rule.corrected = text;
-  return *CheckValue(page_, field, value, rule);
+  return CheckValue(page_, field, value, rule);
 }
 
 void DifferentialViaSolver::Solve() {

@@ -57,7 +57,7 @@ void ViaPage::afterStructureLayout(int item) {
   const bool metric = page().metric();
   c_->platingUnit.setText(metric ? "mm" : "mils");
   // A new layer set starts from its own defaults, replacing what was typed.
-  if (auto defaults = ViaDefaults(item, metric, page().main().decimalModeLabel().caption())) {
+  if (auto defaults = ViaDefaults(item, metric, page().decimalMode())) {
     c_->height.setText(defaults->height);
     c_->hole.setText(defaults->hole);
     c_->plating.setText(defaults->plating);
