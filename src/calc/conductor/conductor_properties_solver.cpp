@@ -1,6 +1,7 @@
 #include "calc/conductor/conductor_properties_solver.h"
 
 #include "app/input_check.h"
+#include "app/program_options_controls.h"
 #include "app/temperatures.h"
 #include "app/working_values.h"
 #include "calc/conductor/conductor_properties_limits.h"
@@ -18,11 +19,6 @@
 namespace cq {
 
 namespace {
-// TForm6.RadioGroup1, the IPC method.
-constexpr int kWithModifiers = 0;
-constexpr int kWithoutModifiers = 1;
-constexpr int kIpc2221A = 2;
-
 constexpr int kSolveForAmperage = 0;
 constexpr int kSolveForWidth = 1;
 constexpr int kInternalLayer = 0;
@@ -138,7 +134,7 @@ void ConductorPropertiesSolver::writeCrossSection(bool metric) {
 void ConductorPropertiesSolver::solveCurrentOrWidth(bool metric) {
   auto& w = page_.values();
   const int mode = page_.programOptions().ipcVersion.itemIndex();
-  if (mode == kWithModifiers) {
+  if (mode == kIpcWithModifiers) {
     double current = IpcCurrentFormula(v_.areaSqMils, w.TempRise, kIpcK, 1);
     current = Mul(Mul(current, w.AreaModifier), v_.boardFactor);
     if (parallel_.itemIndex() == kYes) current = Div(current, v_.count);
@@ -146,8 +142,8 @@ void ConductorPropertiesSolver::solveCurrentOrWidth(bool metric) {
     currentOrWidth_.setText(page_.localize(Format("%.4f Amps", v_.current)));
     return;
   }
-  if (mode != kWithoutModifiers && mode != kIpc2221A) return;
-  const double k = mode == kIpc2221A && layer_.itemIndex() == kExternalLayer ? kIpcKExternal2221A : kIpcK;
+  if (mode != kIpcWithoutModifiers && mode != kIpc2221) return;
+  const double k = mode == kIpc2221 && layer_.itemIndex() == kExternalLayer ? kIpcKExternal2221A : kIpcK;
   if (solveFor_.itemIndex() == kSolveForAmperage) {
     v_.current = IpcCurrentFormula(v_.areaSqMils, w.TempRise, k, 1);
     currentOrWidth_.setText(page_.localize(Format("%.4f Amps", v_.current)));
