@@ -176,18 +176,26 @@ void ComboBox::userSelect(int index) {
   });
 }
 
-void TrackBar::setRange(int min, int max) {
+void RangedControl::setRange(int min, int max) {
   min_ = min;
   max_ = std::max(min, max);
   notify(Prop::Range);
   setPosition(position_);
 }
 
-void TrackBar::setPosition(int p) {
+bool RangedControl::movePosition(int p) {
   p = std::clamp(p, min_, max_);
-  if (p == position_) return;
+  if (p == position_) return false;
   position_ = p;
   notify(Prop::Position);
+  return true;
+}
+
+void RangedControl::setPosition(int p) {
+  if (movePosition(p)) positionChanged();
+}
+
+void TrackBar::positionChanged() {
   if (OnChange) OnChange(this);
 }
 
@@ -196,28 +204,13 @@ void TrackBar::userSetPosition(int p) {
   runUserEvent([&] { setPosition(p); });
 }
 
-void UpDown::setRange(int min, int max) {
-  min_ = min;
-  max_ = std::max(min, max);
-  notify(Prop::Range);
-  setPosition(position_);
-}
-
-void UpDown::setPosition(int p) {
-  p = std::clamp(p, min_, max_);
-  if (p == position_) return;
-  position_ = p;
-  notify(Prop::Position);
-  writeBuddy();
-}
-
 void UpDown::setAssociate(Edit* e) {
   associate_ = e;
   writeBuddy();
 }
 
 void UpDown::writeBuddy() {
-  if (associate_) associate_->setText(std::to_string(position_));
+  if (associate_) associate_->setText(std::to_string(position()));
 }
 
 namespace {
@@ -245,22 +238,14 @@ void UpDown::userClick(UpDownButton button) {
   if (associate_) {
     // A text outside the range is not taken either: the last position stays.
     const auto typed = buddyPosition(associate_->text());
-    if (typed && *typed >= min_ && *typed <= max_ && *typed != position_) {
-      position_ = *typed;
-      notify(Prop::Position);
-    }
+    if (typed && *typed >= min() && *typed <= max()) movePosition(*typed);
   }
   // The notification before the step, the step with its buddy text, and
   // the notification after it reach the program as separate events.
   bool allow = true;
   if (OnChanging) runUserEvent([&] { OnChanging(this, allow); });
   if (allow) {
-    const int next = std::clamp(position_ + (button == UpDownButton::Up ? 1 : -1), min_, max_);
-    if (next != position_) {
-      position_ = next;
-      notify(Prop::Position);
-      runUserEvent([this] { writeBuddy(); });
-    }
+    if (movePosition(position() + (button == UpDownButton::Up ? 1 : -1))) runUserEvent([this] { writeBuddy(); });
   }
   if (OnClickButton) runUserEvent([&] { OnClickButton(this, button); });
 }
