@@ -74,17 +74,16 @@ struct Network {
   RadioGroup& count = f.radio(n.count);
   std::array<Row, kRowCount> rows = {Row{f, n.rows[0]}, Row{f, n.rows[1]}, Row{f, n.rows[2]}, Row{f, n.rows[3]}};
 
-  // Two, three or four resistors by the count radio.
-  int used() const { return count.itemIndex() == 2 ? 4 : count.itemIndex() == 1 ? 3 : 2; }
+  std::size_t used() const { return NetworkSize(count.itemIndex()); }
   void showUsedRows() {
-    for (int k = 0; k < kRowCount; ++k)
-      for (Control* part : rows[static_cast<std::size_t>(k)].parts) part->setVisible(k < used());
+    for (std::size_t k = 0; k < rows.size(); ++k)
+      for (Control* part : rows[k].parts) part->setVisible(k < used());
   }
   // Labels the result unit boxes, then reads the voltage and every row's
   // input, also those the count hides.
   NetworkInputs read(const char* amountUnit) const {
     for (const Row& row : rows) row.amountUnit().setText(amountUnit);
-    NetworkInputs in{ParseLocaleFloat(voltage.text()), {}, static_cast<std::size_t>(used())};
+    NetworkInputs in{ParseLocaleFloat(voltage.text()), {}, used()};
     for (std::size_t k = 0; k < in.ohms.size(); ++k) in.ohms[k] = ParseLocaleFloat(rows[k].input().text());
     return in;
   }

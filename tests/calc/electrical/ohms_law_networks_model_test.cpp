@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <utility>
 
 #include "platform/errors.h"
 
@@ -68,6 +69,12 @@ TEST(OhmsLawNetworksModel, SeriesAndParallelSums) {
   EXPECT_THROW(ParallelSum(std::array<double, 2>{330, 0}), ZeroDivideError);
   // Opposite resistors cancel: no conductance left to invert.
   EXPECT_THROW(ParallelSum(std::array<double, 2>{330, -330}), ZeroDivideError);
+}
+
+TEST(OhmsLawNetworksModel, CountRadioItemsTakeTwoThreeOrFourValues) {
+  // Items "2", "3", "4"; no item or one the radio never holds: two.
+  const std::pair<int, std::size_t> cases[] = {{0, 2}, {1, 3}, {2, 4}, {-1, 2}, {3, 2}};
+  for (const auto& [item, size] : cases) EXPECT_EQ(NetworkSize(item), size) << "item " << item;
 }
 
 }  // namespace
