@@ -3,10 +3,13 @@
 // system, the decimal mode, result texts, message boxes, the working values
 // and the solve operation.
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "app/calculator_id.h"
 #include "app/decimal_mode.h"
 #include "platform/form.h"
+#include "platform/format.h"
 #include "platform/services.h"
 
 namespace cq {
@@ -36,6 +39,16 @@ class PageContext {
   bool decimalComma() const;
   // A formatted result in the decimal mode (the first '.' becomes ',').
   std::string localize(std::string text) const;
+  // Formats a result and writes it in the decimal mode into a field's text
+  // or a label's caption.
+  template <class... Args>
+  void show(Edit& field, std::string_view format, Args&&... args) const {
+    field.setText(localize(Format(format, std::forward<Args>(args)...)));
+  }
+  template <class... Args>
+  void show(Label& label, std::string_view format, Args&&... args) const {
+    label.setCaption(localize(Format(format, std::forward<Args>(args)...)));
+  }
 
   // The whole solve operation, as "Solve!" runs it.
   void solve(Control* sender) const;

@@ -79,7 +79,7 @@ void MinSpacingPage::SolveMinConductorSpacing(Control* sender) {
     c_->result.setText(MinSpacingCellText(range, device, metric, page().decimalComma()));
   } else if (range == kAbove500VRange) {
     double spacing = MinSpacingAbove500V(volts_, device, metric);
-    c_->result.setText(page().localize(Format(metric ? "%.4f mm" : "%.4f mils", spacing)));
+    page().show(c_->result, metric ? "%.4f mm" : "%.4f mils", spacing);
   }
 }
 

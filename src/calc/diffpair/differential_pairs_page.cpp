@@ -77,7 +77,7 @@ void DifferentialPairsPage::Button18Click(Control* sender) {
   page().activate(CalculatorId::ViaProperties, sender);
   // The selection runs the radio's click: the differential-via layout and a solve.
   c_->viaSelection.setItemIndex(kDifferentialViasItem);
-  c_->viaPairImpedance.setText(page().localize(Format("%.3f", page().values().DifferentialImpedance)));
+  page().show(c_->viaPairImpedance, "%.3f", page().values().DifferentialImpedance);
   page().solve(sender);
 }
 

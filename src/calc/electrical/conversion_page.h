@@ -24,7 +24,6 @@ class ConversionPage : public PageOf<CalculatorId::Conversion> {
   void SolveConversion(Control* sender);
 
  private:
-  void write(Edit& output, const char* format, double value);
   void solveGain(bool metric);
   void solveComplex();
   void solveAngle();

@@ -120,8 +120,8 @@ void OhmsLawPage::solveEir() {
   const double second = ParseLocaleFloat(c_->second.text());
   const int item = c_->solveFor.itemIndex();
   const EirResult r = SolveEir(static_cast<EirSolveFor>(item < 0 || item > 2 ? 0 : item), first, second);
-  c_->result.setText(page().localize(Format("%.4f", r.value)));
-  c_->power.setText(page().localize(Format("%.4f", r.watts)));
+  page().show(c_->result, "%.4f", r.value);
+  page().show(c_->power, "%.4f", r.watts);
 }
 
 void OhmsLawPage::SolveOhmsLaw(Control* /*sender*/) {

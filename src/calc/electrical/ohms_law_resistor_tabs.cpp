@@ -200,26 +200,17 @@ void OhmsLawResistorTabs::RadioGroup23Click(Control* sender) {
   page_.solve(sender);
 }
 
-namespace {
-void Write(const PageContext& page, Edit& box, const char* format, double value) {
-  box.setText(page.localize(Format(format, value)));
-}
-void Write(const PageContext& page, Label& label, const char* format, double value) {
-  label.setCaption(page.localize(Format(format, value)));
-}
-}  // namespace
-
 void OhmsLawResistorTabs::solveLedBias() {
   const double supply = ParseLocaleFloat(c_->supply.text());
   const double forward = ParseLocaleFloat(c_->forward.text());
   const double third = ParseLocaleFloat(c_->third.text());
   if (c_->solveForCurrent.checked()) {
     const double milliamps = LedMilliamps(supply, forward, third);
-    Write(page_, c_->ledResult, "%.1f", milliamps);
-    Write(page_, c_->ledPower, "%.4f", LedWattsAtCurrent(supply, forward, milliamps));
+    page_.show(c_->ledResult, "%.1f", milliamps);
+    page_.show(c_->ledPower, "%.4f", LedWattsAtCurrent(supply, forward, milliamps));
   } else {
-    Write(page_, c_->ledResult, "%.1f", LedResistorOhms(supply, forward, third));
-    Write(page_, c_->ledPower, "%.4f", LedWattsAtCurrent(supply, forward, third));
+    page_.show(c_->ledResult, "%.1f", LedResistorOhms(supply, forward, third));
+    page_.show(c_->ledPower, "%.4f", LedWattsAtCurrent(supply, forward, third));
   }
 }
 
@@ -229,13 +220,13 @@ void OhmsLawResistorTabs::solveSeries() {
   c_->totalCaption.setCaption("Total Resistance");
   const NetworkInputs in = n.read("V");
   const double total = SeriesSum(in.used());
-  Write(page_, c_->total, "%.3f Ohm's", total);
+  page_.show(c_->total, "%.3f Ohm's", total);
   const double amps = Div(in.volts, total);
-  Write(page_, c_->current, "%.8f Amps", amps);
+  page_.show(c_->current, "%.8f Amps", amps);
   for (std::size_t k = 0; k < in.count; ++k) {
     const double drop = Mul(in.ohms[k], amps);
-    Write(page_, n.rows[k].amount(), "%.4f", drop);
-    Write(page_, n.rows[k].power(), "%.4f", Mul(drop, amps));
+    page_.show(n.rows[k].amount(), "%.4f", drop);
+    page_.show(n.rows[k].power(), "%.4f", Mul(drop, amps));
   }
 }
 
@@ -245,12 +236,12 @@ void OhmsLawResistorTabs::solveParallel() {
   c_->totalCaption.setCaption("Total Resistance");
   const NetworkInputs in = n.read("A");
   const double total = ParallelSum(in.used());
-  Write(page_, c_->total, "%.4f Ohm's", total);
-  Write(page_, c_->current, "%.8f Amps", Div(in.volts, total));
+  page_.show(c_->total, "%.4f Ohm's", total);
+  page_.show(c_->current, "%.8f Amps", Div(in.volts, total));
   for (std::size_t k = 0; k < in.count; ++k) {
     const double amps = Div(in.volts, in.ohms[k]);
-    Write(page_, n.rows[k].amount(), "%.4f", amps);
-    Write(page_, n.rows[k].power(), "%.4f", Mul(in.volts, amps));
+    page_.show(n.rows[k].amount(), "%.4f", amps);
+    page_.show(n.rows[k].power(), "%.4f", Mul(in.volts, amps));
   }
 }
 
@@ -280,10 +271,10 @@ void OhmsLawResistorTabs::solvePiPad() {
   const PadInputs in = ReadPad(pad);
   const PadTerms& t = in.terms;
   const double s = PiSqrtRatio(t);
-  Write(page_, pad.larger, "%.2f Ohms", PiShuntAtLarger(t, s));
-  Write(page_, pad.smaller, "%.2f Ohms", PiShuntAtSmaller(t, s));
+  page_.show(pad.larger, "%.2f Ohms", PiShuntAtLarger(t, s));
+  page_.show(pad.smaller, "%.2f Ohms", PiShuntAtSmaller(t, s));
   PlacePadRows(pad, in.zinLarger);
-  Write(page_, pad.third, "%.2f Ohms", PiSeries(t));
+  page_.show(pad.third, "%.2f Ohms", PiSeries(t));
 }
 
 void OhmsLawResistorTabs::solveTPad() {
@@ -292,9 +283,9 @@ void OhmsLawResistorTabs::solveTPad() {
   const PadInputs in = ReadPad(pad);
   const PadTerms& t = in.terms;
   const double shunt = TShunt(t);
-  Write(page_, pad.third, "%.2f Ohms", shunt);
-  Write(page_, pad.larger, "%.2f Ohms", TSeries(t, t.zmax, shunt));
-  Write(page_, pad.smaller, "%.2f Ohms", TSeries(t, t.zmin, shunt));
+  page_.show(pad.third, "%.2f Ohms", shunt);
+  page_.show(pad.larger, "%.2f Ohms", TSeries(t, t.zmax, shunt));
+  page_.show(pad.smaller, "%.2f Ohms", TSeries(t, t.zmin, shunt));
   PlacePadRows(pad, in.zinLarger);
 }
 

@@ -28,10 +28,6 @@ const LayoutTable* PlanarInductorsPage::structureLayouts() const { return &Induc
 
 void PlanarInductorsPage::attach(Form& form) { c_.bind(form); }
 
-void PlanarInductorsPage::write(Edit& output, const char* format, double value) {
-  output.setText(page().localize(Format(format, value)));
-}
-
 void PlanarInductorsPage::SolvePlanarInductors(Control* /*sender*/) {
   // Without a shape item there are no coefficients to compute with.
   const auto shape = InductorShapeCoefficients(c_->shape.itemIndex());
@@ -48,10 +44,10 @@ void PlanarInductorsPage::SolvePlanarInductors(Control* /*sender*/) {
   }
   const double inner = InnerDiameter(turns, width, spacing, outer);
   if (inner <= 0) page().dialogs().showInfo("Inner diameter too small");
-  write(c_->inner, "%.3f", metric ? inner : inner / kUmPerMil);
+  page().show(c_->inner, "%.3f", metric ? inner : inner / kUmPerMil);
   const double fill = FillFactor(outer, inner);
-  write(c_->fill, "%.4f", fill);
-  write(c_->inductance, "%.4f", PlanarInductance(*shape, turns, outer, inner, fill));
+  page().show(c_->fill, "%.4f", fill);
+  page().show(c_->inductance, "%.4f", PlanarInductance(*shape, turns, outer, inner, fill));
 }
 
 }  // namespace cq

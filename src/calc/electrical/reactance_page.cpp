@@ -96,19 +96,15 @@ void XlXcReactancePage::RadioGroup18Click(Control* sender) {
   page().solve(sender);
 }
 
-void XlXcReactancePage::writeResult(Edit& field, const char* format, double value) {
-  field.setText(page().localize(Format(format, value)));
-}
-
 void XlXcReactancePage::SolveXlXcReactance(Control*) {
   // Each input is read when its step comes, so a bad inductance leaves a
   // fresh capacitive reactance behind.
   const double hertz = FrequencyInHertz(ParseLocaleFloat(c_->frequency.text()), c_->frequencyUnits.itemIndex());
   const double farads = CapacitanceInFarads(ParseLocaleFloat(c_->capacitance.text()), c_->capacitanceUnits.itemIndex());
-  writeResult(c_->capacitiveReactance, "%.4f Ohms", CapacitiveReactance(hertz, farads));
+  page().show(c_->capacitiveReactance, "%.4f Ohms", CapacitiveReactance(hertz, farads));
   const double henries = InductanceInHenries(ParseLocaleFloat(c_->inductance.text()), c_->inductanceUnits.itemIndex());
-  writeResult(c_->inductiveReactance, "%.4f Ohms", InductiveReactance(hertz, henries));
-  writeResult(c_->resonantFrequency, "%.4f Hz", ResonantFrequency(farads, henries));
+  page().show(c_->inductiveReactance, "%.4f Ohms", InductiveReactance(hertz, henries));
+  page().show(c_->resonantFrequency, "%.4f Hz", ResonantFrequency(farads, henries));
 }
 
 }  // namespace cq

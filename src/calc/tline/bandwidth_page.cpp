@@ -119,13 +119,13 @@ void BandwidthPage::SolveBandwidth(Control* sender) {
   const double er = values.SubstrateEr;
 
   const double bandwidthMhz = SignalBandwidthMhz(riseNs);
-  c_->bandwidth.setText(page().localize(Format("%.5f MHz", bandwidthMhz)));
+  page().show(c_->bandwidth, "%.5f MHz", bandwidthMhz);
   const double lambda = WavelengthInAir(bandwidthMhz, metric);
   c_->wavelength.setText(length(lambda, metric));
   const double riseEr = c_->layer.itemIndex() == kStripline ? er : MicrostripRiseEr(er);
   const double riseDistance = RiseDistanceMetres(riseNs, riseEr);
   c_->riseLength.setText(length(RiseDistanceLength(riseDistance, srFactor, metric), metric));
-  c_->speed.setText(page().localize(Format("%.3f m/s", PropagationSpeed(er))));
+  page().show(c_->speed, "%.3f m/s", PropagationSpeed(er));
   c_->wavelengthLength.setText(length(lambda * lambdaFactor, metric));
 }
 

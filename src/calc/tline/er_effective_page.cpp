@@ -4,6 +4,7 @@
 #include "app/input_messages.h"
 #include "app/working_values.h"
 #include "calc/conductor/copper_choices.h"
+#include "calc/conductor/total_copper_text.h"
 #include "calc/tline/microstrip_dispersion_model.h"
 #include "calc/tline/wavelength_page.h"
 #include "calc/unit_factors.h"
@@ -45,8 +46,7 @@ void ErEffectivePage::SolveErEffective(Control*) {
                         v.PlatingThickness);
   // A microstrip is an outer conductor, so the plating counts.
   v.TotalCopperThickness = v.PlatingThickness + v.BaseCopperThickness;
-  c_->totalCopper.setCaption(page().localize(metric ? Format("%3.0f um", v.TotalCopperThickness * 1000)
-                                                 : Format("%.2f mils", v.TotalCopperThickness)));
+  ShowTotalCopper(page(), c_->totalCopper, v.TotalCopperThickness, metric);
   c_->info110.setCaption("N/A");
   c_->info285.setCaption("N/A");
   c_->viaCount.setEnabled(false);
@@ -66,7 +66,7 @@ void ErEffectivePage::SolveErEffective(Control*) {
   const double h = toMm(ParseLocaleFloat(c_->height.text()));
   const double ghz = ParseLocaleFloat(c_->frequency.text()) / 1000;
   const MicrostripDispersion m = MicrostripDispersionModel(v.ConductorWidth, h, t, v.SubstrateEr, ghz);
-  c_->result.setText(page().localize(Format("%.4f", m.eef)));
+  page().show(c_->result, "%.4f", m.eef);
 }
 
 void ErEffectivePage::Button5Click(Control* sender) {

@@ -127,7 +127,7 @@ void WavelengthPage::SolveWavelength(Control*) {
   const double eeff = ParseLocaleFloat(c_->erEff.text());
   const bool metric = page().metric();
   const double length = Wavelength(eeff, *mhz, metric) * fraction;
-  c_->result.setText(page().localize(Format(metric ? "%.5f cm" : "%.5f Inches", length)));
+  page().show(c_->result, metric ? "%.5f cm" : "%.5f Inches", length);
 }
 
 }  // namespace cq

@@ -21,7 +21,7 @@ void SolveMicrostripBlock(ImpedanceSolve& s) {
   const double ghz = ParseLocaleFloat(s.c.frequency.text()) / 1000;
   const MicrostripDispersion m = MicrostripDispersionModel(toMm(v.ConductorWidth), toMm(v.ConductorHeight),
                                                            toMm(v.TotalCopperThickness), v.SubstrateEr, ghz);
-  s.c.erEffective.setCaption(s.localize(Format("%.4f", m.eef)));
+  s.page.show(s.c.erEffective, "%.4f", m.eef);
   WriteImpedanceResults(s, m.zo, "%.4f Ohms", Mul(1000, Sqrt(m.eef)) / kInchesPerNs, ResultGuard::None);
 }
 
