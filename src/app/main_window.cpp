@@ -23,7 +23,6 @@ void MainWindow::create(std::string_view where, std::string_view description) {
   form_ = &app_.addForm(LoadFormText(app_, where, description, handlers_));
   decimalMode_ = &form_->label("Label165");
   units_ = &form_->radio("RadioGroup6");
-  neverEmpty_ = {&form_->edit("Edit85"), &form_->edit("Edit80")};
   for (auto& part : parts_) part->attach(*form_);
   for (CalculatorPage* p : pages_) {
     if (!p->finishesUnitsChange()) continue;
@@ -71,9 +70,7 @@ void MainWindow::finishUnitsChange(Control* sender) {
 void MainWindow::addPreSolveStep(std::function<void()> step) { preSolveSteps_.push_back(std::move(step)); }
 
 void MainWindow::Button1Click(Control* sender) {
-  // The conversion calculator's two inputs never stay empty.
-  for (Edit* input : neverEmpty_)
-    if (input->text().empty()) input->setText("0");
+  for (CalculatorPage* p : pages_) p->beforeEverySolve();
   for (const auto& step : preSolveSteps_) step();
   // The dispatch reads the active calculator afresh; a calculator whose
   // solver is not registered solves nothing.

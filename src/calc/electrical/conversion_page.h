@@ -17,6 +17,8 @@ class ConversionPage : public PageOf<CalculatorId::Conversion> {
   void attach(Form& form) override;
   void solve(Control* sender) override;
   const UnitsPage* unitsTable() const override;
+  // The temperature and distance inputs never stay empty.
+  void beforeEverySolve() override;
 
   void CheckBox3Click(Control* sender);
   void CheckBox2Click(Control* sender);

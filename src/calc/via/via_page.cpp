@@ -51,6 +51,13 @@ void ViaPage::solve(Control*) { SolveViaProperties(); }
 
 void ViaPage::SolveViaProperties() { solver_->SolveViaProperties(); }
 
+const PlaneSelection* ViaPage::planeSelection() const {
+  static const PlaneSelection selection{" Property Selection ",
+                                        "Select between single via properties and differential via properties.",
+                                        {"Via Properties", "Differential Vias"}};
+  return &selection;
+}
+
 const LayoutTable* ViaPage::structureLayouts() const { return &ViaLayouts(); }
 
 void ViaPage::afterStructureLayout(int item) {
