@@ -17,6 +17,16 @@ namespace cq {
 
 DifferentialPairsSolver::DifferentialPairsSolver(PageContext page, Form& form) : page_(page) { c_.bind(form); }
 
+// In the order of the layer radio.
+const std::array<DifferentialPairsSolver::Structure, 6> DifferentialPairsSolver::kStructures = {
+    &DifferentialPairsSolver::EdgeCoupledMicrostrip,     // "Edge Cpld Ext"
+    &DifferentialPairsSolver::EdgeCoupledStripline,      // "Edge Cpld Int Sym"
+    &DifferentialPairsSolver::EdgeCoupledAsymStripline,  // "Edge Cpld Int Asym"
+    &DifferentialPairsSolver::EdgeCoupledEmbedded,       // "Edge Cpld Embed"
+    &DifferentialPairsSolver::BroadsideShielded,         // "Broad Cpld Shld"
+    &DifferentialPairsSolver::BroadsideUnshielded,       // "Broad Cpld NShld"
+};
+
 void DifferentialPairsSolver::write(Edit& field, const std::string& text) { field.setText(page_.localize(text)); }
 
 void DifferentialPairsSolver::write(Label& label, const std::string& text) {
@@ -43,17 +53,10 @@ void DifferentialPairsSolver::SolveDifferentialPairs(Control* sender) {
   v.ConductorWidth = read(c_->width);
   v.ConductorSpacing = read(c_->spacing);
 
-  bool solved = false;
-  switch (c_->structure.itemIndex()) {
-    case 0: solved = EdgeCoupledMicrostrip(front); break;
-    case 1: solved = EdgeCoupledStripline(front); break;
-    case 2: solved = EdgeCoupledAsymStripline(front); break;
-    case 3: solved = EdgeCoupledEmbedded(front); break;
-    case 4: solved = BroadsideCoupled(front, true, sender); break;
-    case 5: solved = BroadsideCoupled(front, false, sender); break;
-    default: break;  // the radio is between a clear and its refill
-  }
-  if (solved) checkTarget();
+  const int item = c_->structure.itemIndex();
+  // Without an item the radio is between a clear and its refill.
+  if (item < 0 || item >= static_cast<int>(kStructures.size())) return;
+  if ((this->*kStructures[static_cast<std::size_t>(item)])(front, sender)) checkTarget();
 }
 
 void DifferentialPairsSolver::writeCopper(double t, bool metric) {

@@ -14,7 +14,7 @@ constexpr std::string_view kBroadsideHeightMessage =
 
 }  // namespace
 
-bool DifferentialPairsSolver::EdgeCoupledMicrostrip(const Front& front) {
+bool DifferentialPairsSolver::EdgeCoupledMicrostrip(const Front& front, Control* /*sender*/) {
   auto& v = page_.values();
   // The only outer-layer pair: its plating counts.
   v.TotalCopperThickness = Add(v.PlatingThickness, v.BaseCopperThickness);
@@ -29,7 +29,7 @@ bool DifferentialPairsSolver::EdgeCoupledMicrostrip(const Front& front) {
   return true;
 }
 
-bool DifferentialPairsSolver::EdgeCoupledStripline(const Front& front) {
+bool DifferentialPairsSolver::EdgeCoupledStripline(const Front& front, Control* /*sender*/) {
   auto& v = page_.values();
   v.TotalCopperThickness = v.BaseCopperThickness;
   writeCopper(v.TotalCopperThickness, front.metric);
@@ -41,7 +41,7 @@ bool DifferentialPairsSolver::EdgeCoupledStripline(const Front& front) {
   return true;
 }
 
-bool DifferentialPairsSolver::EdgeCoupledAsymStripline(const Front& front) {
+bool DifferentialPairsSolver::EdgeCoupledAsymStripline(const Front& front, Control* /*sender*/) {
   auto& v = page_.values();
   const double t = v.BaseCopperThickness;
   v.TotalCopperThickness = t;
@@ -58,7 +58,7 @@ bool DifferentialPairsSolver::EdgeCoupledAsymStripline(const Front& front) {
   return true;
 }
 
-bool DifferentialPairsSolver::EdgeCoupledEmbedded(const Front& front) {
+bool DifferentialPairsSolver::EdgeCoupledEmbedded(const Front& front, Control* /*sender*/) {
   auto& v = page_.values();
   const double t = v.BaseCopperThickness;
   v.TotalCopperThickness = t;
