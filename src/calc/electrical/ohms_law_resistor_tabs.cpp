@@ -1,6 +1,7 @@
 #include "calc/electrical/ohms_law_resistor_tabs.h"
 
 #include <array>
+#include <initializer_list>
 #include <span>
 #include <string>
 
@@ -51,13 +52,19 @@ constexpr NetworkNames kParallelNames = {
 struct Row {
   Form& f;
   const RowNames& n;
-  std::array<Control*, 8> parts = {&f.label(n.caption), &f.edit(n.input),      &f.edit(n.inputUnit),
-                                   &f.label(n.resultCaption), &f.edit(n.amount), &f.edit(n.amountUnit),
-                                   &f.edit(n.power),          &f.edit(n.powerUnit)};
-  Edit& input() const { return static_cast<Edit&>(*parts[1]); }
-  Edit& amount() const { return static_cast<Edit&>(*parts[4]); }
-  Edit& amountUnit() const { return static_cast<Edit&>(*parts[5]); }
-  Edit& power() const { return static_cast<Edit&>(*parts[6]); }
+  Label& caption = f.label(n.caption);
+  Edit& input = f.edit(n.input);
+  Edit& inputUnit = f.edit(n.inputUnit);
+  Label& resultCaption = f.label(n.resultCaption);
+  Edit& amount = f.edit(n.amount);
+  Edit& amountUnit = f.edit(n.amountUnit);
+  Edit& power = f.edit(n.power);
+  Edit& powerUnit = f.edit(n.powerUnit);
+  void show(bool visible) const {
+    for (Control* part : std::initializer_list<Control*>{&caption, &input, &inputUnit, &resultCaption, &amount,
+                                                         &amountUnit, &power, &powerUnit})
+      part->setVisible(visible);
+  }
 };
 
 struct NetworkInputs {
@@ -76,15 +83,14 @@ struct Network {
 
   std::size_t used() const { return NetworkSize(count.itemIndex()); }
   void showUsedRows() {
-    for (std::size_t k = 0; k < rows.size(); ++k)
-      for (Control* part : rows[k].parts) part->setVisible(k < used());
+    for (std::size_t k = 0; k < rows.size(); ++k) rows[k].show(k < used());
   }
   // Labels the result unit boxes, then reads the voltage and every row's
   // input, also those the count hides.
   NetworkInputs read(const char* amountUnit) const {
-    for (const Row& row : rows) row.amountUnit().setText(amountUnit);
+    for (const Row& row : rows) row.amountUnit.setText(amountUnit);
     NetworkInputs in{ParseLocaleFloat(voltage.text()), {}, used()};
-    for (std::size_t k = 0; k < in.ohms.size(); ++k) in.ohms[k] = ParseLocaleFloat(rows[k].input().text());
+    for (std::size_t k = 0; k < in.ohms.size(); ++k) in.ohms[k] = ParseLocaleFloat(rows[k].input.text());
     return in;
   }
 };
@@ -176,7 +182,13 @@ struct OhmsLawResistorTabs::Controls {
   Label& current = f.label("Label320");
 };
 
-OhmsLawResistorTabs::OhmsLawResistorTabs(PageContext page, Form& form) : page_(page) { c_.bind(form); }
+void OhmsLawResistorTabs::registerHandlers(HandlerRegistry& handlers) {
+  handlers.add("TForm1.CheckBox6Click", [this](Control* sender) { CheckBox6Click(sender); });
+  handlers.add("TForm1.RadioGroup16Click", [this](Control* sender) { RadioGroup16Click(sender); });
+  handlers.add("TForm1.RadioGroup23Click", [this](Control* sender) { RadioGroup23Click(sender); });
+}
+
+void OhmsLawResistorTabs::attach(Form& form) { c_.bind(form); }
 
 void OhmsLawResistorTabs::CheckBox6Click(Control* sender) {
   const LedLabels& l = kLedLabels[c_->solveForCurrent.checked() ? 1 : 0];
@@ -225,8 +237,8 @@ void OhmsLawResistorTabs::solveSeries() {
   page_.show(c_->current, "%.8f Amps", amps);
   for (std::size_t k = 0; k < in.count; ++k) {
     const double drop = Mul(in.ohms[k], amps);
-    page_.show(n.rows[k].amount(), "%.4f", drop);
-    page_.show(n.rows[k].power(), "%.4f", Mul(drop, amps));
+    page_.show(n.rows[k].amount, "%.4f", drop);
+    page_.show(n.rows[k].power, "%.4f", Mul(drop, amps));
   }
 }
 
@@ -240,8 +252,8 @@ void OhmsLawResistorTabs::solveParallel() {
   page_.show(c_->current, "%.8f Amps", Div(in.volts, total));
   for (std::size_t k = 0; k < in.count; ++k) {
     const double amps = Div(in.volts, in.ohms[k]);
-    page_.show(n.rows[k].amount(), "%.4f", amps);
-    page_.show(n.rows[k].power(), "%.4f", Mul(in.volts, amps));
+    page_.show(n.rows[k].amount, "%.4f", amps);
+    page_.show(n.rows[k].power, "%.4f", Mul(in.volts, amps));
   }
 }
 
