@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/program.h"
+#include "program/program.h"
 #include "ui_qt/font_list_reader.h"
 #include "ui_qt/front_end.h"
 #include "ui_qt/qt_services.h"

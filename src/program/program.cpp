@@ -1,4 +1,4 @@
-#include "app/program.h"
+#include "program/program.h"
 
 #include "app/calculator_switching.h"
 #include "app/frame_commands.h"
