@@ -83,7 +83,7 @@ void CalculatorSwitching::registerHandlers(HandlerRegistry& handlers) {
     handlers.add(std::string(c.activationHandler), [this, id](Control* sender) { Activate(id, sender); });
   }
   main_.setActivation([this](CalculatorId id, Control* sender) { Activate(id, sender); });
-  handlers.add("TForm1.TabControl1Change", [this](Control* sender) { TabControl1Change(sender); });
+  handlers.add("TForm1.TabControl1Change", this, &CalculatorSwitching::TabControl1Change);
 }
 
 void CalculatorSwitching::attach(Form& form) {

@@ -18,7 +18,7 @@ void MainWindow::create() {
 }
 
 void MainWindow::create(std::string_view where, std::string_view description) {
-  handlers_.add("TForm1.Button1Click", [this](Control* sender) { Button1Click(sender); });
+  handlers_.add("TForm1.Button1Click", this, &MainWindow::Button1Click);
   for (auto& part : parts_) part->registerHandlers(handlers_);
   form_ = &app_.addForm(LoadFormText(app_, where, description, handlers_));
   decimalMode_ = &form_->label("Label165");

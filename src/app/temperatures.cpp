@@ -24,7 +24,7 @@ void Temperatures::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.Edit1Exit", [this](Control*) { ValidateTempRise(); });
   handlers.add("TForm1.Edit2Exit", [this](Control*) { ValidateAmbientTemp(); });
   handlers.add("TForm1.UpDown2Exit", [this](Control*) { ValidateAmbientTemp(); });
-  handlers.add("TForm1.Timer1Timer", [this](Control* s) { Timer1Timer(s); });
+  handlers.add("TForm1.Timer1Timer", this, &Temperatures::Timer1Timer);
   main_.addPreSolveStep([this] {
     ValidateTempRise();
     ValidateAmbientTemp();

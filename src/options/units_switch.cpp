@@ -28,7 +28,7 @@ UnitsSwitch::UnitsSwitch(MainWindow& main, CopperWeightRadios& copper) : main_(m
 UnitsSwitch::~UnitsSwitch() = default;
 
 void UnitsSwitch::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm1.RadioGroup6Click", [this](Control* sender) { RadioGroup6Click(sender); });
+  handlers.add("TForm1.RadioGroup6Click", this, &UnitsSwitch::RadioGroup6Click);
 }
 
 void UnitsSwitch::attach(Form& form) {

@@ -15,7 +15,7 @@ constexpr int kStepMs = 40;
 }  // namespace
 
 void Splash::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm1.Button3Click", [this](Control* sender) { Button3Click(sender); });
+  handlers.add("TForm1.Button3Click", this, &Splash::Button3Click);
 }
 
 void Splash::attach(Form& form) {

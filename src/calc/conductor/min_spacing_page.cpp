@@ -33,8 +33,8 @@ struct MinSpacingPage::Controls {
 };
 
 void MinSpacingPage::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm1.RadioGroup9Click", [this](Control* sender) { RadioGroup9Click(sender); });
-  handlers.add("TForm1.RadioGroup10Click", [this](Control* sender) { RadioGroup10Click(sender); });
+  handlers.add("TForm1.RadioGroup9Click", this, &MinSpacingPage::RadioGroup9Click);
+  handlers.add("TForm1.RadioGroup10Click", this, &MinSpacingPage::RadioGroup10Click);
 }
 
 void MinSpacingPage::solve(Control* sender) { SolveMinConductorSpacing(sender); }

@@ -33,7 +33,7 @@ struct PdnPage::Controls {
 };
 
 void PdnPage::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm1.CheckBox4Click", [this](Control* sender) { CheckBox4Click(sender); });
+  handlers.add("TForm1.CheckBox4Click", this, &PdnPage::CheckBox4Click);
 }
 
 void PdnPage::attach(Form& form) { c_.bind(form); }

@@ -53,9 +53,9 @@ void Relabel(Label& label, Edit& field, const Caption& text) {
 }  // namespace
 
 void ConversionPage::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm1.CheckBox3Click", [this](Control* sender) { CheckBox3Click(sender); });
-  handlers.add("TForm1.CheckBox2Click", [this](Control* sender) { CheckBox2Click(sender); });
-  handlers.add("TForm1.BitBtn4Click", [this](Control* sender) { BitBtn4Click(sender); });
+  handlers.add("TForm1.CheckBox3Click", this, &ConversionPage::CheckBox3Click);
+  handlers.add("TForm1.CheckBox2Click", this, &ConversionPage::CheckBox2Click);
+  handlers.add("TForm1.BitBtn4Click", this, &ConversionPage::BitBtn4Click);
 }
 
 void ConversionPage::solve(Control* sender) { SolveConversion(sender); }

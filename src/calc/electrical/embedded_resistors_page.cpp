@@ -40,7 +40,7 @@ constexpr int kAnnular = 2;
 }  // namespace
 
 void EmbeddedResistorsPage::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm1.RadioGroup11Click", [this](Control* sender) { RadioGroup11Click(sender); });
+  handlers.add("TForm1.RadioGroup11Click", this, &EmbeddedResistorsPage::RadioGroup11Click);
 }
 
 void EmbeddedResistorsPage::solve(Control* sender) { SolveEmbeddedResistors(sender); }

@@ -71,8 +71,8 @@ OhmsLawPage::OhmsLawPage(PageContext context) : PageOf(context) {}
 OhmsLawPage::~OhmsLawPage() = default;
 
 void OhmsLawPage::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm1.RadioGroup13Click", [this](Control* sender) { RadioGroup13Click(sender); });
-  handlers.add("TForm1.TabControl3Change", [this](Control* sender) { TabControl3Change(sender); });
+  handlers.add("TForm1.RadioGroup13Click", this, &OhmsLawPage::RadioGroup13Click);
+  handlers.add("TForm1.TabControl3Change", this, &OhmsLawPage::TabControl3Change);
   resistorTabs_.registerHandlers(handlers);
   reactiveTabs_.registerHandlers(handlers);
 }

@@ -183,9 +183,9 @@ struct OhmsLawResistorTabs::Controls {
 };
 
 void OhmsLawResistorTabs::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm1.CheckBox6Click", [this](Control* sender) { CheckBox6Click(sender); });
-  handlers.add("TForm1.RadioGroup16Click", [this](Control* sender) { RadioGroup16Click(sender); });
-  handlers.add("TForm1.RadioGroup23Click", [this](Control* sender) { RadioGroup23Click(sender); });
+  handlers.add("TForm1.CheckBox6Click", this, &OhmsLawResistorTabs::CheckBox6Click);
+  handlers.add("TForm1.RadioGroup16Click", this, &OhmsLawResistorTabs::RadioGroup16Click);
+  handlers.add("TForm1.RadioGroup23Click", this, &OhmsLawResistorTabs::RadioGroup23Click);
 }
 
 void OhmsLawResistorTabs::attach(Form& form) { c_.bind(form); }

@@ -72,9 +72,9 @@ void ShowUnit(Edit& box, const std::array<UnitBox, N>& boxes, int item) {
 }  // namespace
 
 void XlXcReactancePage::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm1.RadioGroup19Click", [this](Control* sender) { RadioGroup19Click(sender); });
-  handlers.add("TForm1.RadioGroup17Click", [this](Control* sender) { RadioGroup17Click(sender); });
-  handlers.add("TForm1.RadioGroup18Click", [this](Control* sender) { RadioGroup18Click(sender); });
+  handlers.add("TForm1.RadioGroup19Click", this, &XlXcReactancePage::RadioGroup19Click);
+  handlers.add("TForm1.RadioGroup17Click", this, &XlXcReactancePage::RadioGroup17Click);
+  handlers.add("TForm1.RadioGroup18Click", this, &XlXcReactancePage::RadioGroup18Click);
 }
 
 void XlXcReactancePage::solve(Control* sender) { SolveXlXcReactance(sender); }

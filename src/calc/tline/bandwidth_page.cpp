@@ -39,10 +39,10 @@ constexpr int kStripline = 1;
 }  // namespace
 
 void BandwidthPage::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm1.RadioGroup12Click", [this](Control* sender) { RadioGroup12Click(sender); });
-  handlers.add("TForm1.RadioGroup20Click", [this](Control* sender) { RadioGroup20Click(sender); });
-  handlers.add("TForm1.TrackBar2Change", [this](Control* sender) { TrackBar2Change(sender); });
-  handlers.add("TForm1.TrackBar3Change", [this](Control* sender) { TrackBar3Change(sender); });
+  handlers.add("TForm1.RadioGroup12Click", this, &BandwidthPage::RadioGroup12Click);
+  handlers.add("TForm1.RadioGroup20Click", this, &BandwidthPage::RadioGroup20Click);
+  handlers.add("TForm1.TrackBar2Change", this, &BandwidthPage::TrackBar2Change);
+  handlers.add("TForm1.TrackBar3Change", this, &BandwidthPage::TrackBar3Change);
 }
 
 void BandwidthPage::solve(Control* sender) { SolveBandwidth(sender); }

@@ -30,7 +30,7 @@ struct ErEffectivePage::Controls {
 };
 
 void ErEffectivePage::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm1.Button5Click", [this](Control* sender) { Button5Click(sender); });
+  handlers.add("TForm1.Button5Click", this, &ErEffectivePage::Button5Click);
 }
 
 void ErEffectivePage::solve(Control* sender) { SolveErEffective(sender); }

@@ -55,10 +55,10 @@ void PadstackPage::solve(Control* sender) { solver_->SolvePadstack(sender); }
 bool PadstackPage::solveEnabled() const { return c_->padType.itemIndex() != kBgaLand; }
 
 void PadstackPage::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm1.RadioGroup14Click", [this](Control* sender) { RadioGroup14Click(sender); });
-  handlers.add("TForm1.ComboBox2Change", [this](Control* sender) { ComboBox2Change(sender); });
-  handlers.add("TForm1.ComboBox4Change", [this](Control* sender) { ComboBox4Change(sender); });
-  handlers.add("TForm1.RadioGroup7Click", [this](Control* sender) { RadioGroup7Click(sender); });
+  handlers.add("TForm1.RadioGroup14Click", this, &PadstackPage::RadioGroup14Click);
+  handlers.add("TForm1.ComboBox2Change", this, &PadstackPage::ComboBox2Change);
+  handlers.add("TForm1.ComboBox4Change", this, &PadstackPage::ComboBox4Change);
+  handlers.add("TForm1.RadioGroup7Click", this, &PadstackPage::RadioGroup7Click);
 }
 
 void PadstackPage::attach(Form& form) {

@@ -37,7 +37,7 @@ ViaPage::ViaPage(PageContext context, Temperatures& temperatures)
 ViaPage::~ViaPage() = default;
 
 void ViaPage::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm1.CheckBox5Click", [this](Control* sender) { CheckBox5Click(sender); });
+  handlers.add("TForm1.CheckBox5Click", this, &ViaPage::CheckBox5Click);
 }
 
 void ViaPage::attach(Form& form) {
