@@ -18,14 +18,15 @@ constexpr std::array<CopperRow, 9> kBase = {{
     {"5oz", "5oz", "178um", 7.0, 0.178},
 }};
 
+// Bare board, then the base weights from 0.5oz to 3oz.
 constexpr std::array<CopperRow, 7> kPlating = {{
     {"Bare PCB", "Bare PCB", "Bare PCB", 0, 0},
-    {"0.5oz", "0,5oz", "18um", 0.7, 0.018},
-    {"1oz", "1oz", "35um", 1.4, 0.035},
-    {"1.5oz", "1,5oz", "53um", 2.1, 0.053},
-    {"2oz", "2oz", "70um", 2.8, 0.07},
-    {"2.5oz", "2,5oz", "88um", 3.5, 0.088},
-    {"3oz", "3oz", "106um", 4.2, 0.106},
+    kBase[1],
+    kBase[2],
+    kBase[3],
+    kBase[4],
+    kBase[5],
+    kBase[6],
 }};
 
 std::string_view textOf(const CopperRow& row, CopperForm form) {
