@@ -11,17 +11,9 @@
 
 namespace cq {
 
-void Label::setAlignment(Alignment a) {
-  if (alignment_ == a) return;
-  alignment_ = a;
-  notify(Prop::Alignment);
-}
+void Label::setAlignment(Alignment a) { changeProperty(alignment_, a, Prop::Alignment); }
 
-void Label::setWordWrap(bool w) {
-  if (wordWrap_ == w) return;
-  wordWrap_ = w;
-  notify(Prop::Other);
-}
+void Label::setWordWrap(bool w) { changeProperty(wordWrap_, w, Prop::Other); }
 
 char KeyControl::userKey(int key, char ch, ShiftState shift) {
   if (!acceptsInput()) return 0;
@@ -48,17 +40,9 @@ void Edit::userSetText(std::string t) {
   runUserEvent([&] { setText(std::move(t)); });
 }
 
-void Edit::setReadOnly(bool r) {
-  if (readOnly_ == r) return;
-  readOnly_ = r;
-  notify(Prop::ReadOnly);
-}
+void Edit::setReadOnly(bool r) { changeProperty(readOnly_, r, Prop::ReadOnly); }
 
-void Edit::setAlignment(Alignment a) {
-  if (alignment_ == a) return;
-  alignment_ = a;
-  notify(Prop::Alignment);
-}
+void Edit::setAlignment(Alignment a) { changeProperty(alignment_, a, Prop::Alignment); }
 
 std::vector<std::string> Memo::lines() const {
   std::vector<std::string> out;
@@ -76,16 +60,10 @@ void Memo::setLines(const std::vector<std::string>& lines) {
   setText(std::move(joined));
 }
 
-void Button::setGlyph(std::string g) {
-  if (glyph_ == g) return;
-  glyph_ = std::move(g);
-  notify(Prop::Picture);
-}
+void Button::setGlyph(std::string g) { changeProperty(glyph_, std::move(g), Prop::Picture); }
 
 void CheckBox::setChecked(bool c) {
-  if (checked_ == c) return;
-  checked_ = c;
-  notify(Prop::Checked);
+  if (!changeProperty(checked_, c, Prop::Checked)) return;
   if (OnClick) OnClick(this);
 }
 
@@ -137,11 +115,7 @@ void RadioGroup::setItems(std::vector<std::string> items) {
   notify(Prop::Items);
 }
 
-void RadioGroup::setColumns(int c) {
-  if (columns_ == c) return;
-  columns_ = c;
-  notify(Prop::Items);
-}
+void RadioGroup::setColumns(int c) { changeProperty(columns_, c, Prop::Items); }
 
 void RadioGroup::userSelect(int index) {
   if (!acceptsInput() || index < 0 || index >= count() || index == itemIndex_) return;
@@ -291,11 +265,7 @@ void PageControl::userSelect(int index) {
   });
 }
 
-void Image::setPicture(std::string p) {
-  if (picture_ == p) return;
-  picture_ = std::move(p);
-  notify(Prop::Picture);
-}
+void Image::setPicture(std::string p) { changeProperty(picture_, std::move(p), Prop::Picture); }
 
 void ProgressBar::setRange(int min, int max) {
   min_ = min;
@@ -332,11 +302,7 @@ void StatusBar::setPanelAlignment(int index, Alignment a) {
   notify(Prop::Panels);
 }
 
-void Timer::setInterval(int ms) {
-  if (interval_ == ms) return;
-  interval_ = ms;
-  notify(Prop::Other);
-}
+void Timer::setInterval(int ms) { changeProperty(interval_, ms, Prop::Other); }
 
 void Timer::tick() {
   if (!enabled() || !OnTimer) return;
