@@ -56,9 +56,10 @@ class CalculatorPage : public WindowPart {
   // uses it as its own selection).
   virtual void planeRadioSelected(int /*item*/) {}
 
-  // Runs at the start of every solve operation, whichever calculator is
-  // active (inputs the page never lets stay empty).
-  virtual void beforeEverySolve() {}
+  // A step that runs at the start of every solve operation, whichever
+  // calculator is active (inputs the page never lets stay empty); asked
+  // once, when the page registers. Empty: none.
+  virtual std::function<void()> stepBeforeEverySolve() { return {}; }
 
   // Whether this page ends a Units switch or an IPC method change in place
   // of their solve; at most one page does, checked when the window is built.

@@ -51,6 +51,7 @@ void MainWindow::registerPage(CalculatorPage& page) {
   if (this->page(page.id()) != nullptr)
     throw DescriptionError("calculator " + std::to_string(Index(page.id())) + " has two pages");
   pages_.push_back(&page);
+  if (auto step = page.stepBeforeEverySolve()) pageSteps_.push_back(std::move(step));
   pageById_.at(static_cast<size_t>(Index(page.id()))) = &page;
 }
 
@@ -70,7 +71,7 @@ void MainWindow::finishUnitsChange(Control* sender) {
 void MainWindow::addPreSolveStep(std::function<void()> step) { preSolveSteps_.push_back(std::move(step)); }
 
 void MainWindow::Button1Click(Control* sender) {
-  for (CalculatorPage* p : pages_) p->beforeEverySolve();
+  for (const auto& step : pageSteps_) step();
   for (const auto& step : preSolveSteps_) step();
   // The dispatch reads the active calculator afresh; a calculator whose
   // solver is not registered solves nothing.

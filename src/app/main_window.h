@@ -101,6 +101,7 @@ class MainWindow {
   const Label* decimalMode_ = nullptr;
   const RadioGroup* units_ = nullptr;
   std::unique_ptr<ProgramOptionsControls> programOptions_;
+  std::vector<std::function<void()>> pageSteps_;  // the pages' steps before every solve
   std::vector<std::function<void()>> preSolveSteps_;
   std::function<void(CalculatorId, Control*)> activation_;
 };

@@ -50,7 +50,7 @@ void FusingCurrentPage::SolveFusingCurrent() {
   CopperWeightThickness(CopperSelectionOf(c_->copper, options), v.BaseCopperThickness, v.PlatingThickness);
   c_->meltingTemp.setCaption(page().decimalComma() ? "1084,62°C" : "1084.62°C");
   v.TotalCopperThickness = Add(v.PlatingThickness, v.BaseCopperThickness);
-  ShowTotalCopper(page(), c_->totalCopper, v.TotalCopperThickness, metric, UmOverflow::Raises, 4);
+  ShowTotalCopper(page(), c_->totalCopper, v.TotalCopperThickness, metric, UmOverflow::Raises, "%4.0f um");
   v.ConductorWidth = ParseLocaleFloat(c_->width.text());
 
   // Both are parsed again after their check: a correction counts at once.

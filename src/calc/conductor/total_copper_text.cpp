@@ -5,13 +5,13 @@
 namespace cq {
 
 void ShowTotalCopper(const PageContext& page, Label& label, double thickness, bool metric, UmOverflow overflow,
-                     int umWidth) {
+                     const char* umFormat) {
   if (!metric) {
     page.show(label, "%.2f mils", thickness);
     return;
   }
   const double um = overflow == UmOverflow::Raises ? Mul(thickness, 1000) : thickness * 1000;
-  page.show(label, "%*.0f um", umWidth, um);
+  page.show(label, umFormat, um);
 }
 
 }  // namespace cq

@@ -10,7 +10,8 @@ namespace cq {
 // prints "+INF um"; each page keeps the step it has always had.
 enum class UmOverflow { Prints, Raises };
 
+// umFormat: the micrometres' format, "%3.0f um" or a wider field.
 void ShowTotalCopper(const PageContext& page, Label& label, double thickness, bool metric,
-                     UmOverflow overflow = UmOverflow::Prints, int umWidth = 3);
+                     UmOverflow overflow = UmOverflow::Prints, const char* umFormat = "%3.0f um");
 
 }  // namespace cq

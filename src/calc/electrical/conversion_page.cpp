@@ -62,9 +62,11 @@ void ConversionPage::solve(Control* sender) { SolveConversion(sender); }
 
 void ConversionPage::attach(Form& form) { c_.bind(form); }
 
-void ConversionPage::beforeEverySolve() {
-  for (Edit* input : {&c_->temperature, &c_->distance})
-    if (input->text().empty()) input->setText("0");
+std::function<void()> ConversionPage::stepBeforeEverySolve() {
+  return [this] {
+    for (Edit* input : {&c_->temperature, &c_->distance})
+      if (input->text().empty()) input->setText("0");
+  };
 }
 
 void ConversionPage::CheckBox3Click(Control* sender) {

@@ -3,6 +3,7 @@
 // decibel gain, complex-number and angle converters that solve together,
 // the two "swap" boxes and "Send", which hands the polar angle to the
 // angle converter.
+#include <functional>
 #include <string>
 
 #include "app/bound_controls.h"
@@ -18,7 +19,7 @@ class ConversionPage : public PageOf<CalculatorId::Conversion> {
   void solve(Control* sender) override;
   const UnitsPage* unitsTable() const override;
   // The temperature and distance inputs never stay empty.
-  void beforeEverySolve() override;
+  std::function<void()> stepBeforeEverySolve() override;
 
   void CheckBox3Click(Control* sender);
   void CheckBox2Click(Control* sender);
