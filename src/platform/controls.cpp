@@ -267,20 +267,6 @@ void PageControl::userSelect(int index) {
 
 void Image::setPicture(std::string p) { changeProperty(picture_, std::move(p), Prop::Picture); }
 
-void ProgressBar::setRange(int min, int max) {
-  min_ = min;
-  max_ = std::max(min, max);
-  notify(Prop::Range);
-  setPosition(position_);
-}
-
-void ProgressBar::setPosition(int p) {
-  p = std::clamp(p, min_, max_);
-  if (p == position_) return;
-  position_ = p;
-  notify(Prop::Position);
-}
-
 void StatusBar::setPanels(std::vector<StatusPanel> panels) {
   panels_ = std::move(panels);
   notify(Prop::Panels);

@@ -176,7 +176,8 @@ class Shape : public Control {
   void setBrush(Color c) { setColor(c); }
 };
 
-// A position inside a range, as the track bar and the up-down keep it.
+// A position inside a range, as the track bar, the up-down and the progress
+// bar keep it.
 class RangedControl : public Control {
  public:
   int min() const { return min_; }
@@ -288,17 +289,12 @@ class Image : public Control {
   bool stretch_ = false;
 };
 
-class ProgressBar : public Control {
+class ProgressBar : public RangedControl {
  public:
-  explicit ProgressBar(std::string name) : Control("ProgressBar", std::move(name)) {}
-  int min() const { return min_; }
-  int max() const { return max_; }
-  int position() const { return position_; }
-  void setRange(int min, int max);
-  void setPosition(int p);  // clamped to the range
+  explicit ProgressBar(std::string name) : RangedControl("ProgressBar", std::move(name), 100) {}
 
  private:
-  int min_ = 0, max_ = 100, position_ = 0;
+  void positionChanged() override {}
 };
 
 struct StatusPanel {
