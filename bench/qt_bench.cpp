@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/program.h"
+#include "program/program.h"
 #include "support/fake_services.h"
 #include "ui_qt/form_view.h"
 #include "ui_qt/front_end.h"

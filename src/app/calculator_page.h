@@ -3,6 +3,9 @@
 // the main window; the activation contract, the solve dispatch, the layer
 // radio and the Units switch reach it only through this interface.
 #include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "app/calculator_id.h"
 #include "app/layouts/page_layout.h"
@@ -12,6 +15,14 @@
 namespace cq {
 
 struct UnitsPage;
+
+// The plane radio RadioGroup5 as a page's own selection in place of the
+// plane thickness.
+struct PlaneSelection {
+  std::string_view caption;
+  std::string_view hint;
+  std::vector<std::string> items;
+};
 
 class CalculatorPage : public WindowPart {
  public:
@@ -37,9 +48,18 @@ class CalculatorPage : public WindowPart {
   // on the unit system or decimal mode, selections that run handlers).
   virtual void afterStructureLayout(int /*item*/) {}
 
+  // The plane radio as this page's own selection: its caption, hint and
+  // items whatever the unit system and separator; nullptr: the radio keeps
+  // the plane thicknesses.
+  virtual const PlaneSelection* planeSelection() const { return nullptr; }
   // The plane radio RadioGroup5 while this page is on show (a page that
   // uses it as its own selection).
   virtual void planeRadioSelected(int /*item*/) {}
+
+  // A step that runs at the start of every solve operation, whichever
+  // calculator is active (inputs the page never lets stay empty); asked
+  // once, when the page registers. Empty: none.
+  virtual std::function<void()> stepBeforeEverySolve() { return {}; }
 
   // Whether this page ends a Units switch or an IPC method change in place
   // of their solve; at most one page does, checked when the window is built.

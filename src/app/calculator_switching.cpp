@@ -84,7 +84,7 @@ void CalculatorSwitching::registerHandlers(HandlerRegistry& handlers) {
     handlers.add(std::string(c.activationHandler), [this, id](Control* sender) { Activate(id, sender); });
   }
   main_.setActivation([this](CalculatorId id, Control* sender) { Activate(id, sender); });
-  handlers.add("TForm1.TabControl1Change", [this](Control* sender) { TabControl1Change(sender); });
+  handlers.add("TForm1.TabControl1Change", this, &CalculatorSwitching::TabControl1Change);
 }
 
 void CalculatorSwitching::attach(Form& form) {
@@ -152,12 +152,16 @@ void CalculatorSwitching::refillLayerRadio(const CalculatorInfo& c, bool withTem
   }
 }
 
+const PlaneSelection* CalculatorSwitching::ownPlaneSelection(CalculatorId k) const {
+  const CalculatorPage* page = main_.page(k);
+  return page != nullptr ? page->planeSelection() : nullptr;
+}
+
 void CalculatorSwitching::refillPlaneRadio(CalculatorId k, bool comma) {
   auto& plane = c_->plane;
   plane.clearItems();
-  if (k == Id::ViaProperties) {
-    plane.addItem("Via Properties");
-    plane.addItem("Differential Vias");
+  if (const PlaneSelection* own = ownPlaneSelection(k)) {
+    for (const std::string& item : own->items) plane.addItem(item);
   } else {
     plane.addItem(comma ? "0,5oz / 1oz" : "0.5oz / 1oz");
     plane.addItem("2oz");
@@ -175,9 +179,9 @@ void CalculatorSwitching::Activate(CalculatorId k, Control* sender) {
   main_.CurrentCalculator = Index(k);
 
   auto& plane = c_->plane;
-  if (k == Id::ViaProperties) {
-    plane.setCaption(" Property Selection ");
-    plane.setHint("Select between single via properties and differential via properties.");
+  if (const PlaneSelection* own = ownPlaneSelection(k)) {
+    plane.setCaption(std::string(own->caption));
+    plane.setHint(std::string(own->hint));
   } else {
     plane.setCaption(" Plane Thickness ");
     plane.setHint("Select between a 1oz and a 2oz plane.");

@@ -13,6 +13,7 @@ namespace cq {
 
 class MainWindow;
 struct CalculatorInfo;
+struct PlaneSelection;
 
 class CalculatorSwitching : public WindowPart {
  public:
@@ -28,6 +29,7 @@ class CalculatorSwitching : public WindowPart {
   void applyOptions(const CalculatorInfo& c);
   void showOnlyPage(const CalculatorInfo& c);
   void refillLayerRadio(const CalculatorInfo& c, bool withTemperatureNA);
+  const PlaneSelection* ownPlaneSelection(CalculatorId k) const;
   void refillPlaneRadio(CalculatorId k, bool comma);
   void writeProgramSetting(int k);
 

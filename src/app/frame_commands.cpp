@@ -3,11 +3,11 @@
 namespace cq {
 
 void FrameCommands::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm1.Button2Click", [this](Control* s) { Button2Click(s); });
-  handlers.add("TForm1.Print1Click", [this](Control* s) { Button2Click(s); });
-  handlers.add("TForm1.PrinterSetup1Click", [this](Control* s) { PrinterSetup1Click(s); });
-  handlers.add("TForm1.Exit1Click", [this](Control* s) { Exit1Click(s); });
-  handlers.add("TForm1.FormCloseQuery", CloseQueryEvent([this](Form* s, bool& c) { FormCloseQuery(s, c); }));
+  handlers.add("TForm1.Button2Click", this, &FrameCommands::Button2Click);
+  handlers.add("TForm1.Print1Click", this, &FrameCommands::Button2Click);
+  handlers.add("TForm1.PrinterSetup1Click", this, &FrameCommands::PrinterSetup1Click);
+  handlers.add("TForm1.Exit1Click", this, &FrameCommands::Exit1Click);
+  handlers.add("TForm1.FormCloseQuery", this, &FrameCommands::FormCloseQuery);
 }
 
 void FrameCommands::attach(Form& form) {

@@ -7,7 +7,7 @@
 namespace cq {
 
 void LayerRadio::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm1.RadioGroup3Click", [this](Control* sender) { RadioGroup3Click(sender); });
+  handlers.add("TForm1.RadioGroup3Click", this, &LayerRadio::RadioGroup3Click);
 }
 
 void LayerRadio::addPage(int calculator, const LayoutTable& table, std::function<void(int)> after) {

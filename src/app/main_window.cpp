@@ -18,12 +18,11 @@ void MainWindow::create() {
 }
 
 void MainWindow::create(std::string_view where, std::string_view description) {
-  handlers_.add("TForm1.Button1Click", [this](Control* sender) { Button1Click(sender); });
+  handlers_.add("TForm1.Button1Click", this, &MainWindow::Button1Click);
   for (auto& part : parts_) part->registerHandlers(handlers_);
   form_ = &app_.addForm(LoadFormText(app_, where, description, handlers_));
   decimalMode_ = &form_->label("Label165");
   units_ = &form_->radio("RadioGroup6");
-  neverEmpty_ = {&form_->edit("Edit85"), &form_->edit("Edit80")};
   for (auto& part : parts_) part->attach(*form_);
   for (CalculatorPage* p : pages_) {
     if (!p->finishesUnitsChange()) continue;
@@ -52,6 +51,7 @@ void MainWindow::registerPage(CalculatorPage& page) {
   if (this->page(page.id()) != nullptr)
     throw DescriptionError("calculator " + std::to_string(Index(page.id())) + " has two pages");
   pages_.push_back(&page);
+  if (auto step = page.stepBeforeEverySolve()) pageSteps_.push_back(std::move(step));
   pageById_.at(static_cast<size_t>(Index(page.id()))) = &page;
 }
 
@@ -71,9 +71,7 @@ void MainWindow::finishUnitsChange(Control* sender) {
 void MainWindow::addPreSolveStep(std::function<void()> step) { preSolveSteps_.push_back(std::move(step)); }
 
 void MainWindow::Button1Click(Control* sender) {
-  // The conversion calculator's two inputs never stay empty.
-  for (Edit* input : neverEmpty_)
-    if (input->text().empty()) input->setText("0");
+  for (const auto& step : pageSteps_) step();
   for (const auto& step : preSolveSteps_) step();
   // The dispatch reads the active calculator afresh; a calculator whose
   // solver is not registered solves nothing.

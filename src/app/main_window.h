@@ -56,7 +56,8 @@ class MainWindow {
   const HandlerRegistry& handlers() const { return handlers_; }
   Form& form() const { return *form_; }
 
-  // The solve operation: pre-solve steps, then the active calculator's solver.
+  // The solve operation: every page's step before it, the pre-solve steps,
+  // then the active calculator's solver.
   void Button1Click(Control* sender);
 
   // Activates a calculator as its menu item does (the frame's switching
@@ -98,9 +99,9 @@ class MainWindow {
   std::array<CalculatorPage*, kCalculatorCount> pageById_{};
   CalculatorPage* unitsFinisher_ = nullptr;  // the page that ends a Units switch
   const Label* decimalMode_ = nullptr;
-  std::array<Edit*, 2> neverEmpty_{};
   const RadioGroup* units_ = nullptr;
   std::unique_ptr<ProgramOptionsControls> programOptions_;
+  std::vector<std::function<void()>> pageSteps_;  // the pages' steps before every solve
   std::vector<std::function<void()>> preSolveSteps_;
   std::function<void(CalculatorId, Control*)> activation_;
 };

@@ -17,10 +17,7 @@ ProgramOptionsControls& PageContext::programOptions() const { return main_.progr
 int PageContext::unitsIndex() const { return main_.unitsRadio().itemIndex(); }
 
 DecimalMode PageContext::decimalMode() const {
-  const std::string& mode = main_.decimalModeLabel().caption();
-  if (mode == "0") return DecimalMode::Point;
-  if (mode == "1") return DecimalMode::Comma;
-  return DecimalMode::Unknown;
+  return DecimalModeOf(main_.decimalModeLabel().caption());
 }
 
 bool PageContext::decimalComma() const { return main_.decimalComma(); }

@@ -3,9 +3,13 @@
 // system, the decimal mode, result texts, message boxes, the working values
 // and the solve operation.
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "app/calculator_id.h"
+#include "app/decimal_mode.h"
 #include "platform/form.h"
+#include "platform/format.h"
 #include "platform/services.h"
 
 namespace cq {
@@ -14,14 +18,10 @@ class MainWindow;
 struct ProgramOptionsControls;
 struct WorkingValues;
 
-// The decimal mode kept in the hidden Label165.
-enum class DecimalMode { Point, Comma, Unknown };
-
 class PageContext {
  public:
   explicit PageContext(MainWindow& main) : main_(main) {}
 
-  MainWindow& main() const { return main_; }
   Application& app() const;
   Form& form() const;
   Dialogs& dialogs() const;
@@ -39,6 +39,16 @@ class PageContext {
   bool decimalComma() const;
   // A formatted result in the decimal mode (the first '.' becomes ',').
   std::string localize(std::string text) const;
+  // Formats a result and writes it in the decimal mode into a field's text
+  // or a label's caption.
+  template <class... Args>
+  void show(Edit& field, std::string_view format, Args&&... args) const {
+    field.setText(localize(Format(format, std::forward<Args>(args)...)));
+  }
+  template <class... Args>
+  void show(Label& label, std::string_view format, Args&&... args) const {
+    label.setCaption(localize(Format(format, std::forward<Args>(args)...)));
+  }
 
   // The whole solve operation, as "Solve!" runs it.
   void solve(Control* sender) const;

@@ -6,7 +6,7 @@
 namespace cq {
 
 void PlaneRadio::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm1.RadioGroup5Click", [this](Control* sender) { RadioGroup5Click(sender); });
+  handlers.add("TForm1.RadioGroup5Click", this, &PlaneRadio::RadioGroup5Click);
 }
 
 void PlaneRadio::attach(Form& form) {

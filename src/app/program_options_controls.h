@@ -6,6 +6,12 @@
 
 namespace cq {
 
+// The IPC current methods, the items of ipcVersion: 0 "IPC-2152 with
+// modifiers", 1 "IPC-2152 without modifiers", 2 "IPC-2221A".
+inline constexpr int kIpcWithModifiers = 0;
+inline constexpr int kIpcWithoutModifiers = 1;
+inline constexpr int kIpc2221 = 2;
+
 struct ProgramOptionsControls {
   Form& f;
   RadioGroup& ipcVersion = f.radio("RadioGroup1");

@@ -24,7 +24,7 @@ void Temperatures::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.Edit1Exit", [this](Control*) { ValidateTempRise(); });
   handlers.add("TForm1.Edit2Exit", [this](Control*) { ValidateAmbientTemp(); });
   handlers.add("TForm1.UpDown2Exit", [this](Control*) { ValidateAmbientTemp(); });
-  handlers.add("TForm1.Timer1Timer", [this](Control* s) { Timer1Timer(s); });
+  handlers.add("TForm1.Timer1Timer", this, &Temperatures::Timer1Timer);
   main_.addPreSolveStep([this] {
     ValidateTempRise();
     ValidateAmbientTemp();
@@ -50,9 +50,9 @@ void Temperatures::attach(Form& form) {
 void Temperatures::ValidateTempRise() {
   auto& v = main_.values;
   const PageContext page(main_);
-  v.TempRise = *CheckInput(page, *rise_,
+  v.TempRise = CheckInput(page, *rise_,
                            {[](double rise) { return rise > 200; }, "Maximum temperature rise can't be greater than 200C", "200"});
-  v.TempRise = *CheckValue(page, *rise_, v.TempRise,
+  v.TempRise = CheckValue(page, *rise_, v.TempRise,
                            {[](double rise) { return rise <= 0; }, "Minimum temperature rise can't be less than 0C", "1"});
   riseBar_->setPosition(barPosition(*riseBar_, v.TempRise));
   v.TempRiseF = v.TempRise * 1.8;
@@ -62,10 +62,10 @@ void Temperatures::ValidateTempRise() {
 void Temperatures::ValidateAmbientTemp() {
   auto& v = main_.values;
   const PageContext page(main_);
-  v.AmbientTemp = *CheckInput(
+  v.AmbientTemp = CheckInput(
       page, *ambient_, {[](double t) { return t > 200; }, "Maximum ambient temperature can't be greater than 200C", "200"});
   ambientBar_->setPosition(barPosition(*ambientBar_, v.AmbientTemp));
-  v.AmbientTemp = *CheckValue(
+  v.AmbientTemp = CheckValue(
       page, *ambient_, v.AmbientTemp,
       {[](double t) { return t < -80; }, "Minimum ambient temperature can't be less than -80C", "-80"});
   v.AmbientTempF = v.AmbientTemp * 1.8 + 32;

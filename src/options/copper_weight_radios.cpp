@@ -18,8 +18,8 @@ void requirePointForm(const RadioGroup& radio, CopperRadio kind) {
 }  // namespace
 
 void CopperWeightRadios::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm1.RadioGroup4Click", [this](Control* sender) { RadioGroup4Click(sender); });
-  handlers.add("TForm1.RadioGroup1Click", [this](Control* sender) { RadioGroup1Click(sender); });
+  handlers.add("TForm1.RadioGroup4Click", this, &CopperWeightRadios::RadioGroup4Click);
+  handlers.add("TForm1.RadioGroup1Click", this, &CopperWeightRadios::RadioGroup1Click);
 }
 
 void CopperWeightRadios::attach(Form& form) {

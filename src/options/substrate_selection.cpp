@@ -7,11 +7,11 @@
 namespace cq {
 
 void SubstrateSelection::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm1.ComboBox1Change", [this](Control* sender) { ComboBox1Change(sender); });
-  handlers.add("TForm1.Edit7Click", [this](Control* sender) { Edit7Click(sender); });
-  handlers.add("TForm1.Edit66Click", [this](Control* sender) { Edit66Click(sender); });
-  handlers.add("TForm1.Edit7Exit", [this](Control* sender) { Edit7Exit(sender); });
-  handlers.add("TForm1.Edit66Exit", [this](Control* sender) { Edit66Exit(sender); });
+  handlers.add("TForm1.ComboBox1Change", this, &SubstrateSelection::ComboBox1Change);
+  handlers.add("TForm1.Edit7Click", this, &SubstrateSelection::Edit7Click);
+  handlers.add("TForm1.Edit66Click", this, &SubstrateSelection::Edit66Click);
+  handlers.add("TForm1.Edit7Exit", this, &SubstrateSelection::Edit7Exit);
+  handlers.add("TForm1.Edit66Exit", this, &SubstrateSelection::Edit66Exit);
 }
 
 void SubstrateSelection::attach(Form& form) {

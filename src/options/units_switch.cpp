@@ -28,7 +28,7 @@ UnitsSwitch::UnitsSwitch(MainWindow& main, CopperWeightRadios& copper) : main_(m
 UnitsSwitch::~UnitsSwitch() = default;
 
 void UnitsSwitch::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm1.RadioGroup6Click", [this](Control* sender) { RadioGroup6Click(sender); });
+  handlers.add("TForm1.RadioGroup6Click", this, &UnitsSwitch::RadioGroup6Click);
 }
 
 void UnitsSwitch::attach(Form& form) {
@@ -93,10 +93,12 @@ void UnitsSwitch::refillCopperRadio(RadioGroup& radio, CopperRadio kind, const s
 }
 
 void UnitsSwitch::refillPlaneRadio(bool metric) {
-  if (tabs_->tabIndex() == Index(CalculatorId::ViaProperties)) {
-    // The property selection on the via page keeps its item.
+  // The tab, not the active calculator, says which page shows.
+  const CalculatorPage* shown = main_.page(static_cast<CalculatorId>(tabs_->tabIndex()));
+  if (const PlaneSelection* own = shown != nullptr ? shown->planeSelection() : nullptr) {
+    // A page's own selection keeps its item.
     const int item = std::max(plane_->itemIndex(), 0);
-    plane_->setItems({"Via Properties", "Differential Vias"});
+    plane_->setItems(own->items);
     plane_->setItemIndex(item);
     return;
   }

@@ -68,27 +68,15 @@ void Control::notify(Prop p) {
   if (form_) form_->notifyObservers(*this, p);
 }
 
-void Control::setBounds(Bounds b) {
-  if (bounds_ == b) return;
-  bounds_ = b;
-  notify(Prop::Bounds);
-}
+void Control::setBounds(Bounds b) { changeProperty(bounds_, b, Prop::Bounds); }
 void Control::setLeft(int v) { setBounds({v, bounds_.top, bounds_.width, bounds_.height}); }
 void Control::setTop(int v) { setBounds({bounds_.left, v, bounds_.width, bounds_.height}); }
 void Control::setWidth(int v) { setBounds({bounds_.left, bounds_.top, v, bounds_.height}); }
 void Control::setHeight(int v) { setBounds({bounds_.left, bounds_.top, bounds_.width, v}); }
 
-void Control::setVisible(bool v) {
-  if (visible_ == v) return;
-  visible_ = v;
-  notify(Prop::Visible);
-}
+void Control::setVisible(bool v) { changeProperty(visible_, v, Prop::Visible); }
 
-void Control::setEnabled(bool v) {
-  if (enabled_ == v) return;
-  enabled_ = v;
-  notify(Prop::Enabled);
-}
+void Control::setEnabled(bool v) { changeProperty(enabled_, v, Prop::Enabled); }
 
 bool Control::showing() const {
   for (const Control* c = this; c; c = c->parent_) {
@@ -108,47 +96,19 @@ bool Control::effectivelyEnabled() const {
 
 bool Control::acceptsInput() const { return showing() && effectivelyEnabled(); }
 
-void Control::setHint(std::string h) {
-  if (hint_ == h) return;
-  hint_ = std::move(h);
-  notify(Prop::Hint);
-}
+void Control::setHint(std::string h) { changeProperty(hint_, std::move(h), Prop::Hint); }
 
-void Control::setFont(Font f) {
-  if (font_ == f) return;
-  font_ = std::move(f);
-  notify(Prop::Font);
-}
+void Control::setFont(Font f) { changeProperty(font_, std::move(f), Prop::Font); }
 
-void Control::setFontColor(Color c) {
-  if (font_.color == c) return;
-  font_.color = c;
-  notify(Prop::Font);
-}
+void Control::setFontColor(Color c) { changeProperty(font_.color, c, Prop::Font); }
 
-void Control::setFontBold(bool bold) {
-  if (font_.bold == bold) return;
-  font_.bold = bold;
-  notify(Prop::Font);
-}
+void Control::setFontBold(bool bold) { changeProperty(font_.bold, bold, Prop::Font); }
 
-void Control::setColor(Color c) {
-  if (color_ == c) return;
-  color_ = c;
-  notify(Prop::Color);
-}
+void Control::setColor(Color c) { changeProperty(color_, c, Prop::Color); }
 
-void Control::setTabStop(bool v) {
-  if (tabStop_ == v) return;
-  tabStop_ = v;
-  notify(Prop::Other);
-}
+void Control::setTabStop(bool v) { changeProperty(tabStop_, v, Prop::Other); }
 
-void Control::setHandCursor(bool v) {
-  if (handCursor_ == v) return;
-  handCursor_ = v;
-  notify(Prop::Cursor);
-}
+void Control::setHandCursor(bool v) { changeProperty(handCursor_, v, Prop::Cursor); }
 
 void Control::setCaption(std::string c) {
   if (caption_ == c) return;

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace cq {
@@ -150,6 +151,15 @@ class Control {
   // the pages that are not active.
   virtual bool showsChild(const Control& child) const;
   void notify(Prop p);
+  // Sets a property's field and notifies the observers when the value
+  // changes; false when it was so already.
+  template <class T, class V>
+  bool changeProperty(T& field, V&& value, Prop p) {
+    if (field == value) return false;
+    field = std::forward<V>(value);
+    notify(p);
+    return true;
+  }
   // Runs fn at an event boundary: errors end it and reach the error box.
   void runUserEvent(const std::function<void()>& fn);
   virtual void clicked();

@@ -12,17 +12,9 @@
 
 namespace cq {
 
-void Label::setAlignment(Alignment a) {
-  if (alignment_ == a) return;
-  alignment_ = a;
-  notify(Prop::Alignment);
-}
+void Label::setAlignment(Alignment a) { changeProperty(alignment_, a, Prop::Alignment); }
 
-void Label::setWordWrap(bool w) {
-  if (wordWrap_ == w) return;
-  wordWrap_ = w;
-  notify(Prop::Other);
-}
+void Label::setWordWrap(bool w) { changeProperty(wordWrap_, w, Prop::Other); }
 
 char KeyControl::userKey(int key, char ch, ShiftState shift) {
   if (!acceptsInput()) return 0;
@@ -49,17 +41,9 @@ void Edit::userSetText(std::string t) {
   runUserEvent([&] { setText(std::move(t)); });
 }
 
-void Edit::setReadOnly(bool r) {
-  if (readOnly_ == r) return;
-  readOnly_ = r;
-  notify(Prop::ReadOnly);
-}
+void Edit::setReadOnly(bool r) { changeProperty(readOnly_, r, Prop::ReadOnly); }
 
-void Edit::setAlignment(Alignment a) {
-  if (alignment_ == a) return;
-  alignment_ = a;
-  notify(Prop::Alignment);
-}
+void Edit::setAlignment(Alignment a) { changeProperty(alignment_, a, Prop::Alignment); }
 
 std::vector<std::string> Memo::lines() const {
   std::vector<std::string> out;
@@ -77,16 +61,10 @@ void Memo::setLines(const std::vector<std::string>& lines) {
   setText(std::move(joined));
 }
 
-void Button::setGlyph(std::string g) {
-  if (glyph_ == g) return;
-  glyph_ = std::move(g);
-  notify(Prop::Picture);
-}
+void Button::setGlyph(std::string g) { changeProperty(glyph_, std::move(g), Prop::Picture); }
 
 void CheckBox::setChecked(bool c) {
-  if (checked_ == c) return;
-  checked_ = c;
-  notify(Prop::Checked);
+  if (!changeProperty(checked_, c, Prop::Checked)) return;
   if (OnClick) OnClick(this);
 }
 
@@ -138,11 +116,7 @@ void RadioGroup::setItems(std::vector<std::string> items) {
   notify(Prop::Items);
 }
 
-void RadioGroup::setColumns(int c) {
-  if (columns_ == c) return;
-  columns_ = c;
-  notify(Prop::Items);
-}
+void RadioGroup::setColumns(int c) { changeProperty(columns_, c, Prop::Items); }
 
 void RadioGroup::userSelect(int index) {
   if (!acceptsInput() || index < 0 || index >= count() || index == itemIndex_) return;
@@ -177,18 +151,26 @@ void ComboBox::userSelect(int index) {
   });
 }
 
-void TrackBar::setRange(int min, int max) {
+void RangedControl::setRange(int min, int max) {
   min_ = min;
   max_ = std::max(min, max);
   notify(Prop::Range);
   setPosition(position_);
 }
 
-void TrackBar::setPosition(int p) {
+bool RangedControl::movePosition(int p) {
   p = std::clamp(p, min_, max_);
-  if (p == position_) return;
+  if (p == position_) return false;
   position_ = p;
   notify(Prop::Position);
+  return true;
+}
+
+void RangedControl::setPosition(int p) {
+  if (movePosition(p)) positionChanged();
+}
+
+void TrackBar::positionChanged() {
   if (OnChange) OnChange(this);
 }
 
@@ -197,28 +179,13 @@ void TrackBar::userSetPosition(int p) {
   runUserEvent([&] { setPosition(p); });
 }
 
-void UpDown::setRange(int min, int max) {
-  min_ = min;
-  max_ = std::max(min, max);
-  notify(Prop::Range);
-  setPosition(position_);
-}
-
-void UpDown::setPosition(int p) {
-  p = std::clamp(p, min_, max_);
-  if (p == position_) return;
-  position_ = p;
-  notify(Prop::Position);
-  writeBuddy();
-}
-
 void UpDown::setAssociate(Edit* e) {
   associate_ = e;
   writeBuddy();
 }
 
 void UpDown::writeBuddy() {
-  if (associate_) associate_->setText(std::to_string(position_));
+  if (associate_) associate_->setText(std::to_string(position()));
 }
 
 namespace {
@@ -246,22 +213,14 @@ void UpDown::userClick(UpDownButton button) {
   if (associate_) {
     // A text outside the range is not taken either: the last position stays.
     const auto typed = buddyPosition(associate_->text());
-    if (typed && *typed >= min_ && *typed <= max_ && *typed != position_) {
-      position_ = *typed;
-      notify(Prop::Position);
-    }
+    if (typed && *typed >= min() && *typed <= max()) movePosition(*typed);
   }
   // The notification before the step, the step with its buddy text, and
   // the notification after it reach the program as separate events.
   bool allow = true;
   if (OnChanging) runUserEvent([&] { OnChanging(this, allow); });
   if (allow) {
-    const int next = std::clamp(position_ + (button == UpDownButton::Up ? 1 : -1), min_, max_);
-    if (next != position_) {
-      position_ = next;
-      notify(Prop::Position);
-      runUserEvent([this] { writeBuddy(); });
-    }
+    if (movePosition(position() + (button == UpDownButton::Up ? 1 : -1))) runUserEvent([this] { writeBuddy(); });
   }
   if (OnClickButton) runUserEvent([&] { OnClickButton(this, button); });
 }
@@ -307,25 +266,7 @@ void PageControl::userSelect(int index) {
   });
 }
 
-void Image::setPicture(std::string p) {
-  if (picture_ == p) return;
-  picture_ = std::move(p);
-  notify(Prop::Picture);
-}
-
-void ProgressBar::setRange(int min, int max) {
-  min_ = min;
-  max_ = std::max(min, max);
-  notify(Prop::Range);
-  setPosition(position_);
-}
-
-void ProgressBar::setPosition(int p) {
-  p = std::clamp(p, min_, max_);
-  if (p == position_) return;
-  position_ = p;
-  notify(Prop::Position);
-}
+void Image::setPicture(std::string p) { changeProperty(picture_, std::move(p), Prop::Picture); }
 
 void StatusBar::setPanels(std::vector<StatusPanel> panels) {
   panels_ = std::move(panels);
@@ -348,11 +289,7 @@ void StatusBar::setPanelAlignment(int index, Alignment a) {
   notify(Prop::Panels);
 }
 
-void Timer::setInterval(int ms) {
-  if (interval_ == ms) return;
-  interval_ = ms;
-  notify(Prop::Other);
-}
+void Timer::setInterval(int ms) { changeProperty(interval_, ms, Prop::Other); }
 
 void Timer::tick() {
   if (!enabled() || !OnTimer) return;

@@ -177,35 +177,50 @@ class Shape : public Control {
   void setBrush(Color c) { setColor(c); }
 };
 
-class TrackBar : public Control {
+// A position inside a range, as the track bar, the up-down and the progress
+// bar keep it.
+class RangedControl : public Control {
  public:
-  explicit TrackBar(std::string name) : Control("TrackBar", std::move(name)) {}
   int min() const { return min_; }
   int max() const { return max_; }
   int position() const { return position_; }
+  // A maximum below the minimum is the minimum; the position is clamped.
   void setRange(int min, int max);
-  // Clamped to the range; runs OnChange when the position changes.
+  // Clamped to the range; positionChanged() runs when the position changes.
   void setPosition(int p);
+
+ protected:
+  RangedControl(std::string type, std::string name, int max)
+      : Control(std::move(type), std::move(name)), max_(max) {}
+  // Moves to the clamped position and notifies the observers, running no
+  // handler; false when the position stays.
+  bool movePosition(int p);
+  virtual void positionChanged() = 0;
+
+ private:
+  int min_ = 0, max_, position_ = 0;
+};
+
+class TrackBar : public RangedControl {
+ public:
+  explicit TrackBar(std::string name) : RangedControl("TrackBar", std::move(name), 10) {}
+  // setPosition runs OnChange when the position changes.
   void userSetPosition(int p);
   NotifyEvent OnChange;
 
  private:
-  int min_ = 0, max_ = 10, position_ = 0;
+  void positionChanged() override;
 };
 
 enum class UpDownButton { Up, Down };
 using UpDownChangingEvent = std::function<void(Control* sender, bool& allowChange)>;
 using UpDownClickEvent = std::function<void(Control* sender, UpDownButton button)>;
 
-class UpDown : public Control {
+class UpDown : public RangedControl {
  public:
-  explicit UpDown(std::string name) : Control("UpDown", std::move(name)) {}
-  int min() const { return min_; }
-  int max() const { return max_; }
-  int position() const { return position_; }
-  void setRange(int min, int max);
-  // From code: clamped, written into the buddy, no handler runs.
-  void setPosition(int p);
+  explicit UpDown(std::string name) : RangedControl("UpDown", std::move(name), 100) {}
+  // setPosition from code writes the position into the buddy; no handler
+  // runs.
   Edit* associate() const { return associate_; }
   void setAssociate(Edit* e);
   // One arrow click: the position is taken from the buddy's text when it
@@ -219,8 +234,8 @@ class UpDown : public Control {
   UpDownClickEvent OnClickButton;
 
  private:
+  void positionChanged() override { writeBuddy(); }
   void writeBuddy();
-  int min_ = 0, max_ = 100, position_ = 0;
   Edit* associate_ = nullptr;
 };
 
@@ -275,17 +290,12 @@ class Image : public Control {
   bool stretch_ = false;
 };
 
-class ProgressBar : public Control {
+class ProgressBar : public RangedControl {
  public:
-  explicit ProgressBar(std::string name) : Control("ProgressBar", std::move(name)) {}
-  int min() const { return min_; }
-  int max() const { return max_; }
-  int position() const { return position_; }
-  void setRange(int min, int max);
-  void setPosition(int p);  // clamped to the range
+  explicit ProgressBar(std::string name) : RangedControl("ProgressBar", std::move(name), 100) {}
 
  private:
-  int min_ = 0, max_ = 100, position_ = 0;
+  void positionChanged() override {}
 };
 
 struct StatusPanel {

@@ -1,5 +1,6 @@
 #pragma once
 // Event handlers registered by name, so window descriptions can bind them.
+#include <concepts>
 #include <map>
 #include <set>
 #include <string>
@@ -17,6 +18,19 @@ class HandlerRegistry {
  public:
   // A second registration under one name is a programming fault.
   void add(const std::string& name, AnyHandler handler);
+  // A member function of object as the handler:
+  //   handlers.add("TForm1.RadioGroup5Click", this, &PlaneRadio::RadioGroup5Click);
+  template <class T, class C>
+    requires std::derived_from<T, C>
+  void add(const std::string& name, T* object, void (C::*handler)(Control*)) {
+    add(name, NotifyEvent([object, handler](Control* sender) { (object->*handler)(sender); }));
+  }
+  template <class T, class C>
+    requires std::derived_from<T, C>
+  void add(const std::string& name, T* object, void (C::*handler)(Form*, bool&)) {
+    add(name, CloseQueryEvent(
+                  [object, handler](Form* sender, bool& canClose) { (object->*handler)(sender, canClose); }));
+  }
   bool has(const std::string& name) const { return handlers_.count(name) != 0; }
   // Throws DescriptionError for an unknown name.
   const AnyHandler& get(const std::string& name) const;

@@ -225,6 +225,11 @@ std::string LocalizeDecimalPoint(std::string text, bool comma) {
   return text;
 }
 
+std::string LocalizeDecimalPoints(std::string text, bool comma) {
+  if (comma) std::replace(text.begin(), text.end(), '.', ',');
+  return text;
+}
+
 std::optional<double> TryNormalizeDecimalInput(std::string_view text) {
   std::string dotted(text);
   for (char& c : dotted)

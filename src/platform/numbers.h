@@ -45,6 +45,9 @@ std::string FormatGeneralFloat(double value, char separator);
 
 // When comma is true, the first '.' of text becomes ','.
 std::string LocalizeDecimalPoint(std::string text, bool comma);
+// When comma is true, every '.' of text becomes ',' (a text of several
+// numbers).
+std::string LocalizeDecimalPoints(std::string text, bool comma);
 
 // Every ',' becomes '.', then the text is read with '.' as separator,
 // whatever the locale. Raises ConvertError naming the text as typed.

@@ -6,14 +6,10 @@
 #include <string_view>
 #include <vector>
 
+#include "app/program_options_controls.h"
 #include "platform/form.h"
 
 namespace cq {
-
-// 0 "IPC-2152 with modifiers", 1 "IPC-2152 without modifiers", 2 "IPC-2221A".
-inline constexpr int kIpcWithModifiers = 0;
-inline constexpr int kIpcWithoutModifiers = 1;
-inline constexpr int kIpc2221 = 2;
 
 // The method text of Label243 and Label187; empty outside the three modes.
 std::string_view IpcModeText(int mode);

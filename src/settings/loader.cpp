@@ -36,7 +36,7 @@ Loader::Loader(MainWindow& main) : main_(main) {}
 Loader::~Loader() = default;
 
 void Loader::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm4.FormShow", [this](Control* sender) { FormShow(sender); });
+  handlers.add("TForm4.FormShow", this, &Loader::FormShow);
 }
 
 void Loader::attach(Form& form) {

@@ -19,18 +19,18 @@ ProgramOptionsWindow::ProgramOptionsWindow(MainWindow& main) : main_(main) {}
 ProgramOptionsWindow::~ProgramOptionsWindow() = default;
 
 void ProgramOptionsWindow::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm6.FormCreate", [this](Control* s) { FormCreate(s); });
-  handlers.add("TForm6.FormShow", [this](Control* s) { FormShow(s); });
-  handlers.add("TForm6.FormCloseQuery", [this](Form* s, bool& canClose) { FormCloseQuery(s, canClose); });
-  handlers.add("TForm6.Button1Click", [this](Control* s) { Button1Click(s); });
-  handlers.add("TForm6.BitBtn1Click", [this](Control* s) { BitBtn1Click(s); });
-  handlers.add("TForm6.RadioGroup1Click", [this](Control* s) { RadioGroup1Click(s); });
-  handlers.add("TForm6.RadioGroup2Click", [this](Control* s) { RadioGroup2Click(s); });
-  handlers.add("TForm6.CheckBox1Click", [this](Control* s) { CheckBox1Click(s); });
-  handlers.add("TForm6.CheckBox2Click", [this](Control* s) { CheckBox2Click(s); });
-  handlers.add("TForm6.Edit1Change", [this](Control* s) { Edit1Change(s); });
-  handlers.add("TForm6.Edit2Change", [this](Control* s) { Edit2Change(s); });
-  handlers.add("TForm6.cbxVclStylesChange", [this](Control* s) { cbxVclStylesChange(s); });
+  handlers.add("TForm6.FormCreate", this, &ProgramOptionsWindow::FormCreate);
+  handlers.add("TForm6.FormShow", this, &ProgramOptionsWindow::FormShow);
+  handlers.add("TForm6.FormCloseQuery", this, &ProgramOptionsWindow::FormCloseQuery);
+  handlers.add("TForm6.Button1Click", this, &ProgramOptionsWindow::Button1Click);
+  handlers.add("TForm6.BitBtn1Click", this, &ProgramOptionsWindow::BitBtn1Click);
+  handlers.add("TForm6.RadioGroup1Click", this, &ProgramOptionsWindow::RadioGroup1Click);
+  handlers.add("TForm6.RadioGroup2Click", this, &ProgramOptionsWindow::RadioGroup2Click);
+  handlers.add("TForm6.CheckBox1Click", this, &ProgramOptionsWindow::CheckBox1Click);
+  handlers.add("TForm6.CheckBox2Click", this, &ProgramOptionsWindow::CheckBox2Click);
+  handlers.add("TForm6.Edit1Change", this, &ProgramOptionsWindow::Edit1Change);
+  handlers.add("TForm6.Edit2Change", this, &ProgramOptionsWindow::Edit2Change);
+  handlers.add("TForm6.cbxVclStylesChange", this, &ProgramOptionsWindow::cbxVclStylesChange);
   for (const char* name : {"TForm6.Edit1KeyPress", "TForm6.Edit2KeyPress", "TForm6.CheckBox1KeyPress"})
     handlers.add(name, [this](Control* s, char& key) { SwallowEnter(s, key); });
 }

@@ -7,9 +7,9 @@
 namespace cq {
 
 void SettingsScriptInstaller::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm8.FormCreate", [this](Control* s) { FormCreate(s); });
-  handlers.add("TForm8.Button1Click", [this](Control* s) { Button1Click(s); });
-  handlers.add("TForm8.Button2Click", [this](Control* s) { Button2Click(s); });
+  handlers.add("TForm8.FormCreate", this, &SettingsScriptInstaller::FormCreate);
+  handlers.add("TForm8.Button1Click", this, &SettingsScriptInstaller::Button1Click);
+  handlers.add("TForm8.Button2Click", this, &SettingsScriptInstaller::Button2Click);
 }
 
 void SettingsScriptInstaller::attach(Form& form) {

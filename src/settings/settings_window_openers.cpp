@@ -3,10 +3,10 @@
 namespace cq {
 
 void SettingsWindowOpeners::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm1.CopperWeight1Click", [this](Control* s) { CopperWeight1Click(s); });
-  handlers.add("TForm1.ReinstallRegistryKeys1Click", [this](Control* s) { ReinstallRegistryKeys1Click(s); });
-  handlers.add("TForm1.Label301Click", [this](Control* s) { Label301Click(s); });
-  handlers.add("TForm1.BitBtn2Click", [this](Control* s) { BitBtn2Click(s); });
+  handlers.add("TForm1.CopperWeight1Click", this, &SettingsWindowOpeners::CopperWeight1Click);
+  handlers.add("TForm1.ReinstallRegistryKeys1Click", this, &SettingsWindowOpeners::ReinstallRegistryKeys1Click);
+  handlers.add("TForm1.Label301Click", this, &SettingsWindowOpeners::Label301Click);
+  handlers.add("TForm1.BitBtn2Click", this, &SettingsWindowOpeners::BitBtn2Click);
 }
 
 void SettingsWindowOpeners::bindWindows(Form& programOptions, Form& installer) {

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "app/main_window.h"
-#include "options/copper_items.h"
 #include "settings/loader.h"
 #include "settings/splash_status.h"
 #include "settings/stored_selection.h"
@@ -16,7 +15,7 @@ constexpr int kStepMs = 40;
 }  // namespace
 
 void Splash::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm1.Button3Click", [this](Control* sender) { Button3Click(sender); });
+  handlers.add("TForm1.Button3Click", this, &Splash::Button3Click);
 }
 
 void Splash::attach(Form& form) {
@@ -71,9 +70,9 @@ void Splash::refillCopperRadiosInCommaForm() {
   // stores its value and solves.
   CopperChoice choice =
       StoredCopperChoice(main_.app().services().settings, {base_->itemIndex(), plating_->itemIndex()});
-  base_->setItems(CopperItems(CopperRadio::Base, CopperForm::Comma));
+  base_->setItems(copperItems_.base);
   SelectStoredItem(*base_, choice.base);
-  plating_->setItems(CopperItems(CopperRadio::Plating, CopperForm::Comma));
+  plating_->setItems(copperItems_.plating);
   SelectStoredItem(*plating_, choice.plating);
 }
 

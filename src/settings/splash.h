@@ -4,6 +4,10 @@
 // messages keep running, closes it, writes the Imperial manual copper
 // defaults (refilling the copper radios in comma form with a decimal comma)
 // and solves once more. An error inside the loader ends only the loader.
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "app/window_part.h"
 
 namespace cq {
@@ -11,9 +15,17 @@ namespace cq {
 class MainWindow;
 class Loader;
 
+// The items of the base-copper and plating radios in comma form, as the
+// Options panel writes them.
+struct CommaCopperItems {
+  std::vector<std::string> base;
+  std::vector<std::string> plating;
+};
+
 class Splash : public WindowPart {
  public:
-  Splash(MainWindow& main, Loader& loader) : main_(main), loader_(loader) {}
+  Splash(MainWindow& main, Loader& loader, CommaCopperItems copperItems)
+      : main_(main), loader_(loader), copperItems_(std::move(copperItems)) {}
   void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
 
@@ -26,6 +38,7 @@ class Splash : public WindowPart {
 
   MainWindow& main_;
   Loader& loader_;
+  CommaCopperItems copperItems_;
   RadioGroup* units_ = nullptr;
   RadioGroup* base_ = nullptr;
   RadioGroup* plating_ = nullptr;

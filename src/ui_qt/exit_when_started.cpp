@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "app/program.h"
+#include "program/program.h"
 
 namespace cq::ui {
 

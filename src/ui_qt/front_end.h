@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/program.h"
+#include "program/program.h"
 
 namespace cq::ui {
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/program.h"
+#include "program/program.h"
 #include "ui_qt/exit_when_started.h"
 #include "ui_qt/font_list_reader.h"
 #include "ui_qt/front_end.h"

@@ -6,7 +6,7 @@ namespace cq {
 
 void AboutWindow::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm2.FormCloseQuery", EnableMainWindowOnClose(app_));
-  handlers.add("TForm2.Button1Click", NotifyEvent([this](Control* s) { Button1Click(s); }));
+  handlers.add("TForm2.Button1Click", this, &AboutWindow::Button1Click);
 }
 
 void AboutWindow::Button1Click(Control*) {

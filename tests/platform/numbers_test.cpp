@@ -325,6 +325,12 @@ TEST(LocalizeDecimalPoint, ReplacesOnlyTheFirstPointInCommaMode) {
   EXPECT_EQ(LocalizeDecimalPoint("+INF mils", true), "+INF mils");
 }
 
+TEST(LocalizeDecimalPoint, EveryPointOfATextOfSeveralNumbersInCommaMode) {
+  EXPECT_EQ(LocalizeDecimalPoints("0.35 mm - 0.25 mm", true), "0,35 mm - 0,25 mm");
+  EXPECT_EQ(LocalizeDecimalPoints("0.35 mm - 0.25 mm", false), "0.35 mm - 0.25 mm");
+  EXPECT_EQ(LocalizeDecimalPoints("no number", true), "no number");
+}
+
 TEST_F(NumbersTest, NormalizeDecimalInputReadsCommaAndPointAlike) {
   for (char separator : {'.', ','}) {
     SetDecimalSeparator(separator);

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "app/program.h"
+#include "program/program.h"
 #include "platform/form.h"
 #include "support/fake_services.h"
 

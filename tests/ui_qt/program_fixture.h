@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "app/program.h"
+#include "program/program.h"
 #include "support/fake_services.h"
 #include "ui_qt/front_end.h"
 #include "ui_qt/form_view.h"

@@ -51,10 +51,10 @@ ConductorPropertiesPage::ConductorPropertiesPage(PageContext context, Temperatur
 ConductorPropertiesPage::~ConductorPropertiesPage() = default;
 
 void ConductorPropertiesPage::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm1.RadioGroup8Click", [this](Control* s) { RadioGroup8Click(s); });
-  handlers.add("TForm1.RadioGroup15Click", [this](Control* s) { RadioGroup15Click(s); });
-  handlers.add("TForm1.RadioGroup2Click", [this](Control* s) { RadioGroup2Click(s); });
-  handlers.add("TForm1.CheckBox1Click", [this](Control* s) { CheckBox1Click(s); });
+  handlers.add("TForm1.RadioGroup8Click", this, &ConductorPropertiesPage::RadioGroup8Click);
+  handlers.add("TForm1.RadioGroup15Click", this, &ConductorPropertiesPage::RadioGroup15Click);
+  handlers.add("TForm1.RadioGroup2Click", this, &ConductorPropertiesPage::RadioGroup2Click);
+  handlers.add("TForm1.CheckBox1Click", this, &ConductorPropertiesPage::CheckBox1Click);
 }
 
 void ConductorPropertiesPage::solve(Control* sender) { solver_->SolveConductorProperties(sender); }

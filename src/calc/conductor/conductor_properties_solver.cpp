@@ -1,6 +1,7 @@
 #include "calc/conductor/conductor_properties_solver.h"
 
 #include "app/input_check.h"
+#include "app/program_options_controls.h"
 #include "app/temperatures.h"
 #include "app/working_values.h"
 #include "calc/conductor/conductor_properties_limits.h"
@@ -10,6 +11,7 @@
 #include "calc/conductor/cross_section_text.h"
 #include "calc/conductor/copper_weight.h"
 #include "calc/conductor/ipc_current.h"
+#include "calc/conductor/total_copper_text.h"
 #include "platform/checked_math.h"
 #include "platform/errors.h"
 #include "platform/format.h"
@@ -18,11 +20,6 @@
 namespace cq {
 
 namespace {
-// TForm6.RadioGroup1, the IPC method.
-constexpr int kWithModifiers = 0;
-constexpr int kWithoutModifiers = 1;
-constexpr int kIpc2221A = 2;
-
 constexpr int kSolveForAmperage = 0;
 constexpr int kSolveForWidth = 1;
 constexpr int kInternalLayer = 0;
@@ -116,8 +113,7 @@ bool ConductorPropertiesSolver::checkWidth(Control* sender) {
 
 void ConductorPropertiesSolver::writeCopperThickness(bool metric) {
   const double t = page_.values().TotalCopperThickness;
-  copperThickness_.setCaption(metric ? page_.localize(Format("%3.0f um", t * 1000))
-                                     : page_.localize(Format("%.2f mils", t)));
+  ShowTotalCopper(page_, copperThickness_, t, metric);
   information1_.setCaption("N/A");
   information2_.setCaption("N/A");
 }
@@ -138,19 +134,19 @@ void ConductorPropertiesSolver::writeCrossSection(bool metric) {
 void ConductorPropertiesSolver::solveCurrentOrWidth(bool metric) {
   auto& w = page_.values();
   const int mode = page_.programOptions().ipcVersion.itemIndex();
-  if (mode == kWithModifiers) {
+  if (mode == kIpcWithModifiers) {
     double current = IpcCurrentFormula(v_.areaSqMils, w.TempRise, kIpcK, 1);
     current = Mul(Mul(current, w.AreaModifier), v_.boardFactor);
     if (parallel_.itemIndex() == kYes) current = Div(current, v_.count);
     v_.current = Mul(Mul(current, v_.planeFactor), w.SubstrateModifier);
-    currentOrWidth_.setText(page_.localize(Format("%.4f Amps", v_.current)));
+    page_.show(currentOrWidth_, "%.4f Amps", v_.current);
     return;
   }
-  if (mode != kWithoutModifiers && mode != kIpc2221A) return;
-  const double k = mode == kIpc2221A && layer_.itemIndex() == kExternalLayer ? kIpcKExternal2221A : kIpcK;
+  if (mode != kIpcWithoutModifiers && mode != kIpc2221) return;
+  const double k = mode == kIpc2221 && layer_.itemIndex() == kExternalLayer ? kIpcKExternal2221A : kIpcK;
   if (solveFor_.itemIndex() == kSolveForAmperage) {
     v_.current = IpcCurrentFormula(v_.areaSqMils, w.TempRise, k, 1);
-    currentOrWidth_.setText(page_.localize(Format("%.4f Amps", v_.current)));
+    page_.show(currentOrWidth_, "%.4f Amps", v_.current);
   } else if (solveFor_.itemIndex() == kSolveForWidth) {
     // The etch factor is None in this state: the width is area over thickness.
     v_.current = read(widthOrCurrent_);
@@ -158,7 +154,7 @@ void ConductorPropertiesSolver::solveCurrentOrWidth(bool metric) {
     w.CrossSectionArea = metric ? Div(v_.areaSqMils, kSqMilsPerSqMm) : v_.areaSqMils;
     crossSection_.setText(page_.localize(CrossSectionText(w.CrossSectionArea, metric)));
     w.ConductorWidth = Div(w.CrossSectionArea, w.TotalCopperThickness);
-    currentOrWidth_.setText(page_.localize(Format(metric ? "%.4f mm" : "%.4f mils", w.ConductorWidth)));
+    page_.show(currentOrWidth_, metric ? "%.4f mm" : "%.4f mils", w.ConductorWidth);
     if (w.ConductorWidth < w.TotalCopperThickness)
       page_.dialogs().showInfo("Conductor width is less than conductor thickess");
   }
@@ -171,18 +167,18 @@ void ConductorPropertiesSolver::writeResistancePowerVoltage(bool metric) {
   double area = v_.areaSqMils;
   if (parallel_.itemIndex() == kYes) area = Div(area, v_.count);
   v_.resistance = Div(Mul(w.CopperResistivity, v_.length), area);
-  resistance_.setText(page_.localize(Format("%.5f Ohms", v_.resistance)));
+  page_.show(resistance_, "%.5f Ohms", v_.resistance);
   v_.power = Mul(Mul(v_.current, v_.current), v_.resistance);
-  power_.setText(page_.localize(Format("%.5f Watts", v_.power)));
+  page_.show(power_, "%.5f Watts", v_.power);
   v_.voltage = Mul(v_.current, v_.resistance);
-  voltage_.setText(page_.localize(Format("%.4f Volts", v_.voltage)));
+  page_.show(voltage_, "%.4f Volts", v_.voltage);
 }
 
 void ConductorPropertiesSolver::writeSkinDepth(bool metric) {
   const double metres = SkinDepthMetres(read(frequency_));
   const double depth = metric ? metres * 1e6 : metres * 1e6 * kMilsPerMicrometre;
   const double half = metric ? v_.halfThickness * 1000 : v_.halfThickness;
-  skinDepth_.setText(page_.localize(Format(metric ? "%.5f um" : "%.5f mils", depth)));
+  page_.show(skinDepth_, metric ? "%.5f um" : "%.5f mils", depth);
   const double percent = Mul(Div(depth, half), 100);
   skinPercent_.setText(percent >= 100 ? std::string("100%") : page_.localize(Format("%.2f %%", percent)));
   skinPercent_.setFontColor(depth < half ? colors::Red : colors::Navy);
@@ -220,7 +216,7 @@ void ConductorPropertiesSolver::SolveConductorProperties(Control* sender) {
   solveCurrentOrWidth(metric);
   writeResistancePowerVoltage(metric);
   if (!dc_.checked()) writeSkinDepth(metric);
-  powerDbm_.setText(page_.localize(Format("%.4f dBm", PowerDbm(v_.power))));
+  page_.show(powerDbm_, "%.4f dBm", PowerDbm(v_.power));
 }
 
 }  // namespace cq

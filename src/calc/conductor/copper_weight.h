@@ -6,11 +6,9 @@
 
 namespace cq {
 
-inline constexpr int kBaseCopperItems = 9;     // RadioGroup4: "0.25oz" .. "5oz"
-inline constexpr int kPlatingCopperItems = 7;  // RadioGroup1: "Bare PCB" .. "3oz"
-
-// The thickness of one radio item; nothing for an index outside the radio.
-// The Metric values are the table's own, not converted mils.
+// The thickness of one item of the base-copper radio RadioGroup4 or the
+// plating radio RadioGroup1 (their rows in options/copper_items); nothing
+// for an index outside the radio.
 std::optional<double> BaseCopperThicknessOf(int item, bool metric);
 std::optional<double> PlatingThicknessOf(int item, bool metric);
 

@@ -6,6 +6,7 @@
 #include "calc/conductor/copper_choices.h"
 #include "calc/conductor/cross_section_text.h"
 #include "calc/conductor/fusing_current_model.h"
+#include "calc/conductor/total_copper_text.h"
 #include "platform/checked_math.h"
 #include "platform/format.h"
 #include "platform/numbers.h"
@@ -49,15 +50,14 @@ void FusingCurrentPage::SolveFusingCurrent() {
   CopperWeightThickness(CopperSelectionOf(c_->copper, options), v.BaseCopperThickness, v.PlatingThickness);
   c_->meltingTemp.setCaption(page().decimalComma() ? "1084,62°C" : "1084.62°C");
   v.TotalCopperThickness = Add(v.PlatingThickness, v.BaseCopperThickness);
-  c_->totalCopper.setCaption(page().localize(metric ? Format("%4.0f um", Mul(v.TotalCopperThickness, 1000))
-                                                 : Format("%.2f mils", v.TotalCopperThickness)));
+  ShowTotalCopper(page(), c_->totalCopper, v.TotalCopperThickness, metric, UmOverflow::Raises, "%4.0f um");
   v.ConductorWidth = ParseLocaleFloat(c_->width.text());
 
   // Both are parsed again after their check: a correction counts at once.
   const double seconds =
-      *CheckInput(page(), c_->time, {[](double t) { return t <= 0; }, "Fuse time can't be less than or equal to 0", "1"});
+      CheckInput(page(), c_->time, {[](double t) { return t <= 0; }, "Fuse time can't be less than or equal to 0", "1"});
   const double multiplier =
-      *CheckInput(page(), c_->multiplier, {[](double m) { return m < 1; }, "Multiplier can't be less than 1", "1"});
+      CheckInput(page(), c_->multiplier, {[](double m) { return m < 1; }, "Multiplier can't be less than 1", "1"});
 
   // One conductor; an etch item outside the radio leaves the previous area.
   if (auto area = EtchedCrossSection(options.etchFactor.itemIndex(), v.ConductorWidth, v.TotalCopperThickness, false, 1))
@@ -66,11 +66,11 @@ void FusingCurrentPage::SolveFusingCurrent() {
 
   const double squareMils = metric ? Mul(v.CrossSectionArea, kSquareMmToSquareMils) : v.CrossSectionArea;
   const double amps = OnderdonkFusingCurrent(squareMils, v.AmbientTemp, seconds, multiplier);
-  c_->current.setText(page().localize(Format("%.4f Amps", amps)));
+  page().show(c_->current, "%.4f Amps", amps);
 
   c_->circularCaption.setCaption("Cross section in circular mils:");
   // Circular mils in both unit systems.
-  c_->circularMils.setCaption(page().localize(Format("%.2f mils", CircularMils(squareMils))));
+  page().show(c_->circularMils, "%.2f mils", CircularMils(squareMils));
 }
 
 }  // namespace cq

@@ -33,8 +33,8 @@ struct MinSpacingPage::Controls {
 };
 
 void MinSpacingPage::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm1.RadioGroup9Click", [this](Control* sender) { RadioGroup9Click(sender); });
-  handlers.add("TForm1.RadioGroup10Click", [this](Control* sender) { RadioGroup10Click(sender); });
+  handlers.add("TForm1.RadioGroup9Click", this, &MinSpacingPage::RadioGroup9Click);
+  handlers.add("TForm1.RadioGroup10Click", this, &MinSpacingPage::RadioGroup10Click);
 }
 
 void MinSpacingPage::solve(Control* sender) { SolveMinConductorSpacing(sender); }
@@ -79,7 +79,7 @@ void MinSpacingPage::SolveMinConductorSpacing(Control* sender) {
     c_->result.setText(MinSpacingCellText(range, device, metric, page().decimalComma()));
   } else if (range == kAbove500VRange) {
     double spacing = MinSpacingAbove500V(volts_, device, metric);
-    c_->result.setText(page().localize(Format(metric ? "%.4f mm" : "%.4f mils", spacing)));
+    page().show(c_->result, metric ? "%.4f mm" : "%.4f mils", spacing);
   }
 }
 

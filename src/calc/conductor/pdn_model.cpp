@@ -24,10 +24,8 @@ double PlaneCapacitanceImperial(double er, double areaSqIn, double distanceIn) {
 }
 
 double PlaneCapacitanceMetric(double er, double areaSqMm, double distanceMm) {
-  return Div(Mul(Mul(kFreeSpacePfPerInch, er), Mul(areaSqMm, kSqInPerSqMm)), Div(distanceMm, kMmPerInch));
+  return Div(Mul(Mul(kFreeSpacePfPerInch, er), Mul(areaSqMm, kSqInPerSqMm)), MmToInches(distanceMm));
 }
-
-double MilsToInches(double mils) { return Div(mils, kMilsPerInch); }
 
 double PlaneReactance(double frequencyMHz, double capacitancePf) {
   return Div(1, Mul(Mul(Mul(frequencyMHz, kHzPerMHz), kTwoPi), Div(capacitancePf, kPfPerFarad)));

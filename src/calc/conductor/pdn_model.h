@@ -19,9 +19,6 @@ double PlaneCapacitanceImperial(double er, double areaSqIn, double distanceIn);
 // The same from square mm and mm: area x 0.00155 sq.in, distance / 25.4 in.
 double PlaneCapacitanceMetric(double er, double areaSqMm, double distanceMm);
 
-// Mils to inches, for the plane distance.
-double MilsToInches(double mils);
-
 // 1 / (2 pi f C) with f in MHz and C in pF, 2 pi taken as 6.28318. Ohms.
 double PlaneReactance(double frequencyMHz, double capacitancePf);
 

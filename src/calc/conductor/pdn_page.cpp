@@ -4,6 +4,7 @@
 #include "app/input_messages.h"
 #include "app/working_values.h"
 #include "calc/conductor/pdn_model.h"
+#include "calc/unit_factors.h"
 #include "options/units_conversion.h"
 #include "platform/format.h"
 #include "platform/numbers.h"
@@ -32,7 +33,7 @@ struct PdnPage::Controls {
 };
 
 void PdnPage::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm1.CheckBox4Click", [this](Control* sender) { CheckBox4Click(sender); });
+  handlers.add("TForm1.CheckBox4Click", this, &PdnPage::CheckBox4Click);
 }
 
 void PdnPage::attach(Form& form) { c_.bind(form); }
@@ -65,12 +66,12 @@ void PdnPage::SolvePDN(Control* sender) {
   const double current = ParseLocaleFloat(c_->current.text());
   // Both percentages are parsed again after their check, so a corrected text
   // counts in this same solve.
-  const double share = PercentToFraction(*CheckInput(
+  const double share = PercentToFraction(CheckInput(
       page(), c_->transient,
       {[](double percent) { return percent <= 0; }, "Transient current percentage can't be <= 0", "1"}));
-  const double ripple = PercentToFraction(*CheckInput(
+  const double ripple = PercentToFraction(CheckInput(
       page(), c_->ripple, {[](double percent) { return percent < 0; }, "Maximum AC ripple percentage can't be < 0", "0"}));
-  c_->impedance.setText(page().localize(Format("%.4f Ohms", PdnTargetImpedance(volts, ripple, current, share))));
+  page().show(c_->impedance, "%.4f Ohms", PdnTargetImpedance(volts, ripple, current, share));
 
   // The nested solve parses Er 1; this one finishes with the value it left.
   values.SubstrateEr = ParseLocaleFloat(c_->er.text());
@@ -81,12 +82,12 @@ void PdnPage::SolvePDN(Control* sender) {
   const double distance = ParseLocaleFloat(c_->distance.text());
   const double pf = metric ? PlaneCapacitanceMetric(values.SubstrateEr, area, distance)
                            : PlaneCapacitanceImperial(values.SubstrateEr, area, MilsToInches(distance));
-  c_->capacitance.setText(page().localize(Format("%.2f pF", pf)));
+  page().show(c_->capacitance, "%.2f pF", pf);
 
   // With "DC" ticked the frequency field reads "DC" and is never parsed.
   if (c_->dc.checked()) return;
   const double xc = PlaneReactance(ParseLocaleFloat(c_->frequency.text()), pf);
-  c_->reactance.setText(page().localize(Format("%.4f Ohms", xc)));
+  page().show(c_->reactance, "%.4f Ohms", xc);
 }
 
 }  // namespace cq

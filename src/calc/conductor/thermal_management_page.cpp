@@ -29,7 +29,7 @@ void ThermalManagementPage::writeJunctionTemperature(const Edit& resistance, con
   const double theta = ParseLocaleFloat(resistance.text());
   const double watts = ParseLocaleFloat(power.text());
   const double junction = JunctionTemperature(watts, theta, page().values().AmbientTemp);
-  result.setText(page().localize(Format("%.3f °C", junction)));
+  page().show(result, "%.3f °C", junction);
 }
 
 void ThermalManagementPage::SolveThermalManagement() {

@@ -1,7 +1,7 @@
 #include "calc/diffpair/coupled_structures.h"
 
-#include "calc/electrical/conversion_model.h"
 #include "calc/tline/asym_stripline/asym_stripline_model.h"
+#include "calc/unit_factors.h"
 #include "platform/checked_math.h"
 
 namespace cq {
@@ -44,7 +44,7 @@ double AsymStriplinePairZo(double er, double w, double h1, double h2, double t, 
   // The mode is chosen on the lengths as entered; converting first can move
   // a ratio of exactly 0.35 to just below it.
   const AsymStriplineMode mode = AsymStriplineModeOf(w, h1, h2);
-  const auto mils = [metric](double v) { return metric ? conversion::MillimetresToMils(v) : v; };
+  const auto mils = [metric](double v) { return metric ? CheckedMmToMils(v) : v; };
   return AsymStriplineDefaultModel(mils(w), mils(h1), mils(h2), mils(t), er, mode).zo;
 }
 

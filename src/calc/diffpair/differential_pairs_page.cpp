@@ -28,11 +28,11 @@ DifferentialPairsPage::DifferentialPairsPage(PageContext context) : PageOf(conte
 DifferentialPairsPage::~DifferentialPairsPage() = default;
 
 void DifferentialPairsPage::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm1.TrackBar1Change", [this](Control* sender) { TrackBar1Change(sender); });
-  handlers.add("TForm1.ComboBox5Change", [this](Control* sender) { ComboBox5Change(sender); });
-  handlers.add("TForm1.Edit151Click", [this](Control* sender) { Edit151Click(sender); });
-  handlers.add("TForm1.Edit151Exit", [this](Control* sender) { Edit151Exit(sender); });
-  handlers.add("TForm1.Button18Click", [this](Control* sender) { Button18Click(sender); });
+  handlers.add("TForm1.TrackBar1Change", this, &DifferentialPairsPage::TrackBar1Change);
+  handlers.add("TForm1.ComboBox5Change", this, &DifferentialPairsPage::ComboBox5Change);
+  handlers.add("TForm1.Edit151Click", this, &DifferentialPairsPage::Edit151Click);
+  handlers.add("TForm1.Edit151Exit", this, &DifferentialPairsPage::Edit151Exit);
+  handlers.add("TForm1.Button18Click", this, &DifferentialPairsPage::Button18Click);
 }
 
 void DifferentialPairsPage::attach(Form& form) {
@@ -77,7 +77,7 @@ void DifferentialPairsPage::Button18Click(Control* sender) {
   page().activate(CalculatorId::ViaProperties, sender);
   // The selection runs the radio's click: the differential-via layout and a solve.
   c_->viaSelection.setItemIndex(kDifferentialViasItem);
-  c_->viaPairImpedance.setText(page().localize(Format("%.3f", page().values().DifferentialImpedance)));
+  page().show(c_->viaPairImpedance, "%.3f", page().values().DifferentialImpedance);
   page().solve(sender);
 }
 

@@ -4,6 +4,7 @@
 #include "app/input_messages.h"
 #include "app/working_values.h"
 #include "calc/conductor/copper_choices.h"
+#include "calc/conductor/total_copper_text.h"
 #include "calc/diffpair/diffpair_solver_controls.h"
 #include "calc/diffpair/pair_coupling.h"
 #include "calc/diffpair/pair_target.h"
@@ -16,6 +17,16 @@ namespace cq {
 
 DifferentialPairsSolver::DifferentialPairsSolver(PageContext page, Form& form) : page_(page) { c_.bind(form); }
 
+// In the order of the layer radio.
+const std::array<DifferentialPairsSolver::Structure, 6> DifferentialPairsSolver::kStructures = {
+    &DifferentialPairsSolver::EdgeCoupledMicrostrip,     // "Edge Cpld Ext"
+    &DifferentialPairsSolver::EdgeCoupledStripline,      // "Edge Cpld Int Sym"
+    &DifferentialPairsSolver::EdgeCoupledAsymStripline,  // "Edge Cpld Int Asym"
+    &DifferentialPairsSolver::EdgeCoupledEmbedded,       // "Edge Cpld Embed"
+    &DifferentialPairsSolver::BroadsideShielded,         // "Broad Cpld Shld"
+    &DifferentialPairsSolver::BroadsideUnshielded,       // "Broad Cpld NShld"
+};
+
 void DifferentialPairsSolver::write(Edit& field, const std::string& text) { field.setText(page_.localize(text)); }
 
 void DifferentialPairsSolver::write(Label& label, const std::string& text) {
@@ -27,53 +38,45 @@ double DifferentialPairsSolver::read(const Edit& field) const { return ParseLoca
 void DifferentialPairsSolver::SolveDifferentialPairs(Control* sender) {
   c_->viaThermal110.setCaption("N/A");
   c_->viaThermal285.setCaption("N/A");
-  const int unit = page_.unitsIndex();
-  if (unit != 0 && unit != 1) return;
+  if (!page_.unitsChosen()) return;
   auto& v = page_.values();
   CopperWeightThickness(CopperSelectionOf(c_->copper, page_.programOptions()), v.BaseCopperThickness,
                         v.PlatingThickness);
 
   Front front{};
-  front.metric = unit == 1;
+  front.metric = page_.metric();
   front.coupledLength = read(c_->coupledLength);
   front.riseTime = read(c_->riseTime);
   front.appliedVoltage = read(c_->appliedVoltage);
   // The field is rewritten to 1 and this solve computes with what it says.
-  v.SubstrateEr = *CheckInput(page_, c_->er, {[](double er) { return er < 1; }, kMinimumErMessage, "1"});
+  v.SubstrateEr = CheckInput(page_, c_->er, {[](double er) { return er < 1; }, kMinimumErMessage, "1"});
   v.ConductorWidth = read(c_->width);
   v.ConductorSpacing = read(c_->spacing);
 
-  bool solved = false;
-  switch (c_->structure.itemIndex()) {
-    case 0: solved = EdgeCoupledMicrostrip(front); break;
-    case 1: solved = EdgeCoupledStripline(front); break;
-    case 2: solved = EdgeCoupledAsymStripline(front); break;
-    case 3: solved = EdgeCoupledEmbedded(front); break;
-    case 4: solved = BroadsideCoupled(front, true, sender); break;
-    case 5: solved = BroadsideCoupled(front, false, sender); break;
-    default: break;  // the radio is between a clear and its refill
-  }
-  if (solved) checkTarget();
+  const int item = c_->structure.itemIndex();
+  // Without an item the radio is between a clear and its refill.
+  if (item < 0 || item >= static_cast<int>(kStructures.size())) return;
+  if ((this->*kStructures[static_cast<std::size_t>(item)])(front, sender)) checkTarget();
 }
 
 void DifferentialPairsSolver::writeCopper(double t, bool metric) {
-  write(c_->totalCopper, metric ? Format("%3.0f um", Mul(t, 1000)) : Format("%.2f mils", t));
+  ShowTotalCopper(page_, c_->totalCopper, t, metric, UmOverflow::Raises);
 }
 
 double DifferentialPairsSolver::writeSaturationLength(double permittivity, const Front& front) {
   const double lsat = SaturationLength(permittivity, front.riseTime, front.metric);
-  write(c_->saturationLength, Format(front.metric ? "%.2f mm" : "%.2f mils", lsat));
+  page_.show(c_->saturationLength, front.metric ? "%.2f mm" : "%.2f mils", lsat);
   return lsat;
 }
 
 void DifferentialPairsSolver::writeZo(double zo) {
   page_.values().CharacteristicImpedance = zo;
-  write(c_->zo, Format("%.3f Ohms", zo));
+  page_.show(c_->zo, "%.3f Ohms", zo);
 }
 
 void DifferentialPairsSolver::writeZdiff(double zdiff) {
   page_.values().DifferentialImpedance = zdiff;
-  write(c_->zdiff, Format("%.3f Ohms", zdiff));
+  page_.show(c_->zdiff, "%.3f Ohms", zdiff);
 }
 
 void DifferentialPairsSolver::writeRatios(double w, double s, double href) {
@@ -87,7 +90,7 @@ void DifferentialPairsSolver::writeRatios(double w, double s, double href) {
 
 void DifferentialPairsSolver::writeCoupling(std::optional<double> zo, double zdiff, double lsat, const Front& front) {
   const double zodd = OddModeImpedance(zdiff);
-  write(c_->zodd, Format("%.3f Ohms", zodd));
+  page_.show(c_->zodd, "%.3f Ohms", zodd);
   if (!zo) {
     // Without a single-ended impedance of this pair the even mode and the
     // coupling would come from whatever pair was solved before.
@@ -98,18 +101,18 @@ void DifferentialPairsSolver::writeCoupling(std::optional<double> zo, double zdi
     return;
   }
   const double zeven = EvenModeImpedance(*zo, zodd);
-  write(c_->zeven, Format("%.3f Ohms", zeven));
+  page_.show(c_->zeven, "%.3f Ohms", zeven);
   const double kb = BackwardCouplingTerminated(zeven, zodd, *zo);
-  write(c_->kb, Format("%.4f", kb));
+  page_.show(c_->kb, "%.4f", kb);
   const double kbu = BackwardCouplingUnterminated(zeven, zodd);
-  write(c_->kbUnterminated, Format("%.4f", kbu));
-  write(c_->kbDb, Format("%.3f", CouplingDecibels(kb)));
-  write(c_->kbUnterminatedDb, Format("%.3f", CouplingDecibels(kbu)));
-  const auto next = [&](double coupling) {
-    return Format("%.4f V", NearEndVoltage(coupling, front.coupledLength, lsat, front.appliedVoltage));
+  page_.show(c_->kbUnterminated, "%.4f", kbu);
+  page_.show(c_->kbDb, "%.3f", CouplingDecibels(kb));
+  page_.show(c_->kbUnterminatedDb, "%.3f", CouplingDecibels(kbu));
+  const auto next = [&](auto& shown, double coupling) {
+    page_.show(shown, "%.4f V", NearEndVoltage(coupling, front.coupledLength, lsat, front.appliedVoltage));
   };
-  write(c_->nextTerminated, next(kb));
-  write(c_->nextUnterminated, next(kbu));
+  next(c_->nextTerminated, kb);
+  next(c_->nextUnterminated, kbu);
 }
 
 void DifferentialPairsSolver::writeEdgePair(double zo, const std::function<double()>& zdiffOf, double href,
@@ -126,8 +129,8 @@ void DifferentialPairsSolver::checkTarget() {
   const ZdiffFactors tolerance = ComputeZdiffTolerance(c_->tolerance);
   const double target = read(c_->target);
   const ZdiffBounds bounds = TargetBounds(target, tolerance.upper, tolerance.lower);
-  write(c_->upperBound, Format("%.3f Ohms", bounds.upper));
-  write(c_->lowerBound, Format("%.3f Ohms", bounds.lower));
+  page_.show(c_->upperBound, "%.3f Ohms", bounds.upper);
+  page_.show(c_->lowerBound, "%.3f Ohms", bounds.lower);
   c_->withinTarget.setBrush(ZdiffWithinTarget(page_.values().DifferentialImpedance, bounds) ? colors::Lime
                                                                                              : colors::Red);
   const auto mark = [this](Label& label, double ratio, const std::string& printed) {

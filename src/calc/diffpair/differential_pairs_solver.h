@@ -3,6 +3,7 @@
 // the structure chosen on the layer radio, the coupling figures of the pair,
 // then the target check and the ratio colours. Each text is written as soon
 // as its value is known, so an error later in the solve keeps it.
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -29,11 +30,16 @@ class DifferentialPairsSolver {
     double appliedVoltage;
   };
 
-  // The structures; false when the solve ends inside one.
-  bool EdgeCoupledMicrostrip(const Front& front);
-  bool EdgeCoupledStripline(const Front& front);
-  bool EdgeCoupledAsymStripline(const Front& front);
-  bool EdgeCoupledEmbedded(const Front& front);
+  // The structures, one per item of the layer radio RadioGroup3 in
+  // kStructures; false when the solve ends inside one.
+  using Structure = bool (DifferentialPairsSolver::*)(const Front& front, Control* sender);
+  static const std::array<Structure, 6> kStructures;
+  bool EdgeCoupledMicrostrip(const Front& front, Control* sender);
+  bool EdgeCoupledStripline(const Front& front, Control* sender);
+  bool EdgeCoupledAsymStripline(const Front& front, Control* sender);
+  bool EdgeCoupledEmbedded(const Front& front, Control* sender);
+  bool BroadsideShielded(const Front& front, Control* sender) { return BroadsideCoupled(front, true, sender); }
+  bool BroadsideUnshielded(const Front& front, Control* sender) { return BroadsideCoupled(front, false, sender); }
   bool BroadsideCoupled(const Front& front, bool shielded, Control* sender);
 
   // The steps every structure shares, in the order it runs them.

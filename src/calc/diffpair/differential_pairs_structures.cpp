@@ -3,7 +3,7 @@
 #include "app/working_values.h"
 #include "calc/diffpair/coupled_structures.h"
 #include "calc/diffpair/diffpair_solver_controls.h"
-#include "calc/electrical/conversion_model.h"
+#include "calc/unit_factors.h"
 #include "platform/checked_math.h"
 #include "platform/numbers.h"
 
@@ -12,10 +12,9 @@ namespace {
 constexpr std::string_view kBroadsideHeightMessage =
     "Conductor height can't be less than or equal to conductor thickness + spacing";
 
-using conversion::MillimetresToMils;
 }  // namespace
 
-bool DifferentialPairsSolver::EdgeCoupledMicrostrip(const Front& front) {
+bool DifferentialPairsSolver::EdgeCoupledMicrostrip(const Front& front, Control* /*sender*/) {
   auto& v = page_.values();
   // The only outer-layer pair: its plating counts.
   v.TotalCopperThickness = Add(v.PlatingThickness, v.BaseCopperThickness);
@@ -30,7 +29,7 @@ bool DifferentialPairsSolver::EdgeCoupledMicrostrip(const Front& front) {
   return true;
 }
 
-bool DifferentialPairsSolver::EdgeCoupledStripline(const Front& front) {
+bool DifferentialPairsSolver::EdgeCoupledStripline(const Front& front, Control* /*sender*/) {
   auto& v = page_.values();
   v.TotalCopperThickness = v.BaseCopperThickness;
   writeCopper(v.TotalCopperThickness, front.metric);
@@ -42,7 +41,7 @@ bool DifferentialPairsSolver::EdgeCoupledStripline(const Front& front) {
   return true;
 }
 
-bool DifferentialPairsSolver::EdgeCoupledAsymStripline(const Front& front) {
+bool DifferentialPairsSolver::EdgeCoupledAsymStripline(const Front& front, Control* /*sender*/) {
   auto& v = page_.values();
   const double t = v.BaseCopperThickness;
   v.TotalCopperThickness = t;
@@ -59,7 +58,7 @@ bool DifferentialPairsSolver::EdgeCoupledAsymStripline(const Front& front) {
   return true;
 }
 
-bool DifferentialPairsSolver::EdgeCoupledEmbedded(const Front& front) {
+bool DifferentialPairsSolver::EdgeCoupledEmbedded(const Front& front, Control* /*sender*/) {
   auto& v = page_.values();
   const double t = v.BaseCopperThickness;
   v.TotalCopperThickness = t;
@@ -67,11 +66,11 @@ bool DifferentialPairsSolver::EdgeCoupledEmbedded(const Front& front) {
   double h1, h2, tMils;
   if (front.metric) {
     writeCopper(t, true);
-    h1 = MillimetresToMils(read(c_->height));
-    h2 = MillimetresToMils(read(c_->height2));
-    v.ConductorWidth = MillimetresToMils(read(c_->width));
-    v.ConductorSpacing = MillimetresToMils(read(c_->spacing));
-    tMils = MillimetresToMils(t);
+    h1 = CheckedMmToMils(read(c_->height));
+    h2 = CheckedMmToMils(read(c_->height2));
+    v.ConductorWidth = CheckedMmToMils(read(c_->width));
+    v.ConductorSpacing = CheckedMmToMils(read(c_->spacing));
+    tMils = CheckedMmToMils(t);
   } else {
     h1 = read(c_->height);
     h2 = read(c_->height2);
@@ -103,14 +102,13 @@ bool DifferentialPairsSolver::BroadsideCoupled(const Front& front, bool shielded
     std::string corrected = FormatGeneralFloat(BroadsideCorrectedHeight(t, s));
     const bool settles = !tooSmall(ParseLocaleFloat(corrected));
     if (!settles) corrected = c_->height.text();
-    CheckValue(page_, c_->height, h,
-               {tooSmall, kBroadsideHeightMessage, corrected, {}, settles ? FollowUp::ResolveAndEnd : FollowUp::End},
-               sender);
-    return false;
+    return !EndsSolve(page_, c_->height, h,
+                      {tooSmall, kBroadsideHeightMessage, corrected, {}, settles ? Ending::AfterResolve : Ending::Now},
+                      sender);
   }
 
   const double lsat = writeSaturationLength(v.SubstrateEr, front);
-  const double gapMils = front.metric ? MillimetresToMils(v.ConductorHeight) : v.ConductorHeight;
+  const double gapMils = front.metric ? CheckedMmToMils(v.ConductorHeight) : v.ConductorHeight;
   const double zdiff = shielded ? BroadsideShieldedZdiff(v.SubstrateEr, v.ConductorWidth, s, t, gapMils)
                                 : BroadsideUnshieldedZdiff(v.SubstrateEr, v.ConductorWidth, s, t);
   writeZdiff(zdiff);

@@ -4,10 +4,6 @@
 #include "platform/checked_math.h"
 
 namespace cq {
-namespace {
-constexpr double kInchesPerNs = 11.8;
-}  // namespace
-
 double SaturationLength(double permittivity, double riseTimeNs, bool metric) {
   const double perInch = metric ? kMmPerInch : kMilsPerInch;
   return Mul(Mul(Div(kInchesPerNs, Sqrt(permittivity)), riseTimeNs / 2), perInch);

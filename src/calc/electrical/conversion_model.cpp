@@ -20,13 +20,10 @@ double FahrenheitToCelsius(double fahrenheit) {
 
 double CelsiusToFahrenheit(double celsius) { return Add(Mul(celsius, kFahrenheitPerCelsius), kFreezingFahrenheit); }
 
-double MilsToMillimetres(double mils) { return Mul(Mul(mils, kInchesPerMil), kMmPerInch); }
-double MilsToInches(double mils) { return Div(mils, kMilsPerInch); }
+double MilsToMillimetres(double mils) { return CheckedInchesToMm(Mul(mils, kInchesPerMil)); }
 double MilsToMicrometres(double mils) { return Mul(MilsToMillimetres(mils), kUmPerMm); }
 
-double MillimetresToMils(double mm) { return Mul(Div(mm, kMmPerInch), kMilsPerInch); }
 double MillimetresToMicrometres(double mm) { return Mul(mm, kUmPerMm); }
-double MillimetresToInches(double mm) { return Div(mm, kMmPerInch); }
 
 double DecibelsToVoltageGain(double decibels) { return Pow(10, Div(decibels, kDecibelsPerDecade)); }
 double DbmAfterGain(double dbm, double decibels) { return Add(dbm, decibels); }

@@ -17,12 +17,9 @@ double CelsiusToFahrenheit(double celsius);
 
 // From mils.
 double MilsToMillimetres(double mils);
-double MilsToInches(double mils);
 double MilsToMicrometres(double mils);
 // From millimetres.
-double MillimetresToMils(double mm);
 double MillimetresToMicrometres(double mm);
-double MillimetresToInches(double mm);
 
 // 10^(dB / 20).
 double DecibelsToVoltageGain(double decibels);

@@ -1,6 +1,7 @@
 #include "calc/electrical/conversion_page.h"
 
 #include "calc/electrical/conversion_model.h"
+#include "calc/unit_factors.h"
 #include "platform/format.h"
 #include "platform/numbers.h"
 
@@ -52,14 +53,21 @@ void Relabel(Label& label, Edit& field, const Caption& text) {
 }  // namespace
 
 void ConversionPage::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm1.CheckBox3Click", [this](Control* sender) { CheckBox3Click(sender); });
-  handlers.add("TForm1.CheckBox2Click", [this](Control* sender) { CheckBox2Click(sender); });
-  handlers.add("TForm1.BitBtn4Click", [this](Control* sender) { BitBtn4Click(sender); });
+  handlers.add("TForm1.CheckBox3Click", this, &ConversionPage::CheckBox3Click);
+  handlers.add("TForm1.CheckBox2Click", this, &ConversionPage::CheckBox2Click);
+  handlers.add("TForm1.BitBtn4Click", this, &ConversionPage::BitBtn4Click);
 }
 
 void ConversionPage::solve(Control* sender) { SolveConversion(sender); }
 
 void ConversionPage::attach(Form& form) { c_.bind(form); }
+
+std::function<void()> ConversionPage::stepBeforeEverySolve() {
+  return [this] {
+    for (Edit* input : {&c_->temperature, &c_->distance})
+      if (input->text().empty()) input->setText("0");
+  };
+}
 
 void ConversionPage::CheckBox3Click(Control* sender) {
   if (c_->polarToRectangular.checked()) {
@@ -99,27 +107,23 @@ void ConversionPage::BitBtn4Click(Control* sender) {
   page().solve(sender);
 }
 
-void ConversionPage::write(Edit& output, const char* format, double value) {
-  output.setText(page().localize(Format(format, value)));
-}
-
 void ConversionPage::SolveConversion(Control* /*sender*/) {
   using namespace conversion;
   const int unit = page().unitsIndex();
   if (unit == 0) {
     // From mils and degrees Fahrenheit.
-    write(c_->temperatureOut, "%0.2f", FahrenheitToCelsius(ParseLocaleFloat(c_->temperature.text())));
+    page().show(c_->temperatureOut, "%0.2f", FahrenheitToCelsius(ParseLocaleFloat(c_->temperature.text())));
     const double mils = ParseLocaleFloat(c_->distance.text());
-    write(c_->distanceOut1, "%.4f", MilsToMillimetres(mils));
-    write(c_->distanceOut2, "%.4f", MilsToInches(mils));
-    write(c_->distanceOut3, "%.4f", MilsToMicrometres(mils));
+    page().show(c_->distanceOut1, "%.4f", MilsToMillimetres(mils));
+    page().show(c_->distanceOut2, "%.4f", MilsToInches(mils));
+    page().show(c_->distanceOut3, "%.4f", MilsToMicrometres(mils));
   } else if (unit == 1) {
     // From millimetres and degrees Celsius.
     const double mm = ParseLocaleFloat(c_->distance.text());
-    write(c_->distanceOut1, "%.2f", MillimetresToMils(mm));
-    write(c_->temperatureOut, "%0.2f", CelsiusToFahrenheit(ParseLocaleFloat(c_->temperature.text())));
-    write(c_->distanceOut2, "%.4f", MillimetresToMicrometres(mm));
-    write(c_->distanceOut3, "%.4f", MillimetresToInches(mm));
+    page().show(c_->distanceOut1, "%.2f", CheckedMmToMils(mm));
+    page().show(c_->temperatureOut, "%0.2f", CelsiusToFahrenheit(ParseLocaleFloat(c_->temperature.text())));
+    page().show(c_->distanceOut2, "%.4f", MillimetresToMicrometres(mm));
+    page().show(c_->distanceOut3, "%.4f", MmToInches(mm));
   } else {
     return;
   }
@@ -132,14 +136,14 @@ void ConversionPage::solveGain(bool metric) {
   using namespace conversion;
   const double decibels = ParseLocaleFloat(c_->gainDb.text());
   const double gain = DecibelsToVoltageGain(decibels);
-  write(c_->voltageGain, "%.4f", gain);
+  page().show(c_->voltageGain, "%.4f", gain);
   const double dbm = DbmAfterGain(ParseLocaleFloat(c_->dbmIn.text()), decibels);
   // Metric has always shown the level in its shortest form.
   if (metric)
     c_->dbmOut.setText(page().localize(FormatGeneralFloat(dbm)));
   else
-    write(c_->dbmOut, "%.4f", dbm);
-  write(c_->voltsOut, "%.4f", VoltsAfterGain(ParseLocaleFloat(c_->voltsIn.text()), gain));
+    page().show(c_->dbmOut, "%.4f", dbm);
+  page().show(c_->voltsOut, "%.4f", VoltsAfterGain(ParseLocaleFloat(c_->voltsIn.text()), gain));
 }
 
 void ConversionPage::solveComplex() {
@@ -148,10 +152,10 @@ void ConversionPage::solveComplex() {
   const double second = ParseLocaleFloat(c_->complexIn2.text());
   if (c_->polarToRectangular.checked()) {
     lastPolarAngleInput_ = second;
-    write(c_->complexOut1, "%.4f", PolarToReal(first, second));
-    write(c_->complexOut2, "%.4f", PolarToImaginary(first, second));
+    page().show(c_->complexOut1, "%.4f", PolarToReal(first, second));
+    page().show(c_->complexOut2, "%.4f", PolarToImaginary(first, second));
   } else {
-    write(c_->complexOut1, "%.4f", ComplexMagnitude(first, second));
+    page().show(c_->complexOut1, "%.4f", ComplexMagnitude(first, second));
     lastPolarAngleText_ = page().localize(Format("%.4f", ComplexAngleDegrees(first, second)));
     c_->complexOut2.setText(lastPolarAngleText_);
   }
@@ -161,9 +165,9 @@ void ConversionPage::solveAngle() {
   using namespace conversion;
   const double angle = ParseLocaleFloat(c_->angleIn.text());
   if (c_->radiansToDegrees.checked())
-    write(c_->angleOut, "%.4f", RadiansToDegrees(angle));
+    page().show(c_->angleOut, "%.4f", RadiansToDegrees(angle));
   else
-    write(c_->angleOut, "%.4f", DegreesToRadians(angle));
+    page().show(c_->angleOut, "%.4f", DegreesToRadians(angle));
 }
 
 }  // namespace cq

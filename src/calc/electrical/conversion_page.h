@@ -3,6 +3,7 @@
 // decibel gain, complex-number and angle converters that solve together,
 // the two "swap" boxes and "Send", which hands the polar angle to the
 // angle converter.
+#include <functional>
 #include <string>
 
 #include "app/bound_controls.h"
@@ -17,6 +18,8 @@ class ConversionPage : public PageOf<CalculatorId::Conversion> {
   void attach(Form& form) override;
   void solve(Control* sender) override;
   const UnitsPage* unitsTable() const override;
+  // The temperature and distance inputs never stay empty.
+  std::function<void()> stepBeforeEverySolve() override;
 
   void CheckBox3Click(Control* sender);
   void CheckBox2Click(Control* sender);
@@ -24,7 +27,6 @@ class ConversionPage : public PageOf<CalculatorId::Conversion> {
   void SolveConversion(Control* sender);
 
  private:
-  void write(Edit& output, const char* format, double value);
   void solveGain(bool metric);
   void solveComplex();
   void solveAngle();

@@ -31,7 +31,7 @@ RectangularResistor RectangularResistorImperial(double lengthMils, double widthM
 
 RectangularResistor RectangularResistorMetric(double lengthMm, double widthMm, double ohmsPerSqMm) {
   RectangularResistor r =
-      Rectangular(Div(lengthMm, kMmPerInch), Div(widthMm, kMmPerInch), SheetResistancePerSqInch(ohmsPerSqMm));
+      Rectangular(MmToInches(lengthMm), MmToInches(widthMm), SheetResistancePerSqInch(ohmsPerSqMm));
   r.area = Div(r.area, kSqMilsPerSqMm);
   return r;
 }

@@ -40,7 +40,7 @@ constexpr int kAnnular = 2;
 }  // namespace
 
 void EmbeddedResistorsPage::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm1.RadioGroup11Click", [this](Control* sender) { RadioGroup11Click(sender); });
+  handlers.add("TForm1.RadioGroup11Click", this, &EmbeddedResistorsPage::RadioGroup11Click);
 }
 
 void EmbeddedResistorsPage::solve(Control* sender) { SolveEmbeddedResistors(sender); }
@@ -99,10 +99,6 @@ void EmbeddedResistorsPage::layOutAnnular() {
   c_->secondInput.setHint("Enter the target resistor value in ohms.");
 }
 
-void EmbeddedResistorsPage::write(Edit& output, const char* format, double value) {
-  output.setText(page().localize(Format(format, value)));
-}
-
 void EmbeddedResistorsPage::SolveEmbeddedResistors(Control* /*sender*/) {
   if (!page().unitsChosen()) return;
   const bool metric = page().metric();
@@ -117,12 +113,12 @@ void EmbeddedResistorsPage::solveRectangular(bool metric) {
   const double sheet = ParseLocaleFloat(c_->sheetResistance.text());
   if (metric) {
     const RectangularResistor r = RectangularResistorMetric(length, width, sheet);
-    write(c_->area, "%.3f Sq.mm", r.area);
-    write(c_->result, "%.3f Ohms", r.ohms);
+    page().show(c_->area, "%.3f Sq.mm", r.area);
+    page().show(c_->result, "%.3f Ohms", r.ohms);
   } else {
     const RectangularResistor r = RectangularResistorImperial(length, width, sheet);
-    write(c_->area, "%.2f Sq.mils", r.area);
-    write(c_->result, "%.3f Ohms", r.ohms);
+    page().show(c_->area, "%.2f Sq.mils", r.area);
+    page().show(c_->result, "%.3f Ohms", r.ohms);
   }
 }
 
@@ -132,9 +128,9 @@ void EmbeddedResistorsPage::solveAnnular(bool metric) {
   const double target = ParseLocaleFloat(c_->secondInput.text());
   const double outer =
       metric ? AnnularOuterDiameterMetric(sheet, inside, target) : AnnularOuterDiameterImperial(sheet, inside, target);
-  write(c_->result, metric ? "%.4f mm" : "%.2f mils", outer);
-  write(c_->thickness, metric ? "%.4f mm" : "%.2f mils", RingThickness(outer, inside));
-  write(c_->area, metric ? "%.4f Sq.mm" : "%.2f Sq.mils", RingArea(outer, inside));
+  page().show(c_->result, metric ? "%.4f mm" : "%.2f mils", outer);
+  page().show(c_->thickness, metric ? "%.4f mm" : "%.2f mils", RingThickness(outer, inside));
+  page().show(c_->area, metric ? "%.4f Sq.mm" : "%.2f Sq.mils", RingArea(outer, inside));
 }
 
 }  // namespace cq

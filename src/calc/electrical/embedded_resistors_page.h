@@ -23,7 +23,6 @@ class EmbeddedResistorsPage : public PageOf<CalculatorId::EmbeddedResistors> {
   void layOutRectangular(int type);
   void layOutAnnular();
   void showPicture(Image& picture);
-  void write(Edit& output, const char* format, double value);
   void solveRectangular(bool metric);
   void solveAnnular(bool metric);
 

@@ -22,6 +22,8 @@ double LedMilliamps(double supplyVolts, double forwardVolts, double ohms) {
   return Mul(Div(Sub(supplyVolts, forwardVolts), ohms), kMilliPerUnit);
 }
 
+std::size_t NetworkSize(int countItem) { return countItem == 2 ? 4 : countItem == 1 ? 3 : 2; }
+
 double SeriesSum(std::span<const double> values) {
   double sum = 0;
   for (double v : values) sum = Add(sum, v);

@@ -4,6 +4,7 @@
 // Divisions by zero and bad roots raise as the floating-point unit traps.
 // Each result has a function of its own so that the page can show it
 // before the next one can fail.
+#include <cstddef>
 #include <span>
 
 namespace cq {
@@ -13,6 +14,10 @@ double LedResistorOhms(double supplyVolts, double forwardVolts, double milliamps
 double LedWattsAtCurrent(double supplyVolts, double forwardVolts, double milliamps);
 // The current in milliamperes through a resistor in ohms.
 double LedMilliamps(double supplyVolts, double forwardVolts, double ohms);
+
+// How many values a network tab adds up: its count radio's items are "2",
+// "3" and "4"; with no item it takes two.
+std::size_t NetworkSize(int countItem);
 
 double SeriesSum(std::span<const double> values);
 double ParallelSum(std::span<const double> values);

@@ -72,17 +72,15 @@ OhmsLawPage::OhmsLawPage(PageContext context) : PageOf(context) {}
 OhmsLawPage::~OhmsLawPage() = default;
 
 void OhmsLawPage::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm1.RadioGroup13Click", [this](Control* sender) { RadioGroup13Click(sender); });
-  handlers.add("TForm1.TabControl3Change", [this](Control* sender) { TabControl3Change(sender); });
-  handlers.add("TForm1.CheckBox6Click", [this](Control* sender) { resistorTabs_->CheckBox6Click(sender); });
-  handlers.add("TForm1.RadioGroup16Click", [this](Control* sender) { resistorTabs_->RadioGroup16Click(sender); });
-  handlers.add("TForm1.RadioGroup23Click", [this](Control* sender) { resistorTabs_->RadioGroup23Click(sender); });
+  handlers.add("TForm1.RadioGroup13Click", this, &OhmsLawPage::RadioGroup13Click);
+  handlers.add("TForm1.TabControl3Change", this, &OhmsLawPage::TabControl3Change);
+  resistorTabs_.registerHandlers(handlers);
   reactiveTabs_.registerHandlers(handlers);
 }
 
 void OhmsLawPage::attach(Form& form) {
   c_.bind(form);
-  resistorTabs_ = std::make_unique<OhmsLawResistorTabs>(page(), form);
+  resistorTabs_.attach(form);
   reactiveTabs_.attach(form);
 }
 
@@ -121,19 +119,19 @@ void OhmsLawPage::solveEir() {
   const double second = ParseLocaleFloat(c_->second.text());
   const int item = c_->solveFor.itemIndex();
   const EirResult r = SolveEir(static_cast<EirSolveFor>(item < 0 || item > 2 ? 0 : item), first, second);
-  c_->result.setText(page().localize(Format("%.4f", r.value)));
-  c_->power.setText(page().localize(Format("%.4f", r.watts)));
+  page().show(c_->result, "%.4f", r.value);
+  page().show(c_->power, "%.4f", r.watts);
 }
 
 void OhmsLawPage::SolveOhmsLaw(Control* /*sender*/) {
   // The panel's formats know only a point or a comma.
   if (page().decimalMode() != DecimalMode::Unknown) solveEir();
   switch (c_->tabs.tabIndex()) {
-    case 0: resistorTabs_->solveLedBias(); break;
-    case 1: resistorTabs_->solveSeries(); break;
-    case 2: resistorTabs_->solveParallel(); break;
-    case 3: resistorTabs_->solvePiPad(); break;
-    case 4: resistorTabs_->solveTPad(); break;
+    case 0: resistorTabs_.solveLedBias(); break;
+    case 1: resistorTabs_.solveSeries(); break;
+    case 2: resistorTabs_.solveParallel(); break;
+    case 3: resistorTabs_.solvePiPad(); break;
+    case 4: resistorTabs_.solveTPad(); break;
     default: reactiveTabs_.solveTab(c_->tabs.tabIndex()); break;
   }
 }

@@ -1,8 +1,6 @@
 #pragma once
 // The Ohm's Law page (calculator 10): the E-I-R panel, solved on every
 // solve, above the tab control of small network calculators.
-#include <memory>
-
 #include "app/bound_controls.h"
 #include "app/page_of.h"
 #include "calc/electrical/ohms_law_reactive_tabs.h"
@@ -29,7 +27,7 @@ class OhmsLawPage : public PageOf<CalculatorId::OhmsLaw> {
 
   struct Controls;
   BoundControls<Controls> c_;
-  std::unique_ptr<OhmsLawResistorTabs> resistorTabs_;
+  OhmsLawResistorTabs resistorTabs_{page()};
   OhmsLawReactiveTabs reactiveTabs_{page()};
 };
 

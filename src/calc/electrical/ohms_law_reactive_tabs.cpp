@@ -91,8 +91,7 @@ struct OhmsLawReactiveTabs::Tab {
                                  Row{f, names.rows[3]}};
   Edit& total = f.edit(names.total);
 
-  // Two, three or four values by the count radio.
-  std::size_t used() const { return count.itemIndex() == 2 ? 4 : count.itemIndex() == 1 ? 3 : 2; }
+  std::size_t used() const { return NetworkSize(count.itemIndex()); }
   // The unit radio's text; nullptr while it has no item.
   const char* unitText() const {
     const int item = units.itemIndex();

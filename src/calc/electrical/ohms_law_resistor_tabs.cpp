@@ -1,6 +1,7 @@
 #include "calc/electrical/ohms_law_resistor_tabs.h"
 
 #include <array>
+#include <initializer_list>
 #include <span>
 #include <string>
 
@@ -51,13 +52,19 @@ constexpr NetworkNames kParallelNames = {
 struct Row {
   Form& f;
   const RowNames& n;
-  std::array<Control*, 8> parts = {&f.label(n.caption), &f.edit(n.input),      &f.edit(n.inputUnit),
-                                   &f.label(n.resultCaption), &f.edit(n.amount), &f.edit(n.amountUnit),
-                                   &f.edit(n.power),          &f.edit(n.powerUnit)};
-  Edit& input() const { return static_cast<Edit&>(*parts[1]); }
-  Edit& amount() const { return static_cast<Edit&>(*parts[4]); }
-  Edit& amountUnit() const { return static_cast<Edit&>(*parts[5]); }
-  Edit& power() const { return static_cast<Edit&>(*parts[6]); }
+  Label& caption = f.label(n.caption);
+  Edit& input = f.edit(n.input);
+  Edit& inputUnit = f.edit(n.inputUnit);
+  Label& resultCaption = f.label(n.resultCaption);
+  Edit& amount = f.edit(n.amount);
+  Edit& amountUnit = f.edit(n.amountUnit);
+  Edit& power = f.edit(n.power);
+  Edit& powerUnit = f.edit(n.powerUnit);
+  void show(bool visible) const {
+    for (Control* part : std::initializer_list<Control*>{&caption, &input, &inputUnit, &resultCaption, &amount,
+                                                         &amountUnit, &power, &powerUnit})
+      part->setVisible(visible);
+  }
 };
 
 struct NetworkInputs {
@@ -74,18 +81,16 @@ struct Network {
   RadioGroup& count = f.radio(n.count);
   std::array<Row, kRowCount> rows = {Row{f, n.rows[0]}, Row{f, n.rows[1]}, Row{f, n.rows[2]}, Row{f, n.rows[3]}};
 
-  // Two, three or four resistors by the count radio.
-  int used() const { return count.itemIndex() == 2 ? 4 : count.itemIndex() == 1 ? 3 : 2; }
+  std::size_t used() const { return NetworkSize(count.itemIndex()); }
   void showUsedRows() {
-    for (int k = 0; k < kRowCount; ++k)
-      for (Control* part : rows[static_cast<std::size_t>(k)].parts) part->setVisible(k < used());
+    for (std::size_t k = 0; k < rows.size(); ++k) rows[k].show(k < used());
   }
   // Labels the result unit boxes, then reads the voltage and every row's
   // input, also those the count hides.
   NetworkInputs read(const char* amountUnit) const {
-    for (const Row& row : rows) row.amountUnit().setText(amountUnit);
-    NetworkInputs in{ParseLocaleFloat(voltage.text()), {}, static_cast<std::size_t>(used())};
-    for (std::size_t k = 0; k < in.ohms.size(); ++k) in.ohms[k] = ParseLocaleFloat(rows[k].input().text());
+    for (const Row& row : rows) row.amountUnit.setText(amountUnit);
+    NetworkInputs in{ParseLocaleFloat(voltage.text()), {}, used()};
+    for (std::size_t k = 0; k < in.ohms.size(); ++k) in.ohms[k] = ParseLocaleFloat(rows[k].input.text());
     return in;
   }
 };
@@ -177,7 +182,13 @@ struct OhmsLawResistorTabs::Controls {
   Label& current = f.label("Label320");
 };
 
-OhmsLawResistorTabs::OhmsLawResistorTabs(PageContext page, Form& form) : page_(page) { c_.bind(form); }
+void OhmsLawResistorTabs::registerHandlers(HandlerRegistry& handlers) {
+  handlers.add("TForm1.CheckBox6Click", this, &OhmsLawResistorTabs::CheckBox6Click);
+  handlers.add("TForm1.RadioGroup16Click", this, &OhmsLawResistorTabs::RadioGroup16Click);
+  handlers.add("TForm1.RadioGroup23Click", this, &OhmsLawResistorTabs::RadioGroup23Click);
+}
+
+void OhmsLawResistorTabs::attach(Form& form) { c_.bind(form); }
 
 void OhmsLawResistorTabs::CheckBox6Click(Control* sender) {
   const LedLabels& l = kLedLabels[c_->solveForCurrent.checked() ? 1 : 0];
@@ -201,26 +212,17 @@ void OhmsLawResistorTabs::RadioGroup23Click(Control* sender) {
   page_.solve(sender);
 }
 
-namespace {
-void Write(const PageContext& page, Edit& box, const char* format, double value) {
-  box.setText(page.localize(Format(format, value)));
-}
-void Write(const PageContext& page, Label& label, const char* format, double value) {
-  label.setCaption(page.localize(Format(format, value)));
-}
-}  // namespace
-
 void OhmsLawResistorTabs::solveLedBias() {
   const double supply = ParseLocaleFloat(c_->supply.text());
   const double forward = ParseLocaleFloat(c_->forward.text());
   const double third = ParseLocaleFloat(c_->third.text());
   if (c_->solveForCurrent.checked()) {
     const double milliamps = LedMilliamps(supply, forward, third);
-    Write(page_, c_->ledResult, "%.1f", milliamps);
-    Write(page_, c_->ledPower, "%.4f", LedWattsAtCurrent(supply, forward, milliamps));
+    page_.show(c_->ledResult, "%.1f", milliamps);
+    page_.show(c_->ledPower, "%.4f", LedWattsAtCurrent(supply, forward, milliamps));
   } else {
-    Write(page_, c_->ledResult, "%.1f", LedResistorOhms(supply, forward, third));
-    Write(page_, c_->ledPower, "%.4f", LedWattsAtCurrent(supply, forward, third));
+    page_.show(c_->ledResult, "%.1f", LedResistorOhms(supply, forward, third));
+    page_.show(c_->ledPower, "%.4f", LedWattsAtCurrent(supply, forward, third));
   }
 }
 
@@ -230,13 +232,13 @@ void OhmsLawResistorTabs::solveSeries() {
   c_->totalCaption.setCaption("Total Resistance");
   const NetworkInputs in = n.read("V");
   const double total = SeriesSum(in.used());
-  Write(page_, c_->total, "%.3f Ohm's", total);
+  page_.show(c_->total, "%.3f Ohm's", total);
   const double amps = Div(in.volts, total);
-  Write(page_, c_->current, "%.8f Amps", amps);
+  page_.show(c_->current, "%.8f Amps", amps);
   for (std::size_t k = 0; k < in.count; ++k) {
     const double drop = Mul(in.ohms[k], amps);
-    Write(page_, n.rows[k].amount(), "%.4f", drop);
-    Write(page_, n.rows[k].power(), "%.4f", Mul(drop, amps));
+    page_.show(n.rows[k].amount, "%.4f", drop);
+    page_.show(n.rows[k].power, "%.4f", Mul(drop, amps));
   }
 }
 
@@ -246,12 +248,12 @@ void OhmsLawResistorTabs::solveParallel() {
   c_->totalCaption.setCaption("Total Resistance");
   const NetworkInputs in = n.read("A");
   const double total = ParallelSum(in.used());
-  Write(page_, c_->total, "%.4f Ohm's", total);
-  Write(page_, c_->current, "%.8f Amps", Div(in.volts, total));
+  page_.show(c_->total, "%.4f Ohm's", total);
+  page_.show(c_->current, "%.8f Amps", Div(in.volts, total));
   for (std::size_t k = 0; k < in.count; ++k) {
     const double amps = Div(in.volts, in.ohms[k]);
-    Write(page_, n.rows[k].amount(), "%.4f", amps);
-    Write(page_, n.rows[k].power(), "%.4f", Mul(in.volts, amps));
+    page_.show(n.rows[k].amount, "%.4f", amps);
+    page_.show(n.rows[k].power, "%.4f", Mul(in.volts, amps));
   }
 }
 
@@ -281,10 +283,10 @@ void OhmsLawResistorTabs::solvePiPad() {
   const PadInputs in = ReadPad(pad);
   const PadTerms& t = in.terms;
   const double s = PiSqrtRatio(t);
-  Write(page_, pad.larger, "%.2f Ohms", PiShuntAtLarger(t, s));
-  Write(page_, pad.smaller, "%.2f Ohms", PiShuntAtSmaller(t, s));
+  page_.show(pad.larger, "%.2f Ohms", PiShuntAtLarger(t, s));
+  page_.show(pad.smaller, "%.2f Ohms", PiShuntAtSmaller(t, s));
   PlacePadRows(pad, in.zinLarger);
-  Write(page_, pad.third, "%.2f Ohms", PiSeries(t));
+  page_.show(pad.third, "%.2f Ohms", PiSeries(t));
 }
 
 void OhmsLawResistorTabs::solveTPad() {
@@ -293,9 +295,9 @@ void OhmsLawResistorTabs::solveTPad() {
   const PadInputs in = ReadPad(pad);
   const PadTerms& t = in.terms;
   const double shunt = TShunt(t);
-  Write(page_, pad.third, "%.2f Ohms", shunt);
-  Write(page_, pad.larger, "%.2f Ohms", TSeries(t, t.zmax, shunt));
-  Write(page_, pad.smaller, "%.2f Ohms", TSeries(t, t.zmin, shunt));
+  page_.show(pad.third, "%.2f Ohms", shunt);
+  page_.show(pad.larger, "%.2f Ohms", TSeries(t, t.zmax, shunt));
+  page_.show(pad.smaller, "%.2f Ohms", TSeries(t, t.zmin, shunt));
   PlacePadRows(pad, in.zinLarger);
 }
 

@@ -4,12 +4,18 @@
 #include "app/bound_controls.h"
 #include "app/page_context.h"
 #include "platform/form.h"
+#include "platform/handlers.h"
 
 namespace cq {
 
 class OhmsLawResistorTabs {
  public:
-  OhmsLawResistorTabs(PageContext page, Form& form);
+  explicit OhmsLawResistorTabs(PageContext page) : page_(page) {}
+
+  // CheckBox6 and the count radios RadioGroup16 and RadioGroup23, by name;
+  // they run once attached.
+  void registerHandlers(HandlerRegistry& handlers);
+  void attach(Form& form);
 
   void CheckBox6Click(Control* sender);
   void RadioGroup16Click(Control* sender);

@@ -17,7 +17,6 @@ std::optional<InductorShape> InductorShapeCoefficients(int item);
 
 // Permeability in nH per micrometre (4 pi x 10^-7 H/m cut to four digits).
 inline constexpr double kInductorPermeability = 0.001256;
-inline constexpr double kMicrometresPerMil = 25.4;
 
 // dout - (2 (n - 1) s + 2 n w); zero or below when the turns do not fit.
 double InnerDiameter(double turns, double width, double spacing, double outer);

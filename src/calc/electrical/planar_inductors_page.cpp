@@ -2,6 +2,7 @@
 
 #include "calc/electrical/planar_inductor_layouts.h"
 #include "calc/electrical/planar_inductor_model.h"
+#include "calc/unit_factors.h"
 #include "platform/checked_math.h"
 #include "platform/format.h"
 #include "platform/numbers.h"
@@ -27,10 +28,6 @@ const LayoutTable* PlanarInductorsPage::structureLayouts() const { return &Induc
 
 void PlanarInductorsPage::attach(Form& form) { c_.bind(form); }
 
-void PlanarInductorsPage::write(Edit& output, const char* format, double value) {
-  output.setText(page().localize(Format(format, value)));
-}
-
 void PlanarInductorsPage::SolvePlanarInductors(Control* /*sender*/) {
   // Without a shape item there are no coefficients to compute with.
   const auto shape = InductorShapeCoefficients(c_->shape.itemIndex());
@@ -41,16 +38,16 @@ void PlanarInductorsPage::SolvePlanarInductors(Control* /*sender*/) {
   double outer = NormalizeDecimalInput(c_->outer.text());
   const bool metric = page().metric();
   if (!metric) {
-    width = Mul(width, kMicrometresPerMil);
-    spacing = Mul(spacing, kMicrometresPerMil);
-    outer = Mul(outer, kMicrometresPerMil);
+    width = Mul(width, kUmPerMil);
+    spacing = Mul(spacing, kUmPerMil);
+    outer = Mul(outer, kUmPerMil);
   }
   const double inner = InnerDiameter(turns, width, spacing, outer);
   if (inner <= 0) page().dialogs().showInfo("Inner diameter too small");
-  write(c_->inner, "%.3f", metric ? inner : inner / kMicrometresPerMil);
+  page().show(c_->inner, "%.3f", metric ? inner : inner / kUmPerMil);
   const double fill = FillFactor(outer, inner);
-  write(c_->fill, "%.4f", fill);
-  write(c_->inductance, "%.4f", PlanarInductance(*shape, turns, outer, inner, fill));
+  page().show(c_->fill, "%.4f", fill);
+  page().show(c_->inductance, "%.4f", PlanarInductance(*shape, turns, outer, inner, fill));
 }
 
 }  // namespace cq

@@ -18,8 +18,6 @@ class PlanarInductorsPage : public PageOf<CalculatorId::PlanarInductors> {
   void SolvePlanarInductors(Control* sender);
 
  private:
-  void write(Edit& output, const char* format, double value);
-
   struct Controls;
   BoundControls<Controls> c_;
 };

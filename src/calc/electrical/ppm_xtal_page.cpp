@@ -37,11 +37,7 @@ void PpmXtalPage::solve(Control* sender) { SolvePPMXtal(sender); }
 void PpmXtalPage::attach(Form& form) { c_.bind(form); }
 
 double PpmXtalPage::readPositive(Edit& field, const char* message) {
-  return *CheckInput(page(), field, {[](double value) { return value <= 0; }, message, "1", {}, FollowUp::KeepTyped});
-}
-
-void PpmXtalPage::writeResult(Edit& field, const char* format, double value) {
-  field.setText(page().localize(Format(format, value)));
+  return CheckInput(page(), field, {[](double value) { return value <= 0; }, message, "1", {}, FollowUp::KeepTyped});
 }
 
 void PpmXtalPage::SolvePPMXtal(Control*) {
@@ -49,23 +45,23 @@ void PpmXtalPage::SolvePPMXtal(Control*) {
   const double centre = readPositive(c_->ppmCentre, kCentreMessage);
   const double ppm = readPositive(c_->ppm, "PPM Value cannot be less than or equal to zero.");
   const double variation = FrequencyVariation(centre, ppm);
-  writeResult(c_->ppmVariation, "%0.2f", variation);
-  writeResult(c_->ppmMaximum, "%0.2f", Add(centre, variation));
-  writeResult(c_->ppmMinimum, "%0.2f", Sub(centre, variation));
+  page().show(c_->ppmVariation, "%0.2f", variation);
+  page().show(c_->ppmMaximum, "%0.2f", Add(centre, variation));
+  page().show(c_->ppmMinimum, "%0.2f", Sub(centre, variation));
 
   // Hertz to PPM.
   const double bandCentre = readPositive(c_->hertzCentre, kCentreMessage);
   const double bandMaximum = readPositive(c_->hertzMaximum, "Maximum frequency cannot be less than or equal to zero.");
-  writeResult(c_->hertzVariation, "%0.2f", Sub(bandMaximum, bandCentre));
-  writeResult(c_->hertzPpm, "%0.2f", PpmOfFrequencies(bandCentre, bandMaximum));
+  page().show(c_->hertzVariation, "%0.2f", Sub(bandMaximum, bandCentre));
+  page().show(c_->hertzPpm, "%0.2f", PpmOfFrequencies(bandCentre, bandMaximum));
 
   // Crystal load capacitors.
   const double load = readPositive(c_->load, "Load capacitance cannot be less than or equal to zero.");
   const double stray = readPositive(c_->stray, "Stray capacitance cannot be less than or equal to zero.");
   const double c1 = readPositive(c_->c1, "C1 value cannot be less than or equal to zero.");
   const double c2 = readPositive(c_->c2, "C2 value cannot be less than or equal to zero.");
-  writeResult(c_->loadOfCapacitors, "%0.2f pF", LoadOfCapacitors(c1, c2, stray));
-  writeResult(c_->ruleOfThumb, "%0.2f pF", EqualCapacitorsForLoad(load, stray));
+  page().show(c_->loadOfCapacitors, "%0.2f pF", LoadOfCapacitors(c1, c2, stray));
+  page().show(c_->ruleOfThumb, "%0.2f pF", EqualCapacitorsForLoad(load, stray));
 }
 
 }  // namespace cq

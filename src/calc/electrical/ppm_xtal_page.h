@@ -20,7 +20,6 @@ class PpmXtalPage : public PageOf<CalculatorId::PpmXtal> {
   // the message and the field reads "1" from the next solve on, while this
   // solve goes on with the entered number.
   double readPositive(Edit& field, const char* message);
-  void writeResult(Edit& field, const char* format, double value);
 
   struct Controls;
   BoundControls<Controls> c_;

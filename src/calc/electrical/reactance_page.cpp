@@ -72,9 +72,9 @@ void ShowUnit(Edit& box, const std::array<UnitBox, N>& boxes, int item) {
 }  // namespace
 
 void XlXcReactancePage::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm1.RadioGroup19Click", [this](Control* sender) { RadioGroup19Click(sender); });
-  handlers.add("TForm1.RadioGroup17Click", [this](Control* sender) { RadioGroup17Click(sender); });
-  handlers.add("TForm1.RadioGroup18Click", [this](Control* sender) { RadioGroup18Click(sender); });
+  handlers.add("TForm1.RadioGroup19Click", this, &XlXcReactancePage::RadioGroup19Click);
+  handlers.add("TForm1.RadioGroup17Click", this, &XlXcReactancePage::RadioGroup17Click);
+  handlers.add("TForm1.RadioGroup18Click", this, &XlXcReactancePage::RadioGroup18Click);
 }
 
 void XlXcReactancePage::solve(Control* sender) { SolveXlXcReactance(sender); }
@@ -96,19 +96,15 @@ void XlXcReactancePage::RadioGroup18Click(Control* sender) {
   page().solve(sender);
 }
 
-void XlXcReactancePage::writeResult(Edit& field, const char* format, double value) {
-  field.setText(page().localize(Format(format, value)));
-}
-
 void XlXcReactancePage::SolveXlXcReactance(Control*) {
   // Each input is read when its step comes, so a bad inductance leaves a
   // fresh capacitive reactance behind.
   const double hertz = FrequencyInHertz(ParseLocaleFloat(c_->frequency.text()), c_->frequencyUnits.itemIndex());
   const double farads = CapacitanceInFarads(ParseLocaleFloat(c_->capacitance.text()), c_->capacitanceUnits.itemIndex());
-  writeResult(c_->capacitiveReactance, "%.4f Ohms", CapacitiveReactance(hertz, farads));
+  page().show(c_->capacitiveReactance, "%.4f Ohms", CapacitiveReactance(hertz, farads));
   const double henries = InductanceInHenries(ParseLocaleFloat(c_->inductance.text()), c_->inductanceUnits.itemIndex());
-  writeResult(c_->inductiveReactance, "%.4f Ohms", InductiveReactance(hertz, henries));
-  writeResult(c_->resonantFrequency, "%.4f Hz", ResonantFrequency(farads, henries));
+  page().show(c_->inductiveReactance, "%.4f Ohms", InductiveReactance(hertz, henries));
+  page().show(c_->resonantFrequency, "%.4f Hz", ResonantFrequency(farads, henries));
 }
 
 }  // namespace cq

@@ -22,8 +22,6 @@ class XlXcReactancePage : public PageOf<CalculatorId::XlXcReactance> {
   void SolveXlXcReactance(Control* sender);
 
  private:
-  void writeResult(Edit& field, const char* format, double value);
-
   struct Controls;
   BoundControls<Controls> c_;
 };

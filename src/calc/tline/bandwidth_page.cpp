@@ -39,10 +39,10 @@ constexpr int kStripline = 1;
 }  // namespace
 
 void BandwidthPage::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm1.RadioGroup12Click", [this](Control* sender) { RadioGroup12Click(sender); });
-  handlers.add("TForm1.RadioGroup20Click", [this](Control* sender) { RadioGroup20Click(sender); });
-  handlers.add("TForm1.TrackBar2Change", [this](Control* sender) { TrackBar2Change(sender); });
-  handlers.add("TForm1.TrackBar3Change", [this](Control* sender) { TrackBar3Change(sender); });
+  handlers.add("TForm1.RadioGroup12Click", this, &BandwidthPage::RadioGroup12Click);
+  handlers.add("TForm1.RadioGroup20Click", this, &BandwidthPage::RadioGroup20Click);
+  handlers.add("TForm1.TrackBar2Change", this, &BandwidthPage::TrackBar2Change);
+  handlers.add("TForm1.TrackBar3Change", this, &BandwidthPage::TrackBar3Change);
 }
 
 void BandwidthPage::solve(Control* sender) { SolveBandwidth(sender); }
@@ -119,13 +119,13 @@ void BandwidthPage::SolveBandwidth(Control* sender) {
   const double er = values.SubstrateEr;
 
   const double bandwidthMhz = SignalBandwidthMhz(riseNs);
-  c_->bandwidth.setText(page().localize(Format("%.5f MHz", bandwidthMhz)));
+  page().show(c_->bandwidth, "%.5f MHz", bandwidthMhz);
   const double lambda = WavelengthInAir(bandwidthMhz, metric);
   c_->wavelength.setText(length(lambda, metric));
   const double riseEr = c_->layer.itemIndex() == kStripline ? er : MicrostripRiseEr(er);
   const double riseDistance = RiseDistanceMetres(riseNs, riseEr);
   c_->riseLength.setText(length(RiseDistanceLength(riseDistance, srFactor, metric), metric));
-  c_->speed.setText(page().localize(Format("%.3f m/s", PropagationSpeed(er))));
+  page().show(c_->speed, "%.3f m/s", PropagationSpeed(er));
   c_->wavelengthLength.setText(length(lambda * lambdaFactor, metric));
 }
 

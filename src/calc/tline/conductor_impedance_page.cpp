@@ -11,7 +11,7 @@ constexpr int kDefaultFormula = 0;
 }  // namespace
 
 void ConductorImpedancePage::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm1.RadioGroup24Click", [this](Control* sender) { RadioGroup24Click(sender); });
+  handlers.add("TForm1.RadioGroup24Click", this, &ConductorImpedancePage::RadioGroup24Click);
 }
 
 void ConductorImpedancePage::attach(Form& form) { c_.bind(form); }

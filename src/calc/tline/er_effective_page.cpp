@@ -4,8 +4,10 @@
 #include "app/input_messages.h"
 #include "app/working_values.h"
 #include "calc/conductor/copper_choices.h"
+#include "calc/conductor/total_copper_text.h"
 #include "calc/tline/microstrip_dispersion_model.h"
 #include "calc/tline/wavelength_page.h"
+#include "calc/unit_factors.h"
 #include "platform/format.h"
 #include "platform/numbers.h"
 
@@ -28,7 +30,7 @@ struct ErEffectivePage::Controls {
 };
 
 void ErEffectivePage::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm1.Button5Click", [this](Control* sender) { Button5Click(sender); });
+  handlers.add("TForm1.Button5Click", this, &ErEffectivePage::Button5Click);
 }
 
 void ErEffectivePage::solve(Control* sender) { SolveErEffective(sender); }
@@ -44,28 +46,27 @@ void ErEffectivePage::SolveErEffective(Control*) {
                         v.PlatingThickness);
   // A microstrip is an outer conductor, so the plating counts.
   v.TotalCopperThickness = v.PlatingThickness + v.BaseCopperThickness;
-  c_->totalCopper.setCaption(page().localize(metric ? Format("%3.0f um", v.TotalCopperThickness * 1000)
-                                                 : Format("%.2f mils", v.TotalCopperThickness)));
+  ShowTotalCopper(page(), c_->totalCopper, v.TotalCopperThickness, metric);
   c_->info110.setCaption("N/A");
   c_->info285.setCaption("N/A");
   c_->viaCount.setEnabled(false);
   c_->viaCountStep.setEnabled(false);
 
   // The model works in mm whatever the unit system.
-  const auto toMm = [metric](double length) { return metric ? length : MilsToModelMm(length); };
+  const auto toMm = [metric](double length) { return metric ? length : CheckedMilsToMm(length); };
   v.ConductorWidth = toMm(ParseLocaleFloat(c_->width.text()));
   const double t = toMm(v.TotalCopperThickness);
 
   v.SubstrateEr = ParseLocaleFloat(c_->er.text());
   // The result keeps the last valid solve; the corrected Er counts from the
   // next one.
-  const InputRule erAboveOne{[](double er) { return er <= 1; }, kErAboveOneMessage, "1.001", "1,001", FollowUp::End};
-  if (!CheckValue(page(), c_->er, v.SubstrateEr, erAboveOne)) return;
+  const EndingRule erAboveOne{[](double er) { return er <= 1; }, kErAboveOneMessage, "1.001", "1,001", Ending::Now};
+  if (EndsSolve(page(), c_->er, v.SubstrateEr, erAboveOne)) return;
 
   const double h = toMm(ParseLocaleFloat(c_->height.text()));
   const double ghz = ParseLocaleFloat(c_->frequency.text()) / 1000;
   const MicrostripDispersion m = MicrostripDispersionModel(v.ConductorWidth, h, t, v.SubstrateEr, ghz);
-  c_->result.setText(page().localize(Format("%.4f", m.eef)));
+  page().show(c_->result, "%.4f", m.eef);
 }
 
 void ErEffectivePage::Button5Click(Control* sender) {

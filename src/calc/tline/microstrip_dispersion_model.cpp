@@ -22,8 +22,6 @@ double Z1(double x) {
 
 }  // namespace
 
-double MilsToModelMm(double mils) { return Mul(mils / kMilsPerInch, kMmPerInch); }
-
 MicrostripDispersion MicrostripDispersionModel(double w, double h, double t, double er, double ghz) {
   MicrostripDispersion m{};
   const double tr = Div(t, h);

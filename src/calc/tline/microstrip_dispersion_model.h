@@ -23,7 +23,4 @@ struct MicrostripDispersion {
 // through the maths-error convention of checked_math.h.
 MicrostripDispersion MicrostripDispersionModel(double w, double h, double t, double er, double ghz);
 
-// Imperial lengths (mils) as the model takes them.
-double MilsToModelMm(double mils);
-
 }  // namespace cq

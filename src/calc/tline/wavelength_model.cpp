@@ -2,12 +2,12 @@
 
 #include <array>
 
+#include "calc/unit_factors.h"
 #include "platform/checked_math.h"
 
 namespace cq {
 
 namespace {
-constexpr double kCentimetresPerInch = 2.54;
 // c in m/s over f in MHz is micrometres; x 1e-4 gives centimetres.
 constexpr double kToCentimetres = 0.0001;
 constexpr int kPeriodUnits = 2;
@@ -52,7 +52,7 @@ std::optional<UnitBoxPlace> WavelengthUnitBox(bool period, int unitItem) {
 
 double Wavelength(double eeff, double mhz, bool metric) {
   const double cm = Mul(Div(kLightSpeed, Mul(Sqrt(eeff), mhz)), kToCentimetres);
-  return metric ? cm : Div(cm, kCentimetresPerInch);
+  return metric ? cm : Div(cm, kCmPerInch);
 }
 
 }  // namespace cq

@@ -29,10 +29,10 @@ constexpr int kMhz = 1;
 }  // namespace
 
 void WavelengthPage::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm1.TrackBar4Change", [this](Control* sender) { TrackBar4Change(sender); });
-  handlers.add("TForm1.RadioGroup21Click", [this](Control* sender) { RadioGroup21Click(sender); });
-  handlers.add("TForm1.RadioGroup22Click", [this](Control* sender) { RadioGroup22Click(sender); });
-  handlers.add("TForm1.Button4Click", [this](Control* sender) { Button4Click(sender); });
+  handlers.add("TForm1.TrackBar4Change", this, &WavelengthPage::TrackBar4Change);
+  handlers.add("TForm1.RadioGroup21Click", this, &WavelengthPage::RadioGroup21Click);
+  handlers.add("TForm1.RadioGroup22Click", this, &WavelengthPage::RadioGroup22Click);
+  handlers.add("TForm1.Button4Click", this, &WavelengthPage::Button4Click);
 }
 
 void WavelengthPage::solve(Control* sender) { SolveWavelength(sender); }
@@ -127,7 +127,7 @@ void WavelengthPage::SolveWavelength(Control*) {
   const double eeff = ParseLocaleFloat(c_->erEff.text());
   const bool metric = page().metric();
   const double length = Wavelength(eeff, *mhz, metric) * fraction;
-  c_->result.setText(page().localize(Format(metric ? "%.5f cm" : "%.5f Inches", length)));
+  page().show(c_->result, metric ? "%.5f cm" : "%.5f Inches", length);
 }
 
 }  // namespace cq

@@ -1,6 +1,6 @@
 #include "calc/via/bga_land_table.h"
 
-#include <algorithm>
+#include "platform/numbers.h"
 
 namespace cq {
 
@@ -24,9 +24,7 @@ const std::array<BgaLand, kBgaLandCount>& BgaLandTable() {
 }
 
 std::string BgaText(const char* text, bool comma) {
-  std::string s(text);
-  if (comma) std::replace(s.begin(), s.end(), '.', ',');
-  return s;
+  return LocalizeDecimalPoints(text, comma);
 }
 
 }  // namespace cq

@@ -15,15 +15,13 @@ DifferentialViaSolver::DifferentialViaSolver(PageContext page)
 
 double DifferentialViaSolver::read(const Edit& edit) const { return ParseLocaleFloat(edit.text()); }
 
-void DifferentialViaSolver::write(Edit& field, const std::string& text) { field.setText(page_.localize(text)); }
-
 double DifferentialViaSolver::checked(Edit& field, InputRule rule, const std::function<std::string()>& corrected) {
   const double value = read(field);
   // Most solves refuse nothing: the rewritten text is written out only then.
   if (!rule.refuses(value)) return value;
   const std::string text = corrected();
   rule.corrected = text;
-  return *CheckValue(page_, field, value, rule);
+  return CheckValue(page_, field, value, rule);
 }
 
 void DifferentialViaSolver::Solve() {
@@ -42,15 +40,15 @@ void DifferentialViaSolver::Solve() {
   const double spacingTerm = DifferentialViaSpacingTerm(s, d);
   const double openingTerm = DifferentialViaOpeningTerm(h, w, d);
   const double zOdd = DifferentialViaOddModeImpedance(erAvg, spacingTerm, openingTerm);
-  write(oddMode_, Format("%.3f Ohms", zOdd));
+  page_.show(oddMode_, "%.3f Ohms", zOdd);
   const double zDiff = Mul(2, zOdd);
-  write(differential_, Format("%.3f Ohms", zDiff));
+  page_.show(differential_, "%.3f Ohms", zDiff);
   const double erEff = DifferentialViaEffectiveEr(erAvg, spacingTerm, openingTerm);
-  write(effectiveEr_, Format("%.3f", erEff));
+  page_.show(effectiveEr_, "%.3f", erEff);
   const double stub = DifferentialViaMaxStubLength(erEff, baud, metric);
-  write(maxStub_, Format(metric ? "%.4f mm" : "%.2f mils", stub));
+  page_.show(maxStub_, metric ? "%.4f mm" : "%.2f mils", stub);
   const double loss = DifferentialViaInsertionLoss(read(pairImpedance_), zDiff);
-  write(insertionLoss_, Format("%.4f dB", loss));
+  page_.show(insertionLoss_, "%.4f dB", loss);
 }
 
 }  // namespace cq

@@ -20,7 +20,6 @@ class DifferentialViaSolver {
 
  private:
   double read(const Edit& edit) const;
-  void write(Edit& field, const std::string& text);
   // The field's value through the rule; the rewritten text is made by
   // corrected when the rule refuses.
   double checked(Edit& field, InputRule rule, const std::function<std::string()>& corrected);

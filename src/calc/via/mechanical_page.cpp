@@ -33,15 +33,15 @@ void MechanicalPage::SolveMechanicalInformation() {
     c_->resistance.setText(std::string(row.imperialOhms));
     c_->chassisAmps.setText(std::string(row.imperialAmps));
     c_->diameter.setText(Format("%0.4f Inches", inches));
-    const double amps = PowerTransmissionAmps(inches * kMilsPerInch);
-    c_->powerTxAmps.setText(page().localize(Format("%0.3f Amps", amps)));
+    const double amps = PowerTransmissionAmps(InchesToMils(inches));
+    page().show(c_->powerTxAmps, "%0.3f Amps", amps);
   } else if (unit == 1) {
     const double mm = row.millimetres;
     c_->resistance.setText(MetricOhmsText(row, page().decimalComma()));
     c_->chassisAmps.setText(std::string(row.metricAmps));
-    c_->diameter.setText(page().localize(Format("%0.4f mm", mm)));
-    const double amps = PowerTransmissionAmps(mm / kMmPerInch * kMilsPerInch);
-    c_->powerTxAmps.setText(page().localize(Format("%0.3f Amps", amps)));
+    page().show(c_->diameter, "%0.4f mm", mm);
+    const double amps = PowerTransmissionAmps(MmToMils(mm));
+    page().show(c_->powerTxAmps, "%0.3f Amps", amps);
   }
 }
 

@@ -55,10 +55,10 @@ void PadstackPage::solve(Control* sender) { solver_->SolvePadstack(sender); }
 bool PadstackPage::solveEnabled() const { return c_->padType.itemIndex() != kBgaLand; }
 
 void PadstackPage::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm1.RadioGroup14Click", [this](Control* sender) { RadioGroup14Click(sender); });
-  handlers.add("TForm1.ComboBox2Change", [this](Control* sender) { ComboBox2Change(sender); });
-  handlers.add("TForm1.ComboBox4Change", [this](Control* sender) { ComboBox4Change(sender); });
-  handlers.add("TForm1.RadioGroup7Click", [this](Control* sender) { RadioGroup7Click(sender); });
+  handlers.add("TForm1.RadioGroup14Click", this, &PadstackPage::RadioGroup14Click);
+  handlers.add("TForm1.ComboBox2Change", this, &PadstackPage::ComboBox2Change);
+  handlers.add("TForm1.ComboBox4Change", this, &PadstackPage::ComboBox4Change);
+  handlers.add("TForm1.RadioGroup7Click", this, &PadstackPage::RadioGroup7Click);
 }
 
 void PadstackPage::attach(Form& form) {
@@ -69,13 +69,13 @@ void PadstackPage::attach(Form& form) {
 bool PadstackPage::metric() const { return page().metric(); }
 
 void PadstackPage::writeDefaults(int type) {
-  const int unit = page().unitsIndex();
-  if (unit != 0 && unit != 1) return;
+  if (!page().unitsChosen()) return;
+  const bool metric = page().metric();
   const bool comma = page().decimalComma();
   size_t field = 0;
   for (int t = 0; t < type; ++t) field += PadstackDefaults()[static_cast<size_t>(t)].size();
   for (const auto& d : PadstackDefaults().at(static_cast<size_t>(type)))
-    c_->defaults[field++]->setText(unit == 0 ? std::string(d.imperial) : LocalizeDecimalPoint(d.metric, comma));
+    c_->defaults[field++]->setText(metric ? LocalizeDecimalPoint(d.metric, comma) : std::string(d.imperial));
 }
 
 void PadstackPage::fillBallList() {

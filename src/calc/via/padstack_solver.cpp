@@ -55,8 +55,12 @@ std::string PadstackSolver::length(const char* format, double value) const {
   return page_.localize(Format(format, value));
 }
 
-bool PadstackSolver::passes(Control* sender, Edit& field, double value, const InputRule& rule) {
-  return CheckValue(page_, field, value, rule, sender).has_value();
+void PadstackSolver::check(Control* sender, Edit& field, double value, const InputRule& rule) {
+  CheckValue(page_, field, value, rule, sender);
+}
+
+bool PadstackSolver::ends(Control* sender, Edit& field, double value, const EndingRule& rule) {
+  return EndsSolve(page_, field, value, rule, sender);
 }
 
 namespace {
@@ -103,22 +107,22 @@ void PadstackSolver::readRemembered(Control* sender, Edit& field, Remembered& in
                                     const char* message) {
   if (field.text() == "N/A") return;
   into = {ParseLocaleFloat(field.text()), metric};
-  passes(sender, field, into.value, {Negative, message, "0", {}, FollowUp::Resolve});
+  check(sender, field, into.value, {Negative, message, "0", {}, FollowUp::Resolve});
 }
 
 void PadstackSolver::checkThruHoleHole(Control* sender, bool metric, bool plated) {
   if (!metric) {
-    passes(sender, c_->input1, hole_,
-           {[](double h) { return h < 1; },
-            plated ? "Hole diameter can't be less than 1mil." : "Hole diameter can't be less than 1mil...", "1", {},
-            FollowUp::Resolve});
-    passes(sender, c_->input1, hole_,
-           {[](double h) { return h > 250; },
-            plated ? "Hole diameter can't be greater than 250mils. Holes larger the 250mils usually need "
-                     "to be routed out."
-                   : "Hole diameter can't be greater than 250mils. Holes larger the 250mils need to be "
-                     "routed out",
-            "250", {}, FollowUp::Resolve});
+    check(sender, c_->input1, hole_,
+          {[](double h) { return h < 1; },
+           plated ? "Hole diameter can't be less than 1mil." : "Hole diameter can't be less than 1mil...", "1", {},
+           FollowUp::Resolve});
+    check(sender, c_->input1, hole_,
+          {[](double h) { return h > 250; },
+           plated ? "Hole diameter can't be greater than 250mils. Holes larger the 250mils usually need "
+                    "to be routed out."
+                  : "Hole diameter can't be greater than 250mils. Holes larger the 250mils need to be "
+                    "routed out",
+           "250", {}, FollowUp::Resolve});
     return;
   }
   // Metric corrections count from the next solve; a decimal mode that is
@@ -210,17 +214,17 @@ void PadstackSolver::solveConductorPadTh(Control* sender, bool metric, bool two)
   // A correction solves again at once, and that solve writes the results,
   // colours and warning from the corrected inputs: they stand, and this
   // solve, whose values are the uncorrected ones, ends.
-  if (!passes(sender, c_->input2, width,
-              {Negative, "Conductor width should be greater than zero.", "0", {}, FollowUp::ResolveAndEnd}))
+  if (ends(sender, c_->input2, width,
+           {Negative, "Conductor width should be greater than zero.", "0", {}, Ending::AfterResolve}))
     return;
-  if (!passes(sender, c_->input3, spacing,
-              {Negative, "Spacing constraint should be at least zero.", "0", {}, FollowUp::ResolveAndEnd}))
+  if (ends(sender, c_->input3, spacing,
+           {Negative, "Spacing constraint should be at least zero.", "0", {}, Ending::AfterResolve}))
     return;
   const Minimum minPitch = ComputedMinimum(minPad);
-  if (!passes(sender, c_->input1, pitch,
-              {[&minPitch](double p) { return minPitch.value > p; },
-               "Distance between pads cannont be less than the hole diameter + annular ring x2.", minPitch.text, {},
-               FollowUp::ResolveAndEnd}))
+  if (ends(sender, c_->input1, pitch,
+           {[&minPitch](double p) { return minPitch.value > p; },
+            "Distance between pads cannont be less than the hole diameter + annular ring x2.", minPitch.text, {},
+            Ending::AfterResolve}))
     return;
 
   const bool tooSmall = minPad > maxPad;
@@ -235,12 +239,12 @@ void PadstackSolver::solveConductorPadBga(Control* sender, bool metric, bool two
   land_ = ParseLocaleFloat(c_->input2.text());
   landSpacing_ = ParseLocaleFloat(c_->input3.text());
   const Minimum minPitch = ComputedMinimum(land_);
-  passes(sender, c_->input1, landPitch_,
-         {[&minPitch](double p) { return p < minPitch.value; },
-          "Distance between lands cannont be less than the land diameter.", minPitch.text, {}, FollowUp::Resolve});
-  passes(sender, c_->input2, land_, {Negative, "Land diameter should be greater than zero.", "0", {}, FollowUp::Resolve});
-  passes(sender, c_->input3, landSpacing_,
-         {Negative, "Spacing constraint should be at least zero.", "0", {}, FollowUp::Resolve});
+  check(sender, c_->input1, landPitch_,
+        {[&minPitch](double p) { return p < minPitch.value; },
+         "Distance between lands cannont be less than the land diameter.", minPitch.text, {}, FollowUp::Resolve});
+  check(sender, c_->input2, land_, {Negative, "Land diameter should be greater than zero.", "0", {}, FollowUp::Resolve});
+  check(sender, c_->input3, landSpacing_,
+        {Negative, "Spacing constraint should be at least zero.", "0", {}, FollowUp::Resolve});
 
   const double widest = MaxConductorBetweenLands(landPitch_, land_, landSpacing_, two);
   c_->result1.setText(length(metric ? "%.4f mm" : "%.3f mils", widest));
@@ -254,8 +258,8 @@ void PadstackSolver::solveConductorPadBga(Control* sender, bool metric, bool two
 void PadstackSolver::solveCornerToCorner(Control* sender, bool metric) {
   sideA_ = ParseLocaleFloat(c_->input1.text());
   sideB_ = ParseLocaleFloat(c_->input2.text());
-  passes(sender, c_->input1, sideA_, {Negative, "Side a should be greater than zero.", "0", {}, FollowUp::Resolve});
-  passes(sender, c_->input2, sideB_, {Negative, "Side b should be greater than zero.", "0", {}, FollowUp::Resolve});
+  check(sender, c_->input1, sideA_, {Negative, "Side a should be greater than zero.", "0", {}, FollowUp::Resolve});
+  check(sender, c_->input2, sideB_, {Negative, "Side b should be greater than zero.", "0", {}, FollowUp::Resolve});
   const double corner = CornerDistance(sideA_, sideB_);
   c_->result1.setText(length(metric ? "%.3f mm" : "%.2f mils", corner));
   const DrillRange drills = SuggestedDrills(corner, metric);

@@ -11,6 +11,7 @@
 namespace cq {
 
 struct InputRule;
+struct EndingRule;
 
 class PadstackSolver {
  public:
@@ -35,9 +36,10 @@ class PadstackSolver {
   // Reads a ring or isolation field unless it holds "N/A"; a negative value
   // shows the message, writes "0" and solves again.
   void readRemembered(Control* sender, Edit& field, Remembered& into, bool metric, const char* message);
-  // Shows the message, writes the text and runs the whole solve again.
-  // The input check; false: the running solve ends.
-  bool passes(Control* sender, Edit& field, double value, const InputRule& rule);
+  // The input checks, the running solve going on after the first, ending
+  // on a refusal after the second.
+  void check(Control* sender, Edit& field, double value, const InputRule& rule);
+  bool ends(Control* sender, Edit& field, double value, const EndingRule& rule);
   void setThermalRowsShown(bool shown);
   // Result text in the decimal mode.
   std::string length(const char* format, double value) const;

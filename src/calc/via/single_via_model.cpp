@@ -17,7 +17,7 @@ double ViaCurrent(double tempRise, double areaSqMils, double modifiers) {
 
 double ViaAspectRatio(double height, double hole) { return Div(height, hole); }
 
-double ViaInches(double length, bool metric) { return metric ? length / kMmPerInch : length / kMilsPerInch; }
+double ViaInches(double length, bool metric) { return metric ? MmToInches(length) : MilsToInches(length); }
 
 double ViaCapacitanceMultiLayer(double er, double heightIn, double padIn, double openingIn) {
   const double c = Div(Mul(Mul(Mul(kViaCapacitanceCoefficient, er), heightIn), padIn), Sub(openingIn, padIn));

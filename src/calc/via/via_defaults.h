@@ -3,7 +3,8 @@
 // the layer-set layout writes over the typed ones.
 #include <optional>
 #include <string>
-#include <string_view>
+
+#include "app/decimal_mode.h"
 
 namespace cq {
 
@@ -14,10 +15,9 @@ struct ViaDefaultTexts {
   friend bool operator==(const ViaDefaultTexts&, const ViaDefaultTexts&) = default;
 };
 
-// layerSet: 0 "2 Layer", 1 "Multi Layer", 2 "Microvia"; decimalMode: the
-// caption of Label165 ("0" point, "1" comma). Mils in Imperial, mm in
-// Metric. Nothing when the layer set is unknown, or when the texts carry a
-// decimal and the decimal mode is neither "0" nor "1".
-std::optional<ViaDefaultTexts> ViaDefaults(int layerSet, bool metric, std::string_view decimalMode);
+// layerSet: 0 "2 Layer", 1 "Multi Layer", 2 "Microvia". Mils in Imperial,
+// mm in Metric. Nothing when the layer set is unknown, or when the texts
+// carry a decimal and the decimal mode is not known.
+std::optional<ViaDefaultTexts> ViaDefaults(int layerSet, bool metric, DecimalMode decimalMode);
 
 }  // namespace cq

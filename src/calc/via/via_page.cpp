@@ -37,7 +37,7 @@ ViaPage::ViaPage(PageContext context, Temperatures& temperatures)
 ViaPage::~ViaPage() = default;
 
 void ViaPage::registerHandlers(HandlerRegistry& handlers) {
-  handlers.add("TForm1.CheckBox5Click", [this](Control* sender) { CheckBox5Click(sender); });
+  handlers.add("TForm1.CheckBox5Click", this, &ViaPage::CheckBox5Click);
 }
 
 void ViaPage::attach(Form& form) {
@@ -51,13 +51,20 @@ void ViaPage::solve(Control*) { SolveViaProperties(); }
 
 void ViaPage::SolveViaProperties() { solver_->SolveViaProperties(); }
 
+const PlaneSelection* ViaPage::planeSelection() const {
+  static const PlaneSelection selection{" Property Selection ",
+                                        "Select between single via properties and differential via properties.",
+                                        {"Via Properties", "Differential Vias"}};
+  return &selection;
+}
+
 const LayoutTable* ViaPage::structureLayouts() const { return &ViaLayouts(); }
 
 void ViaPage::afterStructureLayout(int item) {
   const bool metric = page().metric();
   c_->platingUnit.setText(metric ? "mm" : "mils");
   // A new layer set starts from its own defaults, replacing what was typed.
-  if (auto defaults = ViaDefaults(item, metric, page().main().decimalModeLabel().caption())) {
+  if (auto defaults = ViaDefaults(item, metric, page().decimalMode())) {
     c_->height.setText(defaults->height);
     c_->hole.setText(defaults->hole);
     c_->plating.setText(defaults->plating);

@@ -26,6 +26,7 @@ class ViaPage : public PageOf<CalculatorId::ViaProperties> {
   const LayoutTable* structureLayouts() const override;
   void afterStructureLayout(int item) override;
   // " Property Selection ": single or differential vias.
+  const PlaneSelection* planeSelection() const override;
   void planeRadioSelected(int item) override { layOut(item); }
 
   void showIpcMode();

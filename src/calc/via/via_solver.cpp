@@ -7,6 +7,7 @@
 #include "calc/conductor/conductor_properties_model.h"
 #include "calc/conductor/copper_resistivity.h"
 #include "calc/conductor/ipc_current.h"
+#include "calc/unit_factors.h"
 #include "calc/via/single_via_model.h"
 #include "calc/via/via_input_checks.h"
 #include "platform/checked_math.h"
@@ -29,10 +30,6 @@ ViaSolver::ViaSolver(PageContext page, Temperatures& temperatures)
 double ViaSolver::read(const Edit& edit) const { return ParseLocaleFloat(edit.text()); }
 
 const ProgramOptionsControls& ViaSolver::options() const { return page_.programOptions(); }
-
-void ViaSolver::write(Edit& field, const std::string& text) { field.setText(page_.localize(text)); }
-
-void ViaSolver::write(Label& label, const std::string& text) { label.setCaption(page_.localize(text)); }
 
 Edit& ViaSolver::fieldOf(ViaField field) {
   switch (field) {
@@ -104,7 +101,7 @@ void ViaSolver::writeAspectRatio(double ratio, int layerSet) {
   // The microvia has its own limit in Program Options.
   const Edit& limitBox = layerSet == kViaMicrovia ? options().microviaLimit : options().throughHoleLimit;
   const double limit = ParseLocaleFloat(limitBox.text());
-  write(aspectRatio_, Format("%.2f:1", ratio));
+  page_.show(aspectRatio_, "%.2f:1", ratio);
   const bool exceeded = ratio > limit;
   aspectRatio_.setFontColor(exceeded ? colors::Red : colors::Black);
   aspectWarning_.setVisible(exceeded);
@@ -127,7 +124,7 @@ void ViaSolver::solveSingleVia(bool metric) {
   const int layerSet = layerSet_.itemIndex();
 
   v.CrossSectionArea = ViaBarrelArea(d, v.PlatingThickness);
-  write(crossSection_, Format(metric ? "%.4f Sq.mm" : "%.2f Sq.mils", v.CrossSectionArea));
+  page_.show(crossSection_, metric ? "%.4f Sq.mm" : "%.2f Sq.mils", v.CrossSectionArea);
   const double areaSqMils = metric ? v.CrossSectionArea * kSqMilsPerSqMm : v.CrossSectionArea;
 
   // An area modifier that has no band keeps the previous one.
@@ -141,7 +138,7 @@ void ViaSolver::solveSingleVia(bool metric) {
     modifiers = v.AreaModifier * (heightLeftOut ? 1 : boardFactor_) * v.SubstrateModifier;
   }
   const double amps = ViaCurrent(v.TempRise, areaSqMils, modifiers);
-  write(current_, Format("%.4f Amps", amps));
+  page_.show(current_, "%.4f Amps", amps);
 
   writeAspectRatio(ViaAspectRatio(read(height_), read(hole_)), layerSet);
 
@@ -150,7 +147,7 @@ void ViaSolver::solveSingleVia(bool metric) {
   const double heightIn = ViaInches(read(height_), metric);
   const double holeIn = ViaInches(d, metric);
   if (layerSet == kViaMicrovia) {
-    write(inductance_, Format("%.4f nH", ViaInductance(heightIn, holeIn)));
+    page_.show(inductance_, "%.4f nH", ViaInductance(heightIn, holeIn));
   } else {
     const double c = layerSet == kViaMultiLayer ? ViaCapacitanceMultiLayer(v.SubstrateEr, heightIn, padIn, openingIn)
                                                 : kVia2LayerCapacitance;
@@ -158,28 +155,28 @@ void ViaSolver::solveSingleVia(bool metric) {
     const double f = ViaResonantFrequency(l, c);
     const double z = ViaImpedance(l, c);
     const double t = ViaStepResponse(c, z);
-    write(capacitance_, Format("%.4f pF", c));
-    write(inductance_, Format("%.4f nH", l));
-    write(stepResponse_, Format("%.4f ps", t));
-    write(resonance_, Format("%.3f MHz", f));
-    write(impedance_, Format("%.3f Ohms", z));
+    page_.show(capacitance_, "%.4f pF", c);
+    page_.show(inductance_, "%.4f nH", l);
+    page_.show(stepResponse_, "%.4f ps", t);
+    page_.show(resonance_, "%.3f MHz", f);
+    page_.show(impedance_, "%.3f Ohms", z);
   }
 
   v.CopperResistivity = CopperResistivity(v.ConductorTemp, metric);
   const double height = read(height_);
   const double ohms = ViaResistance(v.CopperResistivity, height, areaSqMils);
-  write(resistance_, Format("%.5f Ohms", ohms));
+  page_.show(resistance_, "%.5f Ohms", ohms);
   const double watts = amps * amps * ohms;
-  write(power_, Format("%.5f Watts", watts));
-  write(powerDbm_, Format("%.4f dBm", PowerDbm(watts)));
+  page_.show(power_, "%.5f Watts", watts);
+  page_.show(powerDbm_, "%.4f dBm", PowerDbm(watts));
 
-  const double heightMils = metric ? height / kMmPerInch * kMilsPerInch : height;
+  const double heightMils = metric ? MmToMils(height) : height;
   const double theta = ViaThermalResistance(heightMils, areaSqMils);
-  write(thermal_, Format("%.1f °C/W", theta));
+  page_.show(thermal_, "%.1f °C/W", theta);
 
   readViaCount();
-  write(thermalCount_, Format("%.1f °C/W per via", Div(theta, read(viaCount_))));
-  write(voltageDrop_, Format("%.4f mV", amps * ohms * 1000));
+  page_.show(thermalCount_, "%.1f °C/W per via", Div(theta, read(viaCount_)));
+  page_.show(voltageDrop_, "%.4f mV", amps * ohms * 1000);
 }
 
 }  // namespace cq

@@ -32,8 +32,6 @@ class ViaSolver {
   double read(const Edit& edit) const;
   // Bound when the Program Options window is built, after this solver.
   const ProgramOptionsControls& options() const;
-  void write(Edit& field, const std::string& text);
-  void write(Label& label, const std::string& text);
 
   PageContext page_;
   Temperatures& temperatures_;

@@ -1,5 +1,7 @@
 #include "calc/via/wire_gauge_table.h"
 
+#include "platform/numbers.h"
+
 namespace cq {
 
 namespace {
@@ -59,11 +61,7 @@ const std::array<WireGauge, kWireGauges>& WireGaugeTable() {
 double PowerTransmissionAmps(double diameterMils) { return diameterMils * diameterMils / kCircularMilsPerAmp; }
 
 std::string MetricOhmsText(const WireGauge& row, bool comma) {
-  std::string text(row.metricOhms);
-  if (comma)
-    for (char& c : text)
-      if (c == '.') c = ',';
-  return text;
+  return LocalizeDecimalPoints(std::string(row.metricOhms), comma);
 }
 
 }  // namespace cq

@@ -74,20 +74,29 @@ Thickness Select(const CopperSelection& selection) {
   return t;
 }
 
+// The radios alone; the manual boxes are off.
+Thickness SelectRadios(bool metric, int baseItem, int platingItem) {
+  CopperSelection selection;
+  selection.metric = metric;
+  selection.baseItem = baseItem;
+  selection.platingItem = platingItem;
+  return Select(selection);
+}
+
 TEST(CopperWeightThickness, OneOunceBaseAndPlatingMakeTwoOunces) {
   // 1.4 + 1.4 = 2.8 mils; 0.035 + 0.035 = 0.07 mm (doubling is exact).
-  Thickness imperial = Select({.metric = false, .baseItem = 2, .platingItem = 2});
+  Thickness imperial = SelectRadios(false, 2, 2);
   EXPECT_EQ(imperial.base + imperial.plating, 2.8);
-  Thickness metric = Select({.metric = true, .baseItem = 2, .platingItem = 2});
+  Thickness metric = SelectRadios(true, 2, 2);
   EXPECT_EQ(metric.base + metric.plating, 0.07);
 }
 
 TEST(CopperWeightThickness, IndexOutsideTheTableKeepsThatValueOnly) {
-  Thickness noPlating = Select({.metric = false, .baseItem = 8, .platingItem = 7});
+  Thickness noPlating = SelectRadios(false, 8, 7);
   EXPECT_EQ(noPlating.base, 7.0);
   EXPECT_EQ(noPlating.plating, kPreviousPlating);
 
-  Thickness noBase = Select({.metric = true, .baseItem = -1, .platingItem = 6});
+  Thickness noBase = SelectRadios(true, -1, 6);
   EXPECT_EQ(noBase.base, kPreviousBase);
   EXPECT_EQ(noBase.plating, 0.106);
 }

@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "calc/unit_factors.h"
 #include "platform/checked_math.h"
 
 namespace cq::conversion {
@@ -24,10 +25,10 @@ TEST(ConversionModel, DistancesBothWays) {
   EXPECT_DOUBLE_EQ(MilsToMillimetres(10), 0.254);
   EXPECT_DOUBLE_EQ(MilsToInches(10), 0.01);
   EXPECT_DOUBLE_EQ(MilsToMicrometres(10), 254);
-  EXPECT_DOUBLE_EQ(MillimetresToMils(0.254), 10);
+  EXPECT_DOUBLE_EQ(CheckedMmToMils(0.254), 10);
   EXPECT_DOUBLE_EQ(MillimetresToMicrometres(0.254), 254);
-  EXPECT_DOUBLE_EQ(MillimetresToInches(25.4), 1);
-  for (double mils : {0.5, 3.0, 1234.0}) EXPECT_NEAR(MillimetresToMils(MilsToMillimetres(mils)), mils, 1e-9);
+  EXPECT_DOUBLE_EQ(MmToInches(25.4), 1);
+  for (double mils : {0.5, 3.0, 1234.0}) EXPECT_NEAR(CheckedMmToMils(MilsToMillimetres(mils)), mils, 1e-9);
 }
 
 TEST(ConversionModel, DecibelGain) {

@@ -1,10 +1,12 @@
 // The network arithmetic against values worked out with python3 from the
-// textbook formulas: LED series resistor, series and parallel sums, pads.
+// textbook formulas: LED series resistor, pads and the count radios (the
+// series and parallel sums are in ohms_law_network_sums_test.cpp).
 #include "calc/electrical/ohms_law_networks_model.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <utility>
 
 #include "platform/errors.h"
 
@@ -60,14 +62,10 @@ TEST(OhmsLawNetworksModel, LedBiasBothWays) {
   EXPECT_THROW(LedMilliamps(2, 2, 0), InvalidOpError);
 }
 
-TEST(OhmsLawNetworksModel, SeriesAndParallelSums) {
-  const std::array<double, 4> r = {100, 220, 470, 1000};
-  EXPECT_DOUBLE_EQ(SeriesSum(r), 1790);
-  // 1 / (1/100 + 1/220 + 1/470 + 1/1000) = 56.583124... (python3)
-  EXPECT_NEAR(ParallelSum(r), 56.583124, 1e-6);
-  EXPECT_THROW(ParallelSum(std::array<double, 2>{330, 0}), ZeroDivideError);
-  // Opposite resistors cancel: no conductance left to invert.
-  EXPECT_THROW(ParallelSum(std::array<double, 2>{330, -330}), ZeroDivideError);
+TEST(OhmsLawNetworksModel, CountRadioItemsTakeTwoThreeOrFourValues) {
+  // Items "2", "3", "4"; no item or one the radio never holds: two.
+  const std::pair<int, std::size_t> cases[] = {{0, 2}, {1, 3}, {2, 4}, {-1, 2}, {3, 2}};
+  for (const auto& [item, size] : cases) EXPECT_EQ(NetworkSize(item), size) << "item " << item;
 }
 
 }  // namespace

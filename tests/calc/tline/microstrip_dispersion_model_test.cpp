@@ -9,6 +9,7 @@
 
 #include "calc/tline/microstrip_dispersion_model.h"
 #include "platform/checked_math.h"
+#include "calc/unit_factors.h"
 #include "platform/errors.h"
 
 namespace cq {
@@ -23,7 +24,7 @@ namespace {
 // Er 1.001 (the lowest the Er check lets through): eef = 1.000580.
 // (python3: the chain of the model typed out, printed with %.6f.)
 TEST(MicrostripDispersionModel, WorkedExamples) {
-  const double w = MilsToModelMm(5), h = MilsToModelMm(10), t = MilsToModelMm(2.1);
+  const double w = CheckedMilsToMm(5), h = CheckedMilsToMm(10), t = CheckedMilsToMm(2.1);
   const struct {
     double w, h, t, er, ghz;
     double eef, zo, ee0, z0;
@@ -44,7 +45,7 @@ TEST(MicrostripDispersionModel, WorkedExamples) {
 
 TEST(MicrostripDispersionModel, AtZeroFrequencyTheStaticValuesHold) {
   const MicrostripDispersion m =
-      MicrostripDispersionModel(MilsToModelMm(5), MilsToModelMm(10), MilsToModelMm(2.1), 4.6, 0);
+      MicrostripDispersionModel(CheckedMilsToMm(5), CheckedMilsToMm(10), CheckedMilsToMm(2.1), 4.6, 0);
   EXPECT_EQ(m.p, 0);
   EXPECT_DOUBLE_EQ(m.eef, m.ee0);
   EXPECT_DOUBLE_EQ(m.zo, m.z0);
@@ -54,7 +55,7 @@ TEST(MicrostripDispersionModel, AtZeroFrequencyTheStaticValuesHold) {
 }
 
 TEST(MicrostripDispersionModel, MilsBecomeMillimetres) {
-  EXPECT_DOUBLE_EQ(MilsToModelMm(10), 10.0 / 1000 * 25.4);
+  EXPECT_DOUBLE_EQ(CheckedMilsToMm(10), 10.0 / 1000 * 25.4);
 }
 
 TEST(MicrostripDispersionModel, ZeroHeightDividesByZero) {

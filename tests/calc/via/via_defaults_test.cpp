@@ -25,7 +25,7 @@ class ViaDefaultsTable : public ::testing::TestWithParam<DefaultsCase> {};
 // Expected texts: the layer-set defaults sheet (height, hole, plating).
 TEST_P(ViaDefaultsTable, GivesTheTextsOfTheSheet) {
   const auto& c = GetParam();
-  EXPECT_EQ(ViaDefaults(c.layerSet, c.metric, c.mode), c.expected);
+  EXPECT_EQ(ViaDefaults(c.layerSet, c.metric, DecimalModeOf(c.mode)), c.expected);
 }
 
 const ViaDefaultsTable::ParamType kCases[] = {

@@ -2,8 +2,8 @@
 #include "calc/tline/asym_stripline/asym_stripline_model.h"
 #include "calc/tline/impedance/impedance_blocks.h"
 #include "calc/tline/impedance/impedance_output.h"
-#include "calc/tline/impedance/inner_lengths.h"
 #include "calc/tline/stripline_model.h"
+#include "calc/unit_factors.h"
 #include "platform/numbers.h"
 
 namespace cq {
@@ -19,7 +19,7 @@ void SolveAsymStriplineBlock(ImpedanceSolve& s) {
   // An inner conductor: base copper only. The formulas take mils.
   const double t = s.metric ? MmToMils(v.BaseCopperThickness) : v.BaseCopperThickness;
   v.TotalCopperThickness = t;
-  WriteCopperText(s, s.metric ? t * kMmPerInch / kMilsPerInch : t);
+  WriteCopperText(s, s.metric ? MilsToMm(t) : t);
 
   const auto mils = [&s](double length) { return s.metric ? MmToMils(length) : length; };
   const double w = mils(ParseLocaleFloat(s.c.width.text()));

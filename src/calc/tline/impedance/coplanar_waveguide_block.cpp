@@ -32,7 +32,7 @@ void SolveCoplanarWaveguideBlock(ImpedanceSolve& s) {
 
   const CoplanarWaveguide cpw = CoplanarWaveguideModel(w, h, g, v.SubstrateEr);
   v.CharacteristicImpedance = cpw.zo;
-  s.c.zo.setText(s.localize(Format("%.4f Ohms", cpw.zo)));
+  s.page.show(s.c.zo, "%.4f Ohms", cpw.zo);
 
   // The texts are those of the stored default copper, whatever T is.
   WriteRestriction(s, s.c.restriction1, "0.1 < W/H < 2.0");
@@ -41,7 +41,7 @@ void SolveCoplanarWaveguideBlock(ImpedanceSolve& s) {
   // Only the colour warns here; both bounds lie outside the fit.
   const double ratio = CheckNumber(Div(w, h));
   s.c.widthRow.setFontColor(0.1 < ratio && ratio < 2.0 ? colors::Black : colors::Red);
-  s.c.widthRow.setCaption(s.localize(Format("%.3f", ratio)));
+  s.page.show(s.c.widthRow, "%.3f", ratio);
 }
 
 }  // namespace cq

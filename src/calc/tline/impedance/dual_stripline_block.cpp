@@ -1,8 +1,8 @@
 #include "calc/tline/dual_stripline_model.h"
 #include "calc/tline/impedance/impedance_blocks.h"
 #include "calc/tline/impedance/impedance_output.h"
-#include "calc/tline/impedance/inner_lengths.h"
 #include "calc/tline/stripline_model.h"
+#include "calc/unit_factors.h"
 #include "platform/numbers.h"
 
 namespace cq {

@@ -2,8 +2,8 @@
 #include "calc/tline/embedded_microstrip_model.h"
 #include "calc/tline/impedance/impedance_blocks.h"
 #include "calc/tline/impedance/impedance_output.h"
-#include "calc/tline/impedance/inner_lengths.h"
 #include "calc/tline/impedance/inner_range_rows.h"
+#include "calc/unit_factors.h"
 #include "platform/numbers.h"
 
 namespace cq {

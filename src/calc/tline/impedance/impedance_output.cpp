@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "calc/conductor/total_copper_text.h"
+#include "calc/unit_factors.h"
 #include "platform/checked_math.h"
 #include "platform/format.h"
 #include "platform/numbers.h"
@@ -10,7 +12,6 @@ namespace cq {
 
 namespace {
 
-constexpr double kCmPerInch = 2.54;
 constexpr double kZoLow = 40;
 constexpr double kZoHigh = 90;
 
@@ -20,7 +21,7 @@ void WriteGuarded(ImpedanceSolve& s, Edit& field, double value, std::string_view
     field.setText("Error");
     return;
   }
-  field.setText(s.localize(Format(format, value)));
+  s.page.show(field, format, value);
 }
 
 void WriteRow(ImpedanceSolve& s, Label& row, bool inRange, const std::string& value) {
@@ -31,14 +32,13 @@ void WriteRow(ImpedanceSolve& s, Label& row, bool inRange, const std::string& va
 }  // namespace
 
 void WriteCopperText(ImpedanceSolve& s, double thickness) {
-  s.c.totalCopper.setCaption(
-      s.localize(s.metric ? Format("%3.0f um", thickness * 1000) : Format("%.2f mils", thickness)));
+  ShowTotalCopper(s.page, s.c.totalCopper, thickness, s.metric);
 }
 
 void WriteImpedanceResults(ImpedanceSolve& s, double zo, std::string_view zoFormat, double tpdPerInch,
                            ResultGuard guard) {
   s.v.CharacteristicImpedance = zo;
-  s.c.zo.setText(s.localize(Format(zoFormat, zo)));
+  s.page.show(s.c.zo, zoFormat, zo);
 
   const double tpd = s.metric ? Div(tpdPerInch, kCmPerInch) : tpdPerInch;
   WriteGuarded(s, s.c.tpd, tpd, s.metric ? "%.4f ps/cm" : "%.4f ps/in", guard);
@@ -49,11 +49,7 @@ void WriteImpedanceResults(ImpedanceSolve& s, double zo, std::string_view zoForm
 }
 
 void WriteRestriction(ImpedanceSolve& s, Label& line, std::string_view text) {
-  std::string shown(text);
-  if (s.page.decimalComma())
-    for (char& ch : shown)
-      if (ch == '.') ch = ',';
-  line.setCaption(shown);
+  line.setCaption(LocalizeDecimalPoints(std::string(text), s.page.decimalComma()));
 }
 
 void WriteRangeRow(ImpedanceSolve& s, Label& row, double value, double lo, double hi) {

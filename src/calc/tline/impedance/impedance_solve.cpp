@@ -23,13 +23,12 @@ InputRule PositiveLength(bool metric, std::string_view message, FollowUp followU
 
 double ReadStructureLength(ImpedanceSolve& s, Edit& field, std::string_view message) {
   // Computing with the corrected text keeps the field and the results in step.
-  return *CheckInput(s.page, field, PositiveLength(s.metric, message, FollowUp::ReadCorrected), s.sender);
+  return CheckInput(s.page, field, PositiveLength(s.metric, message, FollowUp::ReadCorrected), s.sender);
 }
 
 void SolveConductorImpedance(const PageContext& page, ImpedanceControls& c, Control* sender) {
-  const int unit = page.unitsIndex();
-  if (unit != 0 && unit != 1) return;
-  ImpedanceSolve s{page, c, page.values(), unit == 1, sender};
+  if (!page.unitsChosen()) return;
+  ImpedanceSolve s{page, c, page.values(), page.metric(), sender};
   WorkingValues& v = s.v;
 
   CopperWeightThickness(CopperSelectionOf(c.copper, page.programOptions()), v.BaseCopperThickness,

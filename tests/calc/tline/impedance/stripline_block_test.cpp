@@ -1,6 +1,7 @@
 // The centred stripline on the Conductor Impedance page. Expected texts:
 // python3, 60 / sqrt(4.6) ln(1.9 (2H + T) / (0.8 W + T)), Tpd sqrt(4.6)
 // 1.017 / 12 1000 ps/in (/ 2.54 per cm), Co = Tpd / Zo, Lo = Zo^2 Co / 1000.
+// The worked example is in worked_examples_test.cpp.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,28 +10,6 @@
 
 namespace cq::test {
 namespace {
-
-TEST(StriplineBlock, TheWorkedExamplesInBothUnitSystems) {
-  TestProgram t;
-  OpenStructure(t, kStripline);
-  t.pressEnter("Edit67");
-  // W 5, H 10 mils, base copper 0.7 mils.
-  ExpectTexts(t, LineResults("59.431 Ohms", "181.7685 ps/in", "3.0585 pF/in", "10.8027 nH/in",
-                             {{"Label56", "0.70 mils"}, {"Label85", "5mils < (W) < 15mils"},
-                              {"Label86", "5mils < (2H) < 15mils"}, {"Label246", "40< Ohms < 90"},
-                              {"Label107", "(W) = "}, {"Label108", "5"}, {"Label111", "(H) = "}, {"Label112", "10"},
-                              {"Label261", "59.4311"}}));
-  for (const char* row : {"Label108", "Label112", "Label261"}) EXPECT_EQ(t.fontColor(row), colors::Black) << row;
-
-  // The defaults converted: W 0.127, H 0.254 mm, copper 0.018 mm.
-  ToMetric(t);
-  ExpectTexts(t, LineResults("59.391 Ohms", "71.5624 ps/cm", "1.2049 pF/cm", "4.2502 nH/cm",
-                             {{"Label56", " 18 um"}, {"Label85", "0.127mm < (W) < 0.381mm"},
-                              {"Label86", "0.127mm < (2H) < 0.381mm"}, {"Label108", "0.127"}, {"Label112", "0.254"},
-                              {"Label261", "59.3913"}}));
-  EXPECT_EQ(t.fontColor("Label108"), colors::Black);
-  EXPECT_TRUE(t.takeMessages().empty());
-}
 
 TEST(StriplineBlock, RangeRowsTurnRedOutsideTheirBounds) {
   const struct {

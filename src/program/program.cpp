@@ -1,4 +1,4 @@
-#include "app/program.h"
+#include "program/program.h"
 
 #include "app/calculator_switching.h"
 #include "app/frame_commands.h"
@@ -28,6 +28,7 @@
 #include "calc/via/padstack_page.h"
 #include "calc/via/via_page.h"
 #include "calc/diffpair/differential_pairs_page.h"
+#include "options/copper_items.h"
 #include "options/copper_weight_radios.h"
 #include "options/substrate_selection.h"
 #include "options/units_switch.h"
@@ -75,7 +76,9 @@ void Program::createWindows() {
   for (const char* description : kSmallWindows) smallWindows_.push_back(std::make_unique<SmallWindow>(description));
   main_ = std::make_unique<MainWindow>(app_);
   auto& loader = smallWindow("forms/TForm4.json").addPart<Loader>(*main_);
-  main_->addPart<Splash>(*main_, loader);
+  main_->addPart<Splash>(*main_, loader,
+                         CommaCopperItems{CopperItems(CopperRadio::Base, CopperForm::Comma),
+                                          CopperItems(CopperRadio::Plating, CopperForm::Comma)});
   main_->addPart<FrameCommands>(app_);
   main_->addPart<InputFamilies>(*main_);
   auto& temperatures = main_->addPart<Temperatures>(*main_);

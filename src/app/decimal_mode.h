@@ -1,0 +1,16 @@
+#pragma once
+// The decimal mode as the hidden main-window label Label165 keeps it:
+// "0" decimal point, "1" decimal comma, anything else not yet known.
+#include <string_view>
+
+namespace cq {
+
+enum class DecimalMode { Point, Comma, Unknown };
+
+constexpr DecimalMode DecimalModeOf(std::string_view caption) {
+  if (caption == "0") return DecimalMode::Point;
+  if (caption == "1") return DecimalMode::Comma;
+  return DecimalMode::Unknown;
+}
+
+}  // namespace cq
