@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/program.h"
+#include "ui_qt/embedded_fonts.h"
 #include "ui_qt/font_list_reader.h"
 #include "ui_qt/front_end.h"
 #include "ui_qt/qt_services.h"
@@ -33,6 +34,7 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   QApplication qapp(argc, argv);
+  cq::ui::UseEmbeddedFonts();
   const cq::ui::FontListReader fontList;
   QApplication::setOrganizationName(QStringLiteral("Quillonex PCB Design, Inc."));
   QApplication::setApplicationName(QStringLiteral("Cirquet"));
