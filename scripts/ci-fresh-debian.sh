@@ -82,6 +82,7 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
+chmod 755 "$root"  # the root directory of the machine: every user passes
 tar -C "$root" -xzf "$tarball"
 # Network names and the Debian entries this machine's apt uses (the mirror
 # with its updates and security suites), nothing else of the host.
