@@ -63,6 +63,7 @@ if [ -z "$(find "$tarball" -mtime -7 2>/dev/null)" ]; then
   fresh="$(mktemp -d /var/tmp/cirquet-bootstrap.XXXXXX)"
   debootstrap --variant=minbase "$suite" "$fresh" "$mirror" >"$fresh.log" 2>&1 ||
     { tail -n 30 "$fresh.log" >&2; rm -rf --one-file-system "$fresh" "$fresh.log"; exit 1; }
+  chmod 755 "$fresh"
   tar -C "$fresh" -czf "$tarball.tmp" .
   mv "$tarball.tmp" "$tarball"
   rm -rf --one-file-system "$fresh" "$fresh.log"
@@ -82,8 +83,8 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-chmod 755 "$root"  # the root directory of the machine: every user passes
 tar -C "$root" -xzf "$tarball"
+chmod 755 "$root"  # the machine's root directory: every user passes
 # Network names and the Debian entries this machine's apt uses (the mirror
 # with its updates and security suites), nothing else of the host.
 rm -f "$root/etc/resolv.conf"  # a link there would lead out of the root
