@@ -31,8 +31,20 @@ void UseEmbeddedFonts() {
 }
 
 QString EmbeddedFamily(const QString& described) {
-  if (described.compare(QLatin1String("monospace"), Qt::CaseInsensitive) == 0)
-    return QStringLiteral("DejaVu Sans Mono");
+  static const struct {
+    const char* name;
+    const char* carried;
+  } kKnown[] = {{"DejaVu Sans", "DejaVu Sans"},          {"sans-serif", "DejaVu Sans"},
+                {"DejaVu Sans Mono", "DejaVu Sans Mono"}, {"monospace", "DejaVu Sans Mono"},
+                {"DejaVu Serif", "DejaVu Serif"},         {"serif", "DejaVu Serif"}};
+  // A list ("Verdana, DejaVu Sans, sans-serif") goes by its first known name.
+  for (QString name : described.split(QLatin1Char(','))) {
+    name = name.trimmed();
+    if (name.size() >= 2 && (name.front() == u'"' || name.front() == u'\'') && name.back() == name.front())
+      name = name.mid(1, name.size() - 2);
+    for (const auto& known : kKnown)
+      if (name.compare(QLatin1String(known.name), Qt::CaseInsensitive) == 0) return QString::fromLatin1(known.carried);
+  }
   return QStringLiteral("DejaVu Sans");
 }
 

@@ -13,9 +13,11 @@ namespace cq::ui {
 // before any text is measured.
 void UseEmbeddedFonts();
 
-// The carried family that shows a family named by a window description:
-// "monospace" shows in DejaVu Sans Mono, every other ("Verdana", none) in
-// DejaVu Sans.
+// The carried family that shows a family named by a window description or
+// a picture: "monospace" shows in DejaVu Sans Mono, "serif" in DejaVu
+// Serif, "sans-serif" and every name it does not know ("Verdana", none) in
+// DejaVu Sans. A list ("Verdana, DejaVu Sans, sans-serif") goes by its
+// first known name.
 QString EmbeddedFamily(const QString& described);
 
 // A font of the carried family for a described family, with the rendering
