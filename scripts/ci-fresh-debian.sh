@@ -73,7 +73,11 @@ flock -u 9
 root="$(mktemp -d /var/tmp/cirquet-ci-root.XXXXXX)"
 mounted=()
 cleanup() {
-  local i
+  local i p
+  # What still runs in the root after an interruption goes first.
+  for p in /proc/[0-9]*; do
+    [ "$(readlink "$p/root" 2>/dev/null)" != "$root" ] || kill -KILL "${p#/proc/}" 2>/dev/null || true
+  done
   for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do
     umount "${mounted[i]}" 2>/dev/null || umount -l "${mounted[i]}" || true
   done
