@@ -19,6 +19,9 @@ constexpr int kDefaultPixelSize = 12;
 }  // namespace
 
 void UseEmbeddedFonts() {
+  static bool registered = false;
+  if (registered) return;
+  registered = true;
   for (const auto& [name, data] : embeddedFontFiles()) {
     // Qt reads the faces where the program holds them, without a copy.
     const QByteArray bytes = QByteArray::fromRawData(data.data(), static_cast<qsizetype>(data.size()));

@@ -9,8 +9,9 @@
 namespace cq::ui {
 
 // Registers the carried faces with Qt and makes the application's default
-// font the carried sans face. Once, after the application object exists and
-// before any text is measured.
+// font the carried sans face, the first time; later calls return at once.
+// Before any text is measured: the front end calls it before it builds the
+// windows, a message box before it opens. On the application's thread.
 void UseEmbeddedFonts();
 
 // The carried family that shows a family named by a window description or

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "app/program.h"
-#include "ui_qt/embedded_fonts.h"
 #include "ui_qt/font_list_reader.h"
 #include "ui_qt/front_end.h"
 #include "ui_qt/qt_services.h"
@@ -34,7 +33,8 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   QApplication qapp(argc, argv);
-  cq::ui::UseEmbeddedFonts();
+  // The font database is read meanwhile; the carried faces join it when the
+  // first window or box is built.
   const cq::ui::FontListReader fontList;
   QApplication::setOrganizationName(QStringLiteral("Quillonex PCB Design, Inc."));
   QApplication::setApplicationName(QStringLiteral("Cirquet"));
