@@ -9,6 +9,7 @@
 
 #include "program/program.h"
 #include "support/fake_services.h"
+#include "ui_qt/embedded_fonts.h"
 #include "ui_qt/form_view.h"
 #include "ui_qt/front_end.h"
 
@@ -31,7 +32,11 @@ QApplication& qtApplication() {
   static char* argv[] = {name, nullptr};
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   // Never destroyed: at exit it would go after Qt's own statics and crash.
-  static auto* app = new QApplication(argc, argv);
+  static auto* app = [] {
+    auto* created = new QApplication(argc, argv);
+    ui::UseEmbeddedFonts();
+    return created;
+  }();
   static bool quiet = false;
   if (!quiet) previousHandler = qInstallMessageHandler(quietOffscreenNotes);
   quiet = true;

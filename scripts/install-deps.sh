@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config
           qt6-base-dev qt6-svg-dev libgl-dev
           nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
-          locales fonts-dejavu-core
+          locales fonts-dejavu-core fonts-dejavu-extra
           # The checks of an install and of the licence document.
           desktop-file-utils appstream poppler-utils)
 

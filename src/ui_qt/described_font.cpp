@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QHash>
 
+#include "ui_qt/embedded_fonts.h"
+
 namespace cq::ui {
 
 namespace {
@@ -15,8 +17,7 @@ QFont withPixelSize(QFont f, int size) {
 }  // namespace
 
 QFont DescribedFont(const QString& family, int cellHeight, bool bold, bool italic) {
-  QFont f;
-  if (!family.isEmpty()) f.setFamily(family);
+  QFont f = EmbeddedFont(family);
   f.setBold(bold);
   f.setItalic(italic);
   if (cellHeight <= 0) return f;

@@ -3,12 +3,14 @@
 #include <QAbstractEventDispatcher>
 #include <QEventLoop>
 
+#include "ui_qt/embedded_fonts.h"
 #include "ui_qt/form_view.h"
 #include "ui_qt/timer_driver.h"
 
 namespace cq::ui {
 
 FrontEnd::FrontEnd(Program& program) : program_(program) {
+  UseEmbeddedFonts();
   std::vector<Form*> forms;
   for (const auto& form : program.app().forms()) {
     forms.push_back(form.get());

@@ -34,6 +34,8 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   QApplication qapp(argc, argv);
+  // The font database is read meanwhile; the carried faces join it when the
+  // first window or box is built.
   const cq::ui::FontListReader fontList;
   QApplication::setOrganizationName(QStringLiteral("Quillonex PCB Design, Inc."));
   QApplication::setApplicationName(QStringLiteral("Cirquet"));

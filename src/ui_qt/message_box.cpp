@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 
+#include "ui_qt/embedded_fonts.h"
+
 namespace cq::ui {
 
 namespace {
@@ -18,6 +20,7 @@ QWidget* ownerWindow() {
 
 int RunMessageBox(QMessageBox::Icon icon, const std::string& title, const std::string& text,
                   QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) {
+  UseEmbeddedFonts();  // a box may open before the windows are built
   QMessageBox box(icon, QString::fromStdString(title), QString::fromStdString(text), buttons, ownerWindow());
   // Messages are plain text, whatever markup they seem to hold.
   box.setTextFormat(Qt::PlainText);

@@ -9,11 +9,13 @@
 #include <algorithm>
 #include <qdrawutil.h>
 
+#include "ui_qt/picture_fonts.h"
+
 namespace cq::ui {
 
 QPixmap RenderSvg(const QByteArray& svg, QSize logicalSize, qreal devicePixelRatio) {
   if (svg.isEmpty() || logicalSize.isEmpty()) return {};
-  QSvgRenderer renderer(svg);
+  QSvgRenderer renderer(PictureWithEmbeddedFonts(svg));
   if (!renderer.isValid()) return {};
   QPixmap pm(logicalSize * devicePixelRatio);
   pm.setDevicePixelRatio(devicePixelRatio);

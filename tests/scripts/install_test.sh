@@ -15,7 +15,8 @@ fail() { echo "FAILED: $1"; exit 1; }
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || { cat "$work/install.log"; fail "cmake --install"; }
 
 expected=("bin/cirquet" "share/cirquet/EULA.pdf" "share/applications/$id.desktop"
-          "share/metainfo/$id.metainfo.xml" "share/icons/hicolor/scalable/apps/$id.svg")
+          "share/metainfo/$id.metainfo.xml" "share/icons/hicolor/scalable/apps/$id.svg"
+          "share/doc/cirquet/DejaVu-fonts-LICENSE.txt")
 for side in "${sides[@]}"; do expected+=("share/icons/hicolor/${side}x${side}/apps/$id.png"); done
 want="$(printf '%s\n' "${expected[@]}" | sort)"
 have="$(cd "$prefix" && find . \( -type f -o -type l \) | sed 's|^\./||' | sort)"

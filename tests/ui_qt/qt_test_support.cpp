@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "ui_qt/embedded_fonts.h"
+
 namespace cq::test {
 
 namespace {
@@ -25,7 +27,12 @@ class QtApplicationEnvironment : public ::testing::Environment {
     static char name[] = "cirquet_qt_tests";
     static char* argv[] = {name, nullptr};
     qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef CIRQUET_TEST_FONTCONFIG_FILE
+    // Run by hand as under ctest: no system fonts, only the program's own.
+    if (qEnvironmentVariableIsEmpty("FONTCONFIG_FILE")) qputenv("FONTCONFIG_FILE", CIRQUET_TEST_FONTCONFIG_FILE);
+#endif
     app_ = std::make_unique<QApplication>(argc, argv);
+    ui::UseEmbeddedFonts();
     QApplication::setQuitOnLastWindowClosed(false);
   }
   void TearDown() override { app_.reset(); }
