@@ -28,11 +28,11 @@
 #include "platform/button_group.h"
 #include "platform/resources.h"
 #include "ui_qt/button_group_widget.h"
-#include "ui_qt/described_font.h"
 #include "ui_qt/keys.h"
 #include "ui_qt/multi_row_tab_strip.h"
 #include "ui_qt/start_frame_gate.h"
 #include "ui_qt/theme.h"
+#include "ui_qt/view_values.h"
 #include "ui_qt/widgets.h"
 
 namespace cq::ui {
@@ -43,25 +43,6 @@ std::vector<FormView*>& registry() {
   static std::vector<FormView*> views;
   return views;
 }
-
-QString qs(const std::string& s) { return QString::fromStdString(s); }
-
-Qt::Alignment horizontal(Alignment a) {
-  switch (a) {
-    case Alignment::Right: return Qt::AlignRight;
-    case Alignment::Center: return Qt::AlignHCenter;
-    case Alignment::Left: break;
-  }
-  return Qt::AlignLeft;
-}
-
-QFont toQFont(const Font& f) {
-  QFont q = DescribedFont(qs(f.name), f.height, f.bold, f.italic);
-  q.setUnderline(f.underline);
-  return q;
-}
-
-QString cssColor(const QColor& c) { return c.name(QColor::HexRgb); }
 
 // A read-only edit placed inside another edit's box: a unit text shown in
 // that field, drawn without a box of its own.
@@ -136,51 +117,10 @@ void DropHalfCharacters(QLineEdit& le) {
   le.setCursorPosition(cursor);
 }
 
-QStringList toStringList(const std::vector<std::string>& items) {
-  QStringList out;
-  out.reserve(static_cast<qsizetype>(items.size()));
-  for (const auto& s : items) out << qs(s);
-  return out;
-}
-
 }  // namespace
 
-Font EffectiveFont(const Control& control) {
-  const Font base = control.parent() ? EffectiveFont(*control.parent()) : Font{};
-  const Font& own = control.font();
-  if (own == Font{}) return base;
-  Font f = own;
-  if (f.name.empty()) f.name = base.name;
-  if (f.height == 0) f.height = base.height;
-  if (f.color.isDefault()) f.color = base.color;
-  return f;
-}
-
-QString LabelText(const std::string& caption) {
-  const QString in = qs(caption);
-  QString out;
-  out.reserve(in.size());
-  for (qsizetype i = 0; i < in.size(); ++i) {
-    if (in[i] == u'&' && i + 1 < in.size()) {
-      ++i;  // "&&" keeps the second "&"; "&X" keeps the X
-    }
-    out += in[i];
-  }
-  return out;
-}
-
-QString ShortHint(const std::string& hint) {
-  const auto bar = hint.find('|');
-  return qs(bar == std::string::npos ? hint : hint.substr(0, bar));
-}
-
-QString LongHint(const std::string& hint) {
-  const auto bar = hint.find('|');
-  return qs(bar == std::string::npos ? hint : hint.substr(bar + 1));
-}
-
 FormView::FormView(Form& form) : QWidget(nullptr), form_(form) {
-  setObjectName(qs(form.name() + "Window"));
+  setObjectName(ToQString(form.name() + "Window"));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -194,7 +134,7 @@ FormView::FormView(Form& form) : QWidget(nullptr), form_(form) {
     buildMenu(*menu, menuBar_, nullptr);
   }
   client_ = new QWidget(this);
-  client_->setObjectName(qs(form.name()));
+  client_->setObjectName(ToQString(form.name()));
   layout->addWidget(client_);
   own(client_, form, true);
   client_->setMouseTracking(true);
@@ -487,7 +427,7 @@ QWidget* FormView::createWidget(Control& control) {
     case Kind::ButtonGroup: w = new ButtonGroupWidget(parent); break;
     case Kind::None: return nullptr;
   }
-  w->setObjectName(qs(control.name()));
+  w->setObjectName(ToQString(control.name()));
   entries_[&control] = {kind, w};
   own(w, control, true);
   connectUserEvents(control, kind, w);
@@ -650,7 +590,7 @@ void FormView::syncAction(MenuItem& item) {
   QAction* a = actionFor(item);
   if (!a) return;
   const QSignalBlocker block(a);
-  if (!item.isSeparator()) a->setText(qs(item.caption()));
+  if (!item.isSeparator()) a->setText(ToQString(item.caption()));
   a->setVisible(item.visible());
   a->setEnabled(item.enabled());
   a->setToolTip(ShortHint(item.hint()));
@@ -730,7 +670,7 @@ void FormView::syncStyle(Control& control, const Entry& entry) {
     if (shown.name.empty()) shown.name = "Verdana";
     if (shown.height == 0) shown.height = 12;
   }
-  const QFont qfont = toQFont(shown);
+  const QFont qfont = ToQFont(shown);
   const QColor fill = entry.kind == Kind::CheckBox ? markField : back;
   const bool ownSheet = entry.kind == Kind::RadioGroup || entry.kind == Kind::TabControl || entry.kind == Kind::PageControl;
   if (!ownSheet && !text.isValid() && !fill.isValid() && !(entry.kind == Kind::Edit && isInsetUnitText(control))) {
@@ -742,19 +682,19 @@ void FormView::syncStyle(Control& control, const Entry& entry) {
     return;
   }
   QString props = FontSheet(qfont);
-  if (text.isValid()) props += QStringLiteral("color: %1;").arg(cssColor(text));
-  if (fill.isValid()) props += QStringLiteral("background-color: %1;").arg(cssColor(fill));
+  if (text.isValid()) props += QStringLiteral("color: %1;").arg(CssColor(text));
+  if (fill.isValid()) props += QStringLiteral("background-color: %1;").arg(CssColor(fill));
   if (entry.kind == Kind::Edit && isInsetUnitText(control))
     props += QStringLiteral("border: none; background: transparent; padding: 0px;");
   if (entry.kind == Kind::Panel && fill.isValid() && isSwatch(control))
-    props += QStringLiteral("border: 1px solid %1;").arg(cssColor(QApplication::palette().color(QPalette::WindowText)));
+    props += QStringLiteral("border: 1px solid %1;").arg(CssColor(QApplication::palette().color(QPalette::WindowText)));
   QString sheet;
   const QString id = QLatin1Char('#') + w->objectName();
   sheet = id + QStringLiteral(" {") + props + QLatin1Char('}');
   if (entry.kind == Kind::RadioGroup) {
     QString items = FontSheet(qfont);
-    if (text.isValid()) items += QStringLiteral("color: %1;").arg(cssColor(text));
-    if (markField.isValid()) items += QStringLiteral("background-color: %1;").arg(cssColor(markField));
+    if (text.isValid()) items += QStringLiteral("color: %1;").arg(CssColor(text));
+    if (markField.isValid()) items += QStringLiteral("background-color: %1;").arg(CssColor(markField));
     sheet += id + QStringLiteral(" > QRadioButton {") + items + QLatin1Char('}');
   }
   if (w->styleSheet() != sheet) w->setStyleSheet(sheet);
@@ -800,19 +740,19 @@ void FormView::syncContent(Control& control, const Entry& entry) {
   switch (entry.kind) {
     case Kind::Panel: {
       auto* p = static_cast<PanelWidget*>(w);
-      p->setCaption(qs(control.caption()));
+      p->setCaption(ToQString(control.caption()));
       p->setCaptionShown(!dynamic_cast<PageControl*>(control.parent()));
       if (auto* pages = dynamic_cast<PageControl*>(control.parent()))
         if (const Entry* pe = entryOf(*pages)) syncContent(*pages, *pe);
       break;
     }
-    case Kind::GroupBox: static_cast<QGroupBox*>(w)->setTitle(qs(control.caption())); break;
+    case Kind::GroupBox: static_cast<QGroupBox*>(w)->setTitle(ToQString(control.caption())); break;
     case Kind::Label: {
       auto& label = static_cast<Label&>(control);
       auto* l = static_cast<QLabel*>(w);
       const QString text = LabelText(label.caption());
       if (l->text() != text) l->setText(text);
-      l->setAlignment(horizontal(label.alignment()) | Qt::AlignTop);
+      l->setAlignment(HorizontalAlignment(label.alignment()) | Qt::AlignTop);
       l->setWordWrap(label.wordWrap());
       syncGeometry(control, entry);
       break;
@@ -820,7 +760,7 @@ void FormView::syncContent(Control& control, const Entry& entry) {
     case Kind::Edit: {
       auto& edit = static_cast<Edit&>(control);
       auto* le = static_cast<QLineEdit*>(w);
-      const QString text = qs(edit.text());
+      const QString text = ToQString(edit.text());
       const int cursor = le->cursorPosition();
       LimitTyping(*le, edit.maxLength(), text);
       if (le->text() != text) {
@@ -829,13 +769,13 @@ void FormView::syncContent(Control& control, const Entry& entry) {
       }
       le->setReadOnly(edit.readOnly());
       le->setFocusPolicy(edit.tabStop() ? Qt::StrongFocus : Qt::ClickFocus);
-      le->setAlignment(horizontal(edit.alignment()) | Qt::AlignVCenter);
+      le->setAlignment(HorizontalAlignment(edit.alignment()) | Qt::AlignVCenter);
       break;
     }
     case Kind::Memo: {
       auto& memo = static_cast<Memo&>(control);
       auto* m = static_cast<QPlainTextEdit*>(w);
-      const QString text = qs(memo.text());
+      const QString text = ToQString(memo.text());
       if (m->toPlainText() != text) m->setPlainText(text);
       m->setReadOnly(memo.readOnly());
       m->setFocusPolicy(memo.tabStop() ? Qt::StrongFocus : Qt::ClickFocus);
@@ -845,7 +785,7 @@ void FormView::syncContent(Control& control, const Entry& entry) {
     case Kind::Button: {
       auto& button = static_cast<Button&>(control);
       auto* b = static_cast<QPushButton*>(w);
-      b->setText(qs(button.caption()));
+      b->setText(ToQString(button.caption()));
       if (!button.glyph().empty() && hasResource(button.glyph())) {
         const std::string_view svg = resource(button.glyph());
         const int side = button.caption().empty() ? std::max(8, std::min(button.bounds().width, button.bounds().height) - 8) : 16;
@@ -861,15 +801,15 @@ void FormView::syncContent(Control& control, const Entry& entry) {
     case Kind::CheckBox: {
       auto& check = static_cast<CheckBox&>(control);
       auto* cb = static_cast<QCheckBox*>(w);
-      cb->setText(qs(check.caption()));
+      cb->setText(ToQString(check.caption()));
       cb->setChecked(check.checked());
       break;
     }
     case Kind::RadioGroup: {
       auto& radio = static_cast<RadioGroup&>(control);
       auto* rg = static_cast<RadioGroupWidget*>(w);
-      rg->setTitle(qs(radio.caption()));
-      rg->setItems(toStringList(radio.items()), radio.columns());
+      rg->setTitle(ToQString(radio.caption()));
+      rg->setItems(ToQStringList(radio.items()), radio.columns());
       rg->setCheckedIndex(radio.itemIndex());
       for (QRadioButton* b : rg->allButtons())
         if (!owners_.count(b)) own(b, control, false);
@@ -878,7 +818,7 @@ void FormView::syncContent(Control& control, const Entry& entry) {
     case Kind::ComboBox: {
       auto& combo = static_cast<ComboBox&>(control);
       auto* cb = static_cast<QComboBox*>(w);
-      const QStringList items = toStringList(combo.items());
+      const QStringList items = ToQStringList(combo.items());
       QStringList current;
       for (int i = 0; i < cb->count(); ++i) current << cb->itemText(i);
       if (current != items) {
@@ -887,7 +827,7 @@ void FormView::syncContent(Control& control, const Entry& entry) {
       }
       cb->setCurrentIndex(combo.itemIndex());
       // A text that is none of the items still shows.
-      cb->setPlaceholderText(combo.itemIndex() < 0 ? qs(combo.text()) : QString());
+      cb->setPlaceholderText(combo.itemIndex() < 0 ? ToQString(combo.text()) : QString());
       cb->setMaxVisibleItems(std::max(1, combo.dropDownCount()));
       break;
     }
@@ -903,7 +843,7 @@ void FormView::syncContent(Control& control, const Entry& entry) {
       auto& tabs = static_cast<TabControl&>(control);
       auto* strip = static_cast<MultiRowTabStrip*>(w);
       strip->setMultiRow(tabs.multiLine());
-      strip->setTabs(toStringList(tabs.tabs()));
+      strip->setTabs(ToQStringList(tabs.tabs()));
       strip->setCurrentIndex(tabs.tabIndex());
       break;
     }
@@ -911,7 +851,7 @@ void FormView::syncContent(Control& control, const Entry& entry) {
       auto& pages = static_cast<PageControl&>(control);
       auto* strip = static_cast<MultiRowTabStrip*>(w);
       QStringList captions;
-      for (Control* page : pages.children()) captions << qs(page->caption());
+      for (Control* page : pages.children()) captions << ToQString(page->caption());
       strip->setTabs(captions);
       strip->setCurrentIndex(pages.activePage());
       syncPages(pages);
@@ -939,7 +879,7 @@ void FormView::syncContent(Control& control, const Entry& entry) {
       auto& bar = static_cast<StatusBar&>(control);
       auto* sb = static_cast<StatusBarWidget*>(w);
       std::vector<StatusPanelView> panels;
-      for (const StatusPanel& p : bar.panels()) panels.push_back({qs(p.text), p.width, horizontal(p.alignment), p.bevel});
+      for (const StatusPanel& p : bar.panels()) panels.push_back({ToQString(p.text), p.width, HorizontalAlignment(p.alignment), p.bevel});
       // A new text of its own in panel 0 replaces the hint shown there.
       const std::string panel0 = bar.panels().empty() ? std::string() : bar.panels().front().text;
       auto& last = statusPanel0_[&control];
@@ -951,7 +891,7 @@ void FormView::syncContent(Control& control, const Entry& entry) {
     case Kind::ButtonGroup: {
       auto& group = static_cast<ButtonGroup&>(control);
       QStringList captions;
-      for (const std::string& caption : group.captions()) captions << qs(caption);
+      for (const std::string& caption : group.captions()) captions << ToQString(caption);
       static_cast<ButtonGroupWidget*>(w)->setItems(captions, group.buttonHeight());
       break;
     }
@@ -998,7 +938,7 @@ void FormView::centreOnScreen() {
 
 void FormView::syncForm(Prop prop) {
   switch (prop) {
-    case Prop::Caption: setWindowTitle(qs(form_.caption())); break;
+    case Prop::Caption: setWindowTitle(ToQString(form_.caption())); break;
     case Prop::Bounds: {
       const QSize size(form_.clientWidth(), form_.clientHeight());
       if (form_.borderStyle() == BorderStyle::Sizeable) {
@@ -1012,9 +952,9 @@ void FormView::syncForm(Prop prop) {
     case Prop::Font:
     case Prop::Color: {
       const Font font = EffectiveFont(form_);
-      client_->setFont(toQFont(font));
+      client_->setFont(ToQFont(font));
       const QColor back = ToQColor(StyledBackground(form_.color(), ActiveTheme()));
-      const QString sheet = back.isValid() ? QStringLiteral("#%1 { background-color: %2; }").arg(client_->objectName(), cssColor(back))
+      const QString sheet = back.isValid() ? QStringLiteral("#%1 { background-color: %2; }").arg(client_->objectName(), CssColor(back))
                                            : QString();
       if (client_->styleSheet() != sheet) client_->setStyleSheet(sheet);
       break;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/form.h"
+#include "ui_qt/view_values.h"
 
 class QAction;
 class QKeyEvent;
@@ -20,19 +21,6 @@ class QMenuBar;
 namespace cq::ui {
 
 class StatusBarWidget;
-
-// Font of a control as it shows: unset parts come from the parent, and a
-// control without a font of its own takes its parent's whole font.
-Font EffectiveFont(const Control& control);
-
-// A label caption as shown: "&&" is one "&", a single "&" marks an
-// accelerator and is not shown.
-QString LabelText(const std::string& caption);
-
-// The hint halves: before "|" for the tooltip, after it for the status bar
-// (a hint without "|" serves both).
-QString ShortHint(const std::string& hint);
-QString LongHint(const std::string& hint);
 
 class FormView : public QWidget, public ControlObserver {
   Q_OBJECT
