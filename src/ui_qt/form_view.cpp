@@ -28,6 +28,7 @@
 #include "platform/button_group.h"
 #include "platform/resources.h"
 #include "ui_qt/button_group_widget.h"
+#include "ui_qt/control_style.h"
 #include "ui_qt/keys.h"
 #include "ui_qt/multi_row_tab_strip.h"
 #include "ui_qt/start_frame_gate.h"
@@ -42,47 +43,6 @@ namespace {
 std::vector<FormView*>& registry() {
   static std::vector<FormView*> views;
   return views;
-}
-
-// A read-only edit placed inside another edit's box: a unit text shown in
-// that field, drawn without a box of its own.
-bool isInsetUnitText(const Control& c) {
-  const auto* edit = dynamic_cast<const Edit*>(&c);
-  if (!edit || !edit->readOnly() || !c.parent()) return false;
-  const Bounds& b = c.bounds();
-  const QRect inner(b.left, b.top, b.width, b.height);
-  for (const Control* sibling : c.parent()->children()) {
-    // A memo or a box of the same bounds is another control in the same
-    // place (the other layout's result), not a field the text sits in.
-    if (sibling == &c || !dynamic_cast<const Edit*>(sibling) || dynamic_cast<const Memo*>(sibling)) continue;
-    const Bounds& o = sibling->bounds();
-    if (o != b && QRect(o.left, o.top, o.width, o.height).contains(inner)) return true;
-  }
-  return false;
-}
-
-// A plain coloured square, as a picture's colour legend uses: outlined in
-// the text colour, so that a dark colour still shows on a dark style.
-bool isSwatch(const Control& c) {
-  constexpr int kMinSide = 8;
-  return c.caption().empty() && c.children().empty() && c.bounds().width >= kMinSide && c.bounds().height >= kMinSide;
-}
-
-QString FontSheet(const QFont& f) {
-  QString css = QStringLiteral("font-family: \"%1\"; font-weight: %2; font-style: %3;")
-                    .arg(f.family(), f.bold() ? QStringLiteral("bold") : QStringLiteral("normal"),
-                         f.italic() ? QStringLiteral("italic") : QStringLiteral("normal"));
-  if (f.pixelSize() > 0) css += QStringLiteral("font-size: %1px;").arg(f.pixelSize());
-  if (f.underline()) css += QStringLiteral("text-decoration: underline;");
-  return css;
-}
-
-// The first colour of its own up the parent chain: what a control that
-// draws over its parent stands on.
-Color backgroundUnder(const Control& control) {
-  for (const Control* c = &control; c; c = c->parent())
-    if (const Color own = StyledBackground(c->color(), ActiveTheme()); !own.isDefault()) return own;
-  return colors::Default;
 }
 
 // Typing stops at the field's limit, counted in QChars: the UTF-16 units
@@ -645,60 +605,10 @@ void FormView::syncVisible(Control& control, const Entry& entry) {
 }
 
 void FormView::syncStyle(Control& control, const Entry& entry) {
+  const WidgetStyle style = StyleFor(control, entry.kind, ActiveTheme(), QApplication::palette());
   QWidget* w = entry.widget;
-  const Font font = EffectiveFont(control);
-
-  // Fields draw their own face, buttons always the style's: their text
-  // stands on that, not on the window.
-  const bool field = entry.kind == Kind::Edit || entry.kind == Kind::Memo || entry.kind == Kind::ComboBox;
-  const Color under = entry.kind == Kind::Button ? colors::Default : field ? StyledBackground(control.color(), ActiveTheme()) : backgroundUnder(control);
-  const QColor text = under.isDefault() ? ReadableTextColor(font.color, ActiveTheme()) : TextColorOver(font.color, under);
-  const QColor back = entry.kind == Kind::Button ? QColor() : ToQColor(StyledBackground(control.color(), ActiveTheme()));
-
-  // Check and radio marks are drawn in the text colour over the field
-  // colour: over a colour of the model's, the field takes that colour, so a
-  // dark style's black fields never hide a black mark.
-  const bool marks = entry.kind == Kind::CheckBox || entry.kind == Kind::RadioGroup;
-  const QColor markField = marks ? ToQColor(backgroundUnder(control)) : QColor();
-
-  // A widget with a sheet of its own gets back the font it had when that
-  // sheet was last applied, whatever setFont said since: its font goes into
-  // the sheet, the only font that holds through theme changes.
-  Font shown = font;
-  if (entry.kind == Kind::TabControl || entry.kind == Kind::PageControl) {
-    // The strip has its own tab font unless the model gives one.
-    if (shown.name.empty()) shown.name = "Verdana";
-    if (shown.height == 0) shown.height = 12;
-  }
-  const QFont qfont = ToQFont(shown);
-  const QColor fill = entry.kind == Kind::CheckBox ? markField : back;
-  const bool ownSheet = entry.kind == Kind::RadioGroup || entry.kind == Kind::TabControl || entry.kind == Kind::PageControl;
-  if (!ownSheet && !text.isValid() && !fill.isValid() && !(entry.kind == Kind::Edit && isInsetUnitText(control))) {
-    // Nothing but the font: no sheet of its own, whose parsing and matching
-    // the first frame would pay for. Without one, setFont holds; a theme
-    // change sets the font again after the new application sheet.
-    if (!w->styleSheet().isEmpty()) w->setStyleSheet(QString());
-    w->setFont(qfont);
-    return;
-  }
-  QString props = FontSheet(qfont);
-  if (text.isValid()) props += QStringLiteral("color: %1;").arg(CssColor(text));
-  if (fill.isValid()) props += QStringLiteral("background-color: %1;").arg(CssColor(fill));
-  if (entry.kind == Kind::Edit && isInsetUnitText(control))
-    props += QStringLiteral("border: none; background: transparent; padding: 0px;");
-  if (entry.kind == Kind::Panel && fill.isValid() && isSwatch(control))
-    props += QStringLiteral("border: 1px solid %1;").arg(CssColor(QApplication::palette().color(QPalette::WindowText)));
-  QString sheet;
-  const QString id = QLatin1Char('#') + w->objectName();
-  sheet = id + QStringLiteral(" {") + props + QLatin1Char('}');
-  if (entry.kind == Kind::RadioGroup) {
-    QString items = FontSheet(qfont);
-    if (text.isValid()) items += QStringLiteral("color: %1;").arg(CssColor(text));
-    if (markField.isValid()) items += QStringLiteral("background-color: %1;").arg(CssColor(markField));
-    sheet += id + QStringLiteral(" > QRadioButton {") + items + QLatin1Char('}');
-  }
-  if (w->styleSheet() != sheet) w->setStyleSheet(sheet);
-  w->setFont(qfont);
+  if (w->styleSheet() != style.sheet) w->setStyleSheet(style.sheet);
+  w->setFont(style.font);
 }
 
 void FormView::syncStyleTree(Control& control) {
@@ -951,11 +861,8 @@ void FormView::syncForm(Prop prop) {
     }
     case Prop::Font:
     case Prop::Color: {
-      const Font font = EffectiveFont(form_);
-      client_->setFont(ToQFont(font));
-      const QColor back = ToQColor(StyledBackground(form_.color(), ActiveTheme()));
-      const QString sheet = back.isValid() ? QStringLiteral("#%1 { background-color: %2; }").arg(client_->objectName(), CssColor(back))
-                                           : QString();
+      client_->setFont(ToQFont(EffectiveFont(form_)));
+      const QString sheet = ClientAreaSheet(form_, ActiveTheme());
       if (client_->styleSheet() != sheet) client_->setStyleSheet(sheet);
       break;
     }

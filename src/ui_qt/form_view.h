@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/form.h"
+#include "ui_qt/control_kind.h"
 #include "ui_qt/view_values.h"
 
 class QAction;
@@ -61,10 +62,7 @@ class FormView : public QWidget, public ControlObserver {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  enum class Kind {
-    None, Panel, GroupBox, Label, Edit, Memo, Button, CheckBox, RadioGroup, ComboBox, TrackBar, UpDown,
-    TabControl, PageControl, Image, ProgressBar, StatusBar, ButtonGroup
-  };
+  using Kind = ControlKind;
   struct Entry {
     Kind kind = Kind::None;
     QWidget* widget = nullptr;
