@@ -6,18 +6,15 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QApplication>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QToolButton>
@@ -29,6 +26,8 @@
 #include "platform/resources.h"
 #include "ui_qt/button_group_widget.h"
 #include "ui_qt/control_style.h"
+#include "ui_qt/form_menus.h"
+#include "ui_qt/form_window.h"
 #include "ui_qt/keys.h"
 #include "ui_qt/multi_row_tab_strip.h"
 #include "ui_qt/start_frame_gate.h"
@@ -91,7 +90,7 @@ FormView::FormView(Form& form) : QWidget(nullptr), form_(form) {
     menuBar_ = new QMenuBar(this);
     menuBar_->setNativeMenuBar(false);
     layout->setMenuBar(menuBar_);
-    buildMenu(*menu, menuBar_, nullptr);
+    menus_ = std::make_unique<FormMenus>(*menu, *menuBar_, *this, [this](const QString& hint) { showStatusHint(hint); });
   }
   client_ = new QWidget(this);
   client_->setObjectName(ToQString(form.name()));
@@ -162,10 +161,7 @@ QWidget* FormView::widgetFor(const std::string& name) const {
   return c ? widgetFor(*c) : nullptr;
 }
 
-QAction* FormView::actionFor(const MenuItem& item) const {
-  auto it = actions_.find(&item);
-  return it == actions_.end() ? nullptr : it->second;
-}
+QAction* FormView::actionFor(const MenuItem& item) const { return menus_ ? menus_->actionFor(item) : nullptr; }
 
 QPixmap FormView::grabClientArea() const {
   const_cast<FormView*>(this)->buildContents();
@@ -512,50 +508,6 @@ void FormView::stackGraphicControls(const Control& parent) {
   }
 }
 
-void FormView::buildMenu(MenuItem& parent, QMenuBar* bar, QMenu* menu) {
-  for (Control* child : parent.children()) {
-    auto* item = dynamic_cast<MenuItem*>(child);
-    if (!item) continue;
-    const bool hasItems = std::any_of(item->children().begin(), item->children().end(),
-                                      [](Control* c) { return dynamic_cast<MenuItem*>(c) != nullptr; });
-    QAction* action = nullptr;
-    if (item->isSeparator()) {
-      action = menu ? menu->addSeparator() : bar->addSeparator();
-    } else if (hasItems) {
-      auto* sub = new QMenu(menu ? static_cast<QWidget*>(menu) : bar);
-      // A parent item's own click handler runs as its menu opens.
-      connect(sub, &QMenu::aboutToShow, this, [item] { item->userChoose(); });
-      connect(sub, &QMenu::aboutToHide, this, [this] { showStatusHint({}); });
-      buildMenu(*item, nullptr, sub);
-      action = sub->menuAction();
-      if (menu)
-        menu->addMenu(sub);
-      else
-        bar->addMenu(sub);
-    } else {
-      action = new QAction(menu ? static_cast<QObject*>(menu) : bar);
-      connect(action, &QAction::triggered, this, [item] { item->userChoose(); });
-      if (menu)
-        menu->addAction(action);
-      else
-        bar->addAction(action);
-    }
-    connect(action, &QAction::hovered, this, [this, item] { showStatusHint(LongHint(item->hint())); });
-    actions_[item] = action;
-    syncAction(*item);
-  }
-}
-
-void FormView::syncAction(MenuItem& item) {
-  QAction* a = actionFor(item);
-  if (!a) return;
-  const QSignalBlocker block(a);
-  if (!item.isSeparator()) a->setText(ToQString(item.caption()));
-  a->setVisible(item.visible());
-  a->setEnabled(item.enabled());
-  a->setToolTip(ShortHint(item.hint()));
-}
-
 void FormView::syncState(Control& control, const Entry& entry) {
   syncContent(control, entry);
   syncGeometry(control, entry);
@@ -810,40 +762,9 @@ void FormView::syncContent(Control& control, const Entry& entry) {
 }
 
 void FormView::applyWindowFlags() {
-  Qt::WindowFlags flags = Qt::Window;
+  setWindowFlags(WindowFlagsFor(form_));
   const bool fixed = form_.borderStyle() != BorderStyle::Sizeable;
-  switch (form_.borderStyle()) {
-    case BorderStyle::None: flags |= Qt::FramelessWindowHint; break;
-    case BorderStyle::Dialog:
-      flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-              Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
-      break;
-    case BorderStyle::Single:
-      // A fixed border can be neither resized nor maximised.
-      flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-               Qt::MSWindowsFixedSizeDialogHint;
-      if (form_.minimizeBox()) flags |= Qt::WindowMinimizeButtonHint;
-      break;
-    case BorderStyle::Sizeable:
-      flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-      if (form_.minimizeBox()) flags |= Qt::WindowMinimizeButtonHint;
-      if (form_.maximizeBox()) flags |= Qt::WindowMaximizeButtonHint;
-      break;
-  }
-  if (!form_.closeBox())
-    flags &= ~(Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint |
-               Qt::WindowMaximizeButtonHint);
-  setWindowFlags(flags);
   layout()->setSizeConstraint(fixed ? QLayout::SetFixedSize : QLayout::SetDefaultConstraint);
-}
-
-void FormView::centreOnScreen() {
-  QScreen* screen = QGuiApplication::primaryScreen();
-  if (!screen) return;
-  adjustSize();
-  const QRect avail = screen->availableGeometry();
-  const QSize size = frameGeometry().size().expandedTo(this->size());
-  move(avail.left() + (avail.width() - size.width()) / 2, avail.top() + (avail.height() - size.height()) / 2);
 }
 
 void FormView::syncForm(Prop prop) {
@@ -885,7 +806,7 @@ void FormView::syncForm(Prop prop) {
 }
 
 void FormView::showWindow() {
-  if (!shownOnce_ && form_.centered()) centreOnScreen();
+  if (!shownOnce_ && form_.centered()) CentreOnScreen(*this);
   shownOnce_ = true;
   show();
   // The controls come with the first frame, after the show handler has
@@ -902,7 +823,7 @@ void FormView::propertyChanged(Control& control, Prop prop) {
     return;
   }
   if (auto* item = dynamic_cast<MenuItem*>(&control)) {
-    syncAction(*item);
+    if (menus_) menus_->sync(*item);
     return;
   }
   if (!built_) return;  // built from the model when first shown

@@ -5,6 +5,7 @@
 // clicks, key presses, focus, closing the window) go to the model's user
 // entry points.
 #include <QWidget>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -16,11 +17,11 @@
 
 class QAction;
 class QKeyEvent;
-class QMenu;
 class QMenuBar;
 
 namespace cq::ui {
 
+class FormMenus;
 class StatusBarWidget;
 
 class FormView : public QWidget, public ControlObserver {
@@ -89,7 +90,6 @@ class FormView : public QWidget, public ControlObserver {
   void connectUserEvents(Control& control, Kind kind, QWidget* widget);
   void own(QWidget* widget, Control& control, bool main);
   void stackGraphicControls(const Control& parent);
-  void buildMenu(MenuItem& parent, QMenuBar* bar, QMenu* menu);
 
   // All but the style, which a widget gets as it is made: content, place,
   // state, visibility.
@@ -100,12 +100,10 @@ class FormView : public QWidget, public ControlObserver {
   void syncStyle(Control& control, const Entry& entry);
   void syncStyleTree(Control& control);
   void syncFocus(Control& control, const Entry& entry);
-  void syncAction(MenuItem& item);
   void syncPages(Control& pageControl);
   void syncForm(Prop prop);
   void showWindow();
   void applyWindowFlags();
-  void centreOnScreen();
 
   bool handleKey(Control& control, QObject* watched, QKeyEvent* event);
   void showStatusHint(const QString& hint);
@@ -117,7 +115,7 @@ class FormView : public QWidget, public ControlObserver {
   QMenuBar* menuBar_ = nullptr;
   std::unordered_map<const Control*, Entry> entries_;
   std::unordered_map<const QObject*, Owner> owners_;
-  std::unordered_map<const Control*, QAction*> actions_;
+  std::unique_ptr<FormMenus> menus_;
   std::unordered_map<const Control*, std::string> statusPanel0_;
   std::vector<std::pair<StatusBar*, StatusBarWidget*>> hintBars_;
   const QObject* pressed_ = nullptr;
