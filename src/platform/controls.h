@@ -12,6 +12,8 @@ namespace cq {
 
 enum class ShiftState : unsigned { None = 0, Shift = 1, Ctrl = 2, Alt = 4 };
 inline constexpr int kKeyEnter = 13;
+inline constexpr int kKeyUp = 38;
+inline constexpr int kKeyDown = 40;
 
 using KeyEvent = std::function<void(Control* sender, int& key, ShiftState shift)>;
 using KeyPressEvent = std::function<void(Control* sender, char& key)>;

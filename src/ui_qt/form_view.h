@@ -4,37 +4,30 @@
 // changes made by code never come back. Only the user's own actions (typing,
 // clicks, key presses, focus, closing the window) go to the model's user
 // entry points.
+//
+// The view dispatches; the jobs live beside it: the adapters of the control
+// kinds (control_adapter.h), the style (control_style.h), the late building
+// of the widgets (widget_tree.h), the menus (form_menus.h), the user's input
+// (form_input.h) and the window's frame (form_window.h).
 #include <QWidget>
+#include <memory>
 #include <string>
-#include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "platform/form.h"
+#include "ui_qt/control_adapter.h"
+#include "ui_qt/form_input.h"
+#include "ui_qt/view_values.h"
+#include "ui_qt/widget_tree.h"
 
 class QAction;
-class QKeyEvent;
-class QMenu;
 class QMenuBar;
 
 namespace cq::ui {
 
-class StatusBarWidget;
+class FormMenus;
 
-// Font of a control as it shows: unset parts come from the parent, and a
-// control without a font of its own takes its parent's whole font.
-Font EffectiveFont(const Control& control);
-
-// A label caption as shown: "&&" is one "&", a single "&" marks an
-// accelerator and is not shown.
-QString LabelText(const std::string& caption);
-
-// The hint halves: before "|" for the tooltip, after it for the status bar
-// (a hint without "|" serves both).
-QString ShortHint(const std::string& hint);
-QString LongHint(const std::string& hint);
-
-class FormView : public QWidget, public ControlObserver {
+class FormView : public QWidget, public ControlObserver, private AdapterSite, private WidgetMaker {
   Q_OBJECT
 
  public:
@@ -73,70 +66,42 @@ class FormView : public QWidget, public ControlObserver {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  enum class Kind {
-    None, Panel, GroupBox, Label, Edit, Memo, Button, CheckBox, RadioGroup, ComboBox, TrackBar, UpDown,
-    TabControl, PageControl, Image, ProgressBar, StatusBar, ButtonGroup
-  };
-  struct Entry {
-    Kind kind = Kind::None;
-    QWidget* widget = nullptr;
-  };
-  struct Owner {
-    Control* control = nullptr;
-    bool main = true;  // false for a part of the control's widget
-  };
+  // AdapterSite
+  QObject& connectionContext() override { return *this; }
+  void ownPart(QWidget& part, Control& control) override;
+  void showContent(Control& control) override;
+  void showPlace(Control& control) override;
+  void showPages(Control& pageControl) override;
+  void addHintBar(StatusBar& bar, StatusBarWidget& widget) override { input_.addHintBar(bar, widget); }
 
-  static Kind kindOf(const Control& control);
-  // Shown by the model: visible, and the active page of a page control.
-  static bool shownInModel(const Control& control);
-  // The widgets of the controls: the whole window at its first frame or
-  // first need, a container hidden then when it is first shown or needed.
-  void buildContents();
-  void buildFor(const Control& control);
-  void build(const Control& root, bool deferHidden);
-  const Control* deferredRootOf(const Control& control) const;
-  void keepStackingOrder(const Control& control);
-  void orderFocusChain();
-  void settleLayouts(const std::vector<Control*>& created);
-  QWidget* parentWidgetOf(const Control& control) const;
-  QWidget* createWidget(Control& control);
-  void connectUserEvents(Control& control, Kind kind, QWidget* widget);
-  void own(QWidget* widget, Control& control, bool main);
-  void stackGraphicControls(const Control& parent);
-  void buildMenu(MenuItem& parent, QMenuBar* bar, QMenu* menu);
+  // WidgetMaker
+  QWidget* makeWidget(Control& control) override;
+  void showState(Control& control, const ViewEntry& entry) override { syncState(control, entry); }
+  void showFocus(Control& control, const ViewEntry& entry) override { syncFocus(control, entry); }
+  bool windowShown() const override { return isVisible(); }
 
   // All but the style, which a widget gets as it is made: content, place,
   // state, visibility.
-  void syncState(Control& control, const Entry& entry);
-  void syncContent(Control& control, const Entry& entry);
-  void syncGeometry(Control& control, const Entry& entry);
-  void syncVisible(Control& control, const Entry& entry);
-  void syncStyle(Control& control, const Entry& entry);
+  void syncState(Control& control, const ViewEntry& entry);
+  void syncContent(Control& control, const ViewEntry& entry);
+  void syncGeometry(Control& control, const ViewEntry& entry);
+  void syncVisible(Control& control, const ViewEntry& entry);
+  void syncStyle(Control& control, const ViewEntry& entry);
   void syncStyleTree(Control& control);
-  void syncFocus(Control& control, const Entry& entry);
-  void syncAction(MenuItem& item);
-  void syncPages(Control& pageControl);
+  void syncFocus(Control& control, const ViewEntry& entry);
+  void syncCursor(Control& control, const ViewEntry& entry);
   void syncForm(Prop prop);
   void showWindow();
   void applyWindowFlags();
-  void centreOnScreen();
-
-  bool handleKey(Control& control, QObject* watched, QKeyEvent* event);
   void showStatusHint(const QString& hint);
-  QString statusHintOf(const Control* control) const;
-  const Entry* entryOf(const Control& control) const;
+  const ViewEntry* entryOf(const Control& control) const { return tree_->entryOf(control); }
 
   Form& form_;
   QWidget* client_ = nullptr;
   QMenuBar* menuBar_ = nullptr;
-  std::unordered_map<const Control*, Entry> entries_;
-  std::unordered_map<const QObject*, Owner> owners_;
-  std::unordered_map<const Control*, QAction*> actions_;
-  std::unordered_map<const Control*, std::string> statusPanel0_;
-  std::vector<std::pair<StatusBar*, StatusBarWidget*>> hintBars_;
-  const QObject* pressed_ = nullptr;
-  std::unordered_set<const Control*> deferred_;
-  bool built_ = false;
+  std::unique_ptr<FormMenus> menus_;
+  std::unique_ptr<WidgetTree> tree_;
+  FormInput input_;
   bool shownOnce_ = false;
   bool destroying_ = false;
 };

@@ -27,9 +27,9 @@ int keyCode(int qtKey, Qt::KeyboardModifiers modifiers) {
     case Qt::Key_End: return 35;
     case Qt::Key_Home: return 36;
     case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
+    case Qt::Key_Up: return kKeyUp;
     case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
+    case Qt::Key_Down: return kKeyDown;
     case Qt::Key_Print: return 44;
     case Qt::Key_Insert: return 45;
     case Qt::Key_Delete: return 46;

@@ -57,17 +57,22 @@ QColor ReadableOn(const QColor& text, const std::vector<QColor>& backgrounds, do
   return lighten ? QColor(Qt::white) : QColor(Qt::black);
 }
 
-std::vector<QColor> StyleTextBackgrounds() {
-  const QPalette p = QApplication::palette();
+std::vector<QColor> StyleTextBackgrounds() { return StyleTextBackgrounds(QApplication::palette()); }
+
+std::vector<QColor> StyleTextBackgrounds(const QPalette& p) {
   // The window, the fields and the read-only fields.
   return {p.color(QPalette::Window), p.color(QPalette::Base), p.color(QPalette::AlternateBase)};
 }
 
 QColor ReadableTextColor(Color font, const Theme& theme) {
+  return ReadableTextColor(font, theme, QApplication::palette());
+}
+
+QColor ReadableTextColor(Color font, const Theme& theme, const QPalette& palette) {
   QColor c = ToQColor(font);
   if (!c.isValid()) return c;
   if (theme.dark && c.value() == 0) return {};  // black: the dark style's own light text
-  return ReadableOn(c, StyleTextBackgrounds());
+  return ReadableOn(c, StyleTextBackgrounds(palette));
 }
 
 QColor TextColorOver(Color font, Color background) {

@@ -2,6 +2,7 @@
 // The active colour style as the views need it: whether window and field
 // backgrounds are dark, so that the model's text colours stay readable.
 #include <QColor>
+#include <QPalette>
 #include <vector>
 
 #include "platform/control.h"
@@ -41,6 +42,7 @@ QColor ReadableOn(const QColor& text, const std::vector<QColor>& backgrounds, do
 
 // What the active style draws text on: window, fields, read-only fields.
 std::vector<QColor> StyleTextBackgrounds();
+std::vector<QColor> StyleTextBackgrounds(const QPalette& palette);
 
 // Text colour to draw for a model font colour over the style's own
 // backgrounds: the model colour made readable on them (navy results and red
@@ -48,6 +50,8 @@ std::vector<QColor> StyleTextBackgrounds();
 // pale for them), and black on a dark style the style's own text colour.
 // Invalid means "the style's own colour".
 QColor ReadableTextColor(Color font, const Theme& theme);
+// The same over the backgrounds of the palette given.
+QColor ReadableTextColor(Color font, const Theme& theme, const QPalette& palette);
 
 // Text colour over an explicit model background: the model colour made
 // readable on it, or black or white by the background's lightness when the

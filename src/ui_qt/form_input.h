@@ -1,0 +1,57 @@
+#pragma once
+// The user's input on a form's widgets, handed to the model: keys, focus,
+// clicks, the wheel, and the status bar hint of what the mouse is over.
+#include <QString>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "platform/form.h"
+#include "ui_qt/control_adapter.h"
+
+class QEvent;
+class QKeyEvent;
+class QMouseEvent;
+class QObject;
+class QWidget;
+
+namespace cq::ui {
+
+class FormInput {
+ public:
+  // `filter` is the object whose event filter hands the owned widgets'
+  // events to handle(); `site` shows a control's content again after input
+  // changed it.
+  FormInput(Form& form, QObject& filter, AdapterSite& site) : form_(form), filter_(filter), site_(site) {}
+
+  // The widget's events are the control's. `main` is false for a part of
+  // the control's widget; the adapter is null for the client area.
+  void own(QWidget& widget, Control& control, const ControlAdapter* adapter, bool main);
+  bool owns(const QObject& widget) const { return owners_.count(&widget) != 0; }
+  // An event of a widget: true when it is taken.
+  bool handle(QObject* watched, QEvent* event);
+
+  void addHintBar(StatusBar& bar, StatusBarWidget& widget) { hintBars_.emplace_back(&bar, &widget); }
+  void showHint(const QString& hint);
+
+ private:
+  struct Owner {
+    Control* control = nullptr;
+    const ControlAdapter* adapter = nullptr;
+    bool main = true;
+  };
+  bool handleKey(Control& control, QObject* watched, QKeyEvent* event);
+  bool stepUpDownOf(Control& edit, int key);
+  bool handleMouse(const Owner& owner, QObject* watched, QMouseEvent* event);
+  // The hint of the control, or of the nearest parent that has one.
+  static QString hintOf(const Control* control);
+
+  Form& form_;
+  QObject& filter_;
+  AdapterSite& site_;
+  std::unordered_map<const QObject*, Owner> owners_;
+  std::vector<std::pair<StatusBar*, StatusBarWidget*>> hintBars_;
+  const QObject* pressed_ = nullptr;
+};
+
+}  // namespace cq::ui
