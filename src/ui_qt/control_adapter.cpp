@@ -11,10 +11,23 @@ namespace {
 // In the order a control is matched: a class before the classes it derives
 // from (a memo is an edit).
 constexpr std::array kAdapters{
-    &kMemoAdapter,     &kEditAdapter,      &kPanelAdapter,       &kGroupBoxAdapter,    &kLabelAdapter,
-    &kButtonAdapter,   &kCheckBoxAdapter,  &kRadioGroupAdapter,  &kComboBoxAdapter,    &kTrackBarAdapter,
-    &kUpDownAdapter,   &kTabControlAdapter, &kPageControlAdapter, &kImageAdapter,      &kProgressBarAdapter,
-    &kStatusBarAdapter, &kButtonGroupAdapter,
+    &kMemoAdapter,
+    &kEditAdapter,
+    &kPanelAdapter,
+    &kGroupBoxAdapter,
+    &kLabelAdapter,
+    &kButtonAdapter,
+    &kCheckBoxAdapter,
+    &kRadioGroupAdapter,
+    &kComboBoxAdapter,
+    &kTrackBarAdapter,
+    &kUpDownAdapter,
+    &kTabControlAdapter,
+    &kPageControlAdapter,
+    &kImageAdapter,
+    &kProgressBarAdapter,
+    &kStatusBarAdapter,
+    &kButtonGroupAdapter,
 };
 
 }  // namespace
