@@ -107,6 +107,9 @@ mount_in() {  # type-or-bind source target
   mkdir -p "$root$3"
   if [ "$1" = bind ]; then mount --bind "$2" "$root$3"; else mount -t "$1" "$2" "$root$3"; fi
   mounted+=("$root$3")
+  # Where the host shares its mounts (systemd does), what is mounted below a
+  # bind in the root must not show on the host's own /dev.
+  mount --make-private "$root$3"
 }
 mount_in proc proc /proc
 mount_in sysfs sysfs /sys
