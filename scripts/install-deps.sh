@@ -5,8 +5,9 @@ packages=(build-essential cmake ninja-build pkg-config
           qt6-base-dev qt6-svg-dev libgl-dev
           nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
           locales fonts-dejavu-core fonts-dejavu-extra
-          # The checks of an install and of the licence document.
-          desktop-file-utils appstream poppler-utils)
+          # The checks of an install and of the licence document, and the
+          # Debian package's dependencies (CPack reads the binary with file).
+          desktop-file-utils appstream poppler-utils file)
 
 missing=()
 for p in "${packages[@]}"; do
