@@ -139,7 +139,7 @@ void ConnectUpDown(Control& control, QWidget& w, AdapterSite& site) {
 constinit const ControlAdapter kCheckBoxAdapter{
     .kind = ControlKind::CheckBox,
     .matches = IsAny<CheckBox>,
-    .create = [](QWidget* parent) -> QWidget* { return new QCheckBox(parent); },
+    .create = Make<QCheckBox>,
     .connect = ConnectCheckBox,
     .sync = SyncCheckBox,
 };
@@ -147,7 +147,7 @@ constinit const ControlAdapter kCheckBoxAdapter{
 constinit const ControlAdapter kRadioGroupAdapter{
     .kind = ControlKind::RadioGroup,
     .matches = IsAny<RadioGroup>,
-    .create = [](QWidget* parent) -> QWidget* { return new RadioGroupWidget(parent); },
+    .create = Make<RadioGroupWidget>,
     .connect = ConnectRadioGroup,
     .sync = SyncRadioGroup,
     .focus = FocusRadioGroup,
@@ -157,7 +157,7 @@ constinit const ControlAdapter kRadioGroupAdapter{
 constinit const ControlAdapter kComboBoxAdapter{
     .kind = ControlKind::ComboBox,
     .matches = IsAny<ComboBox>,
-    .create = [](QWidget* parent) -> QWidget* { return new QComboBox(parent); },
+    .create = Make<QComboBox>,
     .connect = ConnectComboBox,
     .sync = SyncComboBox,
     .wheelNeedsFocus = true,
@@ -176,7 +176,7 @@ constinit const ControlAdapter kTrackBarAdapter{
 constinit const ControlAdapter kUpDownAdapter{
     .kind = ControlKind::UpDown,
     .matches = IsAny<UpDown>,
-    .create = [](QWidget* parent) -> QWidget* { return new UpDownWidget(parent); },
+    .create = Make<UpDownWidget>,
     .connect = ConnectUpDown,
 };
 

@@ -70,7 +70,7 @@ void SyncPageControl(Control& control, QWidget& w, AdapterSite& site) {
 constinit const ControlAdapter kPanelAdapter{
     .kind = ControlKind::Panel,
     .matches = IsAny<Panel, Shape>,
-    .create = [](QWidget* parent) -> QWidget* { return new PanelWidget(parent); },
+    .create = Make<PanelWidget>,
     .sync = SyncPanel,
     .passive = true,
 };
@@ -78,7 +78,7 @@ constinit const ControlAdapter kPanelAdapter{
 constinit const ControlAdapter kGroupBoxAdapter{
     .kind = ControlKind::GroupBox,
     .matches = IsAny<GroupBox>,
-    .create = [](QWidget* parent) -> QWidget* { return new QGroupBox(parent); },
+    .create = Make<QGroupBox>,
     .sync = [](Control& control, QWidget& w, AdapterSite&) {
       static_cast<QGroupBox&>(w).setTitle(ToQString(control.caption()));
     },
@@ -88,7 +88,7 @@ constinit const ControlAdapter kGroupBoxAdapter{
 constinit const ControlAdapter kTabControlAdapter{
     .kind = ControlKind::TabControl,
     .matches = IsAny<TabControl>,
-    .create = [](QWidget* parent) -> QWidget* { return new MultiRowTabStrip(parent); },
+    .create = Make<MultiRowTabStrip>,
     .connect = ConnectTabControl,
     .sync = SyncTabControl,
 };

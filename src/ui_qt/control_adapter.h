@@ -87,4 +87,10 @@ bool IsAny(const Control& c) {
   return (dynamic_cast<const T*>(&c) || ...);
 }
 
+// An adapter's create step for a widget that needs nothing but its parent.
+template <typename W>
+QWidget* Make(QWidget* parent) {
+  return new W(parent);
+}
+
 }  // namespace cq::ui

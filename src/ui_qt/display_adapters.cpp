@@ -113,7 +113,7 @@ constinit const ControlAdapter kButtonAdapter{
 constinit const ControlAdapter kImageAdapter{
     .kind = ControlKind::Image,
     .matches = IsAny<Image>,
-    .create = [](QWidget* parent) -> QWidget* { return new SvgImageWidget(parent); },
+    .create = Make<SvgImageWidget>,
     .sync = SyncImage,
     .graphic = true,
     .passive = true,
@@ -129,7 +129,7 @@ constinit const ControlAdapter kProgressBarAdapter{
 constinit const ControlAdapter kStatusBarAdapter{
     .kind = ControlKind::StatusBar,
     .matches = IsAny<StatusBar>,
-    .create = [](QWidget* parent) -> QWidget* { return new StatusBarWidget(parent); },
+    .create = Make<StatusBarWidget>,
     .connect = ConnectStatusBar,
     .sync = SyncStatusBar,
 };
@@ -137,7 +137,7 @@ constinit const ControlAdapter kStatusBarAdapter{
 constinit const ControlAdapter kButtonGroupAdapter{
     .kind = ControlKind::ButtonGroup,
     .matches = IsAny<ButtonGroup>,
-    .create = [](QWidget* parent) -> QWidget* { return new ButtonGroupWidget(parent); },
+    .create = Make<ButtonGroupWidget>,
     .connect = ConnectButtonGroup,
     .sync = SyncButtonGroup,
 };

@@ -137,7 +137,7 @@ constinit const ControlAdapter kLabelAdapter{
 constinit const ControlAdapter kEditAdapter{
     .kind = ControlKind::Edit,
     .matches = IsAny<Edit>,
-    .create = [](QWidget* parent) -> QWidget* { return new QLineEdit(parent); },
+    .create = Make<QLineEdit>,
     .connect = ConnectEdit,
     .sync = SyncEdit,
     .clickable = true,
