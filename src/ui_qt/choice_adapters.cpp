@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStylePainter>
 #include <QToolButton>
 #include <algorithm>
 
@@ -69,6 +70,29 @@ std::vector<QWidget*> RadioItems(QWidget& w) {
     if (b->focusPolicy() != Qt::NoFocus) items.push_back(b);
   return items;
 }
+
+// A list whose text is none of its chosen items (replacing the items keeps
+// the text and drops the choice) shows that text as its value, in the text
+// colour, not greyed as a hint: the list is as usable as ever.
+class ValueComboBox : public QComboBox {
+ public:
+  using QComboBox::QComboBox;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    if (currentIndex() >= 0 || placeholderText().isEmpty()) {
+      QComboBox::paintEvent(event);
+      return;
+    }
+    QStylePainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    option.currentText = placeholderText();
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+  }
+};
 
 void ConnectComboBox(Control& control, QWidget& w, AdapterSite& site) {
   auto* combo = static_cast<ComboBox*>(&control);
@@ -157,7 +181,7 @@ constinit const ControlAdapter kRadioGroupAdapter{
 constinit const ControlAdapter kComboBoxAdapter{
     .kind = ControlKind::ComboBox,
     .matches = IsAny<ComboBox>,
-    .create = Make<QComboBox>,
+    .create = Make<ValueComboBox>,
     .connect = ConnectComboBox,
     .sync = SyncComboBox,
     .wheelNeedsFocus = true,

@@ -61,7 +61,9 @@ WidgetStyle StyleFor(const Control& control, ControlKind kind, const Theme& them
   const Color under = kind == ControlKind::Button ? colors::Default
                       : field                     ? StyledBackground(control.color(), theme)
                                                   : backgroundUnder(control, theme);
-  const QColor text = under.isDefault() ? ReadableTextColor(font.color, theme, palette) : TextColorOver(font.color, under);
+  QColor text = under.isDefault() ? ReadableTextColor(font.color, theme, palette) : TextColorOver(font.color, under);
+  // A button's caption stands on the button's face.
+  if (kind == ControlKind::Button && text.isValid()) text = ReadableOn(text, {palette.color(QPalette::Button)});
   const QColor back = kind == ControlKind::Button ? QColor() : ToQColor(StyledBackground(control.color(), theme));
 
   // Check and radio marks are drawn in the text colour over the field

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QSlider>
 #include <QStyleOption>
 #include <algorithm>
 
@@ -74,6 +75,42 @@ void drawCheck(const QStyleOption& option, QPainter& p) {
   }
 }
 
+// Ticks where Fusion puts them, in a shade that stands out from the window.
+void drawTicks(const QStyleOptionSlider& s, QPainter& p, const QStyle& style, const QWidget* widget) {
+  const bool horizontal = s.orientation == Qt::Horizontal;
+  const int tick = style.pixelMetric(QStyle::PM_SliderTickmarkOffset, &s, widget);
+  const int handle = style.pixelMetric(QStyle::PM_SliderLength, &s, widget);
+  const int span = (horizontal ? s.rect.width() : s.rect.height()) - handle;
+  const int interval = s.tickInterval > 0 ? s.tickInterval : std::max(1, s.singleStep);
+  const bool enabled = s.state & QStyle::State_Enabled;
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing, false);
+  p.setPen(ReadableOn(s.palette.color(QPalette::Dark), {s.palette.color(QPalette::Window)},
+                      enabled ? kMinShapeContrast : kDisabledMarkContrast));
+  auto draw = [&](int value) {
+    const int at = QStyle::sliderPositionFromValue(s.minimum, s.maximum, value, span, s.upsideDown) + handle / 2;
+    // The end ticks a pixel longer, as Fusion draws them.
+    const int from = value == s.minimum || value == s.maximum ? 1 : 2;
+    const QRect& r = s.rect;
+    if (horizontal) {
+      if (s.tickPosition & QSlider::TicksAbove) p.drawLine(r.left() + at, r.top() + from, r.left() + at, r.top() + tick);
+      if (s.tickPosition & QSlider::TicksBelow)
+        p.drawLine(r.left() + at, r.bottom() - from, r.left() + at, r.bottom() - tick);
+    } else {
+      if (s.tickPosition & QSlider::TicksLeft) p.drawLine(r.left() + from, r.top() + at, r.left() + tick, r.top() + at);
+      if (s.tickPosition & QSlider::TicksRight)
+        p.drawLine(r.right() - from, r.top() + at, r.right() - tick, r.top() + at);
+    }
+  };
+  for (int v = s.minimum;; v += interval) {
+    draw(v);
+    if (static_cast<long long>(v) + interval > s.maximum) break;
+  }
+  // The last position has its tick even where the interval steps past it.
+  if ((static_cast<long long>(s.maximum) - s.minimum) % interval != 0) draw(s.maximum);
+  p.restore();
+}
+
 }  // namespace
 
 IndicatorStyle::IndicatorStyle(QStyle* base) : QProxyStyle(base) {
@@ -94,6 +131,19 @@ void IndicatorStyle::drawPrimitive(PrimitiveElement element, const QStyleOption*
   else
     drawCheck(*option, *painter);
   painter->restore();
+}
+
+void IndicatorStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                                        const QWidget* widget) const {
+  const auto* slider = qstyleoption_cast<const QStyleOptionSlider*>(option);
+  if (control != CC_Slider || !slider || !painter || !(slider->subControls & SC_SliderTickmarks)) {
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+    return;
+  }
+  QStyleOptionSlider rest = *slider;
+  rest.subControls &= ~SC_SliderTickmarks;
+  QProxyStyle::drawComplexControl(control, &rest, painter, widget);
+  drawTicks(*slider, *painter, *proxy(), widget);
 }
 
 }  // namespace cq::ui

@@ -15,6 +15,7 @@ namespace {
 constexpr int kMargin = 2;        // left and right of the rows, and above the top row
 constexpr int kTextPadding = 6;   // left and right of a caption
 constexpr int kSelectedRaise = 2; // the selected tab stands out by this much
+constexpr int kSelectedEdge = 2;  // the accent along the selected tab's top
 // How far the other tabs' face is darker than the page's, which the
 // selected tab shares: enough to see on the darkest palette too.
 constexpr double kBackTabContrast = 1.25;
@@ -213,6 +214,10 @@ void MultiRowTabStrip::paintEvent(QPaintEvent*) {
     if (selected) {
       // Open towards the page.
       p.fillRect(QRect(r.left() + 1, page.top(), r.width() - 2, 1), face);
+      // An accent along its top, which stands out from its face and the
+      // others' where the faces differ only a little.
+      p.fillRect(QRect(r.left() + 2, r.top(), r.width() - 4, kSelectedEdge),
+                 ReadableOn(pal.color(QPalette::Highlight), {face, backFace}, kMinShapeContrast));
     }
     QPalette textPal = pal;
     if (isEnabled()) {

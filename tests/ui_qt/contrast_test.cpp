@@ -1,9 +1,11 @@
 // Text a user must read stands out from what it is drawn on: results,
-// captions and group titles of every page and small window, in every theme,
-// measured on the window as drawn (the palettes and style sheets as
-// applied). So do the marks of radio buttons and check boxes, and the chosen
-// tab of a tab strip.
+// captions, group titles, button captions and list texts of every page and
+// small window, in every theme, measured on the window as drawn (the
+// palettes and style sheets as applied). So do the marks of radio buttons
+// and check boxes, the tick marks of track bars, the swatches of colour
+// legends, and the chosen tab of a tab strip.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QHash>
@@ -12,7 +14,9 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 #include <QStyle>
 #include <QStyleOption>
 #include <gtest/gtest.h>
@@ -122,6 +126,9 @@ std::vector<const QAbstractButton*> MarkedButtons(const QWidget& w) {
   return out;
 }
 
+// What a list shows: its chosen item, or the text it has besides its items.
+QString ComboText(const QComboBox& c) { return c.currentIndex() >= 0 ? c.currentText() : c.placeholderText(); }
+
 // The area of a control's text in the window, or an empty one where the
 // control shows no text to read.
 QRect TextArea(const QWidget& w, const QWidget& window) {
@@ -142,6 +149,20 @@ QRect TextArea(const QWidget& w, const QWidget& window) {
   if (auto* g = qobject_cast<const QGroupBox*>(&w)) {
     if (g->title().trimmed().isEmpty()) return {};
     return GroupTitleRect(*g).translated(at);
+  }
+  if (auto* b = qobject_cast<const QPushButton*>(&w)) {
+    if (b->text().trimmed().isEmpty()) return {};
+    // Inside the button's frame.
+    return QRect(at, w.size()).adjusted(4, 4, -4, -4);
+  }
+  if (auto* c = qobject_cast<const QComboBox*>(&w)) {
+    if (ComboText(*c).trimmed().isEmpty()) return {};
+    // The text's field, without the frame and the arrow.
+    QStyleOptionComboBox option;
+    option.initFrom(c);
+    option.currentText = ComboText(*c);
+    option.subControls = QStyle::SC_All;
+    return c->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, c).translated(at).adjusted(1, 1, -1, -1);
   }
   return {};
 }
@@ -184,6 +205,35 @@ void CheckMarks(const QImage& shot, const QWidget& window, const QWidget& w, con
   }
 }
 
+// The tick marks of a track bar stand out from what they are drawn on, in
+// the band along its edge where they are drawn.
+void CheckTicks(const QImage& shot, const QWidget& window, const QWidget& w, const std::string& who,
+                const std::string& where, Offenders& out) {
+  const auto* slider = qobject_cast<const QSlider*>(&w);
+  if (!slider || slider->tickPosition() != QSlider::TicksBelow) return;
+  const int band = slider->style()->pixelMetric(QStyle::PM_SliderTickmarkOffset, nullptr, slider) + 1;
+  const QRect r(slider->mapTo(&window, QPoint(0, 0)), slider->size());
+  const QRect ticks = slider->orientation() == Qt::Horizontal ? r.adjusted(0, r.height() - band, 0, 0)
+                                                               : r.adjusted(r.width() - band, 0, 0, 0);
+  const double least = slider->isEnabled() ? kMinShapeContrast : kMinDisabledContrast;
+  if (const double ratio = MostContrast(shot, ticks, Commonest(shot, ticks)); ratio < least)
+    out.add(who + " tick marks", where, ratio);
+}
+
+// A colour legend's swatch (a plain coloured square, not a thin rule) shows
+// as a shape on what it stands on, whatever its colour: by its face or by
+// its outline.
+void CheckSwatch(const QImage& shot, const QWidget& window, const Control& c, const QWidget& w, const std::string& who,
+                 const std::string& where, Offenders& out) {
+  constexpr int kMinSide = 8;
+  if (!dynamic_cast<const PanelWidget*>(&w) || !c.caption().empty() || !c.children().empty() || c.color().isDefault() ||
+      w.width() < kMinSide || w.height() < kMinSide)
+    return;
+  const QRect r(w.mapTo(&window, QPoint(0, 0)), w.size());
+  const QRgb around = Commonest(shot, QRect(r.left() - 5, r.top(), 4, r.height()));
+  if (const double ratio = MostContrast(shot, r, around); ratio < kMinShapeContrast) out.add(who + " swatch", where, ratio);
+}
+
 // Every text and mark of a window as it is drawn now.
 void CheckWindow(FormView& view, const std::string& theme, const std::string& where, Offenders& out) {
   // Built as the window's first frame builds it.
@@ -193,6 +243,8 @@ void CheckWindow(FormView& view, const std::string& theme, const std::string& wh
     const QWidget* w = view.widgetFor(*c);
     if (!w || !w->isVisibleTo(&window)) continue;
     CheckMarks(shot, window, *w, theme + ": " + c->name(), where, out);
+    CheckTicks(shot, window, *w, theme + ": " + c->name(), where, out);
+    CheckSwatch(shot, window, *c, *w, theme + ": " + c->name(), where, out);
     if (!w->isEnabled()) continue;
     std::vector<const QWidget*> texts{w};
     for (const QAbstractButton* b : MarkedButtons(*w))
@@ -202,7 +254,9 @@ void CheckWindow(FormView& view, const std::string& theme, const std::string& wh
       if (area.isEmpty()) continue;
       if (const double ratio = TextContrast(shot, area); ratio < kMinTextContrast) {
         const auto* b = qobject_cast<const QAbstractButton*>(t);
-        out.add(theme + ": " + c->name() + " \"" + (b ? b->text().toStdString() : c->caption()) + "\"", where, ratio);
+        const auto* combo = qobject_cast<const QComboBox*>(t);
+        const std::string text = b ? b->text().toStdString() : combo ? ComboText(*combo).toStdString() : c->caption();
+        out.add(theme + ": " + c->name() + " \"" + text + "\"", where, ratio);
       }
     }
   }
@@ -224,6 +278,19 @@ TEST_P(ContrastInTheme, ResultsCaptionsGroupTitlesAndMarksOfEveryPage) {
     tabs.userSelect(calc.index);
     QCoreApplication::processEvents();  // the page laid out as drawn
     CheckWindow(p.view(), theme, std::string(calc.tabCaption), offenders);
+  }
+  // What a choice on a page shows: Padstack's BGA land size with its list.
+  const struct {
+    CalculatorId calc;
+    const char* radio;
+    int item;
+    const char* where;
+  } kShownByAChoice[] = {{CalculatorId::Padstack, "RadioGroup14", 1, "Padstack Calculator, BGA Land Size"}};
+  for (const auto& shown : kShownByAChoice) {
+    tabs.userSelect(static_cast<int>(shown.calc));
+    p.form().get<RadioGroup>(shown.radio).userSelect(shown.item);
+    QCoreApplication::processEvents();
+    CheckWindow(p.view(), theme, shown.where, offenders);
   }
   offenders.report();
 }
@@ -298,8 +365,9 @@ QImage StripShot(const MultiRowTabStrip& strip) {
   return shot;
 }
 
-// The chosen tab is lighter than the others and joined to the page; every
-// caption reads on its tab, the one under the mouse too.
+// The chosen tab is lighter than the others, joined to the page and marked
+// by an edge along its top that stands out from its face and the others';
+// every caption reads on its tab, the one under the mouse too.
 void CheckTabStrip(MultiRowTabStrip& strip, const std::string& who, const std::string& where, Offenders& out) {
   const int chosen = strip.currentIndex();
   const QRect page = strip.pageRect();
@@ -321,6 +389,13 @@ void CheckTabStrip(MultiRowTabStrip& strip, const std::string& who, const std::s
         out.add(name + " as light as the chosen one", where, step);
     }
     if (hot >= 0) continue;
+    const QRect chosenTab = strip.tabRect(chosen);
+    const QColor edge = QColor::fromRgb(Commonest(shot, QRect(chosenTab.left() + 3, chosenTab.top() - 2, chosenTab.width() - 6, 2)));
+    double edgeContrast = ContrastRatio(edge, QColor::fromRgb(chosenFace));
+    for (int i = 0; i < strip.count(); ++i)
+      if (i != chosen)
+        edgeContrast = std::min(edgeContrast, ContrastRatio(edge, QColor::fromRgb(Commonest(shot, strip.tabRect(i).adjusted(3, 3, -3, -1)))));
+    if (edgeContrast < kMinShapeContrast) out.add(who + " chosen tab's edge", where, edgeContrast);
     // Joined: the page's face runs on into the chosen tab, with no line between.
     const QRgb pageFace = Commonest(shot, page.adjusted(4, 4, -4, -4));
     const QRect seam(strip.tabRect(chosen).left() + 3, page.top() - 2, strip.tabRect(chosen).width() - 6, 4);

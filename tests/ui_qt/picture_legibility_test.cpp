@@ -40,6 +40,12 @@ std::string Text(const T& value) {
   return s.str();
 }
 
+std::string Listed(const Faults& faults) {
+  std::string out;
+  for (const std::string& f : faults) out += "\n  " + f;
+  return out;
+}
+
 // A picture read and placed on a page box of the given size.
 class PagePictureCheck {
  public:
@@ -115,6 +121,37 @@ class PagePictureCheck {
     return out;
   }
 
+  // A fraction bar is as long as its longer term, with a little to spare,
+  // and the shorter term sits over its middle. The terms are the labels and
+  // bars just above and below it, within its span.
+  Faults fractionBarsOffTheirTerms() const {
+    constexpr double kReach = 16;   // how far a term may stand from its bar
+    constexpr double kSpare = 6;    // how far the bar may run past its longer term
+    constexpr double kOffMiddle = 3;
+    Faults out;
+    for (const QRectF& bar : svg_.bars) {
+      QRectF over, under;
+      for (const SvgLabel& l : svg_.labels) {
+        if (!acrossBar(l.box, bar)) continue;
+        if (l.box.bottom() <= bar.top() + 3 && l.box.bottom() >= bar.top() - kReach && !barBetween(l.box, bar))
+          over |= l.box;
+        if (l.box.top() >= bar.bottom() - 3 && l.box.top() <= bar.bottom() + kReach) under |= l.box;
+      }
+      for (const QRectF& other : svg_.bars)
+        if (other != bar && acrossBar(other, bar) && other.top() > bar.bottom() && other.top() <= bar.bottom() + kReach)
+          under |= other;
+      if (over.isNull() || under.isNull()) continue;  // a line, not a fraction
+      const QRectF& longer = over.width() >= under.width() ? over : under;
+      const QRectF& shorter = over.width() >= under.width() ? under : over;
+      const std::string where = "the bar from " + Text(bar.left()) + " to " + Text(bar.right());
+      if (const double past = std::max(longer.left() - bar.left(), bar.right() - longer.right()); past > kSpare)
+        out.push_back(where + " runs " + Text(past) + " past its terms");
+      if (const double off = std::abs(shorter.center().x() - bar.center().x()); off > kOffMiddle)
+        out.push_back(where + " has its shorter term " + Text(off) + " off its middle");
+    }
+    return out;
+  }
+
   // Two dimensions named by the same symbol measure the same thing.
   Faults symbolsAtTwoLengths() const {
     std::map<QString, std::vector<double>> lengths;
@@ -150,6 +187,14 @@ class PagePictureCheck {
   bool hasArrowheadAt(QPointF end) const {
     return std::any_of(svg_.polygons.begin(), svg_.polygons.end(), [&](const QPolygonF& p) {
       return p.size() == 3 && std::any_of(p.begin(), p.end(), [&](QPointF q) { return QLineF(q, end).length() < 0.75; });
+    });
+  }
+  static bool acrossBar(const QRectF& r, const QRectF& bar) { return r.right() > bar.left() && r.left() < bar.right(); }
+  // Another bar between a label above a bar and that bar: the label is the
+  // other bar's term.
+  bool barBetween(const QRectF& label, const QRectF& bar) const {
+    return std::any_of(svg_.bars.begin(), svg_.bars.end(), [&](const QRectF& other) {
+      return other != bar && acrossBar(other, label) && other.top() >= label.bottom() - 3 && other.bottom() <= bar.top();
     });
   }
   static double distance(QPointF point, const SvgLabel& label) {
@@ -211,6 +256,26 @@ TEST(PagePictureCheck, NamesEachFaultOfADrawing) {
   for (const auto& c : cases) EXPECT_EQ(c.found.size(), std::string(c.check) == "bare ends" ? 2u : 1u) << c.check;
 }
 
+// A fraction whose bar runs past its denominator, its numerator centred on
+// the bar, beside a clean one whose denominator holds a root.
+TEST(PagePictureCheck, NamesAFractionBarLongerThanItsTerms) {
+  const QByteArray svg = R"(<svg xmlns="http://www.w3.org/2000/svg" width="200" height="60" viewBox="0 0 200 60">
+    <g font-family="Verdana, DejaVu Sans, sans-serif" font-size="16" fill="#0b3d6e">
+      <text x="50" y="20" text-anchor="middle">a</text>
+      <rect x="10" y="25" width="80" height="1.2"/>
+      <text x="14" y="42">b + c</text>
+      <text x="156" y="20" text-anchor="middle">a</text>
+      <rect x="124" y="25" width="64" height="1.2"/>
+      <text x="128" y="42">&#8730;</text>
+      <rect x="138" y="29" width="46" height="1.2"/>
+      <text x="140" y="42">b + c</text>
+    </g>
+  </svg>)";
+  const Faults faults = PagePictureCheck(svg, QSize(200, 60)).fractionBarsOffTheirTerms();
+  ASSERT_EQ(faults.size(), 1u) << Listed(faults);
+  EXPECT_EQ(faults[0].rfind("the bar from 10 to 90 runs", 0), 0u) << faults[0];
+}
+
 struct PagePicture {
   std::string path;  // "pictures/....svg"
   QSize size;        // as its page places it
@@ -261,12 +326,6 @@ QByteArray Svg(const PagePicture& p) {
   return QByteArray(svg.data(), static_cast<qsizetype>(svg.size()));
 }
 
-std::string Listed(const Faults& faults) {
-  std::string out;
-  for (const std::string& f : faults) out += "\n  " + f;
-  return out;
-}
-
 class PictureAtPageSize : public ::testing::TestWithParam<PagePicture> {
  protected:
   PagePictureCheck check{Svg(GetParam()), GetParam().size};
@@ -298,7 +357,39 @@ TEST_P(PictureAtPageSize, OneSymbolIsDrawnAtOneLength) {
   EXPECT_TRUE(check.symbolsAtTwoLengths().empty()) << Listed(check.symbolsAtTwoLengths());
 }
 
+TEST_P(PictureAtPageSize, FractionBarsFitTheirTerms) {
+  EXPECT_TRUE(check.fractionBarsOffTheirTerms().empty()) << Listed(check.fractionBarsOffTheirTerms());
+}
+
 INSTANTIATE_TEST_SUITE_P(Pages, PictureAtPageSize, ::testing::ValuesIn(PagePictures()), TestName);
+
+// Each device type's picture of Min Conductor Spacing marks the spacing it
+// is about, in the red of the internal conductors' picture, between its two
+// conductors or leads.
+TEST(SpacingPictures, EachMarksTheSpacing) {
+  const QColor mark(0xb0, 0x20, 0x20);
+  constexpr double kMinMarkLength = 30;  // in the picture's units: most of the gap
+  constexpr int kScale = 4;              // so that the thin mark is drawn in its own colour
+  int pictures = 0;
+  for (const PagePicture& p : PagePictures()) {
+    if (!p.path.starts_with("pictures/spacing_")) continue;
+    ++pictures;
+    const QImage shot = RenderSvg(Svg(p), p.size * kScale, 1.0).toImage();
+    auto isMark = [&](int x, int y) {
+      const QColor c = shot.pixelColor(x, y);
+      return std::abs(c.red() - mark.red()) + std::abs(c.green() - mark.green()) + std::abs(c.blue() - mark.blue()) < 40;
+    };
+    int longest = 0;
+    for (int y = 0; y < shot.height(); ++y)
+      for (int x = 0, run = 0; x < shot.width(); ++x) {
+        run = isMark(x, y) ? run + 1 : 0;
+        longest = std::max(longest, run);
+      }
+    const double units = longest / PictureToPage(ReadSvgAnnotation(Svg(p)).viewBox, p.size * kScale).m11();
+    EXPECT_GE(units, kMinMarkLength) << p.path;
+  }
+  EXPECT_EQ(pictures, 6);
+}
 
 }  // namespace
 }  // namespace cq::ui

@@ -1,12 +1,14 @@
-// The screw-thread charts of Mechanical Information: each column caption
-// starts where its column of figures starts, in every theme, and the chart
-// and its captions stay inside the group.
+// The drill and screw-thread charts of Mechanical Information: each column
+// caption starts where its column of figures starts, in every theme, and the
+// chart and its captions stay inside the group.
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -24,11 +26,15 @@ struct Caption {
 struct Chart {
   const char* group;
   const char* memo;
-  int units;  // the Units item that shows the chart
+  int units;  // a Units item that shows the chart
   std::vector<Caption> captions;
 };
 
 const Chart kCharts[] = {
+    {"GroupBox14",
+     "Memo1",
+     0,
+     {{"MechDrillNumberCaption", 0}, {"MechDrillInchesCaption", 1}, {"MechDrillMmCaption", 2}}},
     {"GroupBox19",
      "Memo2",
      0,
@@ -53,20 +59,39 @@ const Chart kCharts[] = {
       {"MechMetricImperialCaption", 2}}},
 };
 
+bool Blank(QChar c) { return c == u' ' || c == u'\t'; }
+
 // Where each run of non-blank characters of the line starts.
 std::vector<int> RunStarts(const QString& line) {
   std::vector<int> starts;
   for (int i = 0; i < line.size(); ++i)
-    if (line[i] != u' ' && (i == 0 || line[i - 1] == u' ')) starts.push_back(i);
+    if (!Blank(line[i]) && (i == 0 || Blank(line[i - 1]))) starts.push_back(i);
   return starts;
 }
+
+// A line of the memo laid out as the memo lays it out, tab stops included.
+class MemoLine {
+ public:
+  MemoLine(const QPlainTextEdit& memo, const QString& text) : layout_(text, memo.font()) {
+    layout_.setTextOption(memo.document()->defaultTextOption());
+    layout_.beginLayout();
+    line_ = layout_.createLine();
+    layout_.endLayout();
+  }
+  int xOf(int position) const { return static_cast<int>(std::lround(line_.cursorToX(position))); }
+  int width() const { return static_cast<int>(std::ceil(line_.naturalTextWidth())); }
+
+ private:
+  QTextLayout layout_;
+  QTextLine line_;
+};
 
 // The x of a label's text in the group, as drawn left-aligned.
 int TextLeft(const QLabel& label, const QWidget& group) {
   return label.mapTo(&group, label.contentsRect().topLeft()).x() + label.indent() * 0;
 }
 
-TEST(ScrewThreadCharts, EachCaptionStartsOverItsColumnInEveryTheme) {
+TEST(MechanicalCharts, EachCaptionStartsOverItsColumnInEveryTheme) {
   test::ProgramWithViews p;
   p.program().showMainWindow();
   QtStyles styles([](const std::string&) {});
@@ -82,8 +107,8 @@ TEST(ScrewThreadCharts, EachCaptionStartsOverItsColumnInEveryTheme) {
       ASSERT_TRUE(group && memo);
       ASSERT_TRUE(group->isVisible());
       memo->ensurePolished();
-      const QFontMetrics fm(memo->font());
       const QString line = memo->document()->firstBlock().text();
+      const MemoLine laid(*memo, line);
       const std::vector<int> starts = RunStarts(line);
       const int textLeft = memo->viewport()->mapTo(group, QPoint(0, 0)).x() +
                            static_cast<int>(memo->document()->documentMargin());
@@ -91,7 +116,7 @@ TEST(ScrewThreadCharts, EachCaptionStartsOverItsColumnInEveryTheme) {
         auto* label = qobject_cast<QLabel*>(p.view().widgetFor(c.label));
         ASSERT_TRUE(label) << c.label;
         ASSERT_LT(c.column, static_cast<int>(starts.size())) << c.label;
-        const int columnLeft = textLeft + fm.horizontalAdvance(line.left(starts[static_cast<size_t>(c.column)]));
+        const int columnLeft = textLeft + laid.xOf(starts[static_cast<size_t>(c.column)]);
         EXPECT_NEAR(TextLeft(*label, *group), columnLeft, kTolerance) << c.label << " over column " << c.column;
         // The caption's text ends inside the group, clear of its border.
         const int right = TextLeft(*label, *group) + QFontMetrics(label->font()).horizontalAdvance(label->text());
@@ -100,14 +125,14 @@ TEST(ScrewThreadCharts, EachCaptionStartsOverItsColumnInEveryTheme) {
       // The widest line shows whole, without a horizontal scroll.
       int widest = 0;
       for (QTextBlock b = memo->document()->firstBlock(); b.isValid(); b = b.next())
-        widest = std::max(widest, fm.horizontalAdvance(b.text()));
+        widest = std::max(widest, MemoLine(*memo, b.text()).width());
       EXPECT_LE(widest + 2 * static_cast<int>(memo->document()->documentMargin()), memo->viewport()->width());
     }
   }
 }
 
 // Both charts in the same font and colours.
-TEST(ScrewThreadCharts, BothChartsLookAlike) {
+TEST(MechanicalCharts, BothScrewThreadChartsLookAlike) {
   test::ProgramWithViews p;
   p.program().showMainWindow();
   QtStyles styles([](const std::string&) {});

@@ -113,6 +113,11 @@ SvgAnnotation ReadSvgAnnotation(const QByteArray& svg) {
       if (name == "line")
         out.lines.push_back({QLineF(Number(a, "x1"), Number(a, "y1"), Number(a, "x2"), Number(a, "y2")),
                              Colour(style.value("stroke"), "transparent"), style.contains("stroke-dasharray")});
+      if (name == "rect") {
+        const QRectF box(Number(a, "x"), Number(a, "y"), Number(a, "width"), Number(a, "height"));
+        if (box.height() > 0 && box.height() <= 2 && box.width() >= 4 * box.height() && style.value("fill") != "none")
+          out.bars.push_back(box);
+      }
       if (name == "polygon") {
         QPolygonF points;
         for (const QString& pair : a.value("points").toString().split(' ', Qt::SkipEmptyParts)) {

@@ -35,6 +35,8 @@ struct SvgAnnotation {
   std::vector<SvgLabel> labels;
   std::vector<SvgLine> lines;
   std::vector<QPolygonF> polygons;
+  // Thin filled bars across the picture: fraction bars and the tops of roots.
+  std::vector<QRectF> bars;
   // The same picture with every text left out: what the labels sit on.
   QByteArray withoutText;
 };
