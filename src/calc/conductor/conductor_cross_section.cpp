@@ -18,8 +18,9 @@ const std::array<CrossSectionRow, 8>& CrossSectionPictures() {
   return rows;
 }
 
-ConductorCrossSection::ConductorCrossSection(Form& form)
-    : layer_(form.radio("RadioGroup3")), parallel_(form.radio("RadioGroup15")), plane_(form.radio("RadioGroup2")) {
+ConductorCrossSection::ConductorCrossSection(const Form& form, const RadioGroup& layer, const RadioGroup& parallel,
+                                             const RadioGroup& plane)
+    : layer_(layer), parallel_(parallel), plane_(plane) {
   const auto& rows = CrossSectionPictures();
   for (size_t i = 0; i < rows.size(); ++i) pictures_[i] = &form.image(std::string(rows[i].picture));
 }

@@ -19,15 +19,17 @@ const std::array<CrossSectionRow, 8>& CrossSectionPictures();
 
 class ConductorCrossSection {
  public:
-  explicit ConductorCrossSection(Form& form);
+  // The three radios are the page's; the pictures are bound here by name.
+  ConductorCrossSection(const Form& form, const RadioGroup& layer, const RadioGroup& parallel,
+                        const RadioGroup& plane);
   // Shows the picture of the current selections and hides the other seven.
   // With a selection outside the table the pictures stay as they are.
   void show() const;
 
  private:
-  RadioGroup& layer_;
-  RadioGroup& parallel_;
-  RadioGroup& plane_;
+  const RadioGroup& layer_;
+  const RadioGroup& parallel_;
+  const RadioGroup& plane_;
   std::array<Image*, 8> pictures_{};
 };
 

@@ -6,11 +6,11 @@ double MinimumLength(bool metric) { return metric ? 0.0254 : 1; }
 
 double MaximumConductorLength(bool metric) { return metric ? 30480 : 1200000; }
 
-std::optional<LimitNotice> MinimumLengthNotice(std::string_view subject, bool metric, std::string_view decimalMode) {
+std::optional<LimitNotice> MinimumLengthNotice(std::string_view subject, bool metric, DecimalMode decimalMode) {
   std::string start(subject);
   if (!metric) return LimitNotice{start + "1mil", "1"};
-  if (decimalMode == "0") return LimitNotice{start + "0.0254mm", "0.0254"};
-  if (decimalMode == "1") return LimitNotice{start + "0,0254mm", "0,0254"};
+  if (decimalMode == DecimalMode::Point) return LimitNotice{start + "0.0254mm", "0.0254"};
+  if (decimalMode == DecimalMode::Comma) return LimitNotice{start + "0,0254mm", "0,0254"};
   return std::nullopt;
 }
 

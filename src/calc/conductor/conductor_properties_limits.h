@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/decimal_mode.h"
+
 namespace cq {
 
 struct LimitNotice {
@@ -18,9 +20,9 @@ double MinimumLength(bool metric);
 double MaximumConductorLength(bool metric);
 
 // subject is the start of the message ("PCB Thickness can't be less than ").
-// Metric texts follow the decimal mode of Label165: "0" point, "1" comma;
-// nothing (no message, no rewrite) for any other mode.
-std::optional<LimitNotice> MinimumLengthNotice(std::string_view subject, bool metric, std::string_view decimalMode);
+// Metric texts follow the decimal mode; nothing (no message, no rewrite)
+// while the mode is not known.
+std::optional<LimitNotice> MinimumLengthNotice(std::string_view subject, bool metric, DecimalMode decimalMode);
 LimitNotice MaximumConductorLengthNotice(bool metric);
 
 }  // namespace cq

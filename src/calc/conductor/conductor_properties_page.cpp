@@ -1,41 +1,16 @@
 #include "calc/conductor/conductor_properties_page.h"
 
-#include <array>
 #include <string>
 
-#include "calc/conductor/conductor_cross_section.h"
+#include "calc/conductor/conductor_properties_controls.h"
 #include "calc/conductor/conductor_properties_layouts.h"
 #include "calc/conductor/conductor_properties_model.h"
-#include "calc/conductor/conductor_properties_solver.h"
 #include "calc/conductor/copper_choices.h"
 #include "platform/control_group.h"
 #include "settings/etch_factor_display.h"
 #include "settings/ipc_version_effects.h"
 
 namespace cq {
-
-// Looked up once, when the page attaches.
-struct ConductorPropertiesPage::Controls {
-  Form& f;
-  RadioGroup& solveFor = f.radio("RadioGroup8");
-  RadioGroup& parallel = f.radio("RadioGroup15");
-  RadioGroup& planePresent = f.radio("RadioGroup2");
-  RadioGroup& planeWeight = f.radio("RadioGroup5");
-  CheckBox& dc = f.checkBox("CheckBox1");
-  Edit& widthOrCurrent = f.edit("Edit15");
-  Edit& widthOrCurrentUnit = f.edit("Edit57");
-  Edit& frequency = f.edit("Edit130");
-  Edit& frequencyUnit = f.edit("Edit131");
-  Label& widthOrCurrentCaption = f.label("Label17");
-  Label& resultCaption = f.label("Label19");
-  Label& crossSectionCaption = f.label("Label18");
-  Label& ipcMode = f.label("Label243");
-  std::array<Control*, 3> etchNote = {&f.label("Label339"), &f.label("Label340"), &f.control("BitBtn2")};
-  std::array<Control*, 2> count = {&f.label("Label236"), &f.edit("Edit128")};
-  std::array<Control*, 3> plane = {&f.edit("Edit132"), &f.edit("Edit133"), &f.label("Label37")};
-  std::array<Control*, 4> skinDepth = {&f.edit("Edit129"), &f.edit("Edit134"), &f.label("Label237"), &f.label("Label239")};
-  EtchFactorPage etchFactor = EtchFactorPage::conductor(f);
-};
 
 namespace {
 constexpr int kAmperage = 0;
@@ -57,17 +32,13 @@ void ConductorPropertiesPage::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.CheckBox1Click", this, &ConductorPropertiesPage::CheckBox1Click);
 }
 
-void ConductorPropertiesPage::solve(Control* sender) { solver_->SolveConductorProperties(sender); }
+void ConductorPropertiesPage::solve(Control* sender) { solver_.SolveConductorProperties(sender); }
 
 const LayoutTable* ConductorPropertiesPage::structureLayouts() const { return &ConductorPropertiesLayouts(); }
 
-void ConductorPropertiesPage::afterStructureLayout(int) { crossSection_->show(); }
+void ConductorPropertiesPage::afterStructureLayout(int) { c_->crossSectionPicture.show(); }
 
-void ConductorPropertiesPage::attach(Form& form) {
-  c_.bind(form);
-  solver_ = std::make_unique<ConductorPropertiesSolver>(page(), temperatures_);
-  crossSection_ = std::make_unique<ConductorCrossSection>(form);
-}
+void ConductorPropertiesPage::attach(Form& form) { c_.bind(form); }
 
 void ConductorPropertiesPage::activationExtras() {
   const ProgramOptionsControls& options = page().programOptions();
@@ -119,26 +90,26 @@ void ConductorPropertiesPage::RadioGroup8Click(Control* sender) {
 }
 
 void ConductorPropertiesPage::RadioGroup15Click(Control* sender) {
-  crossSection_->show();
+  c_->crossSectionPicture.show();
   const int parallel = c_->parallel.itemIndex();
   if (parallel == kNo) {
-    SetVisible(c_->count, false);
+    SetVisible(c_->countRow, false);
     c_->crossSectionCaption.setCaption("Conductor Cross Section");
   } else if (parallel == kYes) {
-    SetVisible(c_->count, true);
+    SetVisible(c_->countRow, true);
     c_->crossSectionCaption.setCaption("Total Cross Section");
   }
   page().solve(sender);
 }
 
 void ConductorPropertiesPage::RadioGroup2Click(Control* sender) {
-  crossSection_->show();
+  c_->crossSectionPicture.show();
   const int plane = c_->planePresent.itemIndex();
   if (plane == kNo) {
-    SetVisible(c_->plane, false);
+    SetVisible(c_->planeRow, false);
     c_->planeWeight.setEnabled(false);
   } else if (plane == kYes) {
-    SetVisible(c_->plane, true);
+    SetVisible(c_->planeRow, true);
     c_->planeWeight.setEnabled(true);
   }
   page().solve(sender);
@@ -146,7 +117,7 @@ void ConductorPropertiesPage::RadioGroup2Click(Control* sender) {
 
 void ConductorPropertiesPage::CheckBox1Click(Control* sender) {
   const bool dc = c_->dc.checked();
-  SetVisible(c_->skinDepth, !dc);
+  SetVisible(c_->skinDepthRow, !dc);
   // The frequency typed before is not restored.
   c_->frequency.setText(dc ? "DC" : "1");
   c_->frequency.setEnabled(!dc);

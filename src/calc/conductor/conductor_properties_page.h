@@ -2,15 +2,13 @@
 // The Conductor Properties page (GroupBox5): its activation extras, the
 // " Solve For ", parallel-conductor, plane and "DC" handlers, the caption
 // swap between width and current, and its solver.
-#include <memory>
-
 #include "app/bound_controls.h"
 #include "app/page_of.h"
+#include "calc/conductor/conductor_properties_solver.h"
 
 namespace cq {
 
-class ConductorCrossSection;
-class ConductorPropertiesSolver;
+struct ConductorPropertiesControls;
 class Temperatures;
 
 class ConductorPropertiesPage : public PageOf<CalculatorId::ConductorProperties> {
@@ -37,12 +35,9 @@ class ConductorPropertiesPage : public PageOf<CalculatorId::ConductorProperties>
   void CheckBox1Click(Control* sender);
 
  private:
-  struct Controls;
-
   Temperatures& temperatures_;
-  BoundControls<Controls> c_;
-  std::unique_ptr<ConductorPropertiesSolver> solver_;
-  std::unique_ptr<ConductorCrossSection> crossSection_;
+  BoundControls<ConductorPropertiesControls> c_;
+  ConductorPropertiesSolver solver_{page(), temperatures_, c_};
 };
 
 }  // namespace cq

@@ -2,17 +2,19 @@
 // SolveConductorProperties: reads the page and the Options panel, checks the
 // lengths, and writes the cross-section, current (or width), resistance,
 // power, voltage drop, skin depth and power in dBm.
-#include "calc/conductor/copper_choices.h"
+#include "app/bound_controls.h"
 #include "app/page_context.h"
-#include "platform/form.h"
 
 namespace cq {
 
+struct ConductorPropertiesControls;
 class Temperatures;
 
+// A part of the page: it reads and writes the page's controls.
 class ConductorPropertiesSolver {
  public:
-  ConductorPropertiesSolver(PageContext page, Temperatures& temperatures);
+  ConductorPropertiesSolver(PageContext page, Temperatures& temperatures,
+                            const BoundControls<ConductorPropertiesControls>& controls);
 
   void SolveConductorProperties(Control* sender);
 
@@ -48,32 +50,7 @@ class ConductorPropertiesSolver {
 
   PageContext page_;
   Temperatures& temperatures_;
-  Form& form_;
-  CopperControls copper_{form_};
-  RadioGroup& layer_ = form_.radio("RadioGroup3");
-  RadioGroup& planeWeight_ = form_.radio("RadioGroup5");
-  RadioGroup& solveFor_ = form_.radio("RadioGroup8");
-  RadioGroup& parallel_ = form_.radio("RadioGroup15");
-  RadioGroup& planePresent_ = form_.radio("RadioGroup2");
-  CheckBox& dc_ = form_.checkBox("CheckBox1");
-  Label& decimalMode_ = form_.label("Label165");
-  Edit& widthOrCurrent_ = form_.edit("Edit15");
-  Edit& length_ = form_.edit("Edit18");
-  Edit& pcbThickness_ = form_.edit("Edit126");
-  Edit& count_ = form_.edit("Edit128");
-  Edit& frequency_ = form_.edit("Edit130");
-  Edit& planeDistance_ = form_.edit("Edit132");
-  Edit& crossSection_ = form_.edit("Edit16");
-  Edit& currentOrWidth_ = form_.edit("Edit17");
-  Edit& resistance_ = form_.edit("Edit20");
-  Edit& power_ = form_.edit("Edit48");
-  Edit& voltage_ = form_.edit("Edit78");
-  Edit& powerDbm_ = form_.edit("Edit135");
-  Edit& skinDepth_ = form_.edit("Edit129");
-  Edit& skinPercent_ = form_.edit("Edit134");
-  Label& copperThickness_ = form_.label("Label56");
-  Label& information1_ = form_.label("Label110");
-  Label& information2_ = form_.label("Label285");
+  const BoundControls<ConductorPropertiesControls>& c_;
   Values v_;
   // Set while a width correction's nested solve runs.
   bool correctingWidth_ = false;

@@ -4,14 +4,15 @@
 #include "app/working_values.h"
 #include "calc/via/differential_via_checks.h"
 #include "calc/via/differential_via_model.h"
+#include "calc/via/via_controls.h"
 #include "platform/checked_math.h"
 #include "platform/format.h"
 #include "platform/numbers.h"
 
 namespace cq {
 
-DifferentialViaSolver::DifferentialViaSolver(PageContext page)
-    : page_(page), form_(page.form()) {}
+DifferentialViaSolver::DifferentialViaSolver(PageContext page, const BoundControls<ViaControls>& controls)
+    : page_(page), c_(controls) {}
 
 double DifferentialViaSolver::read(const Edit& edit) const { return ParseLocaleFloat(edit.text()); }
 
@@ -25,30 +26,31 @@ double DifferentialViaSolver::checked(Edit& field, InputRule rule, const std::fu
 }
 
 void DifferentialViaSolver::Solve() {
+  ViaControls& c = *c_;
   const bool metric = page_.metric();
-  const double d = read(hole_);
-  const double anisotropy = read(anisotropy_);
-  const double s = checked(spacing_, DifferentialViaSpacingRule(d, {}),
+  const double d = read(c.hole);
+  const double anisotropy = read(c.anisotropy);
+  const double s = checked(c.spacing, DifferentialViaSpacingRule(d, {}),
                            [&] { return DifferentialViaSpacingText(d, metric); });
   const InputRule opening = DifferentialViaOpeningRule(d, {});
   const auto openingText = [&] { return DifferentialViaOpeningText(d, metric); };
-  const double h = checked(openingHeight_, opening, openingText);
-  const double w = checked(openingWidth_, opening, openingText);
-  const double baud = read(baudRate_);
+  const double h = checked(c.opening, opening, openingText);
+  const double w = checked(c.heightOrOpeningWidth, opening, openingText);
+  const double baud = read(c.baudRate);
 
   const double erAvg = DifferentialViaAverageEr(page_.values().SubstrateEr, anisotropy);
   const double spacingTerm = DifferentialViaSpacingTerm(s, d);
   const double openingTerm = DifferentialViaOpeningTerm(h, w, d);
   const double zOdd = DifferentialViaOddModeImpedance(erAvg, spacingTerm, openingTerm);
-  page_.show(oddMode_, "%.3f Ohms", zOdd);
+  page_.show(c.powerOrOddMode, "%.3f Ohms", zOdd);
   const double zDiff = Mul(2, zOdd);
-  page_.show(differential_, "%.3f Ohms", zDiff);
+  page_.show(c.crossSectionOrDifferential, "%.3f Ohms", zDiff);
   const double erEff = DifferentialViaEffectiveEr(erAvg, spacingTerm, openingTerm);
-  page_.show(effectiveEr_, "%.3f", erEff);
+  page_.show(c.currentOrEffectiveEr, "%.3f", erEff);
   const double stub = DifferentialViaMaxStubLength(erEff, baud, metric);
-  page_.show(maxStub_, metric ? "%.4f mm" : "%.2f mils", stub);
-  const double loss = DifferentialViaInsertionLoss(read(pairImpedance_), zDiff);
-  page_.show(insertionLoss_, "%.4f dB", loss);
+  page_.show(c.resistanceOrMaxStub, metric ? "%.4f mm" : "%.2f mils", stub);
+  const double loss = DifferentialViaInsertionLoss(read(c.pairImpedance), zDiff);
+  page_.show(c.stepResponseOrInsertionLoss, "%.4f dB", loss);
 }
 
 }  // namespace cq

@@ -5,15 +5,18 @@
 #include <functional>
 #include <string>
 
+#include "app/bound_controls.h"
 #include "app/input_check.h"
 #include "app/page_context.h"
-#include "platform/form.h"
 
 namespace cq {
 
+struct ViaControls;
+
+// A part of the via page: it reads and writes the page's controls.
 class DifferentialViaSolver {
  public:
-  explicit DifferentialViaSolver(PageContext page);
+  DifferentialViaSolver(PageContext page, const BoundControls<ViaControls>& controls);
 
   // Runs after the via solve's shared steps (hole, Er and the pre-solve).
   void Solve();
@@ -25,19 +28,7 @@ class DifferentialViaSolver {
   double checked(Edit& field, InputRule rule, const std::function<std::string()>& corrected);
 
   PageContext page_;
-  Form& form_;
-  Edit& hole_ = form_.edit("Edit3");
-  Edit& openingHeight_ = form_.edit("Edit5");
-  Edit& openingWidth_ = form_.edit("Edit6");
-  Edit& spacing_ = form_.edit("Edit335");
-  Edit& anisotropy_ = form_.edit("Edit206");
-  Edit& baudRate_ = form_.edit("Edit209");
-  Edit& pairImpedance_ = form_.edit("Edit386");
-  Edit& oddMode_ = form_.edit("Edit50");
-  Edit& differential_ = form_.edit("Edit8");
-  Edit& effectiveEr_ = form_.edit("Edit10");
-  Edit& maxStub_ = form_.edit("Edit49");
-  Edit& insertionLoss_ = form_.edit("Edit13");
+  const BoundControls<ViaControls>& c_;
 };
 
 }  // namespace cq

@@ -7,11 +7,11 @@ namespace cq {
 
 namespace {
 
-// Whether a limit is written in comma form: the point form in decimal mode
-// "0", the comma form in mode "1", nothing at all in any other mode.
-std::optional<bool> CommaIn(std::string_view decimalMode) {
-  if (decimalMode == "0") return false;
-  if (decimalMode == "1") return true;
+// Whether a limit is written in comma form; nothing at all is written
+// while the decimal mode is not known.
+std::optional<bool> CommaIn(DecimalMode decimalMode) {
+  if (decimalMode == DecimalMode::Point) return false;
+  if (decimalMode == DecimalMode::Comma) return true;
   return std::nullopt;
 }
 

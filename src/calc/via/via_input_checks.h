@@ -4,9 +4,9 @@
 // the field, in order, by unit system and decimal mode.
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "app/decimal_mode.h"
 #include "calc/via/via_check_text.h"
 
 namespace cq {
@@ -33,11 +33,11 @@ struct ViaCheckContext {
   bool metric = false;
   bool singleVia = true;  // false: the differential layout, hole and Er only
   int layerSet = 1;       // RadioGroup3: 0 "2 Layer", 1 "Multi Layer", 2 "Microvia"
-  std::string_view decimalMode = "0";  // Label165: "0" point, "1" comma
+  DecimalMode decimalMode = DecimalMode::Point;
 };
 
-// The default for an empty hole; nothing in a decimal mode other than "0"
-// and "1".
+// The default for an empty hole; nothing while the decimal mode is not
+// known.
 std::optional<ViaNotice> EmptyHoleNotice(const ViaCheckContext& context);
 
 // A value refused above, below or at a limit.

@@ -2,16 +2,15 @@
 // The Via Properties page (calculator 16, GroupBox1): the IPC-mode text of
 // its activation, the single-via and differential-via layouts of the
 // " Property Selection " radio, the "Full Plane Opening" box and the solve.
-#include <memory>
-
 #include "app/bound_controls.h"
 #include "app/page_of.h"
+#include "calc/via/differential_via_solver.h"
+#include "calc/via/via_solver.h"
 
 namespace cq {
 
-class DifferentialViaSolver;
 class Temperatures;
-class ViaSolver;
+struct ViaControls;
 
 class ViaPage : public PageOf<CalculatorId::ViaProperties> {
  public:
@@ -39,10 +38,9 @@ class ViaPage : public PageOf<CalculatorId::ViaProperties> {
   void showOpeningPicture();
 
   Temperatures& temperatures_;
-  struct Controls;
-  BoundControls<Controls> c_;
-  std::unique_ptr<ViaSolver> solver_;
-  std::unique_ptr<DifferentialViaSolver> differential_;
+  BoundControls<ViaControls> c_;
+  DifferentialViaSolver differential_{page(), c_};
+  ViaSolver solver_{page(), temperatures_, c_, differential_};
 };
 
 }  // namespace cq

@@ -8,7 +8,9 @@
 #include "calc/conductor/copper_resistivity.h"
 #include "calc/conductor/ipc_current.h"
 #include "calc/unit_factors.h"
+#include "calc/via/differential_via_solver.h"
 #include "calc/via/single_via_model.h"
+#include "calc/via/via_controls.h"
 #include "calc/via/via_input_checks.h"
 #include "platform/checked_math.h"
 #include "platform/format.h"
@@ -18,14 +20,13 @@
 namespace cq {
 
 namespace {
-constexpr int kSingleViaLayout = 0;
-constexpr int kDifferentialLayout = 1;
 constexpr double kMaximumViaCount = 999;
 constexpr double kMinimumViaCount = 1;
 }  // namespace
 
-ViaSolver::ViaSolver(PageContext page, Temperatures& temperatures)
-    : page_(page), temperatures_(temperatures), form_(page.form()) {}
+ViaSolver::ViaSolver(PageContext page, Temperatures& temperatures, const BoundControls<ViaControls>& controls,
+                     DifferentialViaSolver& differential)
+    : page_(page), temperatures_(temperatures), c_(controls), differential_(differential) {}
 
 double ViaSolver::read(const Edit& edit) const { return ParseLocaleFloat(edit.text()); }
 
@@ -33,33 +34,33 @@ const ProgramOptionsControls& ViaSolver::options() const { return page_.programO
 
 Edit& ViaSolver::fieldOf(ViaField field) {
   switch (field) {
-    case ViaField::Hole: return hole_;
-    case ViaField::Pad: return pad_;
-    case ViaField::Opening: return opening_;
-    case ViaField::Height: return height_;
-    case ViaField::Plating: return plating_;
+    case ViaField::Hole: return c_->hole;
+    case ViaField::Pad: return c_->pad;
+    case ViaField::Opening: return c_->opening;
+    case ViaField::Height: return c_->heightOrOpeningWidth;
+    case ViaField::Plating: return c_->plating;
     case ViaField::Er: break;
   }
-  return er_;
+  return c_->er;
 }
 
 void ViaSolver::runChecks(bool metric, bool singleVia) {
-  ViaCheckContext context{metric, singleVia, layerSet_.itemIndex(), decimalMode_.caption()};
+  ViaCheckContext context{metric, singleVia, c_->layerSet.itemIndex(), page_.decimalMode()};
   // The box is refused for its empty text, which has no value to test.
-  if (hole_.text().empty())
+  if (c_->hole.text().empty())
     if (auto notice = EmptyHoleNotice(context))
-      CheckValue(page_, hole_, 0, {[](double) { return true; }, notice->message, notice->fieldText, {},
-                                  FollowUp::ReadCorrected});
+      CheckValue(page_, c_->hole, 0, {[](double) { return true; }, notice->message, notice->fieldText, {},
+                                      FollowUp::ReadCorrected});
   // Every check compares the values as parsed here, before any rewrite.
   ViaCheckInputs in;
-  in.hole = read(hole_);
+  in.hole = read(c_->hole);
   if (singleVia) {
-    in.pad = read(pad_);
-    in.opening = read(opening_);
-    in.height = read(height_);
-    in.plating = read(plating_);
+    in.pad = read(c_->pad);
+    in.opening = read(c_->opening);
+    in.height = read(c_->heightOrOpeningWidth);
+    in.plating = read(c_->plating);
   }
-  in.er = read(er_);
+  in.er = read(c_->er);
   // The rewritten texts are read only after the last check. The texts are
   // written out only for a refused value.
   for (const ViaCheck& check : ViaFieldChecks(in, context)) {
@@ -73,19 +74,19 @@ void ViaSolver::runChecks(bool metric, bool singleVia) {
 
 void ViaSolver::sharedReads(bool metric) {
   auto& v = page_.values();
-  v.PlatingThickness = read(plating_);
+  v.PlatingThickness = read(c_->plating);
   // Parsed only so that a text that is no number ends the solve here.
-  read(pad_);
-  read(opening_);
-  read(height_);
-  v.SubstrateEr = read(er_);
-  boardFactor_ = BoardThicknessModifier(read(height_), metric);
-  holeValue_ = read(hole_);
+  read(c_->pad);
+  read(c_->opening);
+  read(c_->heightOrOpeningWidth);
+  v.SubstrateEr = read(c_->er);
+  boardFactor_ = BoardThicknessModifier(read(c_->heightOrOpeningWidth), metric);
+  holeValue_ = read(c_->hole);
 }
 
 void ViaSolver::SolveViaProperties() {
   const bool metric = page_.metric();
-  const int layout = property_.itemIndex();
+  const int layout = c_->property.itemIndex();
   runChecks(metric, layout == kSingleViaLayout);
   temperatures_.ValidateTempRise();
   temperatures_.ValidateAmbientTemp();
@@ -93,27 +94,27 @@ void ViaSolver::SolveViaProperties() {
   sharedReads(metric);
   if (layout == kSingleViaLayout)
     solveSingleVia(metric);
-  else if (layout == kDifferentialLayout && differential_)
-    differential_();
+  else if (layout == kDifferentialViaLayout)
+    differential_.Solve();
 }
 
 void ViaSolver::writeAspectRatio(double ratio, int layerSet) {
   // The microvia has its own limit in Program Options.
   const Edit& limitBox = layerSet == kViaMicrovia ? options().microviaLimit : options().throughHoleLimit;
   const double limit = ParseLocaleFloat(limitBox.text());
-  page_.show(aspectRatio_, "%.2f:1", ratio);
+  page_.show(c_->aspectRatio, "%.2f:1", ratio);
   const bool exceeded = ratio > limit;
-  aspectRatio_.setFontColor(exceeded ? colors::Red : colors::Black);
-  aspectWarning_.setVisible(exceeded);
+  c_->aspectRatio.setFontColor(exceeded ? colors::Red : colors::Black);
+  c_->aspectWarning.setVisible(exceeded);
 }
 
 void ViaSolver::readViaCount() {
   // Both limits test the typed count.
-  const double count = read(viaCount_);
-  CheckValue(page_, viaCount_, count,
+  const double count = read(c_->viaCount);
+  CheckValue(page_, c_->viaCount, count,
              {[](double n) { return n > kMaximumViaCount; }, "Via count cannot be greater than 999", "999", {},
               FollowUp::KeepTyped});
-  CheckValue(page_, viaCount_, count,
+  CheckValue(page_, c_->viaCount, count,
              {[](double n) { return n < kMinimumViaCount; }, "Via count cannot be less than 1", "1", {},
               FollowUp::KeepTyped});
 }
@@ -121,10 +122,10 @@ void ViaSolver::readViaCount() {
 void ViaSolver::solveSingleVia(bool metric) {
   auto& v = page_.values();
   const double d = holeValue_;
-  const int layerSet = layerSet_.itemIndex();
+  const int layerSet = c_->layerSet.itemIndex();
 
   v.CrossSectionArea = ViaBarrelArea(d, v.PlatingThickness);
-  page_.show(crossSection_, metric ? "%.4f Sq.mm" : "%.2f Sq.mils", v.CrossSectionArea);
+  page_.show(c_->crossSectionOrDifferential, metric ? "%.4f Sq.mm" : "%.2f Sq.mils", v.CrossSectionArea);
   const double areaSqMils = metric ? v.CrossSectionArea * kSqMilsPerSqMm : v.CrossSectionArea;
 
   // An area modifier that has no band keeps the previous one.
@@ -138,16 +139,16 @@ void ViaSolver::solveSingleVia(bool metric) {
     modifiers = v.AreaModifier * (heightLeftOut ? 1 : boardFactor_) * v.SubstrateModifier;
   }
   const double amps = ViaCurrent(v.TempRise, areaSqMils, modifiers);
-  page_.show(current_, "%.4f Amps", amps);
+  page_.show(c_->currentOrEffectiveEr, "%.4f Amps", amps);
 
-  writeAspectRatio(ViaAspectRatio(read(height_), read(hole_)), layerSet);
+  writeAspectRatio(ViaAspectRatio(read(c_->heightOrOpeningWidth), read(c_->hole)), layerSet);
 
-  const double padIn = ViaInches(read(pad_), metric);
-  const double openingIn = ViaInches(read(opening_), metric);
-  const double heightIn = ViaInches(read(height_), metric);
+  const double padIn = ViaInches(read(c_->pad), metric);
+  const double openingIn = ViaInches(read(c_->opening), metric);
+  const double heightIn = ViaInches(read(c_->heightOrOpeningWidth), metric);
   const double holeIn = ViaInches(d, metric);
   if (layerSet == kViaMicrovia) {
-    page_.show(inductance_, "%.4f nH", ViaInductance(heightIn, holeIn));
+    page_.show(c_->inductance, "%.4f nH", ViaInductance(heightIn, holeIn));
   } else {
     const double c = layerSet == kViaMultiLayer ? ViaCapacitanceMultiLayer(v.SubstrateEr, heightIn, padIn, openingIn)
                                                 : kVia2LayerCapacitance;
@@ -155,28 +156,28 @@ void ViaSolver::solveSingleVia(bool metric) {
     const double f = ViaResonantFrequency(l, c);
     const double z = ViaImpedance(l, c);
     const double t = ViaStepResponse(c, z);
-    page_.show(capacitance_, "%.4f pF", c);
-    page_.show(inductance_, "%.4f nH", l);
-    page_.show(stepResponse_, "%.4f ps", t);
-    page_.show(resonance_, "%.3f MHz", f);
-    page_.show(impedance_, "%.3f Ohms", z);
+    page_.show(c_->capacitance, "%.4f pF", c);
+    page_.show(c_->inductance, "%.4f nH", l);
+    page_.show(c_->stepResponseOrInsertionLoss, "%.4f ps", t);
+    page_.show(c_->resonance, "%.3f MHz", f);
+    page_.show(c_->impedance, "%.3f Ohms", z);
   }
 
   v.CopperResistivity = CopperResistivity(v.ConductorTemp, metric);
-  const double height = read(height_);
+  const double height = read(c_->heightOrOpeningWidth);
   const double ohms = ViaResistance(v.CopperResistivity, height, areaSqMils);
-  page_.show(resistance_, "%.5f Ohms", ohms);
+  page_.show(c_->resistanceOrMaxStub, "%.5f Ohms", ohms);
   const double watts = amps * amps * ohms;
-  page_.show(power_, "%.5f Watts", watts);
-  page_.show(powerDbm_, "%.4f dBm", PowerDbm(watts));
+  page_.show(c_->powerOrOddMode, "%.5f Watts", watts);
+  page_.show(c_->powerDbm, "%.4f dBm", PowerDbm(watts));
 
   const double heightMils = metric ? MmToMils(height) : height;
   const double theta = ViaThermalResistance(heightMils, areaSqMils);
-  page_.show(thermal_, "%.1f °C/W", theta);
+  page_.show(c_->thermal, "%.1f °C/W", theta);
 
   readViaCount();
-  page_.show(thermalCount_, "%.1f °C/W per via", Div(theta, read(viaCount_)));
-  page_.show(voltageDrop_, "%.4f mV", amps * ohms * 1000);
+  page_.show(c_->thermalCount, "%.1f °C/W per via", Div(theta, read(c_->viaCount)));
+  page_.show(c_->voltageDrop, "%.4f mV", amps * ohms * 1000);
 }
 
 }  // namespace cq

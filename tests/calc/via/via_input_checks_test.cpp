@@ -13,6 +13,9 @@ namespace cq {
 namespace {
 
 using F = ViaField;
+constexpr DecimalMode kPoint = DecimalMode::Point;
+constexpr DecimalMode kComma = DecimalMode::Comma;
+constexpr DecimalMode kUnknown = DecimalMode::Unknown;
 
 }  // namespace
 
@@ -56,9 +59,9 @@ std::vector<ViaNotice> ViaInputNotices(const ViaCheckInputs& in, const ViaCheckC
 // Tests list the case by its name.
 void PrintTo(const Row& c, std::ostream* os) { *os << c.name; }
 
-const ViaCheckContext kImperial{false, true, 1, "0"};
-const ViaCheckContext kMetric{true, true, 1, "0"};
-const ViaCheckContext kMetricComma{true, true, 1, "1"};
+const ViaCheckContext kImperial{false, true, 1, kPoint};
+const ViaCheckContext kMetric{true, true, 1, kPoint};
+const ViaCheckContext kMetricComma{true, true, 1, kComma};
 
 class ViaInputChecks : public ::testing::TestWithParam<Row> {};
 
@@ -77,32 +80,32 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Row{"imperial_ok", kImperialOk, kImperial, {}},
         Row{"metric_ok", kMetricOk, kMetric, {}},
-        Row{"hole_max", with(kImperialOk, F::Hole, 250.5), {false, true, 0, "0"},
+        Row{"hole_max", with(kImperialOk, F::Hole, 250.5), {false, true, 0, kPoint},
             {{F::Hole, "Maximum via hole diameter can't be greater than 250mils", "250"}}},
-        Row{"hole_at_max", with(kImperialOk, F::Hole, 250), {false, true, 0, "0"}, {}},
-        Row{"hole_min", with(kImperialOk, F::Hole, 0.5), {false, true, 0, "0"},
+        Row{"hole_at_max", with(kImperialOk, F::Hole, 250), {false, true, 0, kPoint}, {}},
+        Row{"hole_min", with(kImperialOk, F::Hole, 0.5), {false, true, 0, kPoint},
             {{F::Hole, "Minimum via hole diameter can't be less than 1mil", "1"}}},
-        Row{"metric_hole_max", with(kMetricOk, F::Hole, 12), {true, true, 0, "0"},
+        Row{"metric_hole_max", with(kMetricOk, F::Hole, 12), {true, true, 0, kPoint},
             {{F::Hole, "Maximum via hole diameter can't be greater than 9.8425mm", "9.8425"}}},
-        Row{"metric_hole_max_comma", with(kMetricOk, F::Hole, 12), {true, true, 0, "1"},
+        Row{"metric_hole_max_comma", with(kMetricOk, F::Hole, 12), {true, true, 0, kComma},
             {{F::Hole, "Maximum via hole diameter can't be greater than 9,8425mm", "9,8425"}}},
         // A metric limit in an unknown decimal mode says and writes nothing.
-        Row{"metric_hole_max_other_mode", with(kMetricOk, F::Hole, 12), {true, true, 0, "2"}, {}},
+        Row{"metric_hole_max_other_mode", with(kMetricOk, F::Hole, 12), {true, true, 0, kUnknown}, {}},
         Row{"metric_hole_9mm_passes", with(kMetricOk, F::Hole, 0.254), kMetric, {}},
-        Row{"metric_hole_min_comma", with(kMetricOk, F::Hole, 0.03), {true, true, 0, "1"},
+        Row{"metric_hole_min_comma", with(kMetricOk, F::Hole, 0.03), {true, true, 0, kComma},
             {{F::Hole, "Minimum via hole diameter can't be less than 0,0394mm", "0,0394"}}},
-        Row{"pad_max", with(kImperialOk, F::Pad, 501), {false, true, 0, "0"},
+        Row{"pad_max", with(kImperialOk, F::Pad, 501), {false, true, 0, kPoint},
             {{F::Pad, "Maximum via pad diameter can't be greater than 500mils", "500"}}},
-        Row{"metric_pad_max_comma", with(kMetricOk, F::Pad, 20), {true, true, 0, "1"},
+        Row{"metric_pad_max_comma", with(kMetricOk, F::Pad, 20), {true, true, 0, kComma},
             {{F::Pad, "Maximum via pad diameter can't be greater than 19,685mm", "19,685"}}},
-        Row{"pad_below_hole_microvia", with(kImperialOk, F::Pad, 5), {false, true, 2, "0"},
+        Row{"pad_below_hole_microvia", with(kImperialOk, F::Pad, 5), {false, true, 2, kPoint},
             {{F::Pad, "Minimum via pad diameter can't be less than via hole diameter", "11"}}},
-        Row{"pad_below_hole_2_layer_passes", with(kImperialOk, F::Pad, 5), {false, true, 0, "0"}, {}},
-        Row{"metric_pad_below_hole_comma_same_message", with(kMetricOk, F::Pad, 0.2), {true, true, 2, "1"},
+        Row{"pad_below_hole_2_layer_passes", with(kImperialOk, F::Pad, 5), {false, true, 0, kPoint}, {}},
+        Row{"metric_pad_below_hole_comma_same_message", with(kMetricOk, F::Pad, 0.2), {true, true, 2, kComma},
             {{F::Pad, "Minimum via pad diameter can't be less than via hole diameter", "0.2794"}}},
         Row{"pad_equal_hole_multi_layer", with(with(kImperialOk, F::Pad, 10), F::Opening, 40), kImperial,
             {{F::Pad, "The PTH via pad diameter should be larger than via hole diameter", "11"}}},
-        Row{"pad_equal_hole_2_layer_passes", with(kImperialOk, F::Pad, 10), {false, true, 0, "0"}, {}},
+        Row{"pad_equal_hole_2_layer_passes", with(kImperialOk, F::Pad, 10), {false, true, 0, kPoint}, {}},
         Row{"opening_max", with(kImperialOk, F::Opening, 1001), kImperial,
             {{F::Opening, "Maximum reference plane opening diameter can't be greater than 1000mils", "1000"}}},
         Row{"metric_opening_max_comma", with(kMetricOk, F::Opening, 40), kMetricComma,
@@ -120,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
               "0.305"},
              {F::Opening, "Minimum reference plane opening diameter can't be less than internal pad diameter + 0,051mm",
               "0.559"}}},
-        Row{"opening_ignored_outside_multi_layer", with(kImperialOk, F::Opening, 5000), {false, true, 2, "0"}, {}},
+        Row{"opening_ignored_outside_multi_layer", with(kImperialOk, F::Opening, 5000), {false, true, 2, kPoint}, {}},
         Row{"height_max", with(kImperialOk, F::Height, 1001), kImperial,
             {{F::Height, "Maximum via length can't be greater than 1000mils", "1000"}}},
         Row{"height_min", with(kImperialOk, F::Height, 0.5), kImperial,
@@ -136,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
         // The minimum plating names the limit it applies.
         Row{"plating_min", with(kImperialOk, F::Plating, 0.05), kImperial,
             {{F::Plating, "Minimum plating thickness can't be less than 0.1mils", "0.1"}}},
-        Row{"plating_min_comma", with(kImperialOk, F::Plating, 0.05), {false, true, 1, "1"},
+        Row{"plating_min_comma", with(kImperialOk, F::Plating, 0.05), {false, true, 1, kComma},
             {{F::Plating, "Minimum plating thickness can't be less than 0,1mils", "0,1"}}},
         Row{"plating_at_min", with(kImperialOk, F::Plating, 0.1), kImperial, {}},
         Row{"metric_plating_min", with(kMetricOk, F::Plating, 0.002), kMetric,
@@ -147,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
             {{F::Er, "Minimum dielectric constant value can't be less than 1", "1"}}},
         // The differential layout checks the hole and Er only.
         Row{"differential_skips_single_rows", with(with(kImperialOk, F::Pad, 900), F::Hole, 0.5),
-            {false, false, 1, "0"}, {{F::Hole, "Minimum via hole diameter can't be less than 1mil", "1"}}},
+            {false, false, 1, kPoint}, {{F::Hole, "Minimum via hole diameter can't be less than 1mil", "1"}}},
         // A hole of 300 (pad 20, opening 40): each row compares with 300.
         Row{"hole_300", with(kImperialOk, F::Hole, 300), kImperial,
             {{F::Hole, "Maximum via hole diameter can't be greater than 250mils", "250"},
@@ -158,16 +161,16 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ViaEmptyHole, DefaultByUnitsAndDecimalMode) {
   using N = std::optional<ViaNotice>;
-  EXPECT_EQ(EmptyHoleNotice({false, true, 1, "0"}),
+  EXPECT_EQ(EmptyHoleNotice({false, true, 1, kPoint}),
             N({F::Hole, "Via hole diameter can't be empty, using default of 10mils", "10"}));
-  EXPECT_EQ(EmptyHoleNotice({false, true, 1, "1"}),
+  EXPECT_EQ(EmptyHoleNotice({false, true, 1, kComma}),
             N({F::Hole, "Via hole diameter can't be empty, using default of 10mils", "10"}));
-  EXPECT_EQ(EmptyHoleNotice({true, true, 1, "0"}),
+  EXPECT_EQ(EmptyHoleNotice({true, true, 1, kPoint}),
             N({F::Hole, "Via hole diameter can't be empty, using default of 0.254mm", "0.254"}));
-  EXPECT_EQ(EmptyHoleNotice({true, true, 1, "1"}),
+  EXPECT_EQ(EmptyHoleNotice({true, true, 1, kComma}),
             N({F::Hole, "Via hole diameter can't be empty, using default of 0,254mm", "0,254"}));
-  EXPECT_EQ(EmptyHoleNotice({true, true, 1, "x"}), std::nullopt);
-  EXPECT_EQ(EmptyHoleNotice({false, true, 1, "x"}), std::nullopt);
+  EXPECT_EQ(EmptyHoleNotice({true, true, 1, kUnknown}), std::nullopt);
+  EXPECT_EQ(EmptyHoleNotice({false, true, 1, kUnknown}), std::nullopt);
 }
 
 }  // namespace
