@@ -10,7 +10,6 @@
 #include "calc/conductor/copper_choices.h"
 #include "platform/control_group.h"
 #include "settings/etch_factor_display.h"
-#include "settings/ipc_version_effects.h"
 
 namespace cq {
 
@@ -65,13 +64,14 @@ void ConductorPropertiesPage::afterStructureLayout(int) { crossSection_->show();
 
 void ConductorPropertiesPage::attach(Form& form) {
   c_.bind(form);
+  attachIpcControls(form);
   solver_ = std::make_unique<ConductorPropertiesSolver>(page(), temperatures_);
   crossSection_ = std::make_unique<ConductorCrossSection>(form);
 }
 
 void ConductorPropertiesPage::activationExtras() {
   const ProgramOptionsControls& options = page().programOptions();
-  if (auto text = IpcModeText(options.ipcVersion.itemIndex()); !text.empty()) c_->ipcMode.setCaption(std::string(text));
+  ShowIpcMode(c_->ipcMode, options.ipcVersion.itemIndex());
   c_->etchFactor.show(options.etchFactor.itemIndex());
   const int plane = c_->planePresent.itemIndex();
   if (plane == kNo) c_->planeWeight.setEnabled(false);

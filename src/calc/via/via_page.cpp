@@ -11,7 +11,6 @@
 #include "calc/via/differential_via_solver.h"
 #include "calc/via/single_via_model.h"
 #include "calc/via/via_solver.h"
-#include "settings/ipc_version_effects.h"
 
 namespace cq {
 
@@ -42,6 +41,7 @@ void ViaPage::registerHandlers(HandlerRegistry& handlers) {
 
 void ViaPage::attach(Form& form) {
   c_.bind(form);
+  attachIpcControls(form);
   solver_ = std::make_unique<ViaSolver>(page(), temperatures_);
   differential_ = std::make_unique<DifferentialViaSolver>(page());
   solver_->setDifferentialModel([this] { differential_->Solve(); });
@@ -78,8 +78,7 @@ void ViaPage::showOpeningPicture() {
 }
 
 void ViaPage::showIpcMode() {
-  const int mode = page().programOptions().ipcVersion.itemIndex();
-  if (auto text = IpcModeText(mode); !text.empty()) c_->ipcMode.setCaption(std::string(text));
+  ShowIpcMode(c_->ipcMode, page().programOptions().ipcVersion.itemIndex());
 }
 
 void ViaPage::layOut(int item) {

@@ -28,6 +28,9 @@ class ViaPage : public PageOf<CalculatorId::ViaProperties> {
   // " Property Selection ": single or differential vias.
   const PlaneSelection* planeSelection() const override;
   void planeRadioSelected(int item) override { layOut(item); }
+  // The method text, and while active whether the via height is an input
+  // (via_ipc_effects.cpp).
+  void ipcMethodChanged(int mode, bool active) override;
 
   void showIpcMode();
   void layOut(int item);
@@ -37,10 +40,13 @@ class ViaPage : public PageOf<CalculatorId::ViaProperties> {
  private:
   // Both vias in one opening or each in its own, as CheckBox5 says.
   void showOpeningPicture();
+  struct IpcControls;
+  void attachIpcControls(Form& form);
 
   Temperatures& temperatures_;
   struct Controls;
   BoundControls<Controls> c_;
+  BoundControls<IpcControls> ipc_;
   std::unique_ptr<ViaSolver> solver_;
   std::unique_ptr<DifferentialViaSolver> differential_;
 };

@@ -10,16 +10,14 @@
 #include "calc/unit_factors.h"
 #include "calc/via/single_via_model.h"
 #include "calc/via/via_input_checks.h"
+#include "calc/via/via_selection_layouts.h"
 #include "platform/checked_math.h"
 #include "platform/format.h"
 #include "platform/numbers.h"
-#include "settings/ipc_version_effects.h"
 
 namespace cq {
 
 namespace {
-constexpr int kSingleViaLayout = 0;
-constexpr int kDifferentialLayout = 1;
 constexpr double kMaximumViaCount = 999;
 constexpr double kMinimumViaCount = 1;
 }  // namespace
@@ -93,7 +91,7 @@ void ViaSolver::SolveViaProperties() {
   sharedReads(metric);
   if (layout == kSingleViaLayout)
     solveSingleVia(metric);
-  else if (layout == kDifferentialLayout && differential_)
+  else if (layout == kDifferentialViaLayout && differential_)
     differential_();
 }
 
