@@ -85,6 +85,10 @@ class CalculatorPage : public WindowPart {
   // this page is the active calculator.
   virtual void ipcMethodChanged(int /*mode*/, bool /*active*/) {}
 
+  // The etch factor changed in Program Options (an item of its radio);
+  // every page is told.
+  virtual void etchFactorChanged(int /*item*/) {}
+
   // Whether the substrate list may show "Air" while this page is active.
   virtual bool acceptsAirSubstrate() const { return true; }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/calculator_page.h"
 #include "app/link_addresses.h"
 #include "app/program_options_controls.h"
 #include "app/setting_writer.h"
@@ -45,7 +46,7 @@ void ProgramOptionsWindow::attach(Form& form) {
   throughHoleLimit_ = &options.throughHoleLimit;
   microviaLimit_ = &options.microviaLimit;
   themes_ = &form.comboBox("cbxVclStyles");
-  etch_ = std::make_unique<EtchFactorDisplay>(main_.form(), form);
+  etch_ = std::make_unique<EtchFactorDisplay>(form);
   copper_ = std::make_unique<ManualCopperBoxes>(main_);
 }
 
@@ -97,7 +98,8 @@ void ProgramOptionsWindow::RadioGroup1Click(Control* sender) {
 
 void ProgramOptionsWindow::RadioGroup2Click(Control* sender) {
   const int item = etchFactor_->itemIndex();
-  etch_->show(item);
+  for (CalculatorPage* page : main_.pages()) page->etchFactorChanged(item);
+  etch_->showWindowPicture(item);
   write(setting::kDerating, deratingText_, std::to_string(item));
   main_.solve(sender);
 }

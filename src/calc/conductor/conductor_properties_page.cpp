@@ -33,7 +33,8 @@ struct ConductorPropertiesPage::Controls {
   std::array<Control*, 2> count = {&f.label("Label236"), &f.edit("Edit128")};
   std::array<Control*, 3> plane = {&f.edit("Edit132"), &f.edit("Edit133"), &f.label("Label37")};
   std::array<Control*, 4> skinDepth = {&f.edit("Edit129"), &f.edit("Edit134"), &f.label("Label237"), &f.label("Label239")};
-  EtchFactorPage etchFactor = EtchFactorPage::conductor(f);
+  // The etch factor's pictures, items "1:1", "2:1" and "None".
+  EtchFactorPage etchFactor{f, "Label126", {"Image68", "Image73", "Image69"}};
 };
 
 namespace {
@@ -77,6 +78,8 @@ void ConductorPropertiesPage::activationExtras() {
   if (plane == kNo) c_->planeWeight.setEnabled(false);
   if (plane == kYes) c_->planeWeight.setEnabled(true);
 }
+
+void ConductorPropertiesPage::etchFactorChanged(int item) { c_->etchFactor.show(item); }
 
 void ConductorPropertiesPage::swap_current_width_labels(Control* sender) {
   const int solveFor = c_->solveFor.itemIndex();

@@ -29,6 +29,7 @@ class ConductorPropertiesPage : public PageOf<CalculatorId::ConductorProperties>
   // The help button, the method text, the modifier inputs with " Solve For "
   // and the parallel radio, and while active the plane-weight radio.
   void ipcMethodChanged(int mode, bool active) override;
+  void etchFactorChanged(int item) override;
   bool finishesUnitsChange() const override { return true; }
   void finishUnitsChange(Control* sender) override { swap_current_width_labels(sender); }
 
