@@ -10,9 +10,9 @@
 namespace cq {
 
 namespace {
-constexpr int kAmperage = 0;    // " Solve For " item
+constexpr int kAmperage = 0;      // " Solve For " item
 constexpr int kOneConductor = 0;  // "  Parallel Conductors? " item "No"
-constexpr int kNoPlane = 0;     // plane radio RadioGroup2 items
+constexpr int kNoPlane = 0;       // the plane radio RadioGroup2's items
 constexpr int kPlane = 1;
 }  // namespace
 
