@@ -16,6 +16,13 @@ namespace cq {
 
 struct UnitsPage;
 
+// Which of the Options panel's manual copper boxes a page takes while
+// copper weights are entered by hand.
+struct ManualCopperEnabled {
+  bool base = false;
+  bool plating = false;
+};
+
 // The plane radio RadioGroup5 as a page's own selection in place of the
 // plane thickness.
 struct PlaneSelection {
@@ -68,6 +75,22 @@ class CalculatorPage : public WindowPart {
 
   // The page's rows of the Units switch; nullptr: nothing to convert.
   virtual const UnitsPage* unitsTable() const { return nullptr; }
+
+  // The manual copper boxes this page takes while active, by the layer
+  // radio's item; none by default.
+  virtual ManualCopperEnabled manualCopperEnabled(int /*layerItem*/) const { return {}; }
+
+  // The IPC current method changed to mode (an index of kIpcWithModifiers
+  // ...). Every page is told, the active one first; active says whether
+  // this page is the active calculator.
+  virtual void ipcMethodChanged(int /*mode*/, bool /*active*/) {}
+
+  // The etch factor changed in Program Options (an item of its radio);
+  // every page is told.
+  virtual void etchFactorChanged(int /*item*/) {}
+
+  // Whether the substrate list may show "Air" while this page is active.
+  virtual bool acceptsAirSubstrate() const { return true; }
 
  protected:
   const PageContext& page() const { return page_; }

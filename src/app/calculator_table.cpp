@@ -10,9 +10,9 @@ constexpr Set O = Set::Off, I = Set::On, K = Set::Keep;
 const LayerRow kInternalExternalNone{" Conductor Layer ", {"Internal Layer", "External Layer"}, -1};
 }  // namespace
 
-const std::array<CalculatorInfo, 19>& Calculators() {
+const std::array<CalculatorInfo, kCalculatorCount>& Calculators() {
   //                                 sub er mat tg base plate man layer planeVis plane units rise amb vias
-  static const std::array<CalculatorInfo, 19> table = {{
+  static const std::array<CalculatorInfo, kCalculatorCount> table = {{
       {0, "Bandwidth && Max Conductor Length", "SignalProperties1", "&Bandwidth && Max Conductor Length",
        "TForm1.SignalProperties1Click", "GroupBox6", " Bandwidth && Max Conductor Length ",
        {I, I, I, O, O, O, O, I, true, O, I, O, O, O},
@@ -75,7 +75,7 @@ const std::array<CalculatorInfo, 19>& Calculators() {
 }
 
 const CalculatorInfo& Calculator(int index) {
-  if (index < 0 || index >= 19) throw std::out_of_range("no calculator " + std::to_string(index));
+  if (index < 0 || index >= kCalculatorCount) throw std::out_of_range("no calculator " + std::to_string(index));
   return Calculators()[static_cast<size_t>(index)];
 }
 

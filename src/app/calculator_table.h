@@ -38,7 +38,7 @@ struct CalculatorInfo {
   LayerRow layer;
 };
 
-const std::array<CalculatorInfo, 19>& Calculators();
+const std::array<CalculatorInfo, kCalculatorCount>& Calculators();
 const CalculatorInfo& Calculator(int index);
 
 // The obsolete crosstalk page, hidden by every activation.

@@ -13,4 +13,7 @@ constexpr DecimalMode DecimalModeOf(std::string_view caption) {
   return DecimalMode::Unknown;
 }
 
+// The caption that keeps a known mode.
+constexpr std::string_view DecimalModeCaption(bool comma) { return comma ? "1" : "0"; }
+
 }  // namespace cq

@@ -4,7 +4,6 @@
 #include <set>
 #include <string>
 
-#include "app/main_window.h"
 #include "platform/resources.h"
 
 namespace cq {
@@ -26,7 +25,7 @@ void InputFamilies::registerHandlers(HandlerRegistry& handlers) {
   for (const std::string& name : names) {
     if (endsWith(name, "KeyDown")) {
       handlers.add(name, KeyEvent([this](Control* sender, int& key, ShiftState) {
-                     if (key == kKeyEnter) main_.Button1Click(sender);
+                     if (key == kKeyEnter) main_.solve(sender);
                    }));
     } else if (endsWith(name, "KeyPress")) {
       handlers.add(name, KeyPressEvent([](Control*, char& key) {
@@ -34,9 +33,9 @@ void InputFamilies::registerHandlers(HandlerRegistry& handlers) {
                    }));
     } else if (endsWith(name, "Changing")) {
       // Runs before the step, so this solve reads the old value.
-      handlers.add(name, UpDownChangingEvent([this](Control* sender, bool&) { main_.Button1Click(sender); }));
+      handlers.add(name, UpDownChangingEvent([this](Control* sender, bool&) { main_.solve(sender); }));
     } else if (endsWith(name, "Click")) {
-      handlers.add(name, UpDownClickEvent([this](Control* sender, UpDownButton) { main_.Button1Click(sender); }));
+      handlers.add(name, UpDownClickEvent([this](Control* sender, UpDownButton) { main_.solve(sender); }));
     }
   }
 }

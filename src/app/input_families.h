@@ -5,20 +5,20 @@
 // (forms/main/input_families.json).
 #include <functional>
 
+#include "app/frame.h"
 #include "app/window_part.h"
 
 namespace cq {
 
-class MainWindow;
 
 class InputFamilies : public WindowPart {
  public:
-  explicit InputFamilies(MainWindow& main) : main_(main) {}
+  explicit InputFamilies(Frame main) : main_(main) {}
   void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form&) override {}
 
  private:
-  MainWindow& main_;
+  Frame main_;
 };
 
 }  // namespace cq

@@ -2,7 +2,6 @@
 
 #include "app/calculator_page.h"
 #include "app/calculator_table.h"
-#include "app/main_window.h"
 
 namespace cq {
 
@@ -41,7 +40,7 @@ void LayerRadio::RadioGroup3Click(Control* sender) {
   // run handlers, and only the page on show is laid out.
   for (const auto& page : pages_)
     if (tabs_->tabIndex() == page.calculator) layOut(page.calculator, layer_->itemIndex());
-  main_.Button1Click(sender);
+  main_.solve(sender);
 }
 
 

@@ -5,16 +5,16 @@
 #include <memory>
 #include <vector>
 
+#include "app/frame.h"
 #include "app/layouts/page_layout.h"
 #include "app/window_part.h"
 
 namespace cq {
 
-class MainWindow;
 
 class LayerRadio : public WindowPart {
  public:
-  explicit LayerRadio(MainWindow& main) : main_(main) {}
+  explicit LayerRadio(Frame main) : main_(main) {}
   void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
 
@@ -34,7 +34,7 @@ class LayerRadio : public WindowPart {
   };
   void addPage(int calculator, const LayoutTable& table, std::function<void(int item)> after = {});
 
-  MainWindow& main_;
+  Frame main_;
   Form* form_ = nullptr;
   RadioGroup* layer_ = nullptr;
   TabControl* tabs_ = nullptr;

@@ -43,7 +43,9 @@ ProgramOptionsControls& MainWindow::programOptions() const {
   return *programOptions_;
 }
 
-bool MainWindow::decimalComma() const { return decimalMode_->caption() == "1"; }
+DecimalMode MainWindow::decimalMode() const { return DecimalModeOf(decimalMode_->caption()); }
+
+void MainWindow::setDecimalComma(bool comma) { decimalMode_->setCaption(std::string(DecimalModeCaption(comma))); }
 
 std::string MainWindow::localize(std::string text) const { return LocalizeDecimalPoint(std::move(text), decimalComma()); }
 
@@ -58,6 +60,15 @@ void MainWindow::registerPage(CalculatorPage& page) {
 CalculatorPage* MainWindow::page(CalculatorId id) const {
   const int index = Index(id);
   return index >= 0 && index < kCalculatorCount ? pageById_[static_cast<size_t>(index)] : nullptr;
+}
+
+CalculatorPage* MainWindow::activePage() const { return page(static_cast<CalculatorId>(CurrentCalculator)); }
+
+void MainWindow::ipcMethodChanged(int mode) {
+  CalculatorPage* active = activePage();
+  if (active != nullptr) active->ipcMethodChanged(mode, true);
+  for (CalculatorPage* p : pages_)
+    if (p != active) p->ipcMethodChanged(mode, false);
 }
 
 void MainWindow::finishUnitsChange(Control* sender) {
@@ -75,7 +86,7 @@ void MainWindow::Button1Click(Control* sender) {
   for (const auto& step : preSolveSteps_) step();
   // The dispatch reads the active calculator afresh; a calculator whose
   // solver is not registered solves nothing.
-  if (CalculatorPage* p = page(static_cast<CalculatorId>(CurrentCalculator))) p->solve(sender);
+  if (CalculatorPage* p = activePage()) p->solve(sender);
 }
 
 }  // namespace cq

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/calculator_id.h"
+#include "app/decimal_mode.h"
 #include "app/program_options_controls.h"
 #include "app/window_part.h"
 #include "app/working_values.h"
@@ -45,6 +46,10 @@ class MainWindow {
   const std::vector<CalculatorPage*>& pages() const { return pages_; }
   // The page of a calculator; nullptr while it has none.
   CalculatorPage* page(CalculatorId id) const;
+  // The active calculator's page; nullptr while it has none.
+  CalculatorPage* activePage() const;
+  // Tells every page of a new IPC current method, the active page first.
+  void ipcMethodChanged(int mode);
 
   // Registers every handler, builds the window from its description and
   // attaches the parts. The window is the application's main window.
@@ -76,10 +81,12 @@ class MainWindow {
   int CurrentCalculator = 0;
   WorkingValues values;
 
-  // The decimal mode kept in the hidden Label165: "1" is a decimal comma.
-  bool decimalComma() const;
-  // The hidden Label165 and the Units radio, which every page reads.
-  const Label& decimalModeLabel() const { return *decimalMode_; }
+  // The decimal mode, kept in the hidden Label165 and read only here.
+  DecimalMode decimalMode() const;
+  bool decimalComma() const { return decimalMode() == DecimalMode::Comma; }
+  // Sets the mode once per run, before any calculator is activated.
+  void setDecimalComma(bool comma);
+  // The Units radio, which every page reads.
   const RadioGroup& unitsRadio() const { return *units_; }
   // Binds the Program Options window's choices once that window is built.
   void bindProgramOptions(Form& options);
@@ -98,7 +105,7 @@ class MainWindow {
   std::vector<CalculatorPage*> pages_;
   std::array<CalculatorPage*, kCalculatorCount> pageById_{};
   CalculatorPage* unitsFinisher_ = nullptr;  // the page that ends a Units switch
-  const Label* decimalMode_ = nullptr;
+  Label* decimalMode_ = nullptr;
   const RadioGroup* units_ = nullptr;
   std::unique_ptr<ProgramOptionsControls> programOptions_;
   std::vector<std::function<void()>> pageSteps_;  // the pages' steps before every solve

@@ -16,9 +16,7 @@ ProgramOptionsControls& PageContext::programOptions() const { return main_.progr
 
 int PageContext::unitsIndex() const { return main_.unitsRadio().itemIndex(); }
 
-DecimalMode PageContext::decimalMode() const {
-  return DecimalModeOf(main_.decimalModeLabel().caption());
-}
+DecimalMode PageContext::decimalMode() const { return main_.decimalMode(); }
 
 bool PageContext::decimalComma() const { return main_.decimalComma(); }
 

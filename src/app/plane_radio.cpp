@@ -1,7 +1,6 @@
 #include "app/plane_radio.h"
 
 #include "app/calculator_page.h"
-#include "app/main_window.h"
 
 namespace cq {
 
@@ -18,7 +17,7 @@ void PlaneRadio::RadioGroup5Click(Control* sender) {
   // The tab, not the active calculator, says which page shows.
   for (CalculatorPage* page : main_.pages())
     if (tabs_->tabIndex() == Index(page->id()) && radio_->itemIndex() >= 0) page->planeRadioSelected(radio_->itemIndex());
-  main_.Button1Click(sender);
+  main_.solve(sender);
 }
 
 }  // namespace cq

@@ -1,22 +1,22 @@
 #pragma once
 // The shared plane-thickness radio RadioGroup5. A page that uses it as its
 // own selection lays itself out first; everywhere a click solves.
+#include "app/frame.h"
 #include "app/window_part.h"
 
 namespace cq {
 
-class MainWindow;
 
 class PlaneRadio : public WindowPart {
  public:
-  explicit PlaneRadio(MainWindow& main) : main_(main) {}
+  explicit PlaneRadio(Frame main) : main_(main) {}
   void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
 
   void RadioGroup5Click(Control* sender);
 
  private:
-  MainWindow& main_;
+  Frame main_;
   RadioGroup* radio_ = nullptr;
   TabControl* tabs_ = nullptr;
 };

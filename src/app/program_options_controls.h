@@ -2,6 +2,9 @@
 // The live choices of the Program Options window (TForm6) that the
 // calculators read on every solve. That window is built after the main one,
 // so its part binds these once it exists; a missing name fails then.
+#include <string>
+#include <string_view>
+
 #include "platform/form.h"
 
 namespace cq {
@@ -11,6 +14,23 @@ namespace cq {
 inline constexpr int kIpcWithModifiers = 0;
 inline constexpr int kIpcWithoutModifiers = 1;
 inline constexpr int kIpc2221 = 2;
+
+// The method text the Conductor and Via Properties pages show; empty
+// outside the three methods.
+constexpr std::string_view IpcModeText(int mode) {
+  switch (mode) {
+    case kIpcWithModifiers: return "IPC-2152 with modifiers mode";
+    case kIpcWithoutModifiers: return "IPC-2152 without modifiers mode";
+    case kIpc2221: return "IPC-2221 mode";
+    default: return {};
+  }
+}
+
+// Writes that text into a page's label; outside the three methods the
+// label keeps what it shows.
+inline void ShowIpcMode(Label& label, int mode) {
+  if (std::string_view text = IpcModeText(mode); !text.empty()) label.setCaption(std::string(text));
+}
 
 struct ProgramOptionsControls {
   Form& f;

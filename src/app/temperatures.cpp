@@ -4,7 +4,8 @@
 #include <cmath>
 
 #include "app/input_check.h"
-#include "app/main_window.h"
+#include "app/page_context.h"
+#include "app/working_values.h"
 #include "platform/errors.h"
 #include "platform/format.h"
 #include "platform/numbers.h"
@@ -48,8 +49,8 @@ void Temperatures::attach(Form& form) {
 }
 
 void Temperatures::ValidateTempRise() {
-  auto& v = main_.values;
-  const PageContext page(main_);
+  auto& v = main_.values();
+  const PageContext page = main_.pageContext();
   v.TempRise = CheckInput(page, *rise_,
                            {[](double rise) { return rise > 200; }, "Maximum temperature rise can't be greater than 200C", "200"});
   v.TempRise = CheckValue(page, *rise_, v.TempRise,
@@ -60,8 +61,8 @@ void Temperatures::ValidateTempRise() {
 }
 
 void Temperatures::ValidateAmbientTemp() {
-  auto& v = main_.values;
-  const PageContext page(main_);
+  auto& v = main_.values();
+  const PageContext page = main_.pageContext();
   v.AmbientTemp = CheckInput(
       page, *ambient_, {[](double t) { return t > 200; }, "Maximum ambient temperature can't be greater than 200C", "200"});
   ambientBar_->setPosition(barPosition(*ambientBar_, v.AmbientTemp));
@@ -73,7 +74,7 @@ void Temperatures::ValidateAmbientTemp() {
 }
 
 void Temperatures::ComputeConductorTemp() {
-  auto& v = main_.values;
+  auto& v = main_.values();
   v.ConductorTemp = v.AmbientTemp + v.TempRise;
   v.ConductorTempF = v.ConductorTemp * 1.8 + 32;
   // The tab index, not the active calculator, decides.
@@ -93,7 +94,7 @@ std::string Temperatures::clockText() {
 }
 
 void Temperatures::Timer1Timer(Control*) {
-  auto& v = main_.values;
+  auto& v = main_.values();
   const std::string tg = tg_->text();
   auto* viaCurrent = form_->find("Edit10");
   auto* conductorCurrent = form_->find("Edit17");

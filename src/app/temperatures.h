@@ -2,15 +2,15 @@
 // The temperature rise and ambient temperature of the Options panel: the
 // pre-solve steps that bound them and derive the conductor temperature, and
 // the status-bar timer with the clock and the material warning.
+#include "app/frame.h"
 #include "app/window_part.h"
 
 namespace cq {
 
-class MainWindow;
 
 class Temperatures : public WindowPart {
  public:
-  explicit Temperatures(MainWindow& main) : main_(main) {}
+  explicit Temperatures(Frame main) : main_(main) {}
   void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
 
@@ -22,7 +22,7 @@ class Temperatures : public WindowPart {
  private:
   std::string clockText();
 
-  MainWindow& main_;
+  Frame main_;
   Form* form_ = nullptr;
   Edit* rise_ = nullptr;
   Edit* ambient_ = nullptr;

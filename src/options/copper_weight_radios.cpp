@@ -1,6 +1,5 @@
 #include "options/copper_weight_radios.h"
 
-#include "app/main_window.h"
 #include "app/setting_writer.h"
 #include "options/copper_items.h"
 #include "platform/errors.h"
@@ -39,7 +38,7 @@ void CopperWeightRadios::storeAndSolve(const RadioGroup& radio, const std::strin
                                        Control* sender) {
   // A failed write raises and ends the handler: the selection stays, no solve.
   WriteSetting(main_.app().services().settings, value, kept, Format("%i", radio.itemIndex()));
-  main_.Button1Click(sender);
+  main_.solve(sender);
 }
 
 }  // namespace cq

@@ -3,15 +3,15 @@
 // selection, also one made by the program, stores the item index and solves.
 #include <string>
 
+#include "app/frame.h"
 #include "app/window_part.h"
 
 namespace cq {
 
-class MainWindow;
 
 class CopperWeightRadios : public WindowPart {
  public:
-  explicit CopperWeightRadios(MainWindow& main) : main_(main) {}
+  explicit CopperWeightRadios(Frame main) : main_(main) {}
   void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
 
@@ -26,7 +26,7 @@ class CopperWeightRadios : public WindowPart {
  private:
   void storeAndSolve(const RadioGroup& radio, const std::string& value, std::string& kept, Control* sender);
 
-  MainWindow& main_;
+  Frame main_;
   RadioGroup* base_ = nullptr;
   RadioGroup* plating_ = nullptr;
   std::string baseWeight_;

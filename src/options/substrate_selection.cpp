@@ -1,6 +1,7 @@
 #include "options/substrate_selection.h"
 
-#include "app/main_window.h"
+#include "app/calculator_page.h"
+#include "app/working_values.h"
 #include "options/substrate_table.h"
 #include "platform/errors.h"
 
@@ -29,7 +30,7 @@ void SubstrateSelection::attach(Form& form) {
 void SubstrateSelection::apply(const SubstrateRow& row, bool decimalComma) {
   er_->setText(std::string(row.erText(decimalComma)));
   tg_->setText(std::string(row.tg));
-  main_.values.SubstrateModifier = row.modifier;
+  main_.values().SubstrateModifier = row.modifier;
 }
 
 void SubstrateSelection::ComboBox1Change(Control* sender) {
@@ -38,12 +39,13 @@ void SubstrateSelection::ComboBox1Change(Control* sender) {
   const bool comma = main_.decimalComma();
   const int selected = materials_->itemIndex();
   if (const SubstrateRow* row = MaterialValues(selected)) apply(*row, comma);
-  if (selected == kAirSubstrate && main_.CurrentCalculator == Index(CalculatorId::ErEffective)) {
+  const CalculatorPage* active = main_.activePage();
+  if (selected == kAirSubstrate && active != nullptr && !active->acceptsAirSubstrate()) {
     main_.app().dialogs().showInfo("Air cannot be selected for this calculator");
     materials_->setItemIndex(kDefaultSubstrate);
     apply(SubstrateTable()[kDefaultSubstrate], comma);
   }
-  main_.Button1Click(sender);
+  main_.solve(sender);
 }
 
 // Selections made here are the program's: the list's change handler does

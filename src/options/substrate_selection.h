@@ -2,16 +2,16 @@
 // The substrate group of the Options panel: the material list fills the Er
 // and Tg boxes and the IPC substrate factor and solves; a click in a box
 // makes the material "Custom", and a box left empty gets "FR-4 STD" back.
+#include "app/frame.h"
 #include "app/window_part.h"
 
 namespace cq {
 
-class MainWindow;
 struct SubstrateRow;
 
 class SubstrateSelection : public WindowPart {
  public:
-  explicit SubstrateSelection(MainWindow& main) : main_(main) {}
+  explicit SubstrateSelection(Frame main) : main_(main) {}
   void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
 
@@ -26,7 +26,7 @@ class SubstrateSelection : public WindowPart {
   void apply(const SubstrateRow& row, bool decimalComma);
   void showCustom(Edit& box);
 
-  MainWindow& main_;
+  Frame main_;
   ComboBox* materials_ = nullptr;
   Edit* er_ = nullptr;
   Edit* tg_ = nullptr;

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "app/calculator_page.h"
-#include "app/main_window.h"
 #include "app/setting_writer.h"
 #include "app/settings_key.h"
 #include "options/copper_weight_radios.h"
@@ -16,14 +15,14 @@
 namespace cq {
 
 
-std::vector<UnitsPage> UnitsPagesOf(const MainWindow& main) {
+std::vector<UnitsPage> UnitsPagesOf(Frame main) {
   std::vector<UnitsPage> pages = AllUnitsPages();
   for (CalculatorPage* page : main.pages())
     if (const UnitsPage* table = page->unitsTable()) pages.push_back(*table);
   return pages;
 }
 
-UnitsSwitch::UnitsSwitch(MainWindow& main, CopperWeightRadios& copper) : main_(main), copper_(copper) {}
+UnitsSwitch::UnitsSwitch(Frame main, CopperWeightRadios& copper) : main_(main), copper_(copper) {}
 
 UnitsSwitch::~UnitsSwitch() = default;
 
@@ -66,7 +65,7 @@ void UnitsSwitch::RadioGroup6Click(Control* sender) {
   refillPlaneRadio(metric);
 
   main_.finishUnitsChange(sender);
-  main_.Button1Click(sender);
+  main_.solve(sender);
   failures.raiseFirst();
 }
 

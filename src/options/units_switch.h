@@ -6,22 +6,22 @@
 #include <string>
 #include <vector>
 
+#include "app/frame.h"
 #include "app/window_part.h"
 #include "options/copper_items.h"
 #include "options/units_tables.h"
 
 namespace cq {
 
-class MainWindow;
 class CopperWeightRadios;
 
 // The tables the switch applies: the Options panel's own, then every
 // registered page's.
-std::vector<UnitsPage> UnitsPagesOf(const MainWindow& main);
+std::vector<UnitsPage> UnitsPagesOf(Frame main);
 
 class UnitsSwitch : public WindowPart {
  public:
-  UnitsSwitch(MainWindow& main, CopperWeightRadios& copper);
+  UnitsSwitch(Frame main, CopperWeightRadios& copper);
   ~UnitsSwitch() override;
   void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
@@ -34,7 +34,7 @@ class UnitsSwitch : public WindowPart {
   void refillCopperRadio(RadioGroup& radio, CopperRadio kind, const std::string& stored, bool metric);
   void refillPlaneRadio(bool metric);
 
-  MainWindow& main_;
+  Frame main_;
   CopperWeightRadios& copper_;
   RadioGroup* units_ = nullptr;
   RadioGroup* plating_ = nullptr;

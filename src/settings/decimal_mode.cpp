@@ -2,8 +2,6 @@
 
 namespace cq {
 
-void ReadDecimalSeparator(Locale& locale, Label& decimalMode) {
-  decimalMode.setCaption(locale.decimalSeparator() == "," ? "1" : "0");
-}
+bool UsesDecimalComma(Locale& locale) { return locale.decimalSeparator() == ","; }
 
 }  // namespace cq

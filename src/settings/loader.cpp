@@ -1,6 +1,5 @@
 #include "settings/loader.h"
 
-#include "app/main_window.h"
 #include "app/program_options_controls.h"
 #include "platform/numbers.h"
 #include "settings/decimal_mode.h"
@@ -17,7 +16,6 @@ struct Loader::Controls {
   Form& f;
   const HandlerRegistry& handlers;
   Label& registryError = f.label("Label301");
-  Label& decimalMode = f.label("Label165");
   Default viaDefaults[5] = {{f.edit("Edit3"), "10"},
                             {f.edit("Edit4"), "20"},
                             {f.edit("Edit5"), "40"},
@@ -32,7 +30,7 @@ struct Loader::Controls {
   NotifyEvent calculatorChange = handlers.get<NotifyEvent>("TForm1.TabControl1Change");
 };
 
-Loader::Loader(MainWindow& main) : main_(main) {}
+Loader::Loader(Frame main) : main_(main) {}
 Loader::~Loader() = default;
 
 void Loader::registerHandlers(HandlerRegistry& handlers) {
@@ -49,7 +47,7 @@ void Loader::attach(Form& form) {
 void Loader::FormShow(Control* sender) {
   showRegistryStatus();
   readStoredTexts();
-  ReadDecimalSeparator(main_.app().services().locale, c_->decimalMode);
+  main_.setDecimalComma(UsesDecimalComma(main_.app().services().locale));
   writeViaDefaults();
   // The substrate choice fills Er, Tg and the substrate factor, and solves.
   c_->substrateChange(sender);

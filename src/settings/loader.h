@@ -7,15 +7,15 @@
 #include <memory>
 #include <string>
 
+#include "app/frame.h"
 #include "app/window_part.h"
 
 namespace cq {
 
-class MainWindow;
 
 class Loader : public WindowPart {
  public:
-  explicit Loader(MainWindow& main);
+  explicit Loader(Frame main);
   ~Loader() override;
   void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
@@ -48,7 +48,7 @@ class Loader : public WindowPart {
   // when the loader window is built (after the main window).
   struct Controls;
 
-  MainWindow& main_;
+  Frame main_;
   Form* form_ = nullptr;
   ProgressBar* progress_ = nullptr;
   Label* status_ = nullptr;

@@ -2,19 +2,19 @@
 
 #include <algorithm>
 
+#include "app/calculator_page.h"
 #include "app/link_addresses.h"
-#include "app/main_window.h"
+#include "app/program_options_controls.h"
 #include "app/setting_writer.h"
 #include "platform/numbers.h"
 #include "settings/colour_theme_list.h"
 #include "settings/etch_factor_display.h"
-#include "settings/ipc_version_effects.h"
 #include "settings/manual_copper_boxes.h"
 #include "settings/settings_values.h"
 
 namespace cq {
 
-ProgramOptionsWindow::ProgramOptionsWindow(MainWindow& main) : main_(main) {}
+ProgramOptionsWindow::ProgramOptionsWindow(Frame main) : main_(main) {}
 
 ProgramOptionsWindow::~ProgramOptionsWindow() = default;
 
@@ -46,8 +46,7 @@ void ProgramOptionsWindow::attach(Form& form) {
   throughHoleLimit_ = &options.throughHoleLimit;
   microviaLimit_ = &options.microviaLimit;
   themes_ = &form.comboBox("cbxVclStyles");
-  etch_ = std::make_unique<EtchFactorDisplay>(main_.form(), form);
-  ipc_ = std::make_unique<IpcVersionEffects>(main_.form());
+  etch_ = std::make_unique<EtchFactorDisplay>(form);
   copper_ = std::make_unique<ManualCopperBoxes>(main_);
 }
 
@@ -77,7 +76,7 @@ void ProgramOptionsWindow::FormCloseQuery(Form*, bool& canClose) {
 void ProgramOptionsWindow::Button1Click(Control* sender) {
   form_->close();
   main_.form().setEnabled(true);
-  main_.Button1Click(sender);
+  main_.solve(sender);
 }
 
 // The maker's online help page, the one the Help menu's "Help Topics" opens.
@@ -92,16 +91,17 @@ void ProgramOptionsWindow::RadioGroup1Click(Control* sender) {
   // the pages show the new method.
   HeldSettingFailures failures(main_.app().dialogs());
   write(setting::kIpcVersion, ipcVersionText_, std::to_string(mode));
-  ipc_->apply(mode, main_.CurrentCalculator);
+  main_.ipcMethodChanged(mode);
   main_.finishUnitsChange(sender);
   failures.raiseFirst();
 }
 
 void ProgramOptionsWindow::RadioGroup2Click(Control* sender) {
   const int item = etchFactor_->itemIndex();
-  etch_->show(item);
+  for (CalculatorPage* page : main_.pages()) page->etchFactorChanged(item);
+  etch_->showWindowPicture(item);
   write(setting::kDerating, deratingText_, std::to_string(item));
-  main_.Button1Click(sender);
+  main_.solve(sender);
 }
 
 void ProgramOptionsWindow::CheckBox1Click(Control*) {
@@ -117,7 +117,7 @@ void ProgramOptionsWindow::CheckBox1Click(Control*) {
 
 void ProgramOptionsWindow::CheckBox2Click(Control* sender) {
   write(setting::kViaHeight, viaHeightText_, viaHeight_->checked() ? "0" : "1");
-  main_.Button1Click(sender);
+  main_.solve(sender);
 }
 
 void ProgramOptionsWindow::storeAspectRatio(const Edit& edit, const std::string& name, std::string& kept,
@@ -126,7 +126,7 @@ void ProgramOptionsWindow::storeAspectRatio(const Edit& edit, const std::string&
   // shortest form. A text that is no number stops here.
   const std::string text = FormatGeneralFloat(ParseLocaleFloat(edit.text()));
   write(name, kept, text);
-  main_.Button1Click(sender);
+  main_.solve(sender);
 }
 
 void ProgramOptionsWindow::Edit1Change(Control* sender) {

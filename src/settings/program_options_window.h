@@ -6,18 +6,17 @@
 #include <memory>
 #include <string>
 
+#include "app/frame.h"
 #include "app/window_part.h"
 
 namespace cq {
 
-class MainWindow;
 class EtchFactorDisplay;
-class IpcVersionEffects;
 class ManualCopperBoxes;
 
 class ProgramOptionsWindow : public WindowPart {
  public:
-  explicit ProgramOptionsWindow(MainWindow& main);
+  explicit ProgramOptionsWindow(Frame main);
   ~ProgramOptionsWindow() override;
 
   void registerHandlers(HandlerRegistry& handlers) override;
@@ -42,7 +41,7 @@ class ProgramOptionsWindow : public WindowPart {
   void write(const std::string& name, std::string& kept, const std::string& text);
   void storeAspectRatio(const Edit& edit, const std::string& name, std::string& kept, Control* sender);
 
-  MainWindow& main_;
+  Frame main_;
   Form* form_ = nullptr;
   RadioGroup* ipcVersion_ = nullptr;
   RadioGroup* etchFactor_ = nullptr;
@@ -52,7 +51,6 @@ class ProgramOptionsWindow : public WindowPart {
   Edit* microviaLimit_ = nullptr;
   ComboBox* themes_ = nullptr;
   std::unique_ptr<EtchFactorDisplay> etch_;
-  std::unique_ptr<IpcVersionEffects> ipc_;
   std::unique_ptr<ManualCopperBoxes> copper_;
 
   // The texts last stored, one per value.

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/main_window.h"
 #include "settings/loader.h"
+#include "settings/manual_copper_boxes.h"
 #include "settings/splash_status.h"
 #include "settings/stored_selection.h"
 
@@ -19,10 +19,8 @@ void Splash::registerHandlers(HandlerRegistry& handlers) {
 }
 
 void Splash::attach(Form& form) {
-  units_ = &form.radio("RadioGroup6");
   base_ = &form.radio("RadioGroup4");
   plating_ = &form.radio("RadioGroup1");
-  decimalMode_ = &form.label("Label165");
   manualBase_ = &form.edit("Edit136");
   manualPlating_ = &form.edit("Edit138");
 }
@@ -36,7 +34,7 @@ void Splash::Button3Click(Control* sender) {
   loader_.progress().setPosition(0);
   loader_.form().close();
   writeManualCopperDefaults();
-  main_.Button1Click(sender);
+  main_.solve(sender);
 }
 
 void Splash::runProgress() {
@@ -53,16 +51,10 @@ void Splash::runProgress() {
 
 void Splash::writeManualCopperDefaults() {
   // Metric boxes keep what the Units switch wrote.
-  if (units_->itemIndex() != 0) return;
-  const std::string& mode = decimalMode_->caption();
-  if (mode == "0") {
-    manualBase_->setText("0.7");
-    manualPlating_->setText("1.4");
-  } else if (mode == "1") {
-    manualBase_->setText("0,7");
-    manualPlating_->setText("1,4");
-    refillCopperRadiosInCommaForm();
-  }
+  if (main_.unitsRadio().itemIndex() != 0) return;
+  const DecimalMode mode = main_.decimalMode();
+  WriteManualCopperDefaults(*manualBase_, *manualPlating_, true, mode);
+  if (mode == DecimalMode::Comma) refillCopperRadiosInCommaForm();
 }
 
 void Splash::refillCopperRadiosInCommaForm() {

@@ -8,11 +8,11 @@
 #include <utility>
 #include <vector>
 
+#include "app/frame.h"
 #include "app/window_part.h"
 
 namespace cq {
 
-class MainWindow;
 class Loader;
 
 // The items of the base-copper and plating radios in comma form, as the
@@ -24,7 +24,7 @@ struct CommaCopperItems {
 
 class Splash : public WindowPart {
  public:
-  Splash(MainWindow& main, Loader& loader, CommaCopperItems copperItems)
+  Splash(Frame main, Loader& loader, CommaCopperItems copperItems)
       : main_(main), loader_(loader), copperItems_(std::move(copperItems)) {}
   void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
@@ -36,13 +36,11 @@ class Splash : public WindowPart {
   void writeManualCopperDefaults();
   void refillCopperRadiosInCommaForm();
 
-  MainWindow& main_;
+  Frame main_;
   Loader& loader_;
   CommaCopperItems copperItems_;
-  RadioGroup* units_ = nullptr;
   RadioGroup* base_ = nullptr;
   RadioGroup* plating_ = nullptr;
-  Label* decimalMode_ = nullptr;
   Edit* manualBase_ = nullptr;
   Edit* manualPlating_ = nullptr;
 };

@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "settings/manual_copper_boxes.h"
+#include "app/calculator_page.h"
+#include "app/main_window.h"
 #include "support/test_program.h"
 
 namespace cq::test {
@@ -288,8 +289,11 @@ TEST(ManualCopper, EnabledBoxesFollowTheActiveCalculatorAndItsLayer) {
       {1, 0, true, true},   {1, 1, true, false},  {2, 1, true, true},   {2, 0, true, false}, {4, 0, true, true},
       {4, 3, true, false},  {6, -1, true, true},  {7, 2, true, true},   {0, 0, false, false}, {3, 0, false, false},
       {5, 0, false, false}, {10, 0, false, false}, {16, 0, false, false}, {18, 0, false, false}};
+  TestProgram t;
   for (const Case& c : cases) {
-    const ManualCopperEnabled e = ManualCopperEnabledFor(c.calculator, c.layer);
+    const CalculatorPage* page = t.main().page(static_cast<CalculatorId>(c.calculator));
+    ASSERT_NE(page, nullptr) << c.calculator;
+    const ManualCopperEnabled e = page->manualCopperEnabled(c.layer);
     EXPECT_EQ(e.base, c.base) << c.calculator << "/" << c.layer;
     EXPECT_EQ(e.plating, c.plating) << c.calculator << "/" << c.layer;
   }

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "app/calculator_id.h"
 #include "program_fixture.h"
 #include "qt_test_support.h"
 #include "ui_qt/multi_row_tab_strip.h"
@@ -75,16 +76,16 @@ TEST_F(ProgramViewsTest, AGrabRendersTheWindow) {
 TEST_F(ProgramViewsTest, TabsShowTheNineteenCalculators) {
   auto* strip = p.view().widget<MultiRowTabStrip>("TabControl1");
   ASSERT_NE(strip, nullptr);
-  ASSERT_EQ(strip->count(), 19);
+  ASSERT_EQ(strip->count(), kCalculatorCount);
   const auto& model = p.form().get<TabControl>("TabControl1").tabs();
-  for (int i = 0; i < 19; ++i) EXPECT_EQ(strip->tabs()[i].toStdString(), model[static_cast<size_t>(i)]);
+  for (int i = 0; i < kCalculatorCount; ++i) EXPECT_EQ(strip->tabs()[i].toStdString(), model[static_cast<size_t>(i)]);
   EXPECT_EQ(strip->tabs()[0], "Bandwidth && Max Conductor Length");
   EXPECT_EQ(strip->tabs()[18], "XL-XC Reactance");
   EXPECT_GT(strip->rowCount(), 1);
   // Every tab lies inside the strip, none over another.
-  for (int i = 0; i < 19; ++i) {
+  for (int i = 0; i < kCalculatorCount; ++i) {
     EXPECT_TRUE(strip->rect().contains(strip->tabRect(i))) << i;
-    for (int j = i + 1; j < 19; ++j) EXPECT_FALSE(strip->tabRect(i).intersects(strip->tabRect(j))) << i << " " << j;
+    for (int j = i + 1; j < kCalculatorCount; ++j) EXPECT_FALSE(strip->tabRect(i).intersects(strip->tabRect(j))) << i << " " << j;
   }
 }
 

@@ -50,6 +50,7 @@ struct ConductorPropertiesControls {
   Label& resultCaption = f.label("Label19");
   Label& crossSectionCaption = f.label("Label18");
   Label& ipcMode = f.label("Label243");
+  Control& help = f.control("BitBtn1");
 
   // Rows shown and hidden as one.
   std::array<Control*, 3> etchNote = {&f.label("Label339"), &f.label("Label340"), &f.control("BitBtn2")};
@@ -57,7 +58,13 @@ struct ConductorPropertiesControls {
   std::array<Control*, 3> planeRow = {&planeDistance, &f.edit("Edit133"), &f.label("Label37")};
   std::array<Control*, 4> skinDepthRow = {&skinDepth, &skinPercent, &f.label("Label237"), &f.label("Label239")};
 
-  EtchFactorPage etchFactor = EtchFactorPage::conductor(f);
+  // The inputs only the IPC-2152 modifiers read.
+  std::array<Control*, 9> modifiers = {&f.label("Label235"), &f.label("Label37"),  &f.label("Label236"),
+                                       &pcbThickness,         &f.edit("Edit127"), &planeDistance,
+                                       &f.edit("Edit133"),    &count,             &planePresent};
+
+  // The etch factor's pictures, items "1:1", "2:1" and "None".
+  EtchFactorPage etchFactor{f, "Label126", {"Image68", "Image73", "Image69"}};
   ConductorCrossSection crossSectionPicture{f, layer, parallel, planePresent};
 };
 

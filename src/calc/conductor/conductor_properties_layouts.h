@@ -5,6 +5,8 @@
 
 namespace cq {
 
+inline constexpr int kExternalLayer = 1;
+
 const LayoutTable& ConductorPropertiesLayouts();
 
 }  // namespace cq

@@ -8,7 +8,6 @@
 #include "calc/conductor/copper_choices.h"
 #include "platform/control_group.h"
 #include "settings/etch_factor_display.h"
-#include "settings/ipc_version_effects.h"
 
 namespace cq {
 
@@ -42,12 +41,14 @@ void ConductorPropertiesPage::attach(Form& form) { c_.bind(form); }
 
 void ConductorPropertiesPage::activationExtras() {
   const ProgramOptionsControls& options = page().programOptions();
-  if (auto text = IpcModeText(options.ipcVersion.itemIndex()); !text.empty()) c_->ipcMode.setCaption(std::string(text));
+  ShowIpcMode(c_->ipcMode, options.ipcVersion.itemIndex());
   c_->etchFactor.show(options.etchFactor.itemIndex());
   const int plane = c_->planePresent.itemIndex();
   if (plane == kNo) c_->planeWeight.setEnabled(false);
   if (plane == kYes) c_->planeWeight.setEnabled(true);
 }
+
+void ConductorPropertiesPage::etchFactorChanged(int item) { c_->etchFactor.show(item); }
 
 void ConductorPropertiesPage::swap_current_width_labels(Control* sender) {
   const int solveFor = c_->solveFor.itemIndex();

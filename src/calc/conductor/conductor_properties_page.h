@@ -22,6 +22,12 @@ class ConductorPropertiesPage : public PageOf<CalculatorId::ConductorProperties>
   void activationExtras() override;
   const LayoutTable* structureLayouts() const override;
   void afterStructureLayout(int item) override;
+  // Only an outer layer is plated (conductor_properties_option_effects.cpp).
+  ManualCopperEnabled manualCopperEnabled(int layerItem) const override;
+  // The help button, the method text, the modifier inputs with " Solve For "
+  // and the parallel radio, and while active the plane-weight radio.
+  void ipcMethodChanged(int mode, bool active) override;
+  void etchFactorChanged(int item) override;
   bool finishesUnitsChange() const override { return true; }
   void finishUnitsChange(Control* sender) override { swap_current_width_labels(sender); }
 

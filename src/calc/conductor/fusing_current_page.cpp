@@ -27,7 +27,8 @@ struct FusingCurrentPage::Controls {
   Label& circularMils = f.label("Label158");
   Label& meltingTemp = f.label("Label355");
   Label& totalCopper = f.label("Label56");
-  EtchFactorPage etchFactor = EtchFactorPage::fusing(f);
+  // The etch factor's pictures, items "1:1", "2:1" and "None".
+  EtchFactorPage etchFactor{f, "Label380", {"Image74", "Image76", "Image75"}};
 };
 
 void FusingCurrentPage::solve(Control* /*sender*/) { SolveFusingCurrent(); }
@@ -35,6 +36,8 @@ void FusingCurrentPage::solve(Control* /*sender*/) { SolveFusingCurrent(); }
 void FusingCurrentPage::activationExtras() { showEtchFactor(); }
 
 void FusingCurrentPage::attach(Form& form) { c_.bind(form); }
+
+void FusingCurrentPage::etchFactorChanged(int item) { c_->etchFactor.show(item); }
 
 void FusingCurrentPage::showEtchFactor() {
   c_->etchFactor.show(page().programOptions().etchFactor.itemIndex());

@@ -12,6 +12,8 @@ class FusingCurrentPage : public PageOf<CalculatorId::FusingCurrent> {
   void attach(Form& form) override;
   void solve(Control* sender) override;
   const UnitsPage* unitsTable() const override;
+  ManualCopperEnabled manualCopperEnabled(int) const override { return {true, true}; }
+  void etchFactorChanged(int item) override;
   void activationExtras() override;
 
   // The etch-factor text and picture of the page, from Form6's radio.

@@ -6,6 +6,8 @@
 
 namespace cq {
 
+inline constexpr int kEdgeCoupledExternal = 0;
+
 const LayoutTable& DifferentialLayouts();
 
 }  // namespace cq

@@ -6,6 +6,7 @@
 
 #include "app/bound_controls.h"
 #include "app/page_of.h"
+#include "calc/diffpair/differential_layouts.h"
 
 namespace cq {
 
@@ -21,6 +22,10 @@ class DifferentialPairsPage : public PageOf<CalculatorId::DifferentialPairs> {
   // The tolerance caption follows the decimal mode from the first showing on.
   void activationExtras() override { showTolerance(); }
   const LayoutTable* structureLayouts() const override;
+  // Only "Edge Cpld Ext" lies on the plated outer layer.
+  ManualCopperEnabled manualCopperEnabled(int layerItem) const override {
+    return {true, layerItem == kEdgeCoupledExternal};
+  }
   const UnitsPage* unitsTable() const override;
 
   void TrackBar1Change(Control* sender);

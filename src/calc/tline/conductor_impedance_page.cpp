@@ -31,6 +31,10 @@ void ConductorImpedancePage::afterStructureLayout(int item) {
   c_->baseCopper.setItemIndex(kCoplanarBaseItem);
 }
 
+ManualCopperEnabled ConductorImpedancePage::manualCopperEnabled(int layerItem) const {
+  return {true, layerItem == kMicrostrip};
+}
+
 void ConductorImpedancePage::RadioGroup24Click(Control* sender) {
   showModeForFormula();
   page().solve(sender);

@@ -17,6 +17,8 @@ class ConductorImpedancePage : public PageOf<CalculatorId::ConductorImpedance> {
   void solve(Control* sender) override;
   const UnitsPage* unitsTable() const override;
   const LayoutTable* structureLayouts() const override;
+  // Only the surface "Microstrip" is plated.
+  ManualCopperEnabled manualCopperEnabled(int layerItem) const override;
   // The coplanar wave guide is solved for fixed copper weights.
   void afterStructureLayout(int item) override;
 

@@ -17,6 +17,8 @@ class ErEffectivePage : public PageOf<CalculatorId::ErEffective> {
   void attach(Form& form) override;
   void solve(Control* sender) override;
   const UnitsPage* unitsTable() const override;
+  ManualCopperEnabled manualCopperEnabled(int) const override { return {true, true}; }
+  bool acceptsAirSubstrate() const override { return false; }
 
   void Button5Click(Control* sender);
   void SolveErEffective(Control* sender);

@@ -8,7 +8,6 @@
 #include "calc/via/via_defaults.h"
 #include "calc/via/via_layouts.h"
 #include "calc/via/via_selection_layouts.h"
-#include "settings/ipc_version_effects.h"
 
 namespace cq {
 
@@ -54,8 +53,7 @@ void ViaPage::showOpeningPicture() {
 }
 
 void ViaPage::showIpcMode() {
-  const int mode = page().programOptions().ipcVersion.itemIndex();
-  if (auto text = IpcModeText(mode); !text.empty()) c_->ipcMode.setCaption(std::string(text));
+  ShowIpcMode(c_->ipcMode, page().programOptions().ipcVersion.itemIndex());
 }
 
 void ViaPage::layOut(int item) {

@@ -27,6 +27,9 @@ class ViaPage : public PageOf<CalculatorId::ViaProperties> {
   // " Property Selection ": single or differential vias.
   const PlaneSelection* planeSelection() const override;
   void planeRadioSelected(int item) override { layOut(item); }
+  // The method text, and while active whether the via height is an input
+  // (via_ipc_effects.cpp).
+  void ipcMethodChanged(int mode, bool active) override;
 
   void showIpcMode();
   void layOut(int item);

@@ -12,10 +12,10 @@
 #include "calc/via/single_via_model.h"
 #include "calc/via/via_controls.h"
 #include "calc/via/via_input_checks.h"
+#include "calc/via/via_selection_layouts.h"
 #include "platform/checked_math.h"
 #include "platform/format.h"
 #include "platform/numbers.h"
-#include "settings/ipc_version_effects.h"
 
 namespace cq {
 

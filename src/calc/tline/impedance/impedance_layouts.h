@@ -6,6 +6,7 @@
 
 namespace cq {
 
+inline constexpr int kMicrostrip = 0;
 inline constexpr int kStriplineAsym = 3;
 inline constexpr int kCoplanarWave = 5;
 // A coplanar wave guide is solved for 1oz plating on 0.5oz base copper.
