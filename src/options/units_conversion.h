@@ -17,7 +17,8 @@ enum class UnitsKind {
 };
 
 // The value of a field in the other unit system, rounded as the field is
-// rounded there.
+// rounded there. Raises OverflowError where the conversion or its rounding
+// leaves the double range.
 double ConvertUnits(UnitsKind kind, double value, bool toMetric);
 
 // A row that counts only while a radio of the page shows one of some items

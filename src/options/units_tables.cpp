@@ -13,8 +13,9 @@ namespace cq {
 namespace {
 constexpr std::string_view kNotApplicable = "N/A";
 
-std::optional<double> tryRead(const std::string& text, UnitsRead read) {
-  return read == UnitsRead::AnyDecimal ? TryNormalizeDecimalInput(text) : TryParseLocaleFloat(text);
+// Raises the conversion error of the reader that refuses the text.
+double read(const std::string& text, UnitsRead reader) {
+  return reader == UnitsRead::AnyDecimal ? NormalizeDecimalInput(text) : ParseLocaleFloat(text);
 }
 
 void writeText(Control& c, UnitsProperty property, std::string_view value) {
@@ -94,24 +95,21 @@ UnitsPlan UnitsTables::plan(bool toMetric) const {
       plan.fields_.push_back({f.field, text});
       continue;
     }
-    std::optional<double> value = tryRead(text, f.row.read);
-    if (!value) {
-      plan.unreadable_ = f.field;
-      plan.unreadableRead_ = f.row.read;
+    try {
+      const double converted = ConvertUnits(f.row.kind, read(text, f.row.read), toMetric);
+      plan.fields_.push_back({f.field, FormatGeneralFloat(converted)});
+    } catch (const FrameworkError&) {
+      // The first refusal is the one reported; nothing after it is read.
+      plan.refusal_ = std::current_exception();
       return plan;
     }
-    plan.fields_.push_back({f.field, FormatGeneralFloat(ConvertUnits(f.row.kind, *value, toMetric))});
   }
   return plan;
 }
 
-void UnitsPlan::raiseUnreadable() const {
-  if (unreadable_ != nullptr) {
-    // The reader that refused the text raises its own error.
-    if (unreadableRead_ == UnitsRead::AnyDecimal) NormalizeDecimalInput(unreadable_->text());
-    ParseLocaleFloat(unreadable_->text());
-  }
-  throw std::logic_error("Units switch: no unreadable field to report");
+void UnitsPlan::raiseRefusal() const {
+  if (refusal_) std::rethrow_exception(refusal_);
+  throw std::logic_error("Units switch: no refused field to report");
 }
 
 void UnitsPlan::apply() const {
