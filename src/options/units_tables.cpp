@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "options/units_order.h"
 #include "platform/errors.h"
 #include "platform/numbers.h"
 
@@ -58,14 +59,16 @@ UnitsTables::UnitsTables(Form& form, const std::vector<UnitsPage>& pages) : form
     for (const UnitsField& row : page.fields)
       fields_.push_back({&form.edit(std::string(row.name)), row, bind(row.condition)});
   }
-  toImperial_ = fields_;
-  std::ranges::stable_sort(toImperial_, {}, [](const BoundField& f) { return f.row.step; });
-  for (size_t i = 0; i < toImperial_.size(); ++i) {
-    const UnitsField& row = toImperial_[i].row;
-    if (row.step <= 0) throw DescriptionError("Units switch: " + std::string(row.name) + " has no step");
-    if (i > 0 && toImperial_[i - 1].row.step == row.step)
-      throw DescriptionError("Units switch: " + std::string(row.name) + " shares its step");
-  }
+  const std::span<const std::string_view> order = UnitsFieldOrder();
+  for (const BoundField& f : fields_)
+    if (std::ranges::find(order, f.row.name) == order.end())
+      throw DescriptionError("Units switch: " + std::string(f.row.name) + " has no place in the order");
+  for (std::string_view name : order)
+    for (const BoundField& f : fields_)
+      if (f.row.name == name) toImperial_.push_back(f);
+  for (size_t i = 1; i < toImperial_.size(); ++i)
+    if (toImperial_[i - 1].row.name == toImperial_[i].row.name)
+      throw DescriptionError("Units switch: " + std::string(toImperial_[i].row.name) + " is converted twice");
   toMetric_ = toImperial_;
   for (const BoundField& moved : toImperial_) {
     if (moved.row.metricAfter.empty()) continue;

@@ -386,14 +386,13 @@ TEST(UnitsSwitch, ConvertsTheFieldsOfAllPagesInOneSequence) {
   EXPECT_EQ(tables.order(true), toMetric);
 }
 
-TEST(UnitsSwitch, TablesWithoutAStepOrSharingOneFailWhenTheWindowIsBuilt) {
+TEST(UnitsSwitch, TablesWithAFieldOutsideTheOrderOrTwiceFailWhenTheWindowIsBuilt) {
   TestProgram t;
-  const UnitsPage noStep{"Fixture", {}, {{.name = "Edit3", .kind = UnitsKind::Length}}};
-  EXPECT_THROW(UnitsTables(t.form(), {noStep}), DescriptionError);
-  const UnitsPage shared{"Fixture", {}, Lengths({{"Edit3", 4}, {"Edit4", 4}})};
-  EXPECT_THROW(UnitsTables(t.form(), {shared}), DescriptionError);
-  const UnitsPage strayFollow{"Fixture", {}, {{.name = "Edit3", .kind = UnitsKind::Length, .step = 1,
-                                               .metricAfter = "Edit999"}}};
+  const UnitsPage noPlace{"Fixture", {}, Lengths({"Edit1"})};
+  EXPECT_THROW(UnitsTables(t.form(), {noPlace}), DescriptionError);
+  const UnitsPage twice{"Fixture", {}, Lengths({"Edit3", "Edit4", "Edit3"})};
+  EXPECT_THROW(UnitsTables(t.form(), {twice}), DescriptionError);
+  const UnitsPage strayFollow{"Fixture", {}, {{.name = "Edit3", .kind = UnitsKind::Length, .metricAfter = "Edit999"}}};
   EXPECT_THROW(UnitsTables(t.form(), {strayFollow}), DescriptionError);
 }
 

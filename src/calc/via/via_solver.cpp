@@ -7,7 +7,7 @@
 #include "calc/conductor/conductor_properties_model.h"
 #include "calc/conductor/copper_resistivity.h"
 #include "calc/conductor/ipc_current.h"
-#include "calc/unit_factors.h"
+#include "platform/unit_factors.h"
 #include "calc/via/single_via_model.h"
 #include "calc/via/via_input_checks.h"
 #include "platform/checked_math.h"
