@@ -16,6 +16,7 @@
 #include "platform/errors.h"
 #include "platform/format.h"
 #include "platform/numbers.h"
+#include "platform/unit_factors.h"
 
 namespace cq {
 
@@ -176,8 +177,8 @@ void ConductorPropertiesSolver::writeResistancePowerVoltage(bool metric) {
 
 void ConductorPropertiesSolver::writeSkinDepth(bool metric) {
   const double metres = SkinDepthMetres(read(frequency_));
-  const double depth = metric ? metres * 1e6 : metres * 1e6 * kMilsPerMicrometre;
-  const double half = metric ? v_.halfThickness * 1000 : v_.halfThickness;
+  const double depth = metric ? metres * kUmPerMetre : metres * kUmPerMetre * kMilsPerUm;
+  const double half = metric ? v_.halfThickness * kUmPerMm : v_.halfThickness;
   page_.show(skinDepth_, metric ? "%.5f um" : "%.5f mils", depth);
   const double percent = Mul(Div(depth, half), 100);
   skinPercent_.setText(percent >= 100 ? std::string("100%") : page_.localize(Format("%.2f %%", percent)));
