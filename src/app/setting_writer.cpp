@@ -18,7 +18,7 @@ HeldSettingFailures::HeldSettingFailures(Dialogs& dialogs)
 
 HeldSettingFailures::~HeldSettingFailures() {
   held = outer_;
-  if (first_ && std::uncaught_exceptions() > unwinding_) dialogs_.showError(FailedToSetData(*first_).what());
+  if (first_ && std::uncaught_exceptions() > unwinding_) dialogs_.showError(FailedToSetData(*first_).message());
 }
 
 void HeldSettingFailures::raiseFirst() {

@@ -1,20 +1,37 @@
 #include "options/units_conversion.h"
 
+#include <cmath>
+
+#include "platform/checked_math.h"
 #include "platform/numbers.h"
+#include "platform/unit_factors.h"
 
 namespace cq {
+
+namespace {
+
+// The framework's rounding scales the value by 10^-digit before it rounds:
+// a value whose scaled form leaves the double range raises "Floating point
+// overflow" there, so no field is ever given an infinity to show.
+double Rounded(double value, int digit) {
+  static_cast<void>(Mul(value, std::pow(10.0, -digit)));
+  return RoundToPowerOfTen(value, digit);
+}
+
+}  // namespace
 
 double ConvertUnits(UnitsKind kind, double value, bool toMetric) {
   // Metric keeps more decimals: its numbers are smaller for the same size.
   switch (kind) {
     case UnitsKind::Length:
-      return toMetric ? RoundToPowerOfTen(value * 25.4 / 1000, -4) : RoundToPowerOfTen(value / 25.4 * 1000, -2);
+      return toMetric ? Rounded(Div(Mul(value, kMmPerInch), kMilsPerInch), -4)
+                      : Rounded(Mul(Div(value, kMmPerInch), kMilsPerInch), -2);
     case UnitsKind::Micrometre:
-      return toMetric ? RoundToPowerOfTen(value * 25.4, -4) : RoundToPowerOfTen(value / 25.4, -2);
+      return toMetric ? Rounded(Mul(value, kUmPerMil), -4) : Rounded(Div(value, kUmPerMil), -2);
     case UnitsKind::Area:
-      return toMetric ? RoundToPowerOfTen(value / 0.00155, -4) : RoundToPowerOfTen(value * 0.00155, -2);
+      return toMetric ? Rounded(Div(value, kSqInPerSqMm), -4) : Rounded(Mul(value, kSqInPerSqMm), -2);
     case UnitsKind::PerArea:
-      return toMetric ? RoundToPowerOfTen(value / 645.16, -5) : RoundToPowerOfTen(value * 645.16, -2);
+      return toMetric ? Rounded(Div(value, kSqMmPerSqIn), -5) : Rounded(Mul(value, kSqMmPerSqIn), -2);
   }
   return value;
 }
@@ -26,12 +43,11 @@ std::vector<UnitsText> UnitBoxes(std::initializer_list<std::string_view> boxes, 
   return rows;
 }
 
-std::vector<UnitsField> FieldsLike(const UnitsField& like, std::initializer_list<FieldStep> fields) {
+std::vector<UnitsField> FieldsLike(const UnitsField& like, std::initializer_list<std::string_view> names) {
   std::vector<UnitsField> rows;
-  for (const FieldStep& field : fields) {
+  for (std::string_view name : names) {
     UnitsField row = like;
-    row.name = field.name;
-    row.step = field.step;
+    row.name = name;
     rows.push_back(row);
   }
   return rows;

@@ -1,7 +1,7 @@
 #pragma once
 // What the Units switch does to one page, as data: the fields it converts
 // and the texts it rewrites. Each page keeps its own table; the switch
-// applies them all in one fixed field order.
+// applies them all in one field order (units_order.h).
 #include <initializer_list>
 #include <string_view>
 #include <vector>
@@ -17,7 +17,8 @@ enum class UnitsKind {
 };
 
 // The value of a field in the other unit system, rounded as the field is
-// rounded there.
+// rounded there. Raises OverflowError where the conversion or its rounding
+// leaves the double range.
 double ConvertUnits(UnitsKind kind, double value, bool toMetric);
 
 // A row that counts only while a radio of the page shows one of some items
@@ -40,10 +41,8 @@ struct UnitsField {
   // "N/A" (nothing to size) stays "N/A" instead of failing.
   bool keepsNotApplicable = false;
   UnitsCondition condition = {};
-  // The field's place in the switch's conversion sequence (1 first), which
-  // runs across the pages; a field that holds no number is reported by it.
-  int step = 0;
-  // Towards Metric this field comes right after the named one instead.
+  // Towards Metric this field comes right after the named one instead of
+  // at its place in the switch's order.
   std::string_view metricAfter = {};
 };
 
@@ -72,15 +71,11 @@ inline std::vector<UnitsText> MilsOrMm(std::initializer_list<std::string_view> b
   return UnitBoxes(boxes, "mils", "mm");
 }
 
-// Length fields, each converted by the length rule, with their steps.
-struct FieldStep {
-  std::string_view name;
-  int step;
-};
-// Fields converted alike, each with its step: `like` gives the rest of each row.
-std::vector<UnitsField> FieldsLike(const UnitsField& like, std::initializer_list<FieldStep> fields);
-inline std::vector<UnitsField> Lengths(std::initializer_list<FieldStep> fields) {
-  return FieldsLike({.kind = UnitsKind::Length}, fields);
+// Fields converted alike: `like` gives the rest of each row.
+std::vector<UnitsField> FieldsLike(const UnitsField& like, std::initializer_list<std::string_view> names);
+// Length fields, each converted by the length rule.
+inline std::vector<UnitsField> Lengths(std::initializer_list<std::string_view> names) {
+  return FieldsLike({.kind = UnitsKind::Length}, names);
 }
 // The rows of both lists, the first list's first.
 std::vector<UnitsField> Joined(std::vector<UnitsField> first, const std::vector<UnitsField>& second);

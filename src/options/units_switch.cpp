@@ -43,12 +43,13 @@ void UnitsSwitch::RadioGroup6Click(Control* sender) {
   if (puttingBack_) return;
   const bool metric = units_->itemIndex() == 1;
 
-  // Every field is read before any changes: one that holds no number
+  // Every field is read and converted before any changes: one that holds
+  // no number, or whose value leaves the double range in the other system,
   // leaves the window, the radio and the stored system as they were.
   const UnitsPlan plan = tables_->plan(metric);
-  if (!plan.readable()) {
+  if (!plan.convertible()) {
     putBackSelection(metric);
-    plan.raiseUnreadable();
+    plan.raiseRefusal();
   }
   // From here on a refused write does not stop the switch half way: the
   // window finishes switching and the first refused value is reported once.

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "options/units_order.h"
 #include "platform/errors.h"
 #include "platform/numbers.h"
 
@@ -13,8 +14,9 @@ namespace cq {
 namespace {
 constexpr std::string_view kNotApplicable = "N/A";
 
-std::optional<double> tryRead(const std::string& text, UnitsRead read) {
-  return read == UnitsRead::AnyDecimal ? TryNormalizeDecimalInput(text) : TryParseLocaleFloat(text);
+// Raises the conversion error of the reader that refuses the text.
+double read(const std::string& text, UnitsRead reader) {
+  return reader == UnitsRead::AnyDecimal ? NormalizeDecimalInput(text) : ParseLocaleFloat(text);
 }
 
 void writeText(Control& c, UnitsProperty property, std::string_view value) {
@@ -57,14 +59,16 @@ UnitsTables::UnitsTables(Form& form, const std::vector<UnitsPage>& pages) : form
     for (const UnitsField& row : page.fields)
       fields_.push_back({&form.edit(std::string(row.name)), row, bind(row.condition)});
   }
-  toImperial_ = fields_;
-  std::ranges::stable_sort(toImperial_, {}, [](const BoundField& f) { return f.row.step; });
-  for (size_t i = 0; i < toImperial_.size(); ++i) {
-    const UnitsField& row = toImperial_[i].row;
-    if (row.step <= 0) throw DescriptionError("Units switch: " + std::string(row.name) + " has no step");
-    if (i > 0 && toImperial_[i - 1].row.step == row.step)
-      throw DescriptionError("Units switch: " + std::string(row.name) + " shares its step");
-  }
+  const std::span<const std::string_view> order = UnitsFieldOrder();
+  for (const BoundField& f : fields_)
+    if (std::ranges::find(order, f.row.name) == order.end())
+      throw DescriptionError("Units switch: " + std::string(f.row.name) + " has no place in the order");
+  for (std::string_view name : order)
+    for (const BoundField& f : fields_)
+      if (f.row.name == name) toImperial_.push_back(f);
+  for (size_t i = 1; i < toImperial_.size(); ++i)
+    if (toImperial_[i - 1].row.name == toImperial_[i].row.name)
+      throw DescriptionError("Units switch: " + std::string(toImperial_[i].row.name) + " is converted twice");
   toMetric_ = toImperial_;
   for (const BoundField& moved : toImperial_) {
     if (moved.row.metricAfter.empty()) continue;
@@ -94,24 +98,21 @@ UnitsPlan UnitsTables::plan(bool toMetric) const {
       plan.fields_.push_back({f.field, text});
       continue;
     }
-    std::optional<double> value = tryRead(text, f.row.read);
-    if (!value) {
-      plan.unreadable_ = f.field;
-      plan.unreadableRead_ = f.row.read;
+    try {
+      const double converted = ConvertUnits(f.row.kind, read(text, f.row.read), toMetric);
+      plan.fields_.push_back({f.field, FormatGeneralFloat(converted)});
+    } catch (const FrameworkError&) {
+      // The first refusal is the one reported; nothing after it is read.
+      plan.refusal_ = std::current_exception();
       return plan;
     }
-    plan.fields_.push_back({f.field, FormatGeneralFloat(ConvertUnits(f.row.kind, *value, toMetric))});
   }
   return plan;
 }
 
-void UnitsPlan::raiseUnreadable() const {
-  if (unreadable_ != nullptr) {
-    // The reader that refused the text raises its own error.
-    if (unreadableRead_ == UnitsRead::AnyDecimal) NormalizeDecimalInput(unreadable_->text());
-    ParseLocaleFloat(unreadable_->text());
-  }
-  throw std::logic_error("Units switch: no unreadable field to report");
+void UnitsPlan::raiseRefusal() const {
+  if (refusal_) std::rethrow_exception(refusal_);
+  throw std::logic_error("Units switch: no refused field to report");
 }
 
 void UnitsPlan::apply() const {

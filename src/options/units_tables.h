@@ -1,7 +1,9 @@
 #pragma once
 // The pages' Units switch tables bound to the main window, and the one
-// routine that applies them: every field is read before any is written, so
-// a field that holds no number leaves the whole window as it was.
+// routine that applies them: every field is read and converted before any
+// is written, so a field that holds no number, or one whose value cannot be
+// converted, leaves the whole window as it was.
+#include <exception>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,9 +16,11 @@ namespace cq {
 // What one switch will write, read from the window as it is now.
 class UnitsPlan {
  public:
-  bool readable() const { return unreadable_ == nullptr; }
-  // Raises the conversion error of the first field that holds no number.
-  [[noreturn]] void raiseUnreadable() const;
+  // Whether every field converts: none holds a text that is no number or a
+  // value whose conversion leaves the double range.
+  bool convertible() const { return refusal_ == nullptr; }
+  // Raises the error of the first field that does not convert.
+  [[noreturn]] void raiseRefusal() const;
   // Writes the texts, then the converted fields in the order given.
   void apply() const;
 
@@ -33,14 +37,14 @@ class UnitsPlan {
   };
   std::vector<TextWrite> texts_;
   std::vector<FieldWrite> fields_;
-  const Edit* unreadable_ = nullptr;
-  UnitsRead unreadableRead_ = UnitsRead::Locale;
+  std::exception_ptr refusal_;
 };
 
 class UnitsTables {
  public:
-  // The fields convert in the order of their steps, which must be distinct;
-  // a table naming an unknown control fails here.
+  // The fields convert in the switch's one order (units_order.h); a field
+  // outside it, a field of two rows or a table naming an unknown control
+  // fails here.
   UnitsTables(Form& form, const std::vector<UnitsPage>& pages);
 
   UnitsPlan plan(bool toMetric) const;

@@ -18,7 +18,7 @@ void Application::runEvent(const std::function<void()>& fn) {
   } catch (const DescriptionError&) {
     throw;
   } catch (const std::exception& e) {
-    services_.dialogs.showError(e.what());
+    services_.dialogs.showError(ErrorMessage(e));
   }
 }
 

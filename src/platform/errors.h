@@ -6,10 +6,23 @@
 
 namespace cq {
 
+// The message is kept whole: a text the user typed may hold a NUL, which
+// what() would cut short.
 class FrameworkError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit FrameworkError(const std::string& message) : std::runtime_error(message), message_(message) {}
+  const std::string& message() const { return message_; }
+
+ private:
+  std::string message_;
 };
+
+// What the error box shows for an error that ended an event: a framework
+// error's whole message, otherwise what().
+inline std::string ErrorMessage(const std::exception& e) {
+  if (const auto* framework = dynamic_cast<const FrameworkError*>(&e)) return framework->message();
+  return e.what();
+}
 
 // "'%s' is not a valid floating point value" and its integer twin.
 class ConvertError : public FrameworkError {

@@ -139,7 +139,7 @@ int RunProgram(Services services, const std::function<void(Program&)>& frontEnd)
     program.createWindows();
     frontEnd(program);
   } catch (const std::exception& e) {
-    services.dialogs.showError(e.what());
+    services.dialogs.showError(ErrorMessage(e));
   } catch (...) {
     // Not a framework error: shown with an empty message.
     services.dialogs.showError("");

@@ -136,21 +136,23 @@ bool QtSettingsStore::holdsText(const std::string& key, const std::string& name)
 }
 
 bool QtSettingsStore::writeValue(const std::string& key, const std::string& name, const std::string& value) {
-  if (!keyExists(key) || !settings_->isWritable()) return false;
-  if (!keepDamagedCopy()) return false;
+  if (!keyExists(key)) return false;
   const QString path = pathOf(key, name);
   const QString text = QString::fromStdString(value);
-  if (alreadyStored(path, text)) return true;
+  // Every start writes back values it has just read (the loader's radios and
+  // lists run their handlers). A value the file holds is stored already, so
+  // it is not written again, and it is no failure where the file cannot be
+  // written (read-only, in a read-only folder, on a full disk). A damaged
+  // file is rewritten where it can be.
+  const bool held = holds(path, text);
+  if (held && !damaged_) return true;
+  if (!settings_->isWritable() || !keepDamagedCopy()) return held;
   settings_->setValue(path, text);
-  return landed(path, text);
+  return landed(path, text) || held;
 }
 
-bool QtSettingsStore::alreadyStored(const QString& path, const QString& text) {
-  // Every start writes back values it has just read (the loader's radios and
-  // lists run their handlers), and each write waits for the disk. A damaged
-  // file is always rewritten; a file another program changed since it was
-  // read is read again first.
-  if (damaged_) return false;
+bool QtSettingsStore::holds(const QString& path, const QString& text) {
+  // A file another program changed since it was read is read again first.
   settings_->sync();
   const QVariant stored = settings_->value(path);
   return stored.typeId() == QMetaType::QString && stored.toString() == text;

@@ -46,7 +46,7 @@ class QtSettingsStore : public SettingsStore {
   bool keepDamagedCopy();
   void moveOldLayout();
   // The value is in the file as text already: writing it would change nothing.
-  bool alreadyStored(const QString& path, const QString& text);
+  bool holds(const QString& path, const QString& text);
   bool landed(const QString& path, const QString& value);
 
   std::unique_ptr<QSettings> settings_;

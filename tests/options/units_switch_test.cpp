@@ -12,6 +12,7 @@
 #include "options/units_switch.h"
 #include "options/units_tables.h"
 #include "platform/controls.h"
+#include "platform/numbers.h"
 #include "support/test_program.h"
 
 namespace cq::test {
@@ -248,6 +249,105 @@ TEST(UnitsSwitch, AFieldThatHoldsNoNumberLeavesEverythingAsItWas) {
   }
 }
 
+// Everything a refused switch must leave as it was.
+struct WindowState {
+  std::map<std::string, std::string> texts;
+  std::map<std::string, bool> shown;
+  std::map<std::string, std::vector<std::string>> items;
+  std::map<std::string, int> selected;
+  std::map<std::string, std::string> stored;
+  friend bool operator==(const WindowState&, const WindowState&) = default;
+};
+
+WindowState StateOf(TestProgram& t) {
+  WindowState s;
+  for (Control* c : t.form().allControls()) {
+    s.texts[c->name()] = c->caption();
+    s.shown[c->name()] = c->visible();
+    if (auto* radio = dynamic_cast<RadioGroup*>(c)) {
+      s.items[c->name()] = radio->items();
+      s.selected[c->name()] = radio->itemIndex();
+    }
+  }
+  s.stored = t.fakes.settings.keys[TestProgram::settingsKey()];
+  return s;
+}
+
+// Whether the text reads back as the switch reads it.
+bool ReadsAsANumber(const UnitsField& row, const std::string& text) {
+  if (row.keepsNotApplicable && text == "N/A") return true;
+  return (row.read == UnitsRead::AnyDecimal ? TryNormalizeDecimalInput(text) : TryParseLocaleFloat(text))
+      .has_value();
+}
+
+// One switch to the other system: either it is refused as an overflow and
+// nothing changed, or every converted field holds a number the switch can
+// read again. Returns whether it was refused.
+bool SwitchRefusedOrReadable(TestProgram& t, const std::vector<UnitsField>& rows, int to) {
+  const WindowState before = StateOf(t);
+  const size_t writes = t.fakes.settings.writes.size();
+  t.takeMessages();
+  t.takeSolves();
+  t.selectRadio("RadioGroup6", to);
+  if (t.itemIndex("RadioGroup6") != to) {
+    EXPECT_EQ(t.takeMessages(), (std::vector<Message>{{Message::Kind::Error, "Floating point overflow", ""}}));
+    EXPECT_TRUE(StateOf(t) == before) << "a refused switch changed the window or the store";
+    EXPECT_EQ(t.fakes.settings.writes.size(), writes);
+    EXPECT_EQ(t.takeSolves(), 0);
+    return true;
+  }
+  EXPECT_EQ(t.setting("Units"), to == kMetric ? "1" : "0");
+  for (const UnitsField& row : rows)
+    EXPECT_TRUE(ReadsAsANumber(row, t.text(std::string(row.name)))) << row.name << " holds " << t.text(std::string(row.name));
+  return false;
+}
+
+// Every converted field of the switch's own rows, holding a value near
+// either end of the double range, switched both ways and back in both
+// decimal modes. Scaled for rounding, these values pass the double range in
+// most fields: the framework's arithmetic raises there, before any field
+// changes.
+TEST(UnitsSwitch, AConversionBeyondTheDoubleRangeIsRefusedAndChangesNothing) {
+  int refused = 0;
+  int converted = 0;
+  for (const char* separator : {".", ","}) {
+    StartOptions options;
+    options.decimalSeparator = separator;
+    std::vector<UnitsField> rows;
+    {
+      TestProgram lister(options);
+      for (const UnitsPage& page : UnitsPagesOf(lister.main()))
+        rows.insert(rows.end(), page.fields.begin(), page.fields.end());
+    }
+    ASSERT_GE(rows.size(), 37u);
+    for (int from : {kImperial, kMetric}) {
+      for (const char* value : {"1E308", "-1E306"}) {
+        for (const UnitsField& row : rows) {
+          SCOPED_TRACE(testing::Message() << row.name << " " << value << (from == kMetric ? " from Metric" : " from Imperial")
+                                          << " with '" << separator << "'");
+          TestProgram t(options);
+          if (from == kMetric) t.selectRadio("RadioGroup6", kMetric);
+          setField(t, std::string(row.name), value);
+          // There and back: a value converted once must survive the next switch too.
+          if (SwitchRefusedOrReadable(t, rows, 1 - from)) {
+            ++refused;
+            continue;
+          }
+          ++converted;
+          if (SwitchRefusedOrReadable(t, rows, from))
+            ++refused;
+          else
+            ++converted;
+        }
+      }
+    }
+  }
+  // Both outcomes occur: 1E308 overflows a length either way, while a
+  // square-inch area shrinks towards Imperial.
+  EXPECT_GT(refused, 0);
+  EXPECT_GT(converted, 0);
+}
+
 // With several bad fields the error names the first in the switch's order,
 // which puts the sheet resistance early only towards Metric.
 TEST(UnitsSwitch, ReportsTheFirstBadFieldInTheOrderOfItsDirection) {
@@ -286,14 +386,13 @@ TEST(UnitsSwitch, ConvertsTheFieldsOfAllPagesInOneSequence) {
   EXPECT_EQ(tables.order(true), toMetric);
 }
 
-TEST(UnitsSwitch, TablesWithoutAStepOrSharingOneFailWhenTheWindowIsBuilt) {
+TEST(UnitsSwitch, TablesWithAFieldOutsideTheOrderOrTwiceFailWhenTheWindowIsBuilt) {
   TestProgram t;
-  const UnitsPage noStep{"Fixture", {}, {{.name = "Edit3", .kind = UnitsKind::Length}}};
-  EXPECT_THROW(UnitsTables(t.form(), {noStep}), DescriptionError);
-  const UnitsPage shared{"Fixture", {}, Lengths({{"Edit3", 4}, {"Edit4", 4}})};
-  EXPECT_THROW(UnitsTables(t.form(), {shared}), DescriptionError);
-  const UnitsPage strayFollow{"Fixture", {}, {{.name = "Edit3", .kind = UnitsKind::Length, .step = 1,
-                                               .metricAfter = "Edit999"}}};
+  const UnitsPage noPlace{"Fixture", {}, Lengths({"Edit1"})};
+  EXPECT_THROW(UnitsTables(t.form(), {noPlace}), DescriptionError);
+  const UnitsPage twice{"Fixture", {}, Lengths({"Edit3", "Edit4", "Edit3"})};
+  EXPECT_THROW(UnitsTables(t.form(), {twice}), DescriptionError);
+  const UnitsPage strayFollow{"Fixture", {}, {{.name = "Edit3", .kind = UnitsKind::Length, .metricAfter = "Edit999"}}};
   EXPECT_THROW(UnitsTables(t.form(), {strayFollow}), DescriptionError);
 }
 

@@ -159,7 +159,11 @@ TEST_F(Installer, AScriptThatCannotBeWrittenIsReportedAndTheWindowStays) {
 // An import the store refuses is an error, not a silent success: the
 // program goes on with the window open.
 TEST_F(Installer, AnImportTheStoreRefusesIsReportedAndTheProgramGoesOn) {
-  auto p = start();
+  // The key holds Metric, so the script's "0" is a change, which the store
+  // refuses (a value it holds already would be no failure).
+  auto settings = TestProgram::installedSettings();
+  settings["Units"] = "1";
+  auto p = start(settings);
   p->fakes.settings.refusedValues = {"Units"};
   p->chooseMenu("ReinstallRegistryKeys1");
   p->click("Form8.Button1");

@@ -119,6 +119,27 @@ TEST(StartUp, TheInstalledKeyStartsOnViaPropertiesInImperialWithNothingReported)
   EXPECT_EQ(p->setting("Program"), "16");
 }
 
+// A complete key that cannot be changed (a read-only file or folder):
+// start-up writes back only values the key holds, which is no failure, in
+// either unit system and decimal mode; a change is still refused and
+// reported, and nothing stored changes.
+TEST(StartUp, AReadOnlyCompleteKeyStartsWithNothingReportedAndStillReportsAChange) {
+  for (const char* separator : {".", ","}) {
+    for (const char* units : {"0", "1"}) {
+      SCOPED_TRACE(std::string("Units ") + units + ", separator '" + separator + "'");
+      StartOptions options = installed({{"Units", units}}, separator);
+      options.readOnlyStore = true;
+      TestProgram p(options);
+      EXPECT_EQ(p.takeMessages(), std::vector<Message>{});
+      EXPECT_EQ(p.main().CurrentCalculator, 16);
+      p.selectRadio("RadioGroup6", std::string(units) == "0" ? 1 : 0);
+      EXPECT_EQ(p.takeMessages(),
+                (std::vector<Message>{{Message::Kind::Error, "Failed to set data for 'Units'", ""}}));
+      EXPECT_EQ(p.fakes.settings.keys[TestProgram::settingsKey()], options.settings);
+    }
+  }
+}
+
 TEST(StartUp, ACommaLocaleRefillsTheCopperRadiosInCommaFormWithTheStoredItems) {
   TestProgram p(installed({}, ","));
   EXPECT_TRUE(p.messages().empty());

@@ -46,7 +46,8 @@ void FakeDialogs::showMathError(const std::string& title, const std::string& tex
 bool FakeSettingsStore::keyExists(const std::string& key) { return keys.count(key) != 0; }
 
 bool FakeSettingsStore::createKey(const std::string& key) {
-  if (refuseCreate) return false;
+  if (keyExists(key)) return true;
+  if (refuseCreate || readOnly) return false;
   keys[key];
   return true;
 }
@@ -60,7 +61,10 @@ std::optional<std::string> FakeSettingsStore::readValue(const std::string& key, 
 }
 
 bool FakeSettingsStore::writeValue(const std::string& key, const std::string& name, const std::string& value) {
-  if (refusedValues.count(name) || !keys.count(key)) return false;
+  // A value the store already holds is stored, whether or not the store
+  // could take a change.
+  const bool refused = readOnly || refusedValues.count(name) || !keys.count(key);
+  if (refused && readValue(key, name) != value) return false;
   keys[key][name] = value;
   writes.emplace_back(key, name, value);
   return true;

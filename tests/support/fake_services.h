@@ -48,6 +48,8 @@ class FakeSettingsStore : public SettingsStore {
 
   std::map<std::string, std::map<std::string, std::string>> keys;
   bool refuseCreate = false;
+  // Every value refused, as a file or folder the user cannot write.
+  bool readOnly = false;
   std::set<std::string> refusedValues;
   // Every write in order: key, name, value.
   std::vector<std::tuple<std::string, std::string, std::string>> writes;

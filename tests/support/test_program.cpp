@@ -13,6 +13,7 @@ const char* TestProgram::settingsKey() { return "Software\\Quillonex PCB Design,
 TestProgram::TestProgram(StartOptions options) {
   fakes.locale.separator = options.decimalSeparator;
   fakes.settings.refuseCreate = options.storeRefusesNewKeys;
+  fakes.settings.readOnly = options.readOnlyStore;
   if (!options.currentDirectory.empty()) fakes.process.directory = options.currentDirectory;
   if (!options.settings.empty()) fakes.settings.keys[settingsKey()] = options.settings;
   program_ = std::make_unique<Program>(fakes.services());

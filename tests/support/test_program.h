@@ -19,6 +19,8 @@ struct StartOptions {
   std::map<std::string, std::string> settings;
   // The settings store cannot create a key (a locked-down profile).
   bool storeRefusesNewKeys = false;
+  // The stored settings cannot be changed (a read-only file or folder).
+  bool readOnlyStore = false;
   // false: the windows are created but start-up (the loader, the splash and
   // its final solve) waits for showMainWindow().
   bool showMainWindow = true;  // The process's current directory as the program sees it at start; empty:

@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "qt_test_support.h"
 #include "small_form.h"
 #include "ui_qt/timer_driver.h"
@@ -70,6 +72,18 @@ TEST_F(QtDialogsTest, ErrorBoxesShowTheirTextsAsPlainText) {
   EXPECT_EQ(seen.icon, QMessageBox::Critical);
   EXPECT_EQ(seen.title, "cirquet");
   EXPECT_EQ(seen.text, "Floating point division by zero");
+}
+
+// A typed text quoted in a message may hold a NUL: the box shows all of
+// the text, the NUL as the replacement mark.
+TEST_F(QtDialogsTest, ANulInAMessageShowsAsAMarkAndTheTextGoesOn) {
+  const std::string message("'1\0" "2' is not a valid floating point value", 41);
+  expectNext(QMessageBox::Ok);
+  dialogs.showError(message);
+  EXPECT_EQ(seen.text, QStringLiteral("'1\uFFFD2' is not a valid floating point value"));
+  expectNext(QMessageBox::Ok);
+  dialogs.showInfo(message);
+  EXPECT_EQ(seen.text, QStringLiteral("'1\uFFFD2' is not a valid floating point value"));
 }
 
 TEST_F(QtDialogsTest, TheModelTimerKeepsTickingWhileABoxIsOpen) {

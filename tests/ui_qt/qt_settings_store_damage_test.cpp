@@ -8,14 +8,19 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <cstdio>
 #include <functional>
 #include <ostream>
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "app/settings_key.h"
+#include "platform/controls.h"
+#include "program/program.h"
 #include "settings/default_settings.h"
+#include "support/fake_services.h"
 #include "ui_qt/qt_settings_store.h"
 
 namespace cq::ui {
@@ -191,6 +196,72 @@ TEST_F(SettingsFileTest, AReadOnlyFolderRefusesWritesAndLosesNothing) {
   EXPECT_EQ(ReadAll(file()), damaged.mid(3));
   ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
 }
+
+// A complete file that cannot be changed: the file itself, or only its
+// folder, which QSettings writes the new file into.
+struct Lock {
+  const char* name;
+  mode_t file;
+  mode_t folder;
+  friend void PrintTo(const Lock& l, std::ostream* os) { *os << l.name; }
+};
+
+const Lock kLocks[] = {{"ReadOnlyFile", 0444, 0755}, {"ReadOnlyFolder", 0644, 0555}};
+
+class LockedCompleteFile : public ::testing::TestWithParam<Lock> {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir.isValid());
+    {
+      QtSettingsStore firstStart(file());
+      ASSERT_TRUE(WriteDefaultSettings(firstStart));
+    }
+    installed = ReadAll(file());
+    OwnForUnprivilegedUser(file());
+    ASSERT_EQ(chmod(QFile::encodeName(file()).constData(), GetParam().file), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), GetParam().folder), 0);
+  }
+  void TearDown() override { chmod(QFile::encodeName(dir.path()).constData(), 0755); }
+  QString file() const { return dir.filePath("Cirquet.conf"); }
+  QTemporaryDir dir;
+  QByteArray installed;
+};
+
+// A value the file holds is stored: writing it again succeeds without
+// touching the file. A change is refused.
+TEST_P(LockedCompleteFile, TakesTheValuesItHoldsAndRefusesAChange) {
+  EXPECT_TRUE(AsUnprivilegedUser([&] {
+    QtSettingsStore store(file());
+    bool held = true;
+    for (const auto& value : DefaultSettings()) held = store.writeValue(kSettingsKey, value.name, value.text) && held;
+    return held && !store.writeValue(kSettingsKey, "Units", "1");
+  }));
+  EXPECT_EQ(ReadAll(file()), installed);
+}
+
+// Start-up writes back the values it has just read, which is no failure;
+// the first change the user makes is still reported.
+TEST_P(LockedCompleteFile, AStartShowsNoBoxAndAChangeIsStillReported) {
+  EXPECT_TRUE(AsUnprivilegedUser([&] {
+    QtSettingsStore store(file());
+    test::FakeServices fakes;
+    Program program({fakes.dialogs, store, fakes.shell, fakes.locale, fakes.loop, fakes.clock, fakes.printer,
+                     fakes.styles, fakes.process});
+    program.createWindows();
+    program.showMainWindow();
+    const bool quietStart = fakes.dialogs.shown.empty();
+    program.form("Form1").radio("RadioGroup6").userSelect(1);
+    const std::vector<test::Message> reported = {
+        {test::Message::Kind::Error, "Failed to set data for 'Units'", ""}};
+    // The child's checks cannot fail the test themselves: say what showed.
+    for (const test::Message& m : fakes.dialogs.shown) std::fprintf(stderr, "shown: %s\n", m.text.c_str());
+    return quietStart && fakes.dialogs.shown == reported;
+  }));
+  EXPECT_EQ(ReadAll(file()), installed);
+}
+
+INSTANTIATE_TEST_SUITE_P(Locks, LockedCompleteFile, ::testing::ValuesIn(kLocks),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace
 }  // namespace cq::ui

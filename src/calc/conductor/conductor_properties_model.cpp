@@ -1,6 +1,6 @@
 #include "calc/conductor/conductor_properties_model.h"
 
-#include "calc/unit_factors.h"
+#include "platform/unit_factors.h"
 #include "platform/checked_math.h"
 
 namespace cq {

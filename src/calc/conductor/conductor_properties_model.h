@@ -20,8 +20,6 @@ std::optional<double> EtchedCrossSection(int etchItem, double width, double thic
 // the maths-error box).
 double SkinDepthMetres(double frequencyMHz);
 
-inline constexpr double kMilsPerMicrometre = 0.03937007874015749;
-
 // 10 x log10(P / 1 mW).
 double PowerDbm(double watts);
 

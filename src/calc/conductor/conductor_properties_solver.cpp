@@ -17,6 +17,7 @@
 #include "platform/errors.h"
 #include "platform/format.h"
 #include "platform/numbers.h"
+#include "platform/unit_factors.h"
 
 namespace cq {
 
@@ -178,8 +179,8 @@ void ConductorPropertiesSolver::writeResistancePowerVoltage(bool metric) {
 
 void ConductorPropertiesSolver::writeSkinDepth(bool metric) {
   const double metres = SkinDepthMetres(read(c_->frequency));
-  const double depth = metric ? metres * 1e6 : metres * 1e6 * kMilsPerMicrometre;
-  const double half = metric ? v_.halfThickness * 1000 : v_.halfThickness;
+  const double depth = metric ? metres * kUmPerMetre : metres * kUmPerMetre * kMilsPerUm;
+  const double half = metric ? v_.halfThickness * kUmPerMm : v_.halfThickness;
   page_.show(c_->skinDepth, metric ? "%.5f um" : "%.5f mils", depth);
   const double percent = Mul(Div(depth, half), 100);
   if (percent >= 100)

@@ -8,7 +8,6 @@ inline constexpr double kCopperMeltingTempC = 1084.62;
 // Square mils to circular mils as the page has always used it (a rounded
 // 4/pi, kept so that results stay the same).
 inline constexpr double kSquareMilsToCircularMils = 1.2732;
-inline constexpr double kSquareMmToSquareMils = 1550.0031000062;
 
 // Circular mils of an area in square mils.
 double CircularMils(double squareMils);

@@ -10,6 +10,7 @@
 #include "platform/checked_math.h"
 #include "platform/format.h"
 #include "platform/numbers.h"
+#include "platform/unit_factors.h"
 #include "settings/etch_factor_display.h"
 
 namespace cq {
@@ -67,7 +68,7 @@ void FusingCurrentPage::SolveFusingCurrent() {
     v.CrossSectionArea = *area;
   c_->crossSection.setText(page().localize(CrossSectionText(v.CrossSectionArea, metric)));
 
-  const double squareMils = metric ? Mul(v.CrossSectionArea, kSquareMmToSquareMils) : v.CrossSectionArea;
+  const double squareMils = metric ? Mul(v.CrossSectionArea, kSqMilsPerSqMmFull) : v.CrossSectionArea;
   const double amps = OnderdonkFusingCurrent(squareMils, v.AmbientTemp, seconds, multiplier);
   page().show(c_->current, "%.4f Amps", amps);
 

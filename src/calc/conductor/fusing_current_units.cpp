@@ -5,7 +5,7 @@
 namespace cq {
 
 const UnitsPage* FusingCurrentPage::unitsTable() const {
-  static const UnitsPage units{"Fusing Current", MilsOrMm({"Edit155"}), Lengths({{"Edit140", 27}})};
+  static const UnitsPage units{"Fusing Current", MilsOrMm({"Edit155"}), Lengths({"Edit140"})};
   return &units;
 }
 

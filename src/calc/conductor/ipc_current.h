@@ -5,7 +5,7 @@
 // argument shows the maths-error box and a trapping operation ends the solve.
 #include <optional>
 
-#include "calc/unit_factors.h"
+#include "platform/unit_factors.h"
 
 namespace cq {
 

@@ -1,6 +1,6 @@
 #include "calc/conductor/pdn_model.h"
 
-#include "calc/unit_factors.h"
+#include "platform/unit_factors.h"
 #include "platform/checked_math.h"
 
 namespace cq {
@@ -8,8 +8,6 @@ namespace cq {
 namespace {
 constexpr double kPercent = 100;
 constexpr double kFreeSpacePfPerInch = 0.225;
-constexpr double kSqInPerSqMm = 0.00155;
-constexpr double kHzPerMHz = 1000000;
 constexpr double kPfPerFarad = 1000000000000;
 }  // namespace
 
@@ -28,7 +26,7 @@ double PlaneCapacitanceMetric(double er, double areaSqMm, double distanceMm) {
 }
 
 double PlaneReactance(double frequencyMHz, double capacitancePf) {
-  return Div(1, Mul(Mul(Mul(frequencyMHz, kHzPerMHz), kTwoPi), Div(capacitancePf, kPfPerFarad)));
+  return Div(1, Mul(Mul(Mul(frequencyMHz, kHzPerMhz), kTwoPi), Div(capacitancePf, kPfPerFarad)));
 }
 
 }  // namespace cq

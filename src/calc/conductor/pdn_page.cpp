@@ -4,7 +4,7 @@
 #include "app/input_messages.h"
 #include "app/working_values.h"
 #include "calc/conductor/pdn_model.h"
-#include "calc/unit_factors.h"
+#include "platform/unit_factors.h"
 #include "options/units_conversion.h"
 #include "platform/format.h"
 #include "platform/numbers.h"
@@ -42,7 +42,7 @@ const UnitsPage* PdnPage::unitsTable() const {
   static const UnitsPage table{
       "PDN Calculator",
       {{"Edit231", UnitsProperty::Text, "Sq.In", "Sq.mm"}, {"Edit232", UnitsProperty::Text, "mils", "mm"}},
-      {{.name = "Edit228", .kind = UnitsKind::Area, .step = 28}, {.name = "Edit229", .kind = UnitsKind::Length, .step = 29}}};
+      {{.name = "Edit228", .kind = UnitsKind::Area}, {.name = "Edit229", .kind = UnitsKind::Length}}};
   return &table;
 }
 

@@ -1,7 +1,7 @@
 #include "calc/diffpair/coupled_structures.h"
 
 #include "calc/tline/asym_stripline/asym_stripline_model.h"
-#include "calc/unit_factors.h"
+#include "platform/unit_factors.h"
 #include "platform/checked_math.h"
 
 namespace cq {

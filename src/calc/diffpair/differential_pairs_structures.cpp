@@ -3,7 +3,7 @@
 #include "app/working_values.h"
 #include "calc/diffpair/coupled_structures.h"
 #include "calc/diffpair/diffpair_solver_controls.h"
-#include "calc/unit_factors.h"
+#include "platform/unit_factors.h"
 #include "platform/checked_math.h"
 #include "platform/numbers.h"
 

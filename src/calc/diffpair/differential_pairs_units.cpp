@@ -8,7 +8,7 @@ namespace cq {
 // rise time and the target are not lengths.
 const UnitsPage* DifferentialPairsPage::unitsTable() const {
   static const UnitsPage units{"Differential Pairs", MilsOrMm({"Edit62", "Edit63", "Edit64", "Edit65", "Edit399"}),
-                               Lengths({{"Edit21", 11}, {"Edit26", 12}, {"Edit27", 13}, {"Edit32", 14}, {"Edit398", 16}})};
+                               Lengths({"Edit21", "Edit26", "Edit27", "Edit32", "Edit398"})};
   return &units;
 }
 

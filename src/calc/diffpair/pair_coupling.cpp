@@ -1,6 +1,6 @@
 #include "calc/diffpair/pair_coupling.h"
 
-#include "calc/unit_factors.h"
+#include "platform/unit_factors.h"
 #include "platform/checked_math.h"
 
 namespace cq {

@@ -1,7 +1,7 @@
 #include "calc/electrical/conversion_page.h"
 
 #include "calc/electrical/conversion_model.h"
-#include "calc/unit_factors.h"
+#include "platform/unit_factors.h"
 #include "platform/format.h"
 #include "platform/numbers.h"
 

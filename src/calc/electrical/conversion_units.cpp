@@ -14,7 +14,7 @@ const UnitsPage* ConversionPage::unitsTable() const {
                                 {"Edit145", UnitsProperty::Text, "um", "in"},
                                 {"Edit86", UnitsProperty::Text, "\u00B0F", "\u00B0C"},
                                 {"Edit87", UnitsProperty::Text, "\u00B0C", "\u00B0F"}},
-                               Lengths({{"Edit80", 24}})};
+                               Lengths({"Edit80"})};
   return &units;
 }
 

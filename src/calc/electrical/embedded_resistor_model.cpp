@@ -1,12 +1,11 @@
 #include "calc/electrical/embedded_resistor_model.h"
 
-#include "calc/unit_factors.h"
+#include "platform/unit_factors.h"
 #include "platform/checked_math.h"
 
 namespace cq {
 
 namespace {
-constexpr double kSqMmPerSqIn = 645.16;
 constexpr double kDiametersPerRadius = 2;
 constexpr double kSquaredDiametersPerSquaredRadius = 4;
 

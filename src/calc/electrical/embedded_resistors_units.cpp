@@ -23,10 +23,10 @@ const UnitsPage* EmbeddedResistorsPage::unitsTable() const {
        {"Edit165", UnitsProperty::Width, "53", "53", kAnnular},
        {"Edit154", UnitsProperty::Hint, "Enter the resistive value of the material per square inch.",
         "Enter the resistive value of the material per square mm."}},
-      {{.name = "Edit157", .kind = UnitsKind::Length, .step = 33},
-       {.name = "Edit158", .kind = UnitsKind::Length, .condition = kRectangular, .step = 36},
+      {{.name = "Edit157", .kind = UnitsKind::Length},
+       {.name = "Edit158", .kind = UnitsKind::Length, .condition = kRectangular},
        // Towards Metric the sheet resistance comes right after the conductor width.
-       {.name = "Edit154", .kind = UnitsKind::PerArea, .step = 37, .metricAfter = "Edit15"}}};
+       {.name = "Edit154", .kind = UnitsKind::PerArea, .metricAfter = "Edit15"}}};
   return &units;
 }
 

@@ -2,7 +2,7 @@
 
 #include "calc/electrical/planar_inductor_layouts.h"
 #include "calc/electrical/planar_inductor_model.h"
-#include "calc/unit_factors.h"
+#include "platform/unit_factors.h"
 #include "platform/checked_math.h"
 #include "platform/format.h"
 #include "platform/numbers.h"

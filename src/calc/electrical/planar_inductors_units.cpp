@@ -9,7 +9,7 @@ const UnitsPage* PlanarInductorsPage::unitsTable() const {
   static const UnitsPage units{
       "Planar Inductors", UnitBoxes({"Edit96", "Edit97", "Edit98", "Edit100", "Edit101"}, "mils", "um"),
       FieldsLike({.kind = UnitsKind::Micrometre, .read = UnitsRead::AnyDecimal},
-                 {{"Edit89", 30}, {"Edit91", 31}, {"Edit92", 32}})};
+                 {"Edit89", "Edit91", "Edit92"})};
   return &units;
 }
 

@@ -3,12 +3,12 @@
 #include <array>
 
 #include "platform/checked_math.h"
+#include "platform/unit_factors.h"
 
 namespace cq {
 
 namespace {
 constexpr double kBandwidthFactor = 0.35;
-constexpr double kMetresPerMil = 2.54e-05;
 }  // namespace
 
 const SrDivisorStep& SrDivisorStepAt(int position) {
@@ -42,17 +42,17 @@ std::optional<UnitBoxPlace> BandwidthFrequencyUnitBox(int item) {
   return kBoxes[static_cast<size_t>(item)];
 }
 
-double SignalBandwidthMhz(double riseNs) { return Mul(Div(kBandwidthFactor, riseNs), 1000); }
+double SignalBandwidthMhz(double riseNs) { return Mul(Div(kBandwidthFactor, riseNs), kMhzPerGhz); }
 
 double MicrostripRiseEr(double er) { return Add(Mul(0.457, er), 0.67); }
 
 double RiseDistanceMetres(double riseNs, double effectiveEr) {
-  return Div(Mul(Mul(riseNs, 1e-9), kLightSpeed), Sqrt(effectiveEr));
+  return Div(Mul(Mul(riseNs, kSecondsPerNs), kLightSpeed), Sqrt(effectiveEr));
 }
 
 double RiseDistanceLength(double riseDistanceMetres, double factor, bool metric) {
   const double metres = Mul(riseDistanceMetres, factor);
-  return metric ? Mul(metres, 100) : Div(metres, kMetresPerMil) / 1000;
+  return metric ? Mul(metres, kCmPerMetre) : Div(metres, kMetresPerMil) / kMilsPerInch;
 }
 
 double PropagationSpeed(double er) { return Div(kLightSpeed, Sqrt(er)); }

@@ -6,7 +6,7 @@ namespace cq {
 
 const UnitsPage* ConductorImpedancePage::unitsTable() const {
   static const UnitsPage units{"Conductor Impedance", MilsOrMm({"Edit71", "Edit72", "Edit75"}),
-                               Lengths({{"Edit67", 21}, {"Edit68", 22}, {"Edit74", 23}})};
+                               Lengths({"Edit67", "Edit68", "Edit74"})};
   return &units;
 }
 

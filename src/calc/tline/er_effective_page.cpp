@@ -7,7 +7,7 @@
 #include "calc/conductor/total_copper_text.h"
 #include "calc/tline/microstrip_dispersion_model.h"
 #include "calc/tline/wavelength_page.h"
-#include "calc/unit_factors.h"
+#include "platform/unit_factors.h"
 #include "platform/format.h"
 #include "platform/numbers.h"
 

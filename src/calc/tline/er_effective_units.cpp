@@ -5,7 +5,7 @@
 namespace cq {
 
 const UnitsPage* ErEffectivePage::unitsTable() const {
-  static const UnitsPage units{"Er Effective", MilsOrMm({"Edit222", "Edit223"}), Lengths({{"Edit25", 34}, {"Edit46", 35}})};
+  static const UnitsPage units{"Er Effective", MilsOrMm({"Edit222", "Edit223"}), Lengths({"Edit25", "Edit46"})};
   return &units;
 }
 

@@ -2,14 +2,12 @@
 
 #include <array>
 
-#include "calc/unit_factors.h"
 #include "platform/checked_math.h"
+#include "platform/unit_factors.h"
 
 namespace cq {
 
 namespace {
-// c in m/s over f in MHz is micrometres; x 1e-4 gives centimetres.
-constexpr double kToCentimetres = 0.0001;
 constexpr int kPeriodUnits = 2;
 }  // namespace
 
@@ -36,8 +34,8 @@ std::optional<double> WavelengthInputToMhz(bool period, int unitItem, double val
     return Mul(value, *scale);
   }
   if (unitItem < 0 || unitItem >= kPeriodUnits) return std::nullopt;
-  const double secondsPerUnit = unitItem == 0 ? 1e9 : 1e12;
-  return Div(1, Div(value, secondsPerUnit)) / 1e6;
+  const double unitsPerSecond = unitItem == 0 ? kNsPerSecond : kPsPerSecond;
+  return Div(1, Div(value, unitsPerSecond)) / kHzPerMhz;
 }
 
 std::optional<UnitBoxPlace> WavelengthUnitBox(bool period, int unitItem) {
@@ -51,7 +49,8 @@ std::optional<UnitBoxPlace> WavelengthUnitBox(bool period, int unitItem) {
 }
 
 double Wavelength(double eeff, double mhz, bool metric) {
-  const double cm = Mul(Div(kLightSpeed, Mul(Sqrt(eeff), mhz)), kToCentimetres);
+  // c in m/s over f in MHz is micrometres.
+  const double cm = Mul(Div(kLightSpeed, Mul(Sqrt(eeff), mhz)), kCmPerUm);
   return metric ? cm : Div(cm, kCmPerInch);
 }
 

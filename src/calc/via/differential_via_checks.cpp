@@ -1,14 +1,15 @@
 #include "calc/via/differential_via_checks.h"
 
 #include "platform/numbers.h"
+#include "platform/unit_factors.h"
 
 namespace cq {
 
 namespace {
 constexpr double kOneMil = 1;
-constexpr double kOneMilInMm = 0.0254;
 constexpr double kTwoMils = 2;
-constexpr double kTwoMilsInMm = 0.0508;
+// Doubling is exact: the double of 0.0508 itself.
+constexpr double kTwoMilsInMm = kTwoMils * kMmPerMil;
 
 // Not larger than the hole: the vias touch at a spacing of one hole.
 InputRule NotLargerThanHole(double hole, std::string_view message, std::string_view corrected) {
@@ -17,7 +18,7 @@ InputRule NotLargerThanHole(double hole, std::string_view message, std::string_v
 }  // namespace
 
 std::string DifferentialViaSpacingText(double hole, bool metric) {
-  return FormatGeneralFloat(hole + (metric ? kOneMilInMm : kOneMil));
+  return FormatGeneralFloat(hole + (metric ? kMmPerMil : kOneMil));
 }
 
 std::string DifferentialViaOpeningText(double hole, bool metric) {

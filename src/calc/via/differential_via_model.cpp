@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "calc/unit_factors.h"
+#include "platform/unit_factors.h"
 #include "platform/checked_math.h"
 
 namespace cq {

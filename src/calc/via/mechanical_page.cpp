@@ -1,6 +1,6 @@
 #include "calc/via/mechanical_page.h"
 
-#include "calc/unit_factors.h"
+#include "platform/unit_factors.h"
 #include "calc/via/wire_gauge_table.h"
 #include "platform/format.h"
 

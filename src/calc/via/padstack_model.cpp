@@ -4,6 +4,7 @@
 
 #include "platform/checked_math.h"
 #include "platform/numbers.h"
+#include "platform/unit_factors.h"
 
 namespace cq {
 
@@ -23,8 +24,6 @@ constexpr std::array<SpokeBand, 6> kSpokeBands{{
     {124, 3.1496, "20 mils", "0.508 mm"},
     {HUGE_VAL, HUGE_VAL, "25 mils", "0.635 mm"},
 }};
-
-constexpr double kMmPerMil = 0.0254;
 }  // namespace
 
 std::string SpokeWidthText(double hole, bool metric, bool comma) {

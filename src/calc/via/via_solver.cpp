@@ -7,7 +7,6 @@
 #include "calc/conductor/conductor_properties_model.h"
 #include "calc/conductor/copper_resistivity.h"
 #include "calc/conductor/ipc_current.h"
-#include "calc/unit_factors.h"
 #include "calc/via/differential_via_solver.h"
 #include "calc/via/single_via_model.h"
 #include "calc/via/via_controls.h"
@@ -16,6 +15,7 @@
 #include "platform/checked_math.h"
 #include "platform/format.h"
 #include "platform/numbers.h"
+#include "platform/unit_factors.h"
 
 namespace cq {
 

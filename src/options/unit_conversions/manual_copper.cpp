@@ -7,8 +7,8 @@ UnitsPage ManualCopperUnits() {
   // start in Metric converts before any locale form is written; so either
   // separator is read here.
   return {"Manual copper", UnitBoxes({"Edit137", "Edit139"}, "mils", "um"),
-          {{.name = "Edit136", .kind = UnitsKind::Micrometre, .read = UnitsRead::AnyDecimal, .step = 8},
-           {.name = "Edit138", .kind = UnitsKind::Micrometre, .read = UnitsRead::AnyDecimal, .step = 9}}};
+          {{.name = "Edit136", .kind = UnitsKind::Micrometre, .read = UnitsRead::AnyDecimal},
+           {.name = "Edit138", .kind = UnitsKind::Micrometre, .read = UnitsRead::AnyDecimal}}};
 }
 
 }  // namespace cq

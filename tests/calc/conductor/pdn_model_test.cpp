@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "calc/unit_factors.h"
+#include "platform/unit_factors.h"
 #include "platform/errors.h"
 
 namespace cq {

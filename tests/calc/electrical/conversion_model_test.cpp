@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "calc/unit_factors.h"
+#include "platform/unit_factors.h"
 #include "platform/checked_math.h"
 
 namespace cq::conversion {

@@ -9,7 +9,7 @@
 
 #include "calc/tline/microstrip_dispersion_model.h"
 #include "platform/checked_math.h"
-#include "calc/unit_factors.h"
+#include "platform/unit_factors.h"
 #include "platform/errors.h"
 
 namespace cq {

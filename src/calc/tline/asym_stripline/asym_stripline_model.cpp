@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "calc/unit_factors.h"
+#include "platform/unit_factors.h"
 #include "platform/checked_math.h"
 
 namespace cq {
@@ -19,7 +19,7 @@ double XLnX(double x) { return x == 0 ? 0.0 : Mul(x, Log(x)); }
 double OffsetZs(double y, double wp, double er) {
   const double a = Div(Mul(8, y), kPi * wp);
   const double r = Div(Mul(16, y), kPi * wp);
-  return 376.991 / (6.28318 * Sqrt(er)) * Log(Add(1, Mul(a, r + Sqrt(Add(Mul(r, r), 6.27)))));
+  return 376.991 / (kTwoPi * Sqrt(er)) * Log(Add(1, Mul(a, r + Sqrt(Add(Mul(r, r), 6.27)))));
 }
 
 // Average impedance less the offset term, then divided by sqrt(Er) once
@@ -60,7 +60,7 @@ AsymStripline AsymStriplineDefaultModel(double w, double h1, double h2, double t
     const double eq = Exp(q), emq = Exp(-q);
     const double big_x = std::sin(kPi * Div(s, b)) * Div(eq + emq, eq - emq);
     const double zo =
-        Div(376.9908, Sqrt(er) * 6.28318) * Log(big_x + Sqrt(big_x * big_x - 1));
+        Div(376.9908, Sqrt(er) * kTwoPi) * Log(big_x + Sqrt(big_x * big_x - 1));
     return {zo, mode};
   }
 

@@ -2,7 +2,7 @@
 #include "calc/tline/impedance/impedance_blocks.h"
 #include "calc/tline/impedance/impedance_output.h"
 #include "calc/tline/stripline_model.h"
-#include "calc/unit_factors.h"
+#include "platform/unit_factors.h"
 #include "platform/numbers.h"
 
 namespace cq {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "calc/conductor/total_copper_text.h"
-#include "calc/unit_factors.h"
+#include "platform/unit_factors.h"
 #include "platform/checked_math.h"
 #include "platform/format.h"
 #include "platform/numbers.h"

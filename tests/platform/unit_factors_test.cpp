@@ -1,6 +1,6 @@
 // The shared length conversions: worked values, the round trips, and the
 // checked forms raising where the plain arithmetic would give an infinity.
-#include "calc/unit_factors.h"
+#include "platform/unit_factors.h"
 
 #include <gtest/gtest.h>
 
