@@ -18,7 +18,8 @@ std::vector<Control*> InReadingOrder(std::vector<Control*> controls) {
                    [](const Control* a, const Control* b) { return a->bounds().top < b->bounds().top; });
   for (auto row = controls.begin(); row != controls.end();) {
     const Bounds opener = (*row)->bounds();
-    auto end = std::find_if(std::next(row), controls.end(), [&opener](const Control* c) { return !SameRow(opener, c->bounds()); });
+    auto end = std::find_if(std::next(row), controls.end(),
+                            [&opener](const Control* c) { return !SameRow(opener, c->bounds()); });
     std::stable_sort(row, end, [](const Control* a, const Control* b) { return a->bounds().left < b->bounds().left; });
     row = end;
   }
