@@ -63,7 +63,7 @@ void FocusRadioGroup(QWidget& w) {
   if (!target->hasFocus()) target->setFocus(Qt::OtherFocusReason);
 }
 
-// The items, which the group's first filling makes after every control.
+// The items, in the group's place in the focus chain.
 std::vector<QWidget*> RadioItems(QWidget& w) {
   std::vector<QWidget*> items;
   for (QRadioButton* b : static_cast<RadioGroupWidget&>(w).allButtons())
@@ -175,7 +175,7 @@ constinit const ControlAdapter kRadioGroupAdapter{
     .connect = ConnectRadioGroup,
     .sync = SyncRadioGroup,
     .focus = FocusRadioGroup,
-    .lateFocusParts = RadioItems,
+    .focusParts = RadioItems,
 };
 
 constinit const ControlAdapter kComboBoxAdapter{

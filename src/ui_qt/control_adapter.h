@@ -56,9 +56,9 @@ struct ControlAdapter {
   // Null, or the focus given to the widget's own part (the view moves it
   // only when the control is the model's focused one).
   void (*focus)(QWidget& widget) = nullptr;
-  // Null, or the parts that join the focus chain after every control's own
-  // widget, as parts made by the widget's first filling do.
-  std::vector<QWidget*> (*lateFocusParts)(QWidget& widget) = nullptr;
+  // Null, or the parts that take the widget's place in the focus chain
+  // (the items of a radio group).
+  std::vector<QWidget*> (*focusParts)(QWidget& widget) = nullptr;
 
   // Drawn on its parent, beneath every windowed sibling (labels, pictures).
   bool graphic = false;

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "ui_qt/keys.h"
+#include "ui_qt/user_typing.h"
 #include "ui_qt/view_values.h"
 #include "ui_qt/widgets.h"
 
@@ -99,6 +100,7 @@ bool FormInput::handleKey(Control& control, QObject* watched, QKeyEvent* event) 
   if (auto* le = qobject_cast<QLineEdit*>(watched)) {
     if (!le->isReadOnly()) {
       le->insert(KeyCharText(received));
+      const UserTyping typing(*le);
       static_cast<Edit&>(control).userSetText(le->text().toStdString());
       site_.showContent(control);
     }

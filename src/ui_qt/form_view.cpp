@@ -328,6 +328,11 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
   return input_.handle(watched, event);
 }
 
+bool FormView::focusNextPrevChild(bool next) {
+  if (!destroying_) tree_->orderFocusChain();
+  return QWidget::focusNextPrevChild(next);
+}
+
 void FormView::closeEvent(QCloseEvent* event) {
   // The model decides: its close hides the window through Visible.
   event->ignore();

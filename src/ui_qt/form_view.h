@@ -64,6 +64,9 @@ class FormView : public QWidget, public ControlObserver, private AdapterSite, pr
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // Tab, and a focused widget that goes, move along the chain in reading
+  // order as the controls stand now.
+  bool focusNextPrevChild(bool next) override;
 
  private:
   // AdapterSite

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "ui_qt/control_adapter.h"
+#include "ui_qt/user_typing.h"
 #include "ui_qt/view_values.h"
 
 namespace cq::ui {
@@ -74,6 +75,7 @@ void ConnectEdit(Control& control, QWidget& w, AdapterSite& site) {
   auto* edit = static_cast<Edit*>(&control);
   QObject::connect(le, &QLineEdit::textEdited, &site.connectionContext(), [&site, edit, le] {
     DropHalfCharacters(*le);
+    const UserTyping typing(*le);
     edit->userSetText(le->text().toStdString());
     site.showContent(*edit);
   });
@@ -84,11 +86,15 @@ void SyncEdit(Control& control, QWidget& w, AdapterSite&) {
   auto& le = static_cast<QLineEdit&>(w);
   const QString text = ToQString(edit.text());
   const int cursor = le.cursorPosition();
+  const bool written = le.text() != text;
   LimitTyping(le, edit.maxLength(), text);
-  if (le.text() != text) {
-    le.setText(text);
-    if (le.hasFocus()) le.setCursorPosition(std::min(cursor, static_cast<int>(text.size())));
-  }
+  if (written) le.setText(text);
+  // A text written by code shows from its first character, as the
+  // desktop's edit does (Qt's leaves the cursor at the end, showing the
+  // last digits of a long number as if they were all). What comes back
+  // while the user types keeps the cursor.
+  const int wanted = written && !UserTyping::into(le) ? 0 : std::min(cursor, static_cast<int>(text.size()));
+  if (le.cursorPosition() != wanted) le.setCursorPosition(wanted);
   le.setReadOnly(edit.readOnly());
   le.setFocusPolicy(edit.tabStop() ? Qt::StrongFocus : Qt::ClickFocus);
   le.setAlignment(HorizontalAlignment(edit.alignment()) | Qt::AlignVCenter);

@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QWidget>
 #include <algorithm>
+#include <utility>
+
+#include "ui_qt/reading_order.h"
 
 namespace cq::ui {
 
@@ -98,7 +101,7 @@ void WidgetTree::build(const Control& root, bool deferHidden) {
     maker_.showState(*c, *entryOf(*c));
     stackGraphicControls(*c);
   }
-  if (&root != &form_) orderFocusChain();
+  orderFocusChain();
   // Made inside a window already on screen: their layouts settle before
   // the frame is drawn, as they would have when the window was shown.
   if (maker_.windowShown()) settleLayouts(created);
@@ -142,22 +145,26 @@ void WidgetTree::stackGraphicControls(const Control& parent) {
 }
 
 void WidgetTree::orderFocusChain() {
-  // As if every widget had been built at once: the controls in creation
-  // order, then the parts that the first filling of their widgets makes
-  // after all the controls (the items of the radio groups).
   std::vector<QWidget*> chain;
-  std::vector<QWidget*> late;
-  for (Control* c : form_.allControls()) {
-    const ViewEntry* e = entryOf(*c);
-    if (!e) continue;
-    if (e->adapter->lateFocusParts) {
-      for (QWidget* part : e->adapter->lateFocusParts(*e->widget)) late.push_back(part);
-    } else if (e->widget->focusPolicy() != Qt::NoFocus) {
-      chain.push_back(e->widget);
+  appendInReadingOrder(form_, chain);
+  if (chain == chain_) return;
+  chain_ = std::move(chain);
+  for (size_t i = 1; i < chain_.size(); ++i) QWidget::setTabOrder(chain_[i - 1], chain_[i]);
+}
+
+void WidgetTree::appendInReadingOrder(const Control& container, std::vector<QWidget*>& chain) const {
+  // A container's own widget before what it holds (a tab strip before its
+  // pages), and each child with all it holds before the next.
+  for (Control* c : InReadingOrder(container.children())) {
+    if (const ViewEntry* e = entryOf(*c)) {
+      if (e->adapter->focusParts) {
+        for (QWidget* part : e->adapter->focusParts(*e->widget)) chain.push_back(part);
+      } else if (e->widget->focusPolicy() != Qt::NoFocus) {
+        chain.push_back(e->widget);
+      }
     }
+    appendInReadingOrder(*c, chain);
   }
-  chain.insert(chain.end(), late.begin(), late.end());
-  for (size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
 }  // namespace cq::ui

@@ -2,8 +2,8 @@
 // The widgets of a form's controls, made late: the whole window at its
 // first frame or first need, and a container the user cannot see then (the
 // page of a calculator not chosen) when it is first shown or asked for.
-// Widgets made late are stacked and put in the focus chain as if every
-// widget had been made at once.
+// Widgets made late are stacked as if every widget had been made at once;
+// the focus chain runs in reading order, container by container.
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -61,13 +61,18 @@ class WidgetTree {
   // shows is built, a control inside one waits with it, and a control
   // created after the window was built gets its widget.
   void changedWithoutWidget(Control& control, Prop prop);
+  // Puts the widgets in the focus chain in reading order (reading_order.h):
+  // each container's children by their places, each with what it holds
+  // before the next. Places move and radio groups grow items, so Tab asks
+  // for it every time; the chain is linked again only when it changed.
+  void orderFocusChain();
 
  private:
   void build(const Control& root, bool deferHidden);
   const Control* deferredRootOf(const Control& control) const;
   void keepStackingOrder(const Control& control);
   void stackGraphicControls(const Control& parent);
-  void orderFocusChain();
+  void appendInReadingOrder(const Control& container, std::vector<QWidget*>& chain) const;
   void settleLayouts(const std::vector<Control*>& created);
 
   Form& form_;
@@ -76,6 +81,8 @@ class WidgetTree {
   std::unordered_map<const Control*, ViewEntry> entries_;
   // Containers whose widgets wait until they are shown or asked for.
   std::unordered_set<const Control*> deferred_;
+  // The focus chain as last linked.
+  std::vector<QWidget*> chain_;
   bool built_ = false;
 };
 
