@@ -4,6 +4,7 @@
 #ifdef CIRQUET_BENCH_QT
 #include <QApplication>
 #include <benchmark/benchmark.h>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -12,6 +13,7 @@
 #include "ui_qt/embedded_fonts.h"
 #include "ui_qt/form_view.h"
 #include "ui_qt/front_end.h"
+#include "ui_qt/qt_styles.h"
 
 namespace cq::test {
 namespace {
@@ -45,7 +47,12 @@ QApplication& qtApplication() {
 
 // The program on fake services, with or without its views.
 struct Running {
-  explicit Running(bool withViews) : program(fakes.services()) {
+  // styles: the colour styles to use in place of the fake (which changes
+  // no look).
+  explicit Running(bool withViews, Styles* styles = nullptr)
+      : services{fakes.dialogs, fakes.settings, fakes.shell,  fakes.locale, fakes.loop,
+                 fakes.clock,   fakes.printer,  styles ? *styles : fakes.styles, fakes.process},
+        program(services) {
     qtApplication();
     program.createWindows();
     if (withViews) frontEnd = std::make_unique<ui::FrontEnd>(program);
@@ -65,6 +72,7 @@ struct Running {
   }
 
   FakeServices fakes;
+  Services services;
   Program program;
   std::unique_ptr<ui::FrontEnd> frontEnd;
 };
@@ -180,6 +188,44 @@ void QtFirstTabSwitchFrame(benchmark::State& state) {
   }
 }
 BENCHMARK(QtFirstTabSwitchFrame)->Iterations(10)->Unit(benchmark::kMillisecond);
+
+// A colour theme chosen in Program Options once every page has been
+// visited, to the repainted main window: between a carried dark style and
+// the platform's own.
+void QtThemeSwitchFrame(benchmark::State& state) {
+  ui::QtStyles styles([](const std::string&) {});
+  Running run(true, &styles);
+  Form& main = run.program.form("Form1");
+  auto& tabs = main.get<TabControl>("TabControl1");
+  for (int tab = 0; tab < static_cast<int>(tabs.tabs().size()); ++tab) {
+    tabs.userSelect(tab);
+    QApplication::processEvents();
+  }
+  Form& options = run.program.form("Form6");
+  auto& themes = options.comboBox("cbxVclStyles");
+  const auto indexOf = [&](const std::string& theme) {
+    const auto& items = themes.items();
+    return static_cast<int>(std::find(items.begin(), items.end(), theme) - items.begin());
+  };
+  const int themeIndexes[] = {indexOf("Charcoal Dark Slate"), indexOf("Windows")};
+  ui::FormView* view = run.frontEnd->view("Form1");
+  int round = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    options.show();
+    QApplication::processEvents();
+    state.ResumeTiming();
+    const int chosen = themeIndexes[++round % 2];
+    themes.userSelect(chosen);
+    QApplication::processEvents();
+    view->repaint();
+    if (styles.activeStyle() != themes.items()[static_cast<size_t>(chosen)]) {
+      state.SkipWithError("the theme was not switched");
+      break;
+    }
+  }
+}
+BENCHMARK(QtThemeSwitchFrame)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace cq::test

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <QWidget>
 
 #include "ui_qt/keys.h"
@@ -19,8 +20,35 @@ void FormInput::own(QWidget& widget, Control& control, const ControlAdapter* ada
 }
 
 void FormInput::showHint(const QString& hint) {
+  const bool held = noticeTime_ && noticeTime_->isActive();
+  hintBehindNotice_ = held;
+  for (auto& [bar, widget] : hintBars_) {
+    if (!bar->autoHint()) continue;
+    widget->setHint(hint);
+    if (!held) widget->setNotice(std::nullopt);
+  }
+}
+
+void FormInput::showNotice(const QString& notice) {
+  if (!noticeTime_) {
+    noticeTime_ = new QTimer(&filter_);
+    noticeTime_->setObjectName(QStringLiteral("statusNoticeTime"));
+    noticeTime_->setSingleShot(true);
+    noticeTime_->setInterval(kNoticeMs);
+    QObject::connect(noticeTime_, &QTimer::timeout, &filter_, [this] {
+      // The hint of where the pointer went meanwhile.
+      if (!hintBehindNotice_) return;
+      for (auto& [bar, widget] : hintBars_)
+        if (bar->autoHint()) widget->setNotice(std::nullopt);
+    });
+  }
+  hintBehindNotice_ = false;
+  if (notice.isEmpty())
+    noticeTime_->stop();
+  else
+    noticeTime_->start();
   for (auto& [bar, widget] : hintBars_)
-    if (bar->autoHint()) widget->setHint(hint);
+    if (bar->autoHint()) widget->setNotice(notice.isEmpty() ? std::nullopt : std::optional<QString>(notice));
 }
 
 QString FormInput::hintOf(const Control* control) {

@@ -13,6 +13,7 @@ class QEvent;
 class QKeyEvent;
 class QMouseEvent;
 class QObject;
+class QTimer;
 class QWidget;
 
 namespace cq::ui {
@@ -33,6 +34,11 @@ class FormInput {
 
   void addHintBar(StatusBar& bar, StatusBarWidget& widget) { hintBars_.emplace_back(&bar, &widget); }
   void showHint(const QString& hint);
+  // A word for the user in the hint panels that the hints of the next
+  // kNoticeMs do not cover: the last of them shows after that time, and
+  // without one the notice stays until the next hint. Empty ends a notice.
+  void showNotice(const QString& notice);
+  static constexpr int kNoticeMs = 10000;
 
  private:
   struct Owner {
@@ -52,6 +58,9 @@ class FormInput {
   std::unordered_map<const QObject*, Owner> owners_;
   std::vector<std::pair<StatusBar*, StatusBarWidget*>> hintBars_;
   const QObject* pressed_ = nullptr;
+  // Runs while a notice holds the hint panels (owned by filter_).
+  QTimer* noticeTime_ = nullptr;
+  bool hintBehindNotice_ = false;
 };
 
 }  // namespace cq::ui

@@ -56,8 +56,12 @@ class FormView : public QWidget, public ControlObserver, private AdapterSite, pr
   // Fonts and colours again, after the colour style changed.
   void restyle();
   static void restyleAll();
-  // A word for the user in the status bar's hint panel, until the next hint.
-  void showStatusNotice(const QString& text) { showStatusHint(text); }
+  // A word for the user in the status bar's hint panel, for at least ten
+  // seconds whatever hints come meanwhile, then until the next hint; empty
+  // takes it away.
+  void showStatusNotice(const QString& text) {
+    if (!destroying_) input_.showNotice(text);
+  }
 
   void propertyChanged(Control& control, Prop prop) override;
 

@@ -66,6 +66,8 @@ QString QtPrinter::nextPdfPath() const {
 void QtPrinter::printForm(Form& form) {
   FormView* view = FormView::viewOf(form);
   if (!view) return;
+  // The notice of an earlier print is not this one's.
+  view->showStatusNotice({});
   const QPixmap image = view->grabClientArea();
   QPrinter& chosen = printer();
   // A file chosen in the setup dialog, or a real printer, is used as it is.

@@ -74,15 +74,22 @@ bool QtStyles::trySetStyle(const std::string& name) {
   return true;
 }
 
+void QtStyles::useBaseStyle(const QString& base) {
+  if (applied_ && appliedBase_ == base) return;
+  applied_ = programStyle(base);
+  appliedBase_ = base;
+  QApplication::setStyle(applied_);
+}
+
 void QtStyles::applyPlatformStyle() {
-  QApplication::setStyle(programStyle(platformStyle_));
+  useBaseStyle(platformStyle_);
   QApplication::setPalette(QApplication::style()->standardPalette());
   qApp->setStyleSheet(fullSheet(QString()));
 }
 
 void QtStyles::applyCarriedStyle(const QString& name) {
   // Fusion draws every control from the palette, so the colours hold.
-  QApplication::setStyle(programStyle(QStringLiteral("Fusion")));
+  useBaseStyle(QStringLiteral("Fusion"));
   QApplication::setPalette(*CarriedStylePalette(name));
   qApp->setStyleSheet(fullSheet(sheetResource(StyleSheetPath(name).toStdString())));
 }

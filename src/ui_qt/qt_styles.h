@@ -2,7 +2,9 @@
 // The colour styles: "Windows" is the platform's own look; the four the
 // program carries are Qt's Fusion drawing with their own palette and style
 // sheet. Switching restyles every open window.
+#include <QPointer>
 #include <QString>
+#include <QStyle>
 #include <functional>
 
 #include "platform/services.h"
@@ -24,9 +26,15 @@ class QtStyles : public Styles {
  private:
   void applyPlatformStyle();
   void applyCarriedStyle(const QString& name);
+  // The program's style on this base, unless it is in place already.
+  void useBaseStyle(const QString& base);
 
   std::function<void(const std::string&)> reportError_;
   QString platformStyle_;
+  // The style this object set last and its base: setting a style again
+  // restyles every widget, which the same drawing does not need.
+  QPointer<QStyle> applied_;
+  QString appliedBase_;
   std::string active_ = "Windows";
 };
 

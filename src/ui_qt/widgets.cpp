@@ -97,8 +97,15 @@ void StatusBarWidget::setHint(std::optional<QString> hint) {
   update();
 }
 
+void StatusBarWidget::setNotice(std::optional<QString> notice) {
+  if (notice == notice_) return;
+  notice_ = std::move(notice);
+  update();
+}
+
 QString StatusBarWidget::shownText(int index) const {
   if (index < 0 || index >= static_cast<int>(panels_.size())) return {};
+  if (index == 0 && notice_) return *notice_;
   if (index == 0 && hint_) return *hint_;
   return panels_[static_cast<size_t>(index)].text;
 }

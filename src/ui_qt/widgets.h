@@ -66,6 +66,9 @@ class StatusBarWidget : public QWidget {
   void setPanels(std::vector<StatusPanelView> panels);
   const std::vector<StatusPanelView>& panels() const { return panels_; }
   void setHint(std::optional<QString> hint);
+  // A notice stands in panel 0 over the hint until it is taken away; the
+  // hint meanwhile is kept and shows again after it.
+  void setNotice(std::optional<QString> notice);
   // The text panel i shows now.
   QString shownText(int index) const;
   QRect panelRect(int index) const;
@@ -76,6 +79,7 @@ class StatusBarWidget : public QWidget {
  private:
   std::vector<StatusPanelView> panels_;
   std::optional<QString> hint_;
+  std::optional<QString> notice_;
 };
 
 // Two arrow buttons; held down they repeat.

@@ -2,6 +2,7 @@
 // widget after a detour through the other styles equal those of the first
 // time it was set.
 #include <QFontInfo>
+#include <QImage>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -49,6 +50,27 @@ TEST(ThemeSwitch, ValuesKeepTheirDescribedBoldFont) {
     // A result box is bold navy in its description, a caption is not bold.
     EXPECT_TRUE(p.view().widgetFor("Edit15")->font().bold()) << route;
     EXPECT_FALSE(p.view().widgetFor("Label17")->font().bold()) << route;
+  }
+}
+
+// A switch keeps the style object when only the palette and sheets
+// change; the window must paint what a style set from nothing paints.
+TEST(ThemeSwitch, ASwitchPaintsWhatAStyleSetAfreshPaints) {
+  test::ProgramWithViews p;
+  p.program().showMainWindow();
+  for (const std::string theme : {"Charcoal Dark Slate", "Windows", "Slate"}) {
+    SCOPED_TRACE(theme);
+    QImage fresh;
+    {
+      QtStyles first([](const std::string&) {});
+      ASSERT_TRUE(first.trySetStyle(theme));
+      fresh = p.view().grabClientArea().toImage();
+    }
+    QtStyles styles([](const std::string&) {});
+    styles.trySetStyle(theme == "Windows" ? "Charcoal HiRes" : "Windows");
+    styles.trySetStyle("Windows10");
+    ASSERT_TRUE(styles.trySetStyle(theme));
+    EXPECT_TRUE(p.view().grabClientArea().toImage() == fresh);
   }
 }
 
