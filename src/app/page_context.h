@@ -49,6 +49,9 @@ class PageContext {
   void show(Label& label, std::string_view format, Args&&... args) const {
     label.setCaption(localize(Format(format, std::forward<Args>(args)...)));
   }
+  // Writes a text that is already formatted, in the decimal mode.
+  void showFormatted(Edit& field, std::string text) const { field.setText(localize(std::move(text))); }
+  void showFormatted(Label& label, std::string text) const { label.setCaption(localize(std::move(text))); }
 
   // The whole solve operation, as "Solve!" runs it.
   void solve(Control* sender) const;
