@@ -115,9 +115,10 @@ void SolveThruHole(PadstackSolve& s) {
     c.input3.setEnabled(true);
     SetThermalRowsShown(c, true);
     const double pad = PadAroundHole(r.hole, ring);
-    s.page.show(c.result1, format, pad);
-    s.page.show(c.result2, format, pad);
-    s.page.show(c.thermalInner, format, pad);
+    const std::string padText = Format(format, pad);
+    s.page.showFormatted(c.result1, padText);
+    s.page.showFormatted(c.result2, padText);
+    s.page.showFormatted(c.thermalInner, padText);
     s.page.show(c.result3, format, ThermalOuterDiameter(pad, isolation));
     c.infoCaption.setCaption("Pad Diameter");
     c.infoValue.setCaption(c.result1.text());
@@ -133,9 +134,9 @@ void SolveThruHole(PadstackSolve& s) {
     SetThermalRowsShown(c, false);
     s.page.show(c.result1, format, ParseLocaleFloat(c.input1.text()));
     if (s.metric) {
-      const double pad = NonPlatedMetricPad(r.hole);
-      s.page.show(c.result2, format, pad);
-      s.page.show(c.result3, format, pad);
+      const std::string padText = Format(format, NonPlatedMetricPad(r.hole));
+      s.page.showFormatted(c.result2, padText);
+      s.page.showFormatted(c.result3, padText);
     } else {
       const double pad = PadAroundHole(r.hole, ring);
       s.page.show(c.result2, format, pad);
