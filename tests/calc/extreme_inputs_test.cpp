@@ -5,6 +5,7 @@
 // that same action, or where a page prints one by design.
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -46,12 +47,21 @@ std::vector<PageSetup> AllPages() {
   // The Via Properties page's second layout.
   pages.push_back({"DifferentialVias_Imperial", 16, false, 1});
   pages.push_back({"DifferentialVias_Metric", 16, true, 1});
-  // The Conductor Impedance page's other structures.
-  const char* const structures[] = {"", "MicrostripEmbed", "Stripline", "StriplineAsym", "DualStripline",
-                                    "CoplanarWave"};
-  for (int item = 1; item < 6; ++item)
-    for (bool metric : {false, true})
-      pages.push_back({std::string(structures[item]) + (metric ? "_Metric" : "_Imperial"), 1, metric, -1, item});
+  // The other structures of the pages whose layer radio picks one: Conductor
+  // Impedance and Differential Pairs.
+  struct Structures {
+    int calculator;
+    std::vector<const char*> names;  // from the radio's second item on
+  };
+  const Structures structured[] = {
+      {1, {"MicrostripEmbed", "Stripline", "StriplineAsym", "DualStripline", "CoplanarWave"}},
+      {4, {"EdgeCpldIntSym", "EdgeCpldIntAsym", "EdgeCpldEmbed", "BroadCpldShld", "BroadCpldNShld"}},
+  };
+  for (const Structures& page : structured)
+    for (std::size_t k = 0; k < page.names.size(); ++k)
+      for (bool metric : {false, true})
+        pages.push_back({std::string(page.names[k]) + (metric ? "_Metric" : "_Imperial"), page.calculator, metric,
+                         -1, static_cast<int>(k) + 1});
   return pages;
 }
 

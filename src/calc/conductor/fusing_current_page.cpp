@@ -66,7 +66,7 @@ void FusingCurrentPage::SolveFusingCurrent() {
   // One conductor; an etch item outside the radio leaves the previous area.
   if (auto area = EtchedCrossSection(options.etchFactor.itemIndex(), v.ConductorWidth, v.TotalCopperThickness, false, 1))
     v.CrossSectionArea = *area;
-  c_->crossSection.setText(page().localize(CrossSectionText(v.CrossSectionArea, metric)));
+  page().showFormatted(c_->crossSection, CrossSectionText(v.CrossSectionArea, metric));
 
   const double squareMils = metric ? Mul(v.CrossSectionArea, kSqMilsPerSqMmFull) : v.CrossSectionArea;
   const double amps = OnderdonkFusingCurrent(squareMils, v.AmbientTemp, seconds, multiplier);

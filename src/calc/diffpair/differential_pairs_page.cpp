@@ -2,30 +2,17 @@
 
 #include "app/working_values.h"
 #include "calc/diffpair/differential_layouts.h"
-#include "calc/diffpair/differential_pairs_solver.h"
+#include "calc/diffpair/differential_pairs_controls.h"
+#include "calc/diffpair/differential_pairs_solve.h"
 #include "calc/diffpair/diffpair_tables.h"
 #include "platform/format.h"
 
 namespace cq {
 
-struct DifferentialPairsPage::Controls {
-  Form& f;
-  ComboBox& protocol = f.comboBox("ComboBox5");
-  Edit& target = f.edit("Edit151");
-  TrackBar& tolerance = f.trackBar("TrackBar1");
-  Label& toleranceCaption = f.label("Label46");
-  RadioGroup& viaSelection = f.radio("RadioGroup5");
-  Edit& viaPairImpedance = f.edit("Edit386");
-};
-
 namespace {
 constexpr int kDifferentialViasItem = 1;
 constexpr int kDefaultProtocolItem = 0;
 }  // namespace
-
-DifferentialPairsPage::DifferentialPairsPage(PageContext context) : PageOf(context) {}
-
-DifferentialPairsPage::~DifferentialPairsPage() = default;
 
 void DifferentialPairsPage::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.TrackBar1Change", this, &DifferentialPairsPage::TrackBar1Change);
@@ -35,14 +22,11 @@ void DifferentialPairsPage::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.Button18Click", this, &DifferentialPairsPage::Button18Click);
 }
 
-void DifferentialPairsPage::attach(Form& form) {
-  c_.bind(form);
-  solver_ = std::make_unique<DifferentialPairsSolver>(page(), form);
-}
+void DifferentialPairsPage::attach(Form& form) { c_.bind(form); }
 
 const LayoutTable* DifferentialPairsPage::structureLayouts() const { return &DifferentialLayouts(); }
 
-void DifferentialPairsPage::solve(Control* sender) { solver_->SolveDifferentialPairs(sender); }
+void DifferentialPairsPage::solve(Control* sender) { SolveDifferentialPairs(page(), *c_, sender); }
 
 void DifferentialPairsPage::showTolerance() {
   const ZdiffToleranceStep& step = ZdiffTolerance(c_->tolerance.position());

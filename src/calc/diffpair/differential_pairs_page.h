@@ -2,20 +2,17 @@
 // The Differential Pairs page (calculator 4, GroupBox8): the protocol
 // targets, the tolerance track bar, the target box and the hand-over of
 // the pair's impedance to the differential-via calculator.
-#include <memory>
-
 #include "app/bound_controls.h"
 #include "app/page_of.h"
 #include "calc/diffpair/differential_layouts.h"
 
 namespace cq {
 
-class DifferentialPairsSolver;
+struct DifferentialPairsControls;
 
 class DifferentialPairsPage : public PageOf<CalculatorId::DifferentialPairs> {
  public:
-  explicit DifferentialPairsPage(PageContext context);
-  ~DifferentialPairsPage() override;
+  using PageOf::PageOf;
   void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
   void solve(Control* sender) override;
@@ -36,9 +33,7 @@ class DifferentialPairsPage : public PageOf<CalculatorId::DifferentialPairs> {
 
  private:
   void showTolerance();
-  struct Controls;
-  BoundControls<Controls> c_;
-  std::unique_ptr<DifferentialPairsSolver> solver_;
+  BoundControls<DifferentialPairsControls> c_;
 };
 
 }  // namespace cq

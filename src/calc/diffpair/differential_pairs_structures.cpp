@@ -1,8 +1,7 @@
-// The six structure steps of the Differential Pairs solve.
+#include "calc/diffpair/differential_pairs_structures.h"
+
 #include "app/input_check.h"
-#include "app/working_values.h"
 #include "calc/diffpair/coupled_structures.h"
-#include "calc/diffpair/diffpair_solver_controls.h"
 #include "platform/unit_factors.h"
 #include "platform/checked_math.h"
 #include "platform/numbers.h"
@@ -14,108 +13,116 @@ constexpr std::string_view kBroadsideHeightMessage =
 
 }  // namespace
 
-bool DifferentialPairsSolver::EdgeCoupledMicrostrip(const Front& front, Control* /*sender*/) {
-  auto& v = page_.values();
+bool SolveEdgeCoupledMicrostrip(PairSolve& s) {
+  auto& v = s.v;
   // The only outer-layer pair: its plating counts.
   v.TotalCopperThickness = Add(v.PlatingThickness, v.BaseCopperThickness);
-  writeCopper(v.TotalCopperThickness, front.metric);
-  const double h = read(c_->height);
+  WriteCopper(s, v.TotalCopperThickness);
+  const double h = s.read(s.c.height);
   v.ConductorHeight = h;
   const double er = MicrostripPairEffectiveEr(v.SubstrateEr, v.ConductorWidth, h);
-  c_->effectiveEr.setCaption(FormatGeneralFloat(er));
-  const double lsat = writeSaturationLength(er, front);
+  s.c.effectiveEr.setCaption(FormatGeneralFloat(er));
+  const double lsat = WriteSaturationLength(s, er);
   const double zo = EdgeMicrostripZo(v.SubstrateEr, v.ConductorWidth, h, v.TotalCopperThickness);
-  writeEdgePair(zo, [&] { return EdgeMicrostripZdiff(zo, v.ConductorSpacing, h); }, h, lsat, front);
+  WriteEdgePair(s, zo, [&] { return EdgeMicrostripZdiff(zo, v.ConductorSpacing, h); }, h, lsat);
   return true;
 }
 
-bool DifferentialPairsSolver::EdgeCoupledStripline(const Front& front, Control* /*sender*/) {
-  auto& v = page_.values();
+bool SolveEdgeCoupledStripline(PairSolve& s) {
+  auto& v = s.v;
   v.TotalCopperThickness = v.BaseCopperThickness;
-  writeCopper(v.TotalCopperThickness, front.metric);
-  const double h = read(c_->height);
+  WriteCopper(s, v.TotalCopperThickness);
+  const double h = s.read(s.c.height);
   v.ConductorHeight = h;
-  const double lsat = writeSaturationLength(v.SubstrateEr, front);
-  const double zo = SymStriplinePairZo(v.SubstrateEr, v.ConductorWidth, h, v.TotalCopperThickness, front.metric);
-  writeEdgePair(zo, [&] { return StriplinePairZdiff(zo, v.ConductorSpacing, h); }, h, lsat, front);
+  const double lsat = WriteSaturationLength(s, v.SubstrateEr);
+  const double zo = SymStriplinePairZo(v.SubstrateEr, v.ConductorWidth, h, v.TotalCopperThickness, s.metric);
+  WriteEdgePair(s, zo, [&] { return StriplinePairZdiff(zo, v.ConductorSpacing, h); }, h, lsat);
   return true;
 }
 
-bool DifferentialPairsSolver::EdgeCoupledAsymStripline(const Front& front, Control* /*sender*/) {
-  auto& v = page_.values();
+bool SolveEdgeCoupledAsymStripline(PairSolve& s) {
+  auto& v = s.v;
   const double t = v.BaseCopperThickness;
   v.TotalCopperThickness = t;
-  writeCopper(t, front.metric);
-  const double h1 = read(c_->height);
-  const double h2 = read(c_->height2);
+  WriteCopper(s, t);
+  const double h1 = s.read(s.c.height);
+  const double h2 = s.read(s.c.height2);
   const double b = Add(Add(h1, h2), t);
   v.ConductorHeight = b;
   // Centred, the symmetric pair is the one to use; the notice says so.
-  for (Label* notice : c_->equalHeightsNotice) notice->setVisible(h1 == h2);
-  const double lsat = writeSaturationLength(v.SubstrateEr, front);
-  const double zo = AsymStriplinePairZo(v.SubstrateEr, v.ConductorWidth, h1, h2, t, front.metric);
-  writeEdgePair(zo, [&] { return StriplinePairZdiff(zo, v.ConductorSpacing, b); }, b, lsat, front);
+  for (Label* notice : s.c.equalHeightsNotice) notice->setVisible(h1 == h2);
+  const double lsat = WriteSaturationLength(s, v.SubstrateEr);
+  const double zo = AsymStriplinePairZo(v.SubstrateEr, v.ConductorWidth, h1, h2, t, s.metric);
+  WriteEdgePair(s, zo, [&] { return StriplinePairZdiff(zo, v.ConductorSpacing, b); }, b, lsat);
   return true;
 }
 
-bool DifferentialPairsSolver::EdgeCoupledEmbedded(const Front& front, Control* /*sender*/) {
-  auto& v = page_.values();
+bool SolveEdgeCoupledEmbedded(PairSolve& s) {
+  auto& v = s.v;
   const double t = v.BaseCopperThickness;
   v.TotalCopperThickness = t;
   // The formulas work in mils in both unit systems.
   double h1, h2, tMils;
-  if (front.metric) {
-    writeCopper(t, true);
-    h1 = CheckedMmToMils(read(c_->height));
-    h2 = CheckedMmToMils(read(c_->height2));
-    v.ConductorWidth = CheckedMmToMils(read(c_->width));
-    v.ConductorSpacing = CheckedMmToMils(read(c_->spacing));
+  if (s.metric) {
+    WriteCopper(s, t);
+    h1 = CheckedMmToMils(s.read(s.c.height));
+    h2 = CheckedMmToMils(s.read(s.c.height2));
+    v.ConductorWidth = CheckedMmToMils(s.read(s.c.width));
+    v.ConductorSpacing = CheckedMmToMils(s.read(s.c.spacing));
     tMils = CheckedMmToMils(t);
   } else {
-    h1 = read(c_->height);
-    h2 = read(c_->height2);
-    writeCopper(t, false);
+    h1 = s.read(s.c.height);
+    h2 = s.read(s.c.height2);
+    WriteCopper(s, t);
     tMils = t;
   }
   const double er = EmbeddedPairEffectiveEr(v.SubstrateEr, h1, h2);
-  const double lsat = writeSaturationLength(er, front);
+  const double lsat = WriteSaturationLength(s, er);
   const double zo = EmbeddedPairZo(er, v.ConductorWidth, h1, tMils);
   // The pair couples through the substrate above it: S over H2.
-  writeEdgePair(zo, [&] { return EdgeMicrostripZdiff(zo, v.ConductorSpacing, h2); }, h2, lsat, front);
+  WriteEdgePair(s, zo, [&] { return EdgeMicrostripZdiff(zo, v.ConductorSpacing, h2); }, h2, lsat);
   return true;
 }
 
-bool DifferentialPairsSolver::BroadsideCoupled(const Front& front, bool shielded, Control* sender) {
-  auto& v = page_.values();
+namespace {
+
+bool SolveBroadsideCoupled(PairSolve& s, bool shielded) {
+  auto& v = s.v;
   const double t = v.BaseCopperThickness;
-  const double s = v.ConductorSpacing;
+  const double spacing = v.ConductorSpacing;
   v.TotalCopperThickness = t;
-  writeCopper(t, front.metric);
-  v.ConductorHeight = BroadsideGap(read(c_->height), t, s);
+  WriteCopper(s, t);
+  v.ConductorHeight = BroadsideGap(s.read(s.c.height), t, spacing);
 
   // The height for which the gap equals the copper thickness. With no
   // copper thickness it fails the same test, so the field keeps its text and
   // the solve ends instead of solving again and again.
-  const auto tooSmall = [t, s](double h) { return BroadsideHeightTooSmall(h, t, s); };
-  const double h = read(c_->height);
+  const auto tooSmall = [t, spacing](double h) { return BroadsideHeightTooSmall(h, t, spacing); };
+  const double h = s.read(s.c.height);
   if (tooSmall(h)) {
-    std::string corrected = FormatGeneralFloat(BroadsideCorrectedHeight(t, s));
+    std::string corrected = FormatGeneralFloat(BroadsideCorrectedHeight(t, spacing));
     const bool settles = !tooSmall(ParseLocaleFloat(corrected));
-    if (!settles) corrected = c_->height.text();
-    return !EndsSolve(page_, c_->height, h,
+    if (!settles) corrected = s.c.height.text();
+    return !EndsSolve(s.page, s.c.height, h,
                       {tooSmall, kBroadsideHeightMessage, corrected, {}, settles ? Ending::AfterResolve : Ending::Now},
-                      sender);
+                      s.sender);
   }
 
-  const double lsat = writeSaturationLength(v.SubstrateEr, front);
-  const double gapMils = front.metric ? CheckedMmToMils(v.ConductorHeight) : v.ConductorHeight;
-  const double zdiff = shielded ? BroadsideShieldedZdiff(v.SubstrateEr, v.ConductorWidth, s, t, gapMils)
-                                : BroadsideUnshieldedZdiff(v.SubstrateEr, v.ConductorWidth, s, t);
-  writeZdiff(zdiff);
-  writeRatios(v.ConductorWidth, s, h);
+  const double lsat = WriteSaturationLength(s, v.SubstrateEr);
+  const double gapMils = s.metric ? CheckedMmToMils(v.ConductorHeight) : v.ConductorHeight;
+  const double zdiff = shielded ? BroadsideShieldedZdiff(v.SubstrateEr, v.ConductorWidth, spacing, t, gapMils)
+                                : BroadsideUnshieldedZdiff(v.SubstrateEr, v.ConductorWidth, spacing, t);
+  WriteZdiff(s, zdiff);
+  WriteRatios(s, v.ConductorWidth, spacing, h);
   // A broadside pair has no single-ended impedance of its own.
-  writeCoupling(std::nullopt, zdiff, lsat, front);
+  WriteCoupling(s, std::nullopt, zdiff, lsat);
   return true;
 }
+
+}  // namespace
+
+bool SolveBroadsideShielded(PairSolve& s) { return SolveBroadsideCoupled(s, true); }
+
+bool SolveBroadsideUnshielded(PairSolve& s) { return SolveBroadsideCoupled(s, false); }
 
 }  // namespace cq

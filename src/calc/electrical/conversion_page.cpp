@@ -101,7 +101,7 @@ void ConversionPage::BitBtn4Click(Control* sender) {
   // The angle converter takes degrees; unticking solves once on its own.
   c_->radiansToDegrees.setChecked(false);
   if (c_->polarToRectangular.checked())
-    c_->angleIn.setText(page().localize(FormatGeneralFloat(lastPolarAngleInput_)));
+    page().showFormatted(c_->angleIn, FormatGeneralFloat(lastPolarAngleInput_));
   else
     c_->angleIn.setText(lastPolarAngleText_);
   page().solve(sender);
@@ -140,7 +140,7 @@ void ConversionPage::solveGain(bool metric) {
   const double dbm = DbmAfterGain(ParseLocaleFloat(c_->dbmIn.text()), decibels);
   // Metric has always shown the level in its shortest form.
   if (metric)
-    c_->dbmOut.setText(page().localize(FormatGeneralFloat(dbm)));
+    page().showFormatted(c_->dbmOut, FormatGeneralFloat(dbm));
   else
     page().show(c_->dbmOut, "%.4f", dbm);
   page().show(c_->voltsOut, "%.4f", VoltsAfterGain(ParseLocaleFloat(c_->voltsIn.text()), gain));
@@ -156,8 +156,8 @@ void ConversionPage::solveComplex() {
     page().show(c_->complexOut2, "%.4f", PolarToImaginary(first, second));
   } else {
     page().show(c_->complexOut1, "%.4f", ComplexMagnitude(first, second));
-    lastPolarAngleText_ = page().localize(Format("%.4f", ComplexAngleDegrees(first, second)));
-    c_->complexOut2.setText(lastPolarAngleText_);
+    page().show(c_->complexOut2, "%.4f", ComplexAngleDegrees(first, second));
+    lastPolarAngleText_ = c_->complexOut2.text();
   }
 }
 

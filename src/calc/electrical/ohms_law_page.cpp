@@ -39,6 +39,29 @@ const char* TotalCaption(int tab) {
   return reactive ? reactive : kResistanceTotal;
 }
 
+// The page's two parts, as the solve of a tab reaches them.
+struct TabParts {
+  OhmsLawResistorTabs& resistors;
+  OhmsLawReactiveTabs& reactive;
+  int tab;
+};
+using TabSolve = void (*)(const TabParts& parts);
+
+void SolveReactiveTab(const TabParts& p) { p.reactive.solveTab(p.tab); }
+
+// In the order of the tabs of TabControl3.
+constexpr std::array<TabSolve, kTabPanels.size()> kTabSolves = {
+    [](const TabParts& p) { p.resistors.solveLedBias(); },   // "LED Bias"
+    [](const TabParts& p) { p.resistors.solveSeries(); },    // "R Series"
+    [](const TabParts& p) { p.resistors.solveParallel(); },  // "R Parallel"
+    [](const TabParts& p) { p.resistors.solvePiPad(); },     // "PI Pad"
+    [](const TabParts& p) { p.resistors.solveTPad(); },      // "T Pad"
+    SolveReactiveTab,                                        // "C Series"
+    SolveReactiveTab,                                        // "C Parallel"
+    SolveReactiveTab,                                        // "L Series"
+    SolveReactiveTab,                                        // "L Parallel"
+};
+
 void PlaceLeft(Control& control, int left) {
   Bounds bounds = control.bounds();
   bounds.left = left;
@@ -126,14 +149,9 @@ void OhmsLawPage::solveEir() {
 void OhmsLawPage::SolveOhmsLaw(Control* /*sender*/) {
   // The panel's formats know only a point or a comma.
   if (page().decimalMode() != DecimalMode::Unknown) solveEir();
-  switch (c_->tabs.tabIndex()) {
-    case 0: resistorTabs_.solveLedBias(); break;
-    case 1: resistorTabs_.solveSeries(); break;
-    case 2: resistorTabs_.solveParallel(); break;
-    case 3: resistorTabs_.solvePiPad(); break;
-    case 4: resistorTabs_.solveTPad(); break;
-    default: reactiveTabs_.solveTab(c_->tabs.tabIndex()); break;
-  }
+  const int tab = c_->tabs.tabIndex();
+  if (tab < 0 || tab >= static_cast<int>(kTabSolves.size())) return;
+  kTabSolves[static_cast<std::size_t>(tab)]({resistorTabs_, reactiveTabs_, tab});
 }
 
 }  // namespace cq

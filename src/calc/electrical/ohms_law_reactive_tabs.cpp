@@ -157,9 +157,9 @@ void OhmsLawReactiveTabs::solveTab(int index) {
   for (std::size_t k = 0; k < kRows; ++k) values[k] = ParseLocaleFloat(tab.rows[k].input.text());
   const double total = tab.names.totalOf(std::span<const double>(values.data(), tab.used()));
 
-  const std::string text = page_.localize(Format("%.4f %s", total, totalUnitSuffix_));
-  tabs_->totalInformation.setCaption(text);
-  tab.total.setText(text);
+  const std::string text = Format("%.4f %s", total, totalUnitSuffix_);
+  page_.showFormatted(tabs_->totalInformation, text);
+  page_.showFormatted(tab.total, text);
 }
 
 }  // namespace cq

@@ -88,13 +88,10 @@ void BandwidthPage::TrackBar3Change(Control* sender) {
   page().solve(sender);
 }
 
-std::string BandwidthPage::length(double value, bool metric) const {
-  return page().localize(Format(metric ? "%.5f cm" : "%.5f Inches", value));
-}
-
 void BandwidthPage::SolveBandwidth(Control* sender) {
   if (!page().unitsChosen()) return;
   const bool metric = page().metric();
+  const char* lengthFormat = metric ? "%.5f cm" : "%.5f Inches";
   const double srFactor = SrDivisorStepAt(c_->srDivisor.position()).factor;
   const double lambdaFactor = LambdaDivisorStepAt(c_->lambdaDivisor.position()).factor;
 
@@ -104,8 +101,8 @@ void BandwidthPage::SolveBandwidth(Control* sender) {
     const auto scale = FrequencyUnitScale(c_->frequencyUnit.itemIndex());
     if (!scale) return;
     const double lambda = WavelengthInAir(ParseLocaleFloat(c_->input.text()) * *scale, metric);
-    c_->wavelength.setText(length(lambda, metric));
-    c_->wavelengthLength.setText(length(lambda * lambdaFactor, metric));
+    page().show(c_->wavelength, lengthFormat, lambda);
+    page().show(c_->wavelengthLength, lengthFormat, lambda * lambdaFactor);
     return;
   }
 
@@ -121,12 +118,12 @@ void BandwidthPage::SolveBandwidth(Control* sender) {
   const double bandwidthMhz = SignalBandwidthMhz(riseNs);
   page().show(c_->bandwidth, "%.5f MHz", bandwidthMhz);
   const double lambda = WavelengthInAir(bandwidthMhz, metric);
-  c_->wavelength.setText(length(lambda, metric));
+  page().show(c_->wavelength, lengthFormat, lambda);
   const double riseEr = c_->layer.itemIndex() == kStripline ? er : MicrostripRiseEr(er);
   const double riseDistance = RiseDistanceMetres(riseNs, riseEr);
-  c_->riseLength.setText(length(RiseDistanceLength(riseDistance, srFactor, metric), metric));
+  page().show(c_->riseLength, lengthFormat, RiseDistanceLength(riseDistance, srFactor, metric));
   page().show(c_->speed, "%.3f m/s", PropagationSpeed(er));
-  c_->wavelengthLength.setText(length(lambda * lambdaFactor, metric));
+  page().show(c_->wavelengthLength, lengthFormat, lambda * lambdaFactor);
 }
 
 }  // namespace cq

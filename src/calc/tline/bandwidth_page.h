@@ -23,8 +23,6 @@ class BandwidthPage : public PageOf<CalculatorId::Bandwidth> {
   void SolveBandwidth(Control* sender);
 
  private:
-  std::string length(double value, bool metric) const;
-
   struct Controls;
   BoundControls<Controls> c_;
 };

@@ -82,4 +82,11 @@ const std::array<std::vector<PadstackDefault>, kPadstackTypeCount>& PadstackDefa
   return defaults;
 }
 
+std::vector<Edit*> PadstackDefaultFields(Form& form) {
+  std::vector<Edit*> fields;
+  for (const auto& type : PadstackDefaults())
+    for (const auto& d : type) fields.push_back(&form.edit(d.control));
+  return fields;
+}
+
 }  // namespace cq

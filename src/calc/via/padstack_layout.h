@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/layouts/page_layout.h"
+#include "platform/form.h"
 
 namespace cq {
 
@@ -23,5 +24,8 @@ struct PadstackDefault {
 };
 
 const std::array<std::vector<PadstackDefault>, kPadstackTypeCount>& PadstackDefaults();
+
+// The fields of PadstackDefaults(), type after type.
+std::vector<Edit*> PadstackDefaultFields(Form& form);
 
 }  // namespace cq

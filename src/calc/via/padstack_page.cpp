@@ -1,12 +1,10 @@
 #include "calc/via/padstack_page.h"
 
-#include <array>
 #include <vector>
 
 #include "calc/via/bga_land_table.h"
 #include "calc/via/padstack_layout.h"
 #include "calc/via/padstack_model.h"
-#include "calc/via/padstack_solver.h"
 #include "platform/format.h"
 #include "platform/numbers.h"
 
@@ -14,43 +12,9 @@ namespace cq {
 
 namespace {
 constexpr int kBgaLand = static_cast<int>(PadType::BgaLand);
-
-std::vector<Edit*> DefaultFields(Form& f) {
-  std::vector<Edit*> fields;
-  for (const auto& type : PadstackDefaults())
-    for (const auto& d : type) fields.push_back(&f.edit(d.control));
-  return fields;
-}
 }  // namespace
 
-// The type's defaults go to these fields by name.
-struct PadstackPage::Controls {
-  Form& f;
-  PageLayout layout{f, PadstackLayouts(), kPadstackTypeCount};
-  RadioGroup& padType = f.radio("RadioGroup14");
-  RadioGroup& padStyle = f.radio("RadioGroup7");
-  ComboBox& holeType = f.comboBox("ComboBox2");
-  ComboBox& ball = f.comboBox("ComboBox4");
-  Edit& hole = f.edit("Edit33");
-  Edit& ring = f.edit("Edit34");
-  Edit& isolation = f.edit("Edit35");
-  Edit& land = f.edit("Edit36");
-  Edit& variation = f.edit("Edit37");
-  std::array<Edit*, 5> results = {&land, &variation, &f.edit("Edit38"), &f.edit("Edit39"), &f.edit("Edit40")};
-  Label& landCaption = f.label("Label55");
-  Label& variationCaption = f.label("Label56");
-  Label& decimalMode = f.label("Label165");
-  std::array<Memo*, 2> notes = {&f.get<Memo>("Memo3"), &f.get<Memo>("Memo5")};
-  // The fields of PadstackDefaults(), type after type.
-  std::vector<Edit*> defaults = DefaultFields(f);
-};
-
-PadstackPage::PadstackPage(PageContext context)
-    : PageOf(context), solver_(std::make_unique<PadstackSolver>(context)) {}
-
-PadstackPage::~PadstackPage() = default;
-
-void PadstackPage::solve(Control* sender) { solver_->SolvePadstack(sender); }
+void PadstackPage::solve(Control* sender) { SolvePadstack(page(), *c_, readings_, sender); }
 
 bool PadstackPage::solveEnabled() const { return c_->padType.itemIndex() != kBgaLand; }
 
@@ -61,12 +25,7 @@ void PadstackPage::registerHandlers(HandlerRegistry& handlers) {
   handlers.add("TForm1.RadioGroup7Click", this, &PadstackPage::RadioGroup7Click);
 }
 
-void PadstackPage::attach(Form& form) {
-  solver_->attach(form);
-  c_.bind(form);
-}
-
-bool PadstackPage::metric() const { return page().metric(); }
+void PadstackPage::attach(Form& form) { c_.bind(form); }
 
 void PadstackPage::writeDefaults(int type) {
   if (!page().unitsChosen()) return;
@@ -79,9 +38,9 @@ void PadstackPage::writeDefaults(int type) {
 }
 
 void PadstackPage::fillBallList() {
-  const std::string& mode = c_->decimalMode.caption();
-  if (mode != "0" && mode != "1") return;
-  const bool comma = mode == "1";
+  const DecimalMode mode = page().decimalMode();
+  if (mode == DecimalMode::Unknown) return;
+  const bool comma = mode == DecimalMode::Comma;
   std::vector<std::string> balls;
   for (const auto& row : BgaLandTable()) balls.push_back(BgaText(row.ball, comma));
   c_->ball.setText(balls.front());
@@ -89,7 +48,7 @@ void PadstackPage::fillBallList() {
 }
 
 void PadstackPage::RadioGroup14Click(Control* sender) {
-  for (Memo* note : c_->notes) note->setVisible(false);
+  for (Memo* warning : c_->warnings) warning->setVisible(false);
   for (Edit* result : c_->results) result->setFontColor(colors::Navy);
   const int type = c_->padType.itemIndex();
   if (type < 0 || type >= kPadstackTypeCount) return;
@@ -100,8 +59,8 @@ void PadstackPage::RadioGroup14Click(Control* sender) {
     fillBallList();
     const BgaLand& first = BgaLandTable().front();
     const bool comma = page().decimalComma();
-    c_->land.setText(BgaText(first.land, comma));
-    c_->variation.setText(BgaText(first.variation, comma));
+    c_->result1.setText(BgaText(first.land, comma));
+    c_->result2.setText(BgaText(first.variation, comma));
     ComboBox4Change(sender);
     return;
   }
@@ -115,50 +74,52 @@ void PadstackPage::ComboBox2Change(Control* sender) {
   // Changing the pad style saves or restores the ring texts and solves.
   c_->padStyle.setItemIndex(preset.padStyle);
   c_->padStyle.setEnabled(preset.editable);
-  c_->hole.setEnabled(preset.editable);
+  c_->input1.setEnabled(preset.editable);
   const int unit = page().unitsIndex();
-  if (unit == 0) c_->hole.setText(preset.imperialHole);
-  if (unit == 1) c_->hole.setText(LocalizeDecimalPoint(preset.metricHole, page().decimalComma()));
+  if (unit == 0) c_->input1.setText(preset.imperialHole);
+  if (unit == 1) c_->input1.setText(LocalizeDecimalPoint(preset.metricHole, page().decimalComma()));
   if (row > 0) {
-    c_->ring.setText("N/A");
-    c_->isolation.setText("N/A");
+    c_->input2.setText("N/A");
+    c_->input3.setText("N/A");
   }
   page().solve(sender);
 }
 
 void PadstackPage::ComboBox4Change(Control*) {
-  c_->landCaption.setCaption("Land Diameter");
-  c_->variationCaption.setCaption("Larger land variation");
+  c_->infoCaption.setCaption("Land Diameter");
+  c_->infoValue.setCaption("Larger land variation");
   const int row = c_->ball.itemIndex();
-  const std::string& mode = c_->decimalMode.caption();
-  if (row < 0 || row >= kBgaLandCount || (mode != "0" && mode != "1")) return;
+  const DecimalMode mode = page().decimalMode();
+  if (row < 0 || row >= kBgaLandCount || mode == DecimalMode::Unknown) return;
   const BgaLand& land = BgaLandTable()[static_cast<size_t>(row)];
-  c_->land.setText(BgaText(land.land, mode == "1"));
-  c_->variation.setText(BgaText(land.variation, mode == "1"));
+  const bool comma = mode == DecimalMode::Comma;
+  c_->result1.setText(BgaText(land.land, comma));
+  c_->result2.setText(BgaText(land.variation, comma));
 }
 
-std::string PadstackPage::restored(const SavedText& saved) const {
-  const bool nowMetric = metric();
+void PadstackPage::showRestored(Edit& field, const SavedText& saved) const {
+  const bool nowMetric = page().metric();
   // Saved in the other unit system: shown converted, as the Units switch
   // converted every other length on the page.
   if (saved.metric != nowMetric) {
-    if (const auto value = TryNormalizeDecimalInput(saved.text))
-      return page().localize(
-          Format(nowMetric ? "%0.4f" : "%0.2f", LengthInUnits(*value, saved.metric, nowMetric)));
+    if (const auto value = TryNormalizeDecimalInput(saved.text)) {
+      page().show(field, nowMetric ? "%0.4f" : "%0.2f", LengthInUnits(*value, saved.metric, nowMetric));
+      return;
+    }
   }
-  return page().localize(saved.text);
+  page().showFormatted(field, saved.text);
 }
 
 void PadstackPage::RadioGroup7Click(Control* sender) {
   const int style = c_->padStyle.itemIndex();
   if (style == 1) {
-    const bool inMetric = metric();
+    const bool inMetric = page().metric();
     const char* format = inMetric ? "%0.4f" : "%0.2f";
-    savedAnnularRing_ = {Format(format, ParseLocaleFloat(c_->ring.text())), inMetric};
-    savedIsolationWidth_ = {Format(format, ParseLocaleFloat(c_->isolation.text())), inMetric};
+    savedAnnularRing_ = {Format(format, ParseLocaleFloat(c_->input2.text())), inMetric};
+    savedIsolationWidth_ = {Format(format, ParseLocaleFloat(c_->input3.text())), inMetric};
   } else if (style == 0) {
-    c_->ring.setText(restored(savedAnnularRing_));
-    c_->isolation.setText(restored(savedIsolationWidth_));
+    showRestored(c_->input2, savedAnnularRing_);
+    showRestored(c_->input3, savedIsolationWidth_);
   }
   page().solve(sender);
 }

@@ -1,21 +1,18 @@
 #pragma once
 // The Padstack Calculator page (calculator 11, GroupBox10): the pad-type
 // radio that lays the page out, the hole-type presets, the BGA ball combo
-// and the pad-style radio. The computation is its solver's.
-#include <memory>
+// and the pad-style radio. The computation is SolvePadstack's.
 #include <string>
 
 #include "app/bound_controls.h"
 #include "app/page_of.h"
+#include "calc/via/padstack_solve.h"
 
 namespace cq {
 
-class PadstackSolver;
-
 class PadstackPage : public PageOf<CalculatorId::Padstack> {
  public:
-  explicit PadstackPage(PageContext context);
-  ~PadstackPage() override;
+  using PageOf::PageOf;
   void registerHandlers(HandlerRegistry& handlers) override;
   void attach(Form& form) override;
   void solve(Control* sender) override;
@@ -36,14 +33,12 @@ class PadstackPage : public PageOf<CalculatorId::Padstack> {
     bool metric = false;
   };
 
-  bool metric() const;
   void writeDefaults(int type);
   void fillBallList();
-  std::string restored(const SavedText& saved) const;
+  void showRestored(Edit& field, const SavedText& saved) const;
 
-  std::unique_ptr<PadstackSolver> solver_;
-  struct Controls;
-  BoundControls<Controls> c_;
+  BoundControls<PadstackControls> c_;
+  PadstackReadings readings_;
   SavedText savedAnnularRing_;
   SavedText savedIsolationWidth_;
 };

@@ -137,6 +137,52 @@ TEST(PadstackPage, MetricHoleLimitCountsFromTheNextSolve) {
   }
 }
 
+// Every hole limit of the Thru-Hole pad, plated and non-plated, in both unit
+// systems and both decimal marks: the message names the limit in the decimal
+// mode and the field takes it. A hole just inside a Metric limit passes.
+TEST(PadstackPage, HoleLimitsOfEachPadStyle) {
+  const char* kPlatedBelowMils = "Hole diameter can't be less than 1mil.";
+  const char* kNonPlatedBelowMils = "Hole diameter can't be less than 1mil...";
+  const char* kNonPlatedAboveMils =
+      "Hole diameter can't be greater than 250mils. Holes larger the 250mils need to be routed out";
+  struct Row {
+    bool nonPlated, metric, comma;
+    const char* typed;
+    const char* message;  // nullptr: none
+    const char* corrected;
+  };
+  const Row rows[] = {
+      {false, false, false, "0.5", kPlatedBelowMils, "1"},
+      {true, false, false, "0.5", kNonPlatedBelowMils, "1"},
+      {true, false, false, "300", kNonPlatedAboveMils, "250"},
+      {false, true, false, "0.02", "Hole diameter can't be less than 0.0254mm", "0.0254"},
+      {false, true, true, "0,02", "Hole diameter can't be less than 0,0254mm", "0,0254"},
+      {true, true, false, "0.02", "Drill diameter can't be less than 0.0254mm", "0.0254"},
+      {true, true, true, "0,02", "Drill diameter can't be less than 0,0254mm", "0,0254"},
+      {true, true, false, "7",
+       "Drill diameter can't be greater than 6.35mm. Holes larger the 6.35mm need to be routed out", "6.35"},
+      {true, true, true, "7",
+       "Drill diameter can't be greater than 6,35mm. Holes larger the 6,35mm need to be routed out", "6,35"},
+      // 0.1 mm is well above the lower limit and 6.3 mm below the upper one.
+      {false, true, false, "0.1", nullptr, "0.1"},
+      {true, true, true, "0,1", nullptr, "0,1"},
+      {true, true, false, "6.3", nullptr, "6.3"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(std::string(r.nonPlated ? "non-plated " : "plated ") + (r.metric ? "mm " : "mils ") +
+                 (r.comma ? "comma " : "point ") + r.typed);
+    TestProgram t(r.comma ? CommaStart() : StartOptions{});
+    OpenCalculator(t, "Padstacks1", r.metric);
+    if (r.nonPlated) t.selectRadio("RadioGroup7", 1);
+    t.takeMessages();
+    Enter(t, "Edit33", r.typed);
+    const std::vector<Message> expected =
+        r.message ? std::vector<Message>{InfoBox(r.message)} : std::vector<Message>{};
+    EXPECT_EQ(t.takeMessages(), expected);
+    EXPECT_EQ(t.text("Edit33"), r.corrected);
+  }
+}
+
 TEST(PadstackPage, MetricHoleIsNotCheckedInAnUnknownDecimalMode) {
   TestProgram t;
   OpenCalculator(t, "Padstacks1");

@@ -1,3 +1,5 @@
+#include <array>
+
 #include "app/input_messages.h"
 #include "calc/tline/asym_stripline/asym_stripline_model.h"
 #include "calc/tline/impedance/impedance_blocks.h"
@@ -10,7 +12,22 @@ namespace cq {
 
 namespace {
 
-enum Formula { kDefault = 0, kIpc2141 = 1, kWadell = 2 };
+struct AsymInputs {
+  double w, h1, h2, t, er;
+};
+using AsymFormula = double (*)(ImpedanceSolve& s, const AsymInputs& in);
+
+// Zo by each formula, in the order of the formula radio RadioGroup24.
+constexpr std::array<AsymFormula, 3> kFormulas = {
+    [](ImpedanceSolve& s, const AsymInputs& in) {  // "Default"
+      s.c.mode.setCaption(AsymStriplineModeOf(in.w, in.h1, in.h2) == AsymStriplineMode::Narrow
+                              ? "Narrow calculation mode"
+                              : "Wide calculation mode");
+      return AsymStriplineDefaultModel(in.w, in.h1, in.h2, in.t, in.er).zo;
+    },
+    [](ImpedanceSolve&, const AsymInputs& in) { return AsymStriplineIpc2141(in.w, in.h1, in.h2, in.t, in.er); },
+    [](ImpedanceSolve&, const AsymInputs& in) { return AsymStriplineWadell(in.w, in.h1, in.h2, in.t, in.er); },
+};
 
 }  // namespace
 
@@ -32,17 +49,9 @@ void SolveAsymStriplineBlock(ImpedanceSolve& s) {
   s.c.equalHeightsHint.setVisible(equalHeights);
 
   const double er = v.SubstrateEr;
-  double zo = 0;
-  switch (s.c.formula.itemIndex()) {
-    case kDefault:
-      s.c.mode.setCaption(AsymStriplineModeOf(w, h1, h2) == AsymStriplineMode::Narrow ? "Narrow calculation mode"
-                                                                                      : "Wide calculation mode");
-      zo = AsymStriplineDefaultModel(w, h1, h2, t, er).zo;
-      break;
-    case kIpc2141: zo = AsymStriplineIpc2141(w, h1, h2, t, er); break;
-    case kWadell: zo = AsymStriplineWadell(w, h1, h2, t, er); break;
-    default: return;
-  }
+  const int formula = s.c.formula.itemIndex();
+  if (formula < 0 || formula >= static_cast<int>(kFormulas.size())) return;
+  const double zo = kFormulas[static_cast<std::size_t>(formula)](s, {w, h1, h2, t, er});
   WriteImpedanceResults(s, zo, "%.3f Ohms", StriplineDelayPsPerInch(er), ResultGuard::ErrorIfNotPositive);
 }
 

@@ -26,7 +26,7 @@ void WriteGuarded(ImpedanceSolve& s, Edit& field, double value, std::string_view
 
 void WriteRow(ImpedanceSolve& s, Label& row, bool inRange, const std::string& value) {
   row.setFontColor(inRange ? colors::Black : colors::Red);
-  row.setCaption(s.localize(inRange ? value : Format("%s Warning!", value)));
+  s.page.showFormatted(row, inRange ? value : Format("%s Warning!", value));
 }
 
 }  // namespace

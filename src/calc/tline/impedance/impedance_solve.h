@@ -2,7 +2,6 @@
 // One solve of the Conductor Impedance page as its structure blocks see it:
 // the page, its controls, the working values and the unit system. Each
 // structure is one block function taking this.
-#include <string>
 #include <string_view>
 
 #include "app/page_context.h"
@@ -17,8 +16,6 @@ struct ImpedanceSolve {
   WorkingValues& v;
   bool metric;
   Control* sender;
-
-  std::string localize(std::string text) const { return page.localize(std::move(text)); }
 };
 
 using ImpedanceBlock = void (*)(ImpedanceSolve& s);

@@ -1,12 +1,13 @@
 #pragma once
-// The controls the Differential Pairs solve reads and writes, bound once.
+// The controls of the Differential Pairs page and the Options panel that its
+// handlers and its solve read and write, bound once when the window is built.
 #include "calc/conductor/copper_choices.h"
-#include "calc/diffpair/differential_pairs_solver.h"
+#include "platform/controls.h"
 #include "platform/form.h"
 
 namespace cq {
 
-struct DifferentialPairsSolver::Controls {
+struct DifferentialPairsControls {
   Form& f;
   RadioGroup& structure = f.radio("RadioGroup3");
   Edit& er = f.edit("Edit7");
@@ -17,8 +18,13 @@ struct DifferentialPairsSolver::Controls {
   Edit& appliedVoltage = f.edit("Edit394");
   Edit& coupledLength = f.edit("Edit398");
   Edit& riseTime = f.edit("Edit400");
+  ComboBox& protocol = f.comboBox("ComboBox5");
   Edit& target = f.edit("Edit151");
   TrackBar& tolerance = f.trackBar("TrackBar1");
+  Label& toleranceCaption = f.label("Label46");
+  // The hand-over to the differential-via calculator.
+  RadioGroup& viaSelection = f.radio("RadioGroup5");
+  Edit& viaPairImpedance = f.edit("Edit386");
 
   Label& viaThermal110 = f.label("Label110");
   Label& viaThermal285 = f.label("Label285");
