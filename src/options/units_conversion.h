@@ -1,7 +1,7 @@
 #pragma once
 // What the Units switch does to one page, as data: the fields it converts
 // and the texts it rewrites. Each page keeps its own table; the switch
-// applies them all in one field order (units_order.h).
+// applies them all in one field order (app/units_field_order.h).
 #include <initializer_list>
 #include <string_view>
 #include <vector>

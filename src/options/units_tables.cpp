@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "options/units_order.h"
+#include "app/units_field_order.h"
 #include "platform/errors.h"
 #include "platform/numbers.h"
 

@@ -42,9 +42,9 @@ class UnitsPlan {
 
 class UnitsTables {
  public:
-  // The fields convert in the switch's one order (units_order.h); a field
-  // outside it, a field of two rows or a table naming an unknown control
-  // fails here.
+  // The fields convert in the switch's one order (app/units_field_order.h);
+  // a field outside it, a field of two rows or a table naming an unknown
+  // control fails here.
   UnitsTables(Form& form, const std::vector<UnitsPage>& pages);
 
   UnitsPlan plan(bool toMetric) const;

@@ -54,6 +54,14 @@ void ConnectPageControl(Control& control, QWidget& w, AdapterSite& site) {
                    [&site, pages] { site.showPages(*pages); });
 }
 
+// A page fills its page control's frame, whatever its own bounds say.
+void PlacePage(QWidget& w, QRect& r) { r = static_cast<MultiRowTabStrip&>(w).pageRect().adjusted(2, 2, -2, -2); }
+
+// A new size moves the frame; another page shows another page.
+void PageControlChanged(Control& control, Prop prop, AdapterSite& site) {
+  if (prop == Prop::Bounds || prop == Prop::TabIndex) site.showPages(control);
+}
+
 void SyncPageControl(Control& control, QWidget& w, AdapterSite& site) {
   auto& pages = static_cast<PageControl&>(control);
   auto& strip = static_cast<MultiRowTabStrip&>(w);
@@ -99,6 +107,8 @@ constinit const ControlAdapter kPageControlAdapter{
     .create = CreatePageControl,
     .connect = ConnectPageControl,
     .sync = SyncPageControl,
+    .placeChild = PlacePage,
+    .changed = PageControlChanged,
 };
 
 }  // namespace cq::ui

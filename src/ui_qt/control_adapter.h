@@ -32,6 +32,10 @@ class AdapterSite {
   virtual void showPlace(Control& control) = 0;
   // The pages of a page control placed in its frame and shown or hidden.
   virtual void showPages(Control& pageControl) = 0;
+  // The control's look again. Nothing for a control without a widget.
+  virtual void showStyle(Control& control) = 0;
+  // The kind of the control's widget; None while it has none.
+  virtual ControlKind kindOf(const Control& control) const = 0;
   // A status bar that shows the hint of what the mouse is over.
   virtual void addHintBar(StatusBar& bar, StatusBarWidget& widget) = 0;
 
@@ -53,6 +57,12 @@ struct ControlAdapter {
   // Null, or what the kind makes of the designed rectangle before the
   // widget takes it.
   void (*place)(const Control& control, QWidget& widget, QRect& rect) = nullptr;
+  // Null, or what the kind makes of a child's designed rectangle before the
+  // child's widget takes it; widget is the kind's own.
+  void (*placeChild)(QWidget& widget, QRect& childRect) = nullptr;
+  // Null, or what else shows a change of the model's property, after the
+  // view's own step for it.
+  void (*changed)(Control& control, Prop prop, AdapterSite& site) = nullptr;
   // Null, or the focus given to the widget's own part (the view moves it
   // only when the control is the model's focused one).
   void (*focus)(QWidget& widget) = nullptr;

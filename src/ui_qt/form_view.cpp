@@ -12,7 +12,6 @@
 #include "ui_qt/control_style.h"
 #include "ui_qt/form_menus.h"
 #include "ui_qt/form_window.h"
-#include "ui_qt/multi_row_tab_strip.h"
 #include "ui_qt/start_frame_gate.h"
 #include "ui_qt/theme.h"
 
@@ -151,6 +150,15 @@ void FormView::showPages(Control& pageControl) {
     }
 }
 
+void FormView::showStyle(Control& control) {
+  if (const ViewEntry* e = entryOf(control)) syncStyle(control, *e);
+}
+
+ControlKind FormView::kindOf(const Control& control) const {
+  const ViewEntry* e = entryOf(control);
+  return e ? e->kind() : ControlKind::None;
+}
+
 void FormView::syncState(Control& control, const ViewEntry& entry) {
   syncContent(control, entry);
   syncGeometry(control, entry);
@@ -169,11 +177,9 @@ void FormView::syncContent(Control& control, const ViewEntry& entry) {
 void FormView::syncGeometry(Control& control, const ViewEntry& entry) {
   const Bounds& b = control.bounds();
   QRect r(b.left, b.top, b.width, b.height);
-  if (control.parent() && dynamic_cast<PageControl*>(control.parent())) {
-    // A page fills its page control's frame, whatever its own bounds say.
-    if (auto* strip = qobject_cast<MultiRowTabStrip*>(entry.widget->parentWidget()))
-      r = strip->pageRect().adjusted(2, 2, -2, -2);
-  }
+  if (control.parent())
+    if (const ViewEntry* parent = entryOf(*control.parent()); parent && parent->adapter->placeChild)
+      parent->adapter->placeChild(*parent->widget, r);
   if (entry.adapter->place) entry.adapter->place(control, *entry.widget, r);
   if (entry.widget->geometry() != r) entry.widget->setGeometry(r);
 }
@@ -283,19 +289,7 @@ void FormView::propertyChanged(Control& control, Prop prop) {
     return;
   }
   switch (prop) {
-    case Prop::Bounds:
-      syncGeometry(control, *entry);
-      // A unit text moved into or out of its field changes its look; so
-      // does a sibling it moved onto or away from (two boxes that trade
-      // places meet on the way).
-      if (entry->kind() == ControlKind::Edit && control.parent()) {
-        for (Control* sibling : control.parent()->children())
-          if (const ViewEntry* e = entryOf(*sibling); e && e->kind() == ControlKind::Edit) syncStyle(*sibling, *e);
-      } else if (entry->kind() == ControlKind::Edit) {
-        syncStyle(control, *entry);
-      }
-      if (entry->kind() == ControlKind::PageControl) showPages(control);
-      break;
+    case Prop::Bounds: syncGeometry(control, *entry); break;
     case Prop::Visible: syncVisible(control, *entry); break;
     case Prop::Enabled: entry->widget->setEnabled(control.enabled()); break;
     case Prop::Hint: entry->widget->setToolTip(ShortHint(control.hint())); break;
@@ -303,12 +297,9 @@ void FormView::propertyChanged(Control& control, Prop prop) {
     case Prop::Color: syncStyleTree(control); break;
     case Prop::Cursor: syncCursor(control, *entry); break;
     case Prop::Focus: syncFocus(control, *entry); break;
-    case Prop::TabIndex:
-      syncContent(control, *entry);
-      if (entry->kind() == ControlKind::PageControl) showPages(control);
-      break;
     default: syncContent(control, *entry); break;
   }
+  if (entry->adapter->changed) entry->adapter->changed(control, prop, *this);
 }
 
 void FormView::showStatusHint(const QString& hint) {

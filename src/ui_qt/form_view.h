@@ -79,6 +79,8 @@ class FormView : public QWidget, public ControlObserver, private AdapterSite, pr
   void showContent(Control& control) override;
   void showPlace(Control& control) override;
   void showPages(Control& pageControl) override;
+  void showStyle(Control& control) override;
+  ControlKind kindOf(const Control& control) const override;
   void addHintBar(StatusBar& bar, StatusBarWidget& widget) override { input_.addHintBar(bar, widget); }
 
   // WidgetMaker

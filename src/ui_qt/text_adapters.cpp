@@ -100,6 +100,19 @@ void SyncEdit(Control& control, QWidget& w, AdapterSite&) {
   le.setAlignment(HorizontalAlignment(edit.alignment()) | Qt::AlignVCenter);
 }
 
+// A unit text moved into or out of its field changes its look; so does a
+// sibling it moved onto or away from (two boxes that trade places meet on
+// the way).
+void EditChanged(Control& control, Prop prop, AdapterSite& site) {
+  if (prop != Prop::Bounds) return;
+  if (!control.parent()) {
+    site.showStyle(control);
+    return;
+  }
+  for (Control* sibling : control.parent()->children())
+    if (site.kindOf(*sibling) == ControlKind::Edit) site.showStyle(*sibling);
+}
+
 QWidget* CreateMemo(QWidget* parent) {
   auto* m = new QPlainTextEdit(parent);
   m->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -146,6 +159,7 @@ constinit const ControlAdapter kEditAdapter{
     .create = Make<QLineEdit>,
     .connect = ConnectEdit,
     .sync = SyncEdit,
+    .changed = EditChanged,
     .clickable = true,
 };
 

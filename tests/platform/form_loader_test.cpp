@@ -1,6 +1,7 @@
 // Window descriptions: what they build, and that mistakes fail loudly.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "platform/application.h"
@@ -54,6 +55,66 @@ TEST_F(FormLoader, BuildsControlsWithPropertiesAndBindsHandlers) {
   form->show();
   form->radio("RadioGroup6").userSelect(1);
   EXPECT_EQ(clicks, 1);
+}
+
+// Each type takes its own events and the common ones it has, into the
+// slot of the event's own signature; the event of another type fails.
+TEST_F(FormLoader, EachTypeBindsItsOwnEvents) {
+  handlers.add("H.Key", KeyEvent([](Control*, int&, ShiftState) {}));
+  handlers.add("H.Changing", UpDownChangingEvent([](Control*, bool&) {}));
+  handlers.add("H.Arrow", UpDownClickEvent([](Control*, UpDownButton) {}));
+  handlers.add("H.CloseQuery", CloseQueryEvent([](Form*, bool&) {}));
+  const std::string notify = "TForm1.Button1Click", keyPress = "TForm1.Edit1KeyPress";
+  struct Case {
+    std::string type, event, handler;
+    std::function<bool(Control&)> filled;  // null: the binding fails
+  };
+  const auto edit = [](Control& c) -> Edit& { return static_cast<Edit&>(c); };
+  const Case cases[] = {
+      {"Edit", "OnChange", notify, [&](Control& c) { return bool(edit(c).OnChange); }},
+      {"Edit", "OnKeyDown", "H.Key", [&](Control& c) { return bool(edit(c).OnKeyDown); }},
+      {"Memo", "OnChange", notify, [&](Control& c) { return bool(edit(c).OnChange); }},
+      {"ComboBox", "OnChange", notify, [](Control& c) { return bool(static_cast<ComboBox&>(c).OnChange); }},
+      {"ComboBox", "OnKeyPress", keyPress, [](Control& c) { return bool(static_cast<ComboBox&>(c).OnKeyPress); }},
+      {"CheckBox", "OnKeyPress", keyPress, [](Control& c) { return bool(static_cast<CheckBox&>(c).OnKeyPress); }},
+      {"CheckBox", "OnKeyDown", "H.Key", nullptr},
+      {"TrackBar", "OnChange", notify, [](Control& c) { return bool(static_cast<TrackBar&>(c).OnChange); }},
+      {"TabControl", "OnChange", notify, [](Control& c) { return bool(static_cast<TabControl&>(c).OnChange); }},
+      {"PageControl", "OnChange", notify, [](Control& c) { return bool(static_cast<PageControl&>(c).OnChange); }},
+      {"Timer", "OnTimer", notify, [](Control& c) { return bool(static_cast<Timer&>(c).OnTimer); }},
+      {"Label", "OnEnter", notify, [](Control& c) { return bool(c.OnEnter); }},
+      {"BitBtn", "OnClick", notify, [](Control& c) { return bool(c.OnClick); }},
+      {"Button", "OnTimer", notify, nullptr},
+      {"Panel", "OnKeyPress", keyPress, nullptr},
+      // An up-down's click is its arrows', and it is never entered.
+      {"UpDown", "OnClick", "H.Arrow", [](Control& c) { return bool(static_cast<UpDown&>(c).OnClickButton); }},
+      {"UpDown", "OnClick", notify, nullptr},
+      {"UpDown", "OnChanging", "H.Changing", [](Control& c) { return bool(static_cast<UpDown&>(c).OnChanging); }},
+      {"UpDown", "OnExit", notify, [](Control& c) { return bool(c.OnExit); }},
+      {"UpDown", "OnEnter", notify, nullptr},
+  };
+  for (const Case& c : cases) {
+    const std::string what = c.type + " " + c.event;
+    const std::string text = R"({"name":"F","class":"T","controls":[{"type":")" + c.type +
+                             R"(","name":"C","events":{")" + c.event + R"(":")" + c.handler + R"("}}]})";
+    if (!c.filled) {
+      EXPECT_THROW(load(text), DescriptionError) << what;
+      continue;
+    }
+    std::unique_ptr<Form> form;
+    ASSERT_NO_THROW(form = load(text)) << what;
+    EXPECT_TRUE(c.filled(form->control("C"))) << what;
+  }
+  auto form = load(R"({"name":"F","class":"T","events":{"OnShow":"TForm1.Button1Click","OnCloseQuery":"H.CloseQuery"}})");
+  EXPECT_TRUE(form->OnShow && form->OnCloseQuery);
+  EXPECT_THROW(load(R"({"name":"F","class":"T","events":{"OnClick":"TForm1.Button1Click"}})"), DescriptionError);
+}
+
+// The active page names one of the pages, so it is read once they exist.
+TEST_F(FormLoader, APageControlsActivePageIsOneOfItsPages) {
+  auto form = load(R"({"name":"F","class":"T","controls":[{"type":"PageControl","name":"P","activePage":1,
+    "controls":[{"type":"Panel","name":"Sheet1"},{"type":"Panel","name":"Sheet2"}]}]})");
+  EXPECT_EQ(form->get<PageControl>("P").activePage(), 1);
 }
 
 TEST_F(FormLoader, MistakesFailLoudly) {

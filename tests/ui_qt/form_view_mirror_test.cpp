@@ -5,6 +5,7 @@
 #include "qt_test_support.h"
 #include "small_form.h"
 #include "ui_qt/form_view.h"
+#include "ui_qt/multi_row_tab_strip.h"
 #include "ui_qt/widgets.h"
 
 namespace cq::ui {
@@ -134,6 +135,64 @@ TEST(FormViewInsetUnitText, BoxesThatTradePlacesKeepTheirFrames) {
   test::Pump(20);
   for (const char* name : {"Edit1", "Edit2"})
     EXPECT_FALSE(view.widget<QLineEdit>(name)->styleSheet().contains("border: none")) << name;
+}
+
+// A unit text inside its field draws without a frame. The look follows a
+// move of either box: the text moved out, then the field moved around it.
+TEST(FormViewInsetUnitText, TheLookFollowsAMoveOfEitherBox) {
+  test::SmallForm model;
+  Edit& field = model.form.create<Edit>("Edit1");
+  Edit& unit = model.form.create<Edit>("Edit2");
+  unit.setReadOnly(true);
+  field.setBounds({10, 10, 100, 21});
+  unit.setBounds({80, 12, 25, 17});
+  FormView view(model.form);
+  model.form.show();
+  test::Pump(20);
+  const auto inset = [&view] { return view.widget<QLineEdit>("Edit2")->styleSheet().contains("border: none"); };
+  EXPECT_TRUE(inset());
+  unit.setBounds({200, 12, 25, 17});
+  test::Pump(20);
+  EXPECT_FALSE(inset());
+  field.setBounds({130, 10, 100, 21});
+  test::Pump(20);
+  EXPECT_TRUE(inset());
+}
+
+// A page fills its page control's frame, whatever its own bounds say, also
+// after the page control is resized; only the active page shows.
+TEST(FormViewPages, APageFillsItsPageControlsFrame) {
+  test::SmallForm model;
+  auto& pages = model.form.create<PageControl>("PageControl1");
+  pages.setBounds({10, 10, 200, 150});
+  Panel& first = model.form.create<Panel>("TabSheet1", &pages);
+  Panel& second = model.form.create<Panel>("TabSheet2", &pages);
+  first.setCaption("First");
+  second.setCaption("Second");
+  first.setBounds({0, 0, 20, 20});
+  second.setBounds({5, 5, 30, 30});
+  FormView view(model.form);
+  model.form.show();
+  test::Pump(20);
+  auto* strip = view.widget<MultiRowTabStrip>("PageControl1");
+  ASSERT_NE(strip, nullptr);
+  QWidget* firstPage = view.widgetFor(first);
+  ASSERT_NE(firstPage, nullptr);
+  const auto frame = [strip] { return strip->pageRect().adjusted(2, 2, -2, -2); };
+  EXPECT_EQ(firstPage->geometry(), frame());
+  EXPECT_FALSE(firstPage->isHidden());
+
+  pages.setBounds({10, 10, 300, 220});
+  test::Pump(20);
+  EXPECT_EQ(firstPage->geometry(), frame());
+
+  pages.setActivePage(1);
+  test::Pump(20);
+  QWidget* secondPage = view.widgetFor(second);
+  ASSERT_NE(secondPage, nullptr);
+  EXPECT_EQ(secondPage->geometry(), frame());
+  EXPECT_FALSE(secondPage->isHidden());
+  EXPECT_TRUE(firstPage->isHidden());
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "options/units_order.h"
+#include "app/units_field_order.h"
 
 namespace cq {
 
