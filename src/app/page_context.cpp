@@ -4,10 +4,6 @@
 
 namespace cq {
 
-Application& PageContext::app() const { return main_.app(); }
-
-Form& PageContext::form() const { return main_.form(); }
-
 Dialogs& PageContext::dialogs() const { return main_.app().dialogs(); }
 
 WorkingValues& PageContext::values() const { return main_.values; }

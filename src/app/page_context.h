@@ -22,8 +22,6 @@ class PageContext {
  public:
   explicit PageContext(MainWindow& main) : main_(main) {}
 
-  Application& app() const;
-  Form& form() const;
   Dialogs& dialogs() const;
   WorkingValues& values() const;
   // The live choices of the Program Options window.

@@ -57,7 +57,7 @@ void Temperatures::ValidateTempRise() {
                            {[](double rise) { return rise <= 0; }, "Minimum temperature rise can't be less than 0C", "1"});
   riseBar_->setPosition(barPosition(*riseBar_, v.TempRise));
   v.TempRiseF = v.TempRise * 1.8;
-  riseF_->setCaption(main_.localize(Format("%0.1f", v.TempRiseF)));
+  page.show(*riseF_, "%0.1f", v.TempRiseF);
 }
 
 void Temperatures::ValidateAmbientTemp() {
@@ -70,7 +70,7 @@ void Temperatures::ValidateAmbientTemp() {
       page, *ambient_, v.AmbientTemp,
       {[](double t) { return t < -80; }, "Minimum ambient temperature can't be less than -80C", "-80"});
   v.AmbientTempF = v.AmbientTemp * 1.8 + 32;
-  ambientF_->setCaption(main_.localize(Format("%0.1f", v.AmbientTempF)));
+  page.show(*ambientF_, "%0.1f", v.AmbientTempF);
 }
 
 void Temperatures::ComputeConductorTemp() {
@@ -80,8 +80,9 @@ void Temperatures::ComputeConductorTemp() {
   // The tab index, not the active calculator, decides.
   int tab = tabs_->tabIndex();
   if (tab == 2 || tab == 16) {
-    conductorC_->setCaption(main_.localize(Format("%0.1f", v.ConductorTemp)));
-    conductorF_->setCaption(main_.localize(Format("%0.1f", v.ConductorTempF)));
+    const PageContext page = main_.pageContext();
+    page.show(*conductorC_, "%0.1f", v.ConductorTemp);
+    page.show(*conductorF_, "%0.1f", v.ConductorTempF);
   } else {
     conductorC_->setCaption("N/A");
     conductorF_->setCaption("N/A");
