@@ -2,8 +2,9 @@
 // A page's controls, bound once when the window is built. The struct binds
 // each control by name where it declares it, a `Form& f;` first:
 //   struct XPage::Controls { Form& f; Edit& er = f.edit("Edit7"); };
-// so an unknown name fails at start. The struct is complete only in the
-// page's source; the page's header and destructor never need it.
+// so an unknown name fails at start. The struct may be complete only in the
+// page's source, or in a header of the page's own where the page's parts
+// share it; the page's header and destructor never need it.
 #include <array>
 #include <cstddef>
 #include <memory>

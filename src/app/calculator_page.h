@@ -92,6 +92,13 @@ class CalculatorPage : public WindowPart {
   // Whether the substrate list may show "Air" while this page is active.
   virtual bool acceptsAirSubstrate() const { return true; }
 
+  // At start, once the decimal mode is known and before the stored choices
+  // are restored: the page's own starting texts. Every page is told.
+  virtual void writeStartingTexts() {}
+  // At start, once the stored IPC method is selected (its change runs no
+  // effects then): what that method enables on this page. Every page is told.
+  virtual void ipcMethodRestored(int /*mode*/) {}
+
  protected:
   const PageContext& page() const { return page_; }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The decimal mode as the hidden main-window label Label165 keeps it:
+// The decimal mode as the main window keeps it:
 // "0" decimal point, "1" decimal comma, anything else not yet known.
 #include <string_view>
 

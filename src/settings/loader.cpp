@@ -1,5 +1,6 @@
 #include "settings/loader.h"
 
+#include "app/calculator_page.h"
 #include "app/program_options_controls.h"
 #include "platform/numbers.h"
 #include "settings/decimal_mode.h"
@@ -9,23 +10,13 @@
 namespace cq {
 
 struct Loader::Controls {
-  struct Default {
-    Edit& edit;
-    const char* text;
-  };
   Form& f;
   const HandlerRegistry& handlers;
   Label& registryError = f.label("Label301");
-  Default viaDefaults[5] = {{f.edit("Edit3"), "10"},
-                            {f.edit("Edit4"), "20"},
-                            {f.edit("Edit5"), "40"},
-                            {f.edit("Edit6"), "62"},
-                            {f.edit("Edit9"), "1"}};
   RadioGroup& units = f.radio("RadioGroup6");
   RadioGroup& baseCopper = f.radio("RadioGroup4");
   RadioGroup& platingCopper = f.radio("RadioGroup1");
   TabControl& calculators = f.get<TabControl>("TabControl1");
-  RadioGroup& solveFor = f.radio("RadioGroup8");
   NotifyEvent substrateChange = handlers.get<NotifyEvent>("TForm1.ComboBox1Change");
   NotifyEvent calculatorChange = handlers.get<NotifyEvent>("TForm1.TabControl1Change");
 };
@@ -48,7 +39,7 @@ void Loader::FormShow(Control* sender) {
   showRegistryStatus();
   readStoredTexts();
   main_.setDecimalComma(UsesDecimalComma(main_.app().services().locale));
-  writeViaDefaults();
+  for (CalculatorPage* page : main_.pages()) page->writeStartingTexts();
   // The substrate choice fills Er, Tg and the substrate factor, and solves.
   c_->substrateChange(sender);
   restoreUnits();
@@ -74,10 +65,6 @@ void Loader::readStoredTexts() {
   texts_.viaHeight = ReadSetting(store, setting::kViaHeight);
   texts_.thLimit = ReadSetting(store, setting::kThLimit);
   texts_.uviaLimit = ReadSetting(store, setting::kUViaLimit);
-}
-
-void Loader::writeViaDefaults() {
-  for (const Controls::Default& field : c_->viaDefaults) field.edit.setText(field.text);
 }
 
 void Loader::restoreUnits() {
@@ -123,9 +110,7 @@ void Loader::restoreProgramOptions() {
   int ipc = TextToInt(texts_.ipcVersion);
   if (ipc >= 0 && ipc <= 2) {
     options.ipcVersion.setItemIndex(ipc);
-    // " Solve For " of Conductor Properties is a choice only without the
-    // IPC-2152 modifiers.
-    c_->solveFor.setEnabled(ipc != 0);
+    for (CalculatorPage* page : main_.pages()) page->ipcMethodRestored(ipc);
   }
 
   int viaHeight = TextToInt(texts_.viaHeight);

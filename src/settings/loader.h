@@ -38,7 +38,6 @@ class Loader : public WindowPart {
 
   void showRegistryStatus();
   void readStoredTexts();
-  void writeViaDefaults();
   void restoreUnits();
   void restoreCopperChoice();
   void activateStoredCalculator(Control* sender);

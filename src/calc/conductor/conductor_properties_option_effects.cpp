@@ -21,6 +21,8 @@ ManualCopperEnabled ConductorPropertiesPage::manualCopperEnabled(int layerItem) 
   return {true, layerItem == kExternalLayer};
 }
 
+void ConductorPropertiesPage::ipcMethodRestored(int mode) { c_->solveFor.setEnabled(mode != kIpcWithModifiers); }
+
 void ConductorPropertiesPage::ipcMethodChanged(int mode, bool active) {
   ConductorPropertiesControls& c = *c_;
   c.help.setVisible(mode == kIpcWithModifiers);

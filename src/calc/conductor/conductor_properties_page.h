@@ -28,6 +28,8 @@ class ConductorPropertiesPage : public PageOf<CalculatorId::ConductorProperties>
   // and the parallel radio, and while active the plane-weight radio.
   void ipcMethodChanged(int mode, bool active) override;
   void etchFactorChanged(int item) override;
+  // " Solve For " is a choice only without the IPC-2152 modifiers.
+  void ipcMethodRestored(int mode) override;
   bool finishesUnitsChange() const override { return true; }
   void finishUnitsChange(Control* sender) override { swap_current_width_labels(sender); }
 

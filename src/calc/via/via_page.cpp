@@ -46,6 +46,14 @@ void ViaPage::afterStructureLayout(int item) {
   }
 }
 
+void ViaPage::writeStartingTexts() {
+  c_->hole.setText("10");
+  c_->pad.setText("20");
+  c_->opening.setText("40");
+  c_->heightOrOpeningWidth.setText("62");
+  c_->plating.setText("1");
+}
+
 void ViaPage::showOpeningPicture() {
   const bool full = c_->fullPlane.checked();
   c_->fullOpening.setVisible(full);

@@ -30,6 +30,8 @@ class ViaPage : public PageOf<CalculatorId::ViaProperties> {
   // The method text, and while active whether the via height is an input
   // (via_ipc_effects.cpp).
   void ipcMethodChanged(int mode, bool active) override;
+  // The via's own texts at start, before any layer set is chosen.
+  void writeStartingTexts() override;
 
   void showIpcMode();
   void layOut(int item);
