@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QStyle>
@@ -31,13 +32,14 @@ class WindowMarker : public QObject {
   }
 };
 
+// One marker, owned by the application it watches.
 WindowMarker& marker() {
-  static WindowMarker* m = [] {
-    auto* filter = new WindowMarker;
-    filter->setParent(qApp);
-    qApp->installEventFilter(filter);
-    return filter;
-  }();
+  static QPointer<WindowMarker> m;
+  if (!m) {
+    m = new WindowMarker;
+    m->setParent(qApp);
+    qApp->installEventFilter(m);
+  }
   return *m;
 }
 
