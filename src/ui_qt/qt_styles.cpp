@@ -11,20 +11,34 @@
 #include "ui_qt/indicator_style.h"
 #include "ui_qt/message_box.h"
 #include "ui_qt/style_palettes.h"
+#include "ui_qt/style_scope.h"
 #include "ui_qt/theme.h"
 
 namespace cq::ui {
 
 namespace {
 constexpr const char* kPlatformStyle = "Windows";
+// The styles the program carries, each with its palette and sheet.
+const char* const kCarriedStyles[] = {"Charcoal Dark Slate", "Charcoal HiRes", "Slate", "Windows10"};
 
 QString sheetResource(const std::string& path) {
   const std::string_view sheet = resource(path);
   return QString::fromUtf8(sheet.data(), static_cast<qsizetype>(sheet.size()));
 }
 
-// The group frames every style shares, then the style's own sheet.
-QString fullSheet(const QString& own) { return sheetResource("styles/group-frames.qss") + own; }
+// The group frames every style shares, then each carried style's own rules
+// for the windows marked with its name.
+const QString& programSheet() {
+  static const QString sheet = [] {
+    QString all = sheetResource("styles/group-frames.qss");
+    for (const char* name : kCarriedStyles) {
+      const QString style = QString::fromLatin1(name);
+      all += ScopedSheet(sheetResource(StyleSheetPath(style).toStdString()), style);
+    }
+    return all;
+  }();
+  return sheet;
+}
 
 // A style by its name for QStyleFactory. Fusion's radio and check marks get
 // rings that show on every palette; a native style keeps its own.
@@ -54,7 +68,9 @@ QtStyles::QtStyles(std::function<void(const std::string&)> reportError)
     : reportError_(std::move(reportError)), platformStyle_(platformStyleName()) {}
 
 std::vector<std::string> QtStyles::names() {
-  return {"Charcoal Dark Slate", "Charcoal HiRes", "Slate", kPlatformStyle, "Windows10"};
+  std::vector<std::string> all(std::begin(kCarriedStyles), std::end(kCarriedStyles));
+  all.insert(all.end() - 1, kPlatformStyle);
+  return all;
 }
 
 bool QtStyles::trySetStyle(const std::string& name) {
@@ -84,14 +100,23 @@ void QtStyles::useBaseStyle(const QString& base) {
 void QtStyles::applyPlatformStyle() {
   useBaseStyle(platformStyle_);
   QApplication::setPalette(QApplication::style()->standardPalette());
-  qApp->setStyleSheet(fullSheet(QString()));
+  useSheetOf(QString::fromLatin1(kPlatformStyle));
 }
 
 void QtStyles::applyCarriedStyle(const QString& name) {
   // Fusion draws every control from the palette, so the colours hold.
   useBaseStyle(QStringLiteral("Fusion"));
   QApplication::setPalette(*CarriedStylePalette(name));
-  qApp->setStyleSheet(fullSheet(sheetResource(StyleSheetPath(name).toStdString())));
+  useSheetOf(name);
+}
+
+void QtStyles::useSheetOf(const QString& name) {
+  MarkWindowsWith(name);
+  // The sheet is set once; after that only the windows' mark changes.
+  if (qApp->styleSheet() != programSheet())
+    qApp->setStyleSheet(programSheet());
+  else
+    RestyleAllWidgets();
 }
 
 }  // namespace cq::ui

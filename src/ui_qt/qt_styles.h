@@ -28,6 +28,8 @@ class QtStyles : public Styles {
   void applyCarriedStyle(const QString& name);
   // The program's style on this base, unless it is in place already.
   void useBaseStyle(const QString& base);
+  // The program's sheet with the rules of the style named.
+  void useSheetOf(const QString& name);
 
   std::function<void(const std::string&)> reportError_;
   QString platformStyle_;

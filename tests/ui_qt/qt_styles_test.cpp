@@ -1,11 +1,14 @@
 #include "ui_qt/qt_styles.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <gtest/gtest.h>
 
+#include "platform/resources.h"
 #include "small_form.h"
 #include "ui_qt/form_view.h"
 #include "ui_qt/style_palettes.h"
@@ -23,6 +26,24 @@ double contrast(const QColor& a, const QColor& b) {
   };
   const double la = lum(a), lb = lum(b);
   return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A push button in a window of its own, as the active sheets paint it.
+QImage buttonFace() {
+  QWidget window;
+  QPushButton button(QStringLiteral("Solve!"), &window);
+  button.resize(80, 24);
+  return button.grab().toImage();
+}
+
+// The same with no sheet but the group frames every style shares.
+QImage buttonFaceUnderGroupFramesAlone() {
+  const QString programSheet = qApp->styleSheet();
+  const std::string_view frames = resource("styles/group-frames.qss");
+  qApp->setStyleSheet(QString::fromUtf8(frames.data(), static_cast<qsizetype>(frames.size())));
+  QImage face = buttonFace();
+  qApp->setStyleSheet(programSheet);
+  return face;
 }
 
 class QtStylesTest : public ::testing::Test {
@@ -58,8 +79,26 @@ TEST_F(QtStylesTest, EveryStyleApplies) {
   EXPECT_EQ(styles.activeStyle(), "Windows");
   EXPECT_EQ(QApplication::palette().color(QPalette::Window), QApplication::style()->standardPalette().color(QPalette::Window));
   EXPECT_TRUE(qApp->styleSheet().startsWith("/* Every style"));
-  EXPECT_FALSE(qApp->styleSheet().contains("QPushButton"));
+  EXPECT_EQ(buttonFace(), buttonFaceUnderGroupFramesAlone());
   EXPECT_TRUE(errors.empty());
+}
+
+// The carried styles' rules reach windows made before and after a switch,
+// and none of them reaches a window of the platform's own look.
+TEST_F(QtStylesTest, AWindowShowsTheActiveStylesRulesWhenEverItWasMade) {
+  ASSERT_TRUE(styles.trySetStyle("Windows"));
+  const QImage platform = buttonFace();
+  ASSERT_EQ(platform, buttonFaceUnderGroupFramesAlone());
+  QWidget before;
+  auto* button = new QPushButton(QStringLiteral("Solve!"), &before);
+  button->resize(80, 24);
+  for (const std::string name : {"Charcoal Dark Slate", "Slate", "Windows", "Windows10"}) {
+    SCOPED_TRACE(name);
+    ASSERT_TRUE(styles.trySetStyle(name));
+    const QImage made = buttonFace();
+    EXPECT_EQ(button->grab().toImage(), made);
+    EXPECT_EQ(made == platform, name == "Windows");
+  }
 }
 
 TEST_F(QtStylesTest, AnUnknownStyleFailsAndKeepsTheActiveOne) {
